@@ -1,0 +1,14 @@
+// spotsim: a teaching simulator of reaction kinetics, radioactive decay and
+// diprotic acids on a lattice of coloured spots.
+#include "shell/StartUp.h"
+#include "toolkit/Screen.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    toolkit::setUpApplication();
+    shell::startRoutine();
+    return app.exec();
+}

@@ -1,0 +1,354 @@
+// The controls of a form: labels, buttons, option buttons, check boxes,
+// scroll bars, text boxes, shapes, line controls, picture boxes, the embedded
+// document, menu items and timers. Each is a named object holding its widget;
+// positions are read and written in the units of the container's scale.
+#pragma once
+
+#include "toolkit/Canvas.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QCheckBox;
+class QScrollBar;
+class QTextBrowser;
+
+namespace toolkit {
+
+using Handler = std::function<void()>;
+
+// Runs a handler unless the program has ended.
+void fire(const Handler &handler);
+
+// Geometry, visibility and font of a control placed on a canvas.
+class Control : public QObject
+{
+    Q_OBJECT
+public:
+    Control(Canvas *container, const QString &name, QWidget *widget);
+    ~Control() override;
+
+    Canvas *container() const { return m_container; }
+    QWidget *widget() const { return m_widget; }
+
+    double left() const;
+    double top() const;
+    double width() const;
+    double height() const;
+    void setLeft(double left);
+    void setTop(double top);
+    void setWidth(double width);
+    void setHeight(double height);
+    void move(double left, double top, double width, double height);
+    // Designed position and size in twips, whatever the scale.
+    void setTwips(double left, double top, double width, double height);
+    // Places the widget again after the container's client area moved.
+    void applyGeometry();
+
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool enabled() const;
+    void setEnabled(bool enabled);
+
+    void setFont(const QString &name, double size, bool bold = false, bool italic = false);
+    QString fontName() const { return m_fontName; }
+    void setFontName(const QString &name);
+    double fontSize() const { return m_fontSize; }
+    void setFontSize(double points);
+    bool fontBold() const;
+    void setFontBold(bool bold);
+    bool fontItalic() const;
+    void setFontItalic(bool italic);
+
+protected:
+    // How the widget takes a font; text controls fit it to their box.
+    virtual void applyFont(const QFont &font);
+
+private:
+    Canvas *m_container;
+    QPointer<QWidget> m_widget;
+    double m_left = 0, m_top = 0, m_width = 0, m_height = 0; // twips
+    QRect m_pixels;
+    bool m_visible = true;
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    double m_fontSize = 8.25;
+    bool m_bold = false;
+    bool m_italic = false;
+};
+
+class Label final : public Control
+{
+    Q_OBJECT
+public:
+    Label(Canvas *container, const QString &name);
+    QString caption() const;
+    void setCaption(const QString &caption);
+    void setBackColor(const QColor &color);
+    void setForeColor(const QColor &color);
+    void setAlignment(Qt::Alignment alignment);
+
+protected:
+    void applyFont(const QFont &font) override;
+
+private:
+    QLabel *m_label;
+};
+
+// Shows text; nothing typed into it is read.
+class TextBox final : public Control
+{
+    Q_OBJECT
+public:
+    TextBox(Canvas *container, const QString &name);
+    QString text() const;
+    void setText(const QString &text);
+    void setAlignment(Qt::Alignment alignment);
+
+protected:
+    void applyFont(const QFont &font) override;
+
+private:
+    QLabel *m_box;
+};
+
+class CommandButton final : public Control
+{
+    Q_OBJECT
+public:
+    CommandButton(Canvas *container, const QString &name);
+    QString caption() const;
+    void setCaption(const QString &caption);
+    void onClick(Handler handler) { m_click = std::move(handler); }
+    void click() { fire(m_click); }
+
+private:
+    QPushButton *m_button;
+    Handler m_click;
+};
+
+// Option buttons of one container form a group: setting one True clears the
+// others and runs its click handler, also when it was True already.
+class OptionButton final : public Control
+{
+    Q_OBJECT
+public:
+    OptionButton(Canvas *container, const QString &name);
+    QString caption() const;
+    void setCaption(const QString &caption);
+    bool value() const;
+    void setValue(bool value);
+    void onClick(Handler handler) { m_click = std::move(handler); }
+    void click() { setValue(true); }
+
+private:
+    QRadioButton *m_button;
+    Handler m_click;
+};
+
+// Value 0 or 1; its click handler runs whenever the value changes.
+class CheckBox final : public Control
+{
+    Q_OBJECT
+public:
+    CheckBox(Canvas *container, const QString &name);
+    QString caption() const;
+    void setCaption(const QString &caption);
+    int value() const;
+    void setValue(int value);
+    void onClick(Handler handler) { m_click = std::move(handler); }
+    void click() { setValue(value() ? 0 : 1); }
+    void setBackColor(const QColor &color);
+
+private:
+    QCheckBox *m_box;
+    Handler m_click;
+};
+
+// The change handler runs whenever the value changes, by the user or by code;
+// setting the value it already has runs nothing. A value outside min..max is
+// clamped, and changing min or max re-clamps it.
+class ScrollBar final : public Control
+{
+    Q_OBJECT
+public:
+    ScrollBar(Qt::Orientation orientation, Canvas *container, const QString &name);
+    int value() const { return m_value; }
+    void setValue(int value);
+    int min() const { return m_min; }
+    void setMin(int min);
+    int max() const { return m_max; }
+    void setMax(int max);
+    int smallChange() const { return m_smallChange; }
+    void setSmallChange(int step);
+    int largeChange() const { return m_largeChange; }
+    void setLargeChange(int step);
+    void onChange(Handler handler) { m_change = std::move(handler); }
+
+private:
+    void sync();
+    QScrollBar *m_bar;
+    int m_min = 0;
+    int m_max = 32767;
+    int m_value = 0;
+    int m_smallChange = 1;
+    int m_largeChange = 1;
+    Handler m_change;
+};
+
+enum class ShapeKind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3 };
+
+class Shape final : public Control
+{
+    Q_OBJECT
+public:
+    Shape(Canvas *container, const QString &name);
+    void setShape(ShapeKind kind);
+    void setFill(const QColor &color, bool solid = true);
+    void setBackOpaque(const QColor &color);
+    void setBorder(const QColor &color, int width = 1, bool visible = true);
+};
+
+// A straight line between two points of the container's scale.
+class LineControl final : public Control
+{
+    Q_OBJECT
+public:
+    LineControl(Canvas *container, const QString &name);
+    void setPoints(double x1, double y1, double x2, double y2);
+    double x1() const;
+    double y1() const;
+    double x2() const;
+    double y2() const;
+    void setBorder(const QColor &color, int width);
+    // End points in twips, whatever the scale.
+    void setTwipsPoints(double x1, double y1, double x2, double y2);
+
+private:
+    void place();
+    double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0; // twips
+};
+
+// A canvas of its own inside a form.
+class PictureBox final : public Control
+{
+    Q_OBJECT
+public:
+    PictureBox(Canvas *container, const QString &name);
+    Canvas &canvas() { return *m_canvas; }
+
+private:
+    Canvas *m_canvas;
+};
+
+// A formatted document shown, not edited.
+class Document final : public Control
+{
+    Q_OBJECT
+public:
+    Document(Canvas *container, const QString &name);
+    void setHtml(const QString &html);
+    QString plainText() const;
+
+private:
+    QTextBrowser *m_browser;
+};
+
+class MenuItem final : public QObject
+{
+    Q_OBJECT
+public:
+    MenuItem(QObject *form, const QString &name, const QString &caption);
+    ~MenuItem() override;
+    QAction *action() const { return m_action; }
+    QString caption() const;
+    void setCaption(const QString &caption);
+    bool visible() const;
+    void setVisible(bool visible);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+    void onClick(Handler handler) { m_click = std::move(handler); }
+    void click() { fire(m_click); }
+
+private:
+    QAction *m_action;
+    Handler m_click;
+};
+
+// Interval in milliseconds; 0 never ticks. Tests call tick() directly.
+class Timer final : public QObject
+{
+    Q_OBJECT
+public:
+    Timer(QObject *form, const QString &name);
+    ~Timer() override;
+    int interval() const { return m_interval; }
+    void setInterval(int ms);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    void onTick(Handler handler) { m_tick = std::move(handler); }
+    void tick() { fire(m_tick); }
+    // Whether the timer is really counting (enabled with a positive interval).
+    bool running() const { return m_timer.isActive(); }
+
+private:
+    void restart();
+    QTimer m_timer;
+    int m_interval = 0;
+    bool m_enabled = true;
+    Handler m_tick;
+};
+
+// Stops every timer of the program.
+void stopAllTimers();
+
+// A control array: elements named "Name(index)", reached by their index.
+template <typename T>
+class ControlArray
+{
+public:
+    ControlArray(Canvas *container, const QString &name, std::initializer_list<int> indices)
+    {
+        for (int index : indices)
+            add(container, name, index);
+    }
+    ControlArray(Canvas *container, const QString &name, int count)
+    {
+        for (int index = 0; index < count; ++index)
+            add(container, name, index);
+    }
+    T &operator[](int index) const
+    {
+        const auto slot = static_cast<std::size_t>(index - m_first);
+        if (index < m_first || slot >= m_elements.size() || !m_elements[slot])
+            throw std::out_of_range("control array index");
+        return *m_elements[slot];
+    }
+    int lowest() const { return m_first; }
+    int highest() const { return m_first + static_cast<int>(m_elements.size()) - 1; }
+
+private:
+    void add(Canvas *container, const QString &name, int index)
+    {
+        if (m_elements.empty())
+            m_first = index;
+        while (m_first + static_cast<int>(m_elements.size()) < index)
+            m_elements.push_back(nullptr);
+        m_elements.push_back(std::make_unique<T>(container, QStringLiteral("%1(%2)").arg(name).arg(index)));
+    }
+    int m_first = 0;
+    std::vector<std::unique_ptr<T>> m_elements;
+};
+
+} // namespace toolkit

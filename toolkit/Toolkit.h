@@ -1,0 +1,11 @@
+// Everything a window needs from the form layer.
+#pragma once
+
+#include "toolkit/Canvas.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Form.h"
+#include "toolkit/Registry.h"
+#include "toolkit/Screen.h"
+#include "toolkit/core/Format.h"
+#include "toolkit/core/Numeric.h"
+#include "toolkit/core/Random.h"

@@ -1,0 +1,454 @@
+#include "tools/drive/Driver.h"
+
+#include "shell/Windows.h"
+#include "shell/core/SharedState.h"
+#include "toolkit/Toolkit.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+
+#include <charconv>
+#include <cmath>
+#include <set>
+
+namespace drive {
+
+namespace {
+
+// A malformed line or a name the program does not have: exit code 2.
+struct ScriptError
+{
+    QString message;
+};
+
+// An expectation that did not hold: exit code 1.
+struct ExpectFailure
+{
+    QString message;
+};
+
+[[noreturn]] void fail(const QString &message) { throw ScriptError{message}; }
+
+QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+toolkit::Form &window(const QString &name)
+{
+    toolkit::Form *form = shell::formByName(name);
+    if (!form)
+        fail(QStringLiteral("no window %1").arg(name));
+    return *form;
+}
+
+// A control, menu item or timer of a window, by its name.
+QObject *child(toolkit::Form &form, const QString &name)
+{
+    for (auto *control : form.findChildren<toolkit::Control *>())
+        if (control->objectName() == name)
+            return control;
+    for (auto *item : form.findChildren<toolkit::MenuItem *>())
+        if (item->objectName() == name)
+            return item;
+    for (auto *timer : form.findChildren<toolkit::Timer *>())
+        if (timer->objectName() == name)
+            return timer;
+    return nullptr;
+}
+
+struct Target
+{
+    toolkit::Form *form = nullptr;
+    QObject *object = nullptr; // nullptr: the window itself
+    QString property;
+};
+
+Target resolve(const QString &name)
+{
+    const QStringList parts = name.split(QLatin1Char('.'));
+    if (parts.size() < 2 || parts.size() > 3 || parts.contains(QString()))
+        fail(QStringLiteral("malformed name '%1' (expected WINDOW.CONTROL[.PROPERTY])").arg(name));
+    Target target;
+    target.form = &window(parts[0]);
+    target.object = child(*target.form, parts[1]);
+    if (target.object) {
+        target.property = parts.size() == 3 ? parts[2] : QString();
+        return target;
+    }
+    static const QStringList windowProperties = {QStringLiteral("caption"), QStringLiteral("visible"),
+                                                 QStringLiteral("left"),    QStringLiteral("top"),
+                                                 QStringLiteral("width"),   QStringLiteral("height")};
+    if (parts.size() == 2 && windowProperties.contains(parts[1])) {
+        target.property = parts[1];
+        return target;
+    }
+    fail(QStringLiteral("no control %1 on window %2").arg(parts[1], parts[0]));
+}
+
+template <typename T>
+T *as(const Target &target)
+{
+    return qobject_cast<T *>(target.object);
+}
+
+QString windowValue(const toolkit::Form &form, const QString &property)
+{
+    if (property == QLatin1String("caption"))
+        return form.caption();
+    if (property == QLatin1String("visible"))
+        return boolText(form.isVisible());
+    if (property == QLatin1String("left"))
+        return shortestNumber(form.left());
+    if (property == QLatin1String("top"))
+        return shortestNumber(form.top());
+    if (property == QLatin1String("width"))
+        return shortestNumber(form.widthTwips());
+    return shortestNumber(form.heightTwips());
+}
+
+QString controlValue(const Target &target)
+{
+    const QString &p = target.property;
+    const QString name = target.object->objectName();
+    if (auto *timer = as<toolkit::Timer>(target)) {
+        if (p.isEmpty() || p == QLatin1String("interval"))
+            return shortestNumber(timer->interval());
+        if (p == QLatin1String("enabled"))
+            return boolText(timer->enabled());
+        fail(QStringLiteral("timer %1 has no property '%2'").arg(name, p));
+    }
+    if (auto *item = as<toolkit::MenuItem>(target)) {
+        if (p.isEmpty() || p == QLatin1String("caption"))
+            return item->caption();
+        if (p == QLatin1String("visible"))
+            return boolText(item->visible());
+        if (p == QLatin1String("enabled"))
+            return boolText(item->enabled());
+        fail(QStringLiteral("menu item %1 has no property '%2'").arg(name, p));
+    }
+    auto *control = as<toolkit::Control>(target);
+    if (p == QLatin1String("visible"))
+        return boolText(control->visible());
+    if (p == QLatin1String("enabled"))
+        return boolText(control->enabled());
+    if (p == QLatin1String("left"))
+        return shortestNumber(control->left());
+    if (p == QLatin1String("top"))
+        return shortestNumber(control->top());
+    if (p == QLatin1String("width"))
+        return shortestNumber(control->width());
+    if (p == QLatin1String("height"))
+        return shortestNumber(control->height());
+
+    const bool value = p.isEmpty() || p == QLatin1String("value");
+    const bool caption = p.isEmpty() || p == QLatin1String("caption");
+    if (auto *bar = as<toolkit::ScrollBar>(target)) {
+        if (value)
+            return shortestNumber(bar->value());
+        if (p == QLatin1String("min"))
+            return shortestNumber(bar->min());
+        if (p == QLatin1String("max"))
+            return shortestNumber(bar->max());
+    } else if (auto *label = as<toolkit::Label>(target); label && caption) {
+        return label->caption();
+    } else if (auto *box = as<toolkit::TextBox>(target); box && (caption || p == QLatin1String("text"))) {
+        return box->text();
+    } else if (auto *button = as<toolkit::CommandButton>(target); button && caption) {
+        return button->caption();
+    } else if (auto *option = as<toolkit::OptionButton>(target)) {
+        if (value)
+            return boolText(option->value());
+        if (p == QLatin1String("caption"))
+            return option->caption();
+    } else if (auto *check = as<toolkit::CheckBox>(target)) {
+        if (value)
+            return shortestNumber(check->value());
+        if (p == QLatin1String("caption"))
+            return check->caption();
+    }
+    if (p.isEmpty())
+        fail(QStringLiteral("%1 has no value; name a property").arg(name));
+    fail(QStringLiteral("%1 has no property '%2'").arg(name, p));
+}
+
+// The user can only reach what is on screen.
+void requireReachable(const Target &target, const QString &name)
+{
+    if (!target.form->isVisible())
+        fail(QStringLiteral("window %1 is not visible").arg(target.form->objectName()));
+    if (auto *item = as<toolkit::MenuItem>(target)) {
+        if (!item->visible() || !item->enabled())
+            fail(QStringLiteral("%1 is hidden or disabled").arg(name));
+        return;
+    }
+    if (auto *control = as<toolkit::Control>(target)) {
+        if (!control->visible() || !control->enabled())
+            fail(QStringLiteral("%1 is hidden or disabled").arg(name));
+    }
+}
+
+int parseInt(const QString &text, const QString &what)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, text));
+    return value;
+}
+
+double parseDouble(const QString &text, const QString &what)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok)
+        fail(QStringLiteral("%1 must be a number, not '%2'").arg(what, text));
+    return value;
+}
+
+toolkit::Timer &runTimer()
+{
+    toolkit::Form &control = window(QStringLiteral("apotelesmata"));
+    auto *timer = qobject_cast<toolkit::Timer *>(child(control, QStringLiteral("Timer1")));
+    if (!timer)
+        fail(QStringLiteral("no timer Timer1 on window apotelesmata"));
+    return *timer;
+}
+
+void savePicture(const QImage &image, const QString &file)
+{
+    const QFileInfo info(file);
+    QDir().mkpath(info.absolutePath());
+    if (!image.save(file, "PNG"))
+        fail(QStringLiteral("cannot write %1").arg(file));
+}
+
+QImage screenImage()
+{
+    QImage screen(toolkit::screenPixels(), QImage::Format_RGB32);
+    screen.fill(QColor(58, 64, 72));
+    QPainter p(&screen);
+    for (toolkit::Form *form : toolkit::visibleForms())
+        p.drawPixmap(form->pos(), form->grab());
+    return screen;
+}
+
+} // namespace
+
+QString shortestNumber(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value);
+    return QString::fromLatin1(buf, static_cast<int>(result.ptr - buf));
+}
+
+Driver::Driver(QTextStream &out)
+    : m_out(out)
+{
+}
+
+int Driver::run(QTextStream &script)
+{
+    int number = 0;
+    while (!script.atEnd()) {
+        QString line = script.readLine();
+        ++number;
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        try {
+            execute(line);
+        } catch (const ScriptError &e) {
+            m_out << "line " << number << ": " << e.message << Qt::endl;
+            return 2;
+        } catch (const ExpectFailure &e) {
+            m_out << "line " << number << ": " << e.message << Qt::endl;
+            return 1;
+        } catch (const std::exception &e) {
+            m_out << "line " << number << ": " << e.what() << Qt::endl;
+            return 2;
+        }
+    }
+    return 0;
+}
+
+QString Driver::get(const QString &name) const
+{
+    if (name.startsWith(QLatin1String("shared."))) {
+        const QByteArray variable = name.mid(7).toLatin1();
+        const auto value = shell::core::sharedValue(std::string_view(variable.constData(), variable.size()));
+        if (!value)
+            fail(QStringLiteral("no shared variable %1").arg(name.mid(7)));
+        if (const bool *flag = std::get_if<bool>(&*value))
+            return boolText(*flag);
+        return shortestNumber(std::get<double>(*value));
+    }
+    const Target target = resolve(name);
+    if (!target.object)
+        return windowValue(*target.form, target.property);
+    return controlValue(target);
+}
+
+void Driver::expectText(const QString &name, const QString &text)
+{
+    const QString actual = get(name);
+    if (actual != text)
+        throw ExpectFailure{QStringLiteral("expected %1 = '%2', got '%3'").arg(name, text, actual)};
+}
+
+void Driver::execute(const QString &rawLine)
+{
+    const QString line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        return;
+    // The text after a name keeps its blanks: only the one space after the
+    // command and the one after the name are separators.
+    const QString body = rawLine.mid(rawLine.indexOf(line.at(0)));
+    const int commandEnd = body.indexOf(QLatin1Char(' '));
+    const QString command = commandEnd < 0 ? body : body.left(commandEnd);
+    const QString rest = commandEnd < 0 ? QString() : body.mid(commandEnd + 1);
+    const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+    auto needArgs = [&](qsizetype count, const char *usage) {
+        if (args.size() != count)
+            fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+    };
+
+    if (toolkit::ended()) {
+        if (command == QLatin1String("expect") && args.size() == 1 && args[0] == QLatin1String("ended"))
+            return;
+        fail(QStringLiteral("the program has ended; only 'expect ended' may follow"));
+    }
+
+    if (command == QLatin1String("seed")) {
+        needArgs(1, "seed NUMBER");
+        bool ok = false;
+        const qulonglong seed = args[0].toULongLong(&ok);
+        if (!ok)
+            fail(QStringLiteral("seed must be a whole number, not '%1'").arg(args[0]));
+        toolkit::core::generator().seed(seed);
+    } else if (command == QLatin1String("click")) {
+        needArgs(1, "click WINDOW.CONTROL");
+        const Target target = resolve(args[0]);
+        if (!target.object || !target.property.isEmpty())
+            fail(QStringLiteral("click needs a control, not '%1'").arg(args[0]));
+        requireReachable(target, args[0]);
+        if (auto *button = as<toolkit::CommandButton>(target))
+            button->click();
+        else if (auto *option = as<toolkit::OptionButton>(target))
+            option->click();
+        else if (auto *check = as<toolkit::CheckBox>(target))
+            check->click();
+        else if (auto *item = as<toolkit::MenuItem>(target))
+            item->click();
+        else
+            fail(QStringLiteral("%1 cannot be clicked").arg(args[0]));
+    } else if (command == QLatin1String("set")) {
+        needArgs(2, "set WINDOW.SCROLLBAR VALUE");
+        const Target target = resolve(args[0]);
+        auto *bar = as<toolkit::ScrollBar>(target);
+        if (!bar || !target.property.isEmpty())
+            fail(QStringLiteral("%1 is not a scroll bar").arg(args[0]));
+        requireReachable(target, args[0]);
+        bar->setValue(parseInt(args[1], QStringLiteral("the value")));
+    } else if (command == QLatin1String("check")) {
+        needArgs(2, "check WINDOW.CHECKBOX 0|1");
+        const Target target = resolve(args[0]);
+        auto *box = as<toolkit::CheckBox>(target);
+        if (!box || !target.property.isEmpty())
+            fail(QStringLiteral("%1 is not a check box").arg(args[0]));
+        const int value = parseInt(args[1], QStringLiteral("the value"));
+        if (value != 0 && value != 1)
+            fail(QStringLiteral("a check box takes 0 or 1, not %1").arg(value));
+        requireReachable(target, args[0]);
+        box->setValue(value);
+    } else if (command == QLatin1String("get")) {
+        needArgs(1, "get NAME");
+        m_out << args[0] << " = " << get(args[0]) << Qt::endl;
+    } else if (command == QLatin1String("visible")) {
+        needArgs(0, "visible");
+        QStringList names;
+        for (toolkit::Form *form : toolkit::visibleForms())
+            names << form->objectName();
+        m_out << "visible = " << names.join(QLatin1Char(' ')) << Qt::endl;
+    } else if (command == QLatin1String("tick")) {
+        needArgs(1, "tick COUNT");
+        const int count = parseInt(args[0], QStringLiteral("the count"));
+        toolkit::Timer &timer = runTimer();
+        for (int i = 0; i < count && !toolkit::ended(); ++i)
+            timer.tick();
+    } else if (command == QLatin1String("run")) {
+        needArgs(0, "run");
+        toolkit::Timer &timer = runTimer();
+        constexpr int limit = 1000000;
+        int ticks = 0;
+        while (timer.enabled() && !toolkit::ended()) {
+            if (++ticks > limit)
+                fail(QStringLiteral("the run did not end within %1 ticks").arg(limit));
+            timer.tick();
+        }
+    } else if (command == QLatin1String("wait")) {
+        needArgs(1, "wait MILLISECONDS");
+        const int ms = parseInt(args[0], QStringLiteral("the time"));
+        QEventLoop loop;
+        QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
+        loop.exec();
+    } else if (command == QLatin1String("shot")) {
+        needArgs(2, "shot WINDOW FILE.png");
+        toolkit::Form &form = window(args[0]);
+        QCoreApplication::sendPostedEvents();
+        savePicture(form.grab().toImage(), args[1]);
+    } else if (command == QLatin1String("screen")) {
+        needArgs(1, "screen FILE.png");
+        QCoreApplication::sendPostedEvents();
+        savePicture(screenImage(), args[0]);
+    } else if (command == QLatin1String("expect")) {
+        if (args.isEmpty())
+            fail(QStringLiteral("usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
+        if (args[0] == QLatin1String("ended")) {
+            needArgs(1, "expect ended");
+            throw ExpectFailure{QStringLiteral("expected the program to have ended, but it runs")};
+        }
+        if (args[0] == QLatin1String("visible")) {
+            std::set<QString> expected(args.begin() + 1, args.end());
+            for (const QString &name : expected)
+                if (!shell::windowNames().contains(name))
+                    fail(QStringLiteral("no window %1").arg(name));
+            std::set<QString> actual;
+            QStringList shown;
+            for (toolkit::Form *form : toolkit::visibleForms()) {
+                actual.insert(form->objectName());
+                shown << form->objectName();
+            }
+            if (actual != expected)
+                throw ExpectFailure{QStringLiteral("expected visible '%1', got '%2'")
+                                        .arg(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' ')),
+                                             shown.join(QLatin1Char(' ')))};
+            return;
+        }
+        const QString name = args[0];
+        const int nameEnd = static_cast<int>(rest.indexOf(name)) + static_cast<int>(name.size());
+        if (nameEnd >= rest.size())
+            fail(QStringLiteral("usage: expect NAME TEXT"));
+        expectText(name, rest.mid(nameEnd + 1));
+    } else if (command == QLatin1String("expect-near")) {
+        needArgs(3, "expect-near NAME VALUE TOLERANCE");
+        const double expected = parseDouble(args[1], QStringLiteral("the value"));
+        const double tolerance = parseDouble(args[2], QStringLiteral("the tolerance"));
+        const QString text = get(args[0]);
+        bool ok = false;
+        const double actual = text.toDouble(&ok);
+        if (!ok)
+            fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], text));
+        if (!(std::fabs(actual - expected) <= tolerance))
+            throw ExpectFailure{QStringLiteral("expected %1 = %2 within %3, got %4")
+                                    .arg(args[0], args[1], args[2], text)};
+    } else {
+        fail(QStringLiteral("unknown command '%1'").arg(command));
+    }
+}
+
+} // namespace drive

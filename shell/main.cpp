@@ -1,6 +1,7 @@
 // spotsim: a teaching simulator of reaction kinetics, radioactive decay and
 // diprotic acids on a lattice of coloured spots.
 #include "shell/StartUp.h"
+#include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 
 #include <QApplication>
@@ -10,5 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     toolkit::setUpApplication();
     shell::startRoutine();
-    return app.exec();
+    const int result = app.exec();
+    toolkit::resetForms(); // windows go before the application object
+    return result;
 }

@@ -1,6 +1,7 @@
 // spotsim-drive: runs spotsim from a script, offscreen unless --show.
 //   spotsim-drive [--show] [--screen WxH] SCRIPT|-
 #include "shell/StartUp.h"
+#include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 #include "tools/drive/Driver.h"
 
@@ -60,5 +61,7 @@ int main(int argc, char *argv[])
     QTextStream script(&file);
     QTextStream out(stdout);
     drive::Driver driver(out);
-    return driver.run(script);
+    const int result = driver.run(script);
+    toolkit::resetForms(); // windows go before the application object
+    return result;
 }

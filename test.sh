@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds spotsim with its tests and runs them all.
+#   ./test.sh             optimised build with debug information
+#   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+
+spotsim_ensure_packages
+
+case "${1:-}" in
+  --sanitize)
+    dir=build-sanitize
+    spotsim_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DSPOTSIM_SANITIZE=ON -DSPOTSIM_WERROR=ON
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    ;;
+  "")
+    dir=build-test
+    spotsim_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPOTSIM_WERROR=ON
+    ;;
+  *)
+    echo "usage: ./test.sh [--sanitize]" >&2
+    exit 2
+    ;;
+esac
+
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

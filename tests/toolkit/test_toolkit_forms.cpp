@@ -1,0 +1,210 @@
+// The classic form semantics the windows rely on: scroll bar and option
+// button events, user scales and the persistent canvas.
+#include "toolkit/Toolkit.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace toolkit;
+
+namespace {
+
+class Probe final : public Form
+{
+public:
+    Probe()
+        : Form(QStringLiteral("Probe"), 3000, 3000)
+    {
+        bar.setMin(0);
+        bar.setMax(100);
+        bar.setValue(50);
+        bar.onChange([this] { changes.push_back(bar.value()); });
+        one.onClick([this] { ++clicksOne; });
+        two.onClick([this] { ++clicksTwo; });
+    }
+    void load() override { ++loads; }
+
+    ScrollBar bar{Qt::Horizontal, this, QStringLiteral("bar")};
+    OptionButton one{this, QStringLiteral("one")};
+    OptionButton two{this, QStringLiteral("two")};
+    Label label{this, QStringLiteral("label")};
+    std::vector<int> changes;
+    int clicksOne = 0;
+    int clicksTwo = 0;
+    int loads = 0;
+};
+
+} // namespace
+
+class TestToolkitForms : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { resetForms(); }
+    void init() { resetForms(); }
+
+    void loadRunsOnceOnFirstTouch()
+    {
+        form<Probe>().bar.setValue(3);
+        form<Probe>().show();
+        QCOMPARE(form<Probe>().loads, 1);
+        QVERIFY(createdForm(QStringLiteral("Probe")) == &form<Probe>());
+    }
+
+    void scrollBarEvents_data()
+    {
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QList<int>>("changes");
+        QTest::newRow("every change runs") << QList<int>{10, 20, 30} << QList<int>{10, 20, 30};
+        QTest::newRow("equal value runs nothing") << QList<int>{50, 50, 60, 60} << QList<int>{60};
+        QTest::newRow("clamped above") << QList<int>{500, 500} << QList<int>{100};
+        QTest::newRow("clamped below") << QList<int>{-7} << QList<int>{0};
+    }
+
+    void scrollBarEvents()
+    {
+        QFETCH(QList<int>, values);
+        QFETCH(QList<int>, changes);
+        auto &w = form<Probe>();
+        for (int v : values)
+            w.bar.setValue(v);
+        QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), changes);
+    }
+
+    void rangeChangeReclampsOnce()
+    {
+        auto &w = form<Probe>();
+        w.bar.setValue(90);
+        w.changes.clear();
+        w.bar.setMax(44);
+        QCOMPARE(w.bar.value(), 44);
+        w.bar.setMin(2);
+        w.bar.setMax(99);
+        QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), QList<int>{44});
+    }
+
+    void userMoveRunsTheHandler()
+    {
+        auto &w = form<Probe>();
+        w.show();
+        auto *bar = qobject_cast<QScrollBar *>(w.bar.widget());
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(w.bar.value(), 51);
+        QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), QList<int>{51});
+    }
+
+    void optionButtonInCode()
+    {
+        auto &w = form<Probe>();
+        w.one.setValue(true);
+        w.one.setValue(true);
+        QCOMPARE(w.clicksOne, 2);
+        w.two.setValue(true);
+        QVERIFY(!w.one.value());
+        QVERIFY(w.two.value());
+        w.two.setValue(false);
+        QCOMPARE(w.clicksTwo, 1);
+    }
+
+    void userScalePlacesControlsAndPoints()
+    {
+        auto &w = form<Probe>();
+        w.resize(300, 500);
+        w.scale(0, 250, 150, 0); // 2 pixels a unit both ways, y upwards
+        w.label.move(15, 200, 30, 25);
+        QCOMPARE(w.label.widget()->geometry(), QRect(30, 100, 60, 50));
+        QCOMPARE(w.label.top(), 200.0);
+        QCOMPARE(w.label.height(), 25.0);
+        QCOMPARE(w.xToPixel(75), 150.0);
+        QCOMPARE(w.yToPixel(0), 500.0);
+        QCOMPARE(w.yToPixel(250), 0.0);
+        w.pset(75, 125, RGB(255, 0, 0));
+        QCOMPARE(w.image().pixelColor(150, 250), QColor(255, 0, 0));
+    }
+
+    void canvasDrawing()
+    {
+        auto &w = form<Probe>();
+        w.resize(200, 200);
+        w.scale(0, 100, 100, 0);
+        const QColor back = w.backColor();
+
+        w.line(0, 50, 100, 50, RGB(0, 0, 255));
+        QCOMPARE(w.pixelAt(30, 50), QColor(0, 0, 255));
+        QCOMPARE(w.pixelAt(30, 60), back);
+
+        w.box(10, 90, 30, 70, RGB(0, 255, 0), true);
+        QCOMPARE(w.pixelAt(20, 80), QColor(0, 255, 0));
+
+        w.setFillSolid(true);
+        w.setFillColor(RGB(255, 0, 0));
+        w.circle(70, 80, 5, RGB(255, 0, 0));
+        QCOMPARE(w.pixelAt(70, 80), QColor(255, 0, 0));
+        QCOMPARE(w.pixelAt(70, 90), back);
+
+        w.setDrawStyle(DrawStyle::Dot);
+        w.line(0, 20, 100, 20, RGB(0, 0, 0));
+        w.setDrawStyle(DrawStyle::Solid);
+        int dark = 0;
+        const int row = int(w.yToPixel(20));
+        for (int x = 0; x < 200; ++x)
+            dark += w.image().pixelColor(x, row) == QColor(0, 0, 0);
+        QVERIFY2(dark > 40 && dark < 140, "a dotted line has gaps");
+
+        w.setCurrentX(5);
+        w.setCurrentY(40);
+        w.setForeColor(RGB(0, 0, 0));
+        w.print(QStringLiteral("MMMM"));
+        QVERIFY(w.currentY() < 40);
+        QCOMPARE(w.currentX(), 0.0);
+        int ink = 0;
+        for (int y = int(w.yToPixel(40)); y < int(w.yToPixel(w.currentY())); ++y)
+            for (int x = 10; x < 60; ++x)
+                ink += w.image().pixelColor(x, y).lightness() < 100;
+        QVERIFY(ink > 20);
+
+        w.cls();
+        QCOMPARE(w.pixelAt(30, 50), back);
+        w.pset(1000, -1000, RGB(1, 2, 3)); // outside: clipped silently
+    }
+
+    void drawingSurvivesResize()
+    {
+        auto &w = form<Probe>();
+        w.resize(100, 100);
+        w.scale(0, 100, 100, 0);
+        w.box(0, 100, 100, 0, RGB(9, 9, 9), true);
+        w.resize(300, 300);
+        QCOMPARE(w.image().pixelColor(50, 50), QColor(9, 9, 9));
+    }
+
+    void endProgramStopsEverything()
+    {
+        auto &w = form<Probe>();
+        Timer timer(&w, QStringLiteral("timer"));
+        int ticks = 0;
+        timer.onTick([&] { ++ticks; });
+        timer.setInterval(5);
+        w.show();
+        QVERIFY(timer.running());
+        endProgram();
+        QVERIFY(!w.isVisible());
+        QVERIFY(!timer.running());
+        timer.tick();
+        w.bar.setValue(7);
+        QCOMPARE(ticks, 0);
+        QVERIFY(w.changes.empty());
+    }
+
+    void zeroIntervalNeverTicks()
+    {
+        auto &w = form<Probe>();
+        Timer timer(&w, QStringLiteral("timer"));
+        timer.setEnabled(true);
+        timer.setInterval(0);
+        QVERIFY(!timer.running());
+    }
+};
+
+QTEST_MAIN(TestToolkitForms)
+#include "test_toolkit_forms.moc"

@@ -1,0 +1,44 @@
+# Shared by run.sh and test.sh: installs the Debian packages spotsim needs
+# and configures a build folder. Meant to be sourced.
+
+SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth)
+
+spotsim_ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "${SPOTSIM_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "spotsim needs these packages and cannot install them without root or sudo: ${missing[*]}" >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# spotsim_build DIR CMAKE-ARGS...: configures (once) and builds DIR.
+spotsim_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# Qt wants a private runtime folder; give it one when the session has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi

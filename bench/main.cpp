@@ -1,1 +1,122 @@
-int main() { return 0; }
+// spotsim-bench: timings of the program's heavy computations, printed one
+// figure a line as `name: value` so that scripts can read them.
+//
+// Usage: spotsim-bench [NAME...]   runs the named benchmarks, or all of them.
+// A benchmark is a function that measures and reports any number of figures;
+// add one by writing it and listing it in `benchmarks` below.
+
+#include "acids/core/ConcentrationGraphs.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+class Report
+{
+public:
+    void figure(std::string_view name, double value)
+    {
+        std::printf("%.*s: %.6g\n", static_cast<int>(name.size()), name.data(), value);
+        std::fflush(stdout);
+    }
+    // A benchmark whose fast and plain results disagree fails the program.
+    void fail(std::string_view why)
+    {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(why.size()), why.data());
+        m_failed = true;
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    bool m_failed = false;
+};
+
+using Clock = std::chrono::steady_clock;
+
+// Best of a few runs: the machine may be busy with other work.
+template <class Work>
+double bestSeconds(int runs, Work &&work)
+{
+    double best = INFINITY;
+    for (int r = 0; r < runs; ++r) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+// The carbonic acid product graph: 1500 concentrations, about 1.2e8 steps of
+// the hydrogen-ion iteration. Straightforward: one concentration after the
+// other; fast: the graph as the window computes it.
+void productGraph(Report &report)
+{
+    using namespace acids::core;
+    constexpr int code = carbonicCode;
+    constexpr int runs = 3;
+    const AcidConstants k = productGraphConstants(code);
+
+    std::vector<double> plain(productSteps + 1);
+    double plainMaximum = 0;
+    const double straightforward = bestSeconds(runs, [&] {
+        plainMaximum = 0;
+        for (int i = 1; i <= productSteps; ++i) {
+            const double c = i / 100.0;
+            plain[std::size_t(i)] = hydrogenIonConcentration(c, k, code);
+            const ProductPoint p = productPoint(c, plain[std::size_t(i)], k);
+            plainMaximum = std::max({plainMaximum, p.monoAnion, p.dianion, p.acid, p.hydrogen});
+        }
+    });
+
+    ProductGraph graph;
+    const double fast = bestSeconds(runs, [&] { graph = acids::core::productGraph(code); });
+
+    for (int i = 1; i <= productSteps; ++i) {
+        const double h = graph.points[std::size_t(i)].hydrogen * graph.points[std::size_t(i)].c / 100;
+        if (std::fabs(h - plain[std::size_t(i)]) > 1e-10 * plain[std::size_t(i)]) {
+            report.fail("product-graph: the fast results differ from the straightforward ones");
+            break;
+        }
+    }
+    if (graph.maximum != plainMaximum)
+        report.fail("product-graph: the maxima differ");
+
+    report.figure("product-graph-straightforward-s", straightforward);
+    report.figure("product-graph-s", fast);
+    report.figure("product-graph-speedup", straightforward / fast);
+}
+
+struct Benchmark
+{
+    std::string_view name;
+    void (*run)(Report &);
+};
+
+constexpr Benchmark benchmarks[] = {
+    {"product-graph", productGraph},
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string_view> wanted(argv + 1, argv + argc);
+    for (std::string_view name : wanted) {
+        if (std::none_of(std::begin(benchmarks), std::end(benchmarks),
+                         [&](const Benchmark &b) { return b.name == name; })) {
+            std::fprintf(stderr, "spotsim-bench: no benchmark named %.*s\n", static_cast<int>(name.size()),
+                         name.data());
+            return 2;
+        }
+    }
+    Report report;
+    for (const Benchmark &b : benchmarks)
+        if (wanted.empty() || std::find(wanted.begin(), wanted.end(), b.name) != wanted.end())
+            b.run(report);
+    return report.failed() ? 1 : 0;
+}

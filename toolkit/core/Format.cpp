@@ -96,10 +96,12 @@ Decimal toDecimal(double a)
     }
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.14e", a);
-    const std::string_view text(buf);
-    const auto e = text.find('e');
-    d.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
-    d.exp10 = std::atoi(buf + e + 1);
+    // buf is "d.dddddddddddddde+XX": the first digit, the point, 14 digits.
+    d.digits.reserve(15);
+    d.digits.push_back(buf[0]);
+    for (int i = 2; i < 16; ++i)
+        d.digits.push_back(buf[i]);
+    d.exp10 = std::atoi(buf + 17);
     return d;
 }
 

@@ -1,0 +1,67 @@
+#include "acids/core/ConcentrationGraphs.h"
+
+#include <cmath>
+
+namespace acids::core {
+
+double log10(double value)
+{
+    return std::log(value) / std::log(10.0);
+}
+
+AcidConstants productGraphConstants(int modelCode)
+{
+    if (modelCode == carbonicCode)
+        return {4.3e-7, 5.61e-11, 1e-14};
+    return acidConstants(modelCode, 25);
+}
+
+ProductPoint productPoint(double c, double h, const AcidConstants &k)
+{
+    const double d = h * h + k.ka1 * h + k.ka1 * k.ka2;
+    const double monoAnion = c * k.ka1 * h / d;
+    const double dianion = c * k.ka1 * k.ka2 / d;
+    const double acid = c - monoAnion - dianion;
+    return {c, 100 * monoAnion / c, 100 * dianion / c, 100 * acid / c, 100 * h / c};
+}
+
+ProductGraph productGraph(int modelCode)
+{
+    ProductGraph graph;
+    graph.points.resize(productSteps + 1);
+    const AcidConstants k = productGraphConstants(modelCode);
+    if (k.ka1 == 0)
+        return graph;
+
+    std::vector<double> c(productSteps), h(productSteps);
+    for (int i = 1; i <= productSteps; ++i)
+        c[i - 1] = i / 100.0;
+    hydrogenIonConcentrations(c, k, modelCode, h);
+
+    for (int i = 1; i <= productSteps; ++i) {
+        const ProductPoint p = productPoint(c[i - 1], h[i - 1], k);
+        graph.points[i] = p;
+        for (double v : {p.monoAnion, p.dianion, p.acid, p.hydrogen})
+            if (v > graph.maximum)
+                graph.maximum = v;
+    }
+    return graph;
+}
+
+std::vector<PhPoint> phSeries(int modelCode, double temperatureC)
+{
+    std::vector<PhPoint> points(phSteps + 1);
+    const AcidConstants k = acidConstants(modelCode, temperatureC);
+    if (k.ka1 == 0)
+        return points;
+
+    std::vector<double> c(phSteps), h(phSteps);
+    for (int i = 1; i <= phSteps; ++i)
+        c[i - 1] = i / 10.0;
+    hydrogenIonConcentrations(c, k, modelCode, h);
+    for (int i = 1; i <= phSteps; ++i)
+        points[i] = {c[i - 1], -log10(h[i - 1])};
+    return points;
+}
+
+} // namespace acids::core

@@ -1,0 +1,245 @@
+#include "acids/core/Equilibrium.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+namespace acids::core {
+
+namespace {
+
+struct TableRow
+{
+    double t; // degrees Celsius
+    double k;
+};
+
+constexpr std::array<TableRow, 11> carbonicKa1Table{{
+    {0, 2.64e-7},  {5, 3.04e-7},  {10, 3.44e-7}, {15, 3.81e-7}, {20, 4.16e-7}, {25, 4.45e-7},
+    {30, 4.71e-7}, {35, 4.90e-7}, {40, 5.04e-7}, {45, 5.13e-7}, {50, 5.19e-7},
+}};
+
+constexpr std::array<TableRow, 4> waterKwTable{{
+    {0, 1.139e-15},
+    {25, 1.008e-14},
+    {50, 5.474e-14},
+    {100, 5.9e-13},
+}};
+
+// Least-squares line ln K = a + b / T over the rows, evaluated at t.
+double fitted(std::span<const TableRow> rows, double t)
+{
+    const double n = static_cast<double>(rows.size());
+    double sx = 0, sy = 0, sxy = 0, sxx = 0;
+    for (const TableRow &row : rows) {
+        const double kelvin = row.t + 273;
+        const double y = std::log(row.k);
+        sx += 1 / kelvin;
+        sy += y;
+        sxy += y / kelvin;
+        sxx += 1 / (kelvin * kelvin);
+    }
+    const double b = (sxy - sx * sy / n) / (sxx - sx * sx / n);
+    const double a = (sy - b * sx) / n;
+    return std::exp(a) * std::exp(b / (t + 273));
+}
+
+constexpr double startingGuess = 1e-7;
+
+// ---- Lockstep iteration -------------------------------------------------
+//
+// Each iteration of one concentration is a short chain of dependent
+// divisions, so a single chain leaves the divider mostly idle. Here 16
+// concentrations advance together in vectors of 4; a concentration that
+// stops hands its lane to the next one. Every lane does exactly the
+// arithmetic of hydrogenIonConcentration, in the same order (the library is
+// built without floating-point contraction), so the results are identical.
+
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define SPOTSIM_LOCKSTEP_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef SPOTSIM_LOCKSTEP_CLONES
+#define SPOTSIM_LOCKSTEP_CLONES
+#endif
+
+typedef double Lanes __attribute__((vector_size(32)));
+constexpr int laneWidth = 4;
+constexpr int laneGroups = 4;
+constexpr int laneCount = laneWidth * laneGroups;
+
+SPOTSIM_LOCKSTEP_CLONES
+void solveLockstep(const double *c, double *out, std::size_t n, double ka1, double ka2, double kw,
+                   double eps)
+{
+    if (n == 0)
+        return;
+    constexpr std::int64_t idle = std::numeric_limits<std::int64_t>::max() / 2;
+    const double ka1ka2 = ka1 * ka2;
+
+    Lanes x[laneGroups];
+    Lanes conc[laneGroups];
+    Lanes next[laneGroups];
+    Lanes change[laneGroups];
+    std::int64_t job[laneCount];
+    std::int64_t started[laneCount];
+    std::size_t nextJob = 0;
+    std::int64_t iteration = 0;
+    std::int64_t deadline = 0;
+    int active = 0;
+
+    // A lane without work repeats the first concentration; its results are
+    // dropped.
+    for (int l = 0; l < laneCount; ++l) {
+        const int g = l / laneWidth, w = l % laneWidth;
+        x[g][w] = startingGuess;
+        if (nextJob < n) {
+            job[l] = static_cast<std::int64_t>(nextJob);
+            conc[g][w] = c[nextJob++];
+            started[l] = 0;
+            ++active;
+        } else {
+            job[l] = -1;
+            conc[g][w] = c[0];
+            started[l] = idle;
+        }
+    }
+    deadline = maxIterations;
+
+    while (active > 0) {
+        for (;;) {
+            constexpr double inf = std::numeric_limits<double>::infinity();
+            Lanes smallest = {inf, inf, inf, inf};
+            for (int g = 0; g < laneGroups; ++g) {
+                const Lanes xv = x[g];
+                const Lanes d = xv * xv + ka1 * xv + ka1ka2;
+                const Lanes ck = conc[g] * ka1;
+                const Lanes v = ck * xv / d + 2.0 * (ck * ka2 / d) + kw / xv;
+                next[g] = v;
+                const Lanes diff = v - xv;
+                const Lanes size = diff < 0 ? -diff : diff;
+                change[g] = size;
+                smallest = size < smallest ? size : smallest;
+            }
+            ++iteration;
+            double least = smallest[0];
+            for (int w = 1; w < laneWidth; ++w)
+                least = smallest[w] < least ? smallest[w] : least;
+            if (least <= eps || iteration >= deadline)
+                break;
+            for (int g = 0; g < laneGroups; ++g)
+                x[g] = next[g];
+        }
+
+        deadline = idle;
+        for (int l = 0; l < laneCount; ++l) {
+            const int g = l / laneWidth, w = l % laneWidth;
+            const bool stopped = change[g][w] <= eps || iteration - started[l] >= maxIterations;
+            if (stopped) {
+                if (job[l] >= 0) {
+                    out[job[l]] = next[g][w];
+                    --active;
+                }
+                if (nextJob < n) {
+                    job[l] = static_cast<std::int64_t>(nextJob);
+                    conc[g][w] = c[nextJob++];
+                    started[l] = iteration;
+                    ++active;
+                } else {
+                    job[l] = -1;
+                    started[l] = idle;
+                }
+                next[g][w] = startingGuess;
+            }
+            x[g][w] = next[g][w];
+            if (job[l] >= 0 && started[l] + maxIterations < deadline)
+                deadline = started[l] + maxIterations;
+        }
+    }
+}
+
+} // namespace
+
+double carbonicKa1(double t)
+{
+    return fitted(carbonicKa1Table, t);
+}
+
+double carbonicKa2(double t)
+{
+    return carbonicKa1(t) * 5.6e-11 / 4.3e-7;
+}
+
+double waterKw(double t)
+{
+    return fitted(waterKwTable, t);
+}
+
+AcidConstants acidConstants(int modelCode, double temperatureC)
+{
+    switch (modelCode) {
+    case carbonicCode:
+        return {carbonicKa1(temperatureC), carbonicKa2(temperatureC), waterKw(temperatureC)};
+    case arsenicCode:
+        return {0.00562, 1.7e-7, 1e-14};
+    case phosphoricCode:
+        return {0.00752, 6.2e-8, 1e-14};
+    case pyrophosphoricCode:
+        return {0.14, 0.032, 1e-14};
+    default:
+        return {};
+    }
+}
+
+double iterationTolerance(int modelCode)
+{
+    return modelCode == pyrophosphoricCode ? 1e-10 : 1e-11;
+}
+
+double hydrogenIonConcentration(double c, const AcidConstants &k, int modelCode)
+{
+    const double eps = iterationTolerance(modelCode);
+    double x = startingGuess;
+    for (int n = 0; n < maxIterations; ++n) {
+        const double d = x * x + k.ka1 * x + k.ka1 * k.ka2;
+        const double monoAnion = c * k.ka1 * x / d;
+        const double dianion = c * k.ka1 * k.ka2 / d;
+        const double next = monoAnion + 2.0 * dianion + k.kw / x;
+        if (std::fabs(next - x) <= eps)
+            return next;
+        x = next;
+    }
+    return x;
+}
+
+void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, int modelCode,
+                               std::span<double> out)
+{
+    const std::size_t n = std::min(c.size(), out.size());
+    solveLockstep(c.data(), out.data(), n, k.ka1, k.ka2, k.kw, iterationTolerance(modelCode));
+}
+
+Percentages acidEquilibrium(float c, int modelCode, double temperatureC)
+{
+    const AcidConstants k = acidConstants(modelCode, temperatureC);
+    if (k.ka1 == 0)
+        return {0, 100, 0, 100};
+    const double h = hydrogenIonConcentration(static_cast<double>(c), k, modelCode);
+    Percentages p;
+    p.p2 = 100 / (1 + k.ka1 / h);
+    p.p1 = p.p2 * k.ka1 / h;
+    p.p4 = 100 / (1 + k.ka2 / h);
+    p.p3 = p.p4 * k.ka2 / h;
+    return p;
+}
+
+AcidRates acidRates(const Percentages &p, double factor)
+{
+    return {p.p1 * factor / 100, p.p2 * factor / 100, p.p3 * factor / 100, p.p4 * factor / 100};
+}
+
+} // namespace acids::core

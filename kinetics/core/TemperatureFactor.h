@@ -1,0 +1,14 @@
+// How every rate constant depends on the temperature.
+#pragma once
+
+namespace kinetics::core {
+
+// The factor that scales every rate value at a temperature. modelCode selects
+// the process (-1 and -2 are decays, whose factor is exactly 1); t is the
+// temperature the caller asks about and temperatureC the shared temperature,
+// both in degrees Celsius. Every caller outside the decay code passes
+// t == temperatureC, and then the factor is sqrt(tanh(a/2) / tanh(1/2)) with
+// a = (t + 273) / 373: 1 at 100 degrees, 0.906200 at 25, 0.258256 at -250.
+double temperatureFactor(int modelCode, double t, double temperatureC);
+
+} // namespace kinetics::core

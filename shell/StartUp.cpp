@@ -1,6 +1,9 @@
 #include "shell/StartUp.h"
 
+#include "kinetics/YPOTHETIKES.h"
+#include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
+#include "shell/neaepilogi.h"
 #include "shell/eisodos.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
@@ -34,7 +37,16 @@ void startRoutine()
 
     // Creating each window runs its load handler; the order decides which
     // values win.
+    auto &parameters = form<YPOTHETIKES>();
+    s.initialAmount = parameters.sidesq.value();
+    s.concentrationAxisTop = 1.2 * s.initialAmount / 100;
+
+    placeFullScreen(form<amfinaioxi>());
     placeFullScreen(form<eisagogi>());
+    placeFullScreen(form<neaepilogi>());
+    placeFullScreen(parameters);
+
+    parameters.scale(-40, 250, 110, 0);
 
     auto &title = form<eisodos>();
     title.setTop(0);
@@ -42,6 +54,15 @@ void startRoutine()
     title.show();
 
     s.runDuration = 250;
+
+    // Ranges that differ from the designed ones.
+    parameters.xronosolos.setMin(20);
+    parameters.xronosolos.setValue(s.runDuration);
+    parameters.sidesq.setMax(99);
+    parameters.sidesq.setMin(2);
+    parameters.sidesq.setValue(15);
+    parameters.tempotherm.setMax(100);
+    parameters.tempotherm.setMin(0);
 }
 
 } // namespace shell

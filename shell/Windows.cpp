@@ -1,7 +1,16 @@
 #include "shell/Windows.h"
 
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/antidrasi.h"
+#include "shell/Simiosi.h"
+#include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
 #include "shell/eisodos.h"
+#include "shell/neaepilogi.h"
 #include "toolkit/Registry.h"
 
 #include <functional>
@@ -23,6 +32,15 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
     static const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> all = {
         entry<eisodos>("eisodos"),
         entry<eisagogi>("eisagogi"),
+        entry<neaepilogi>("neaepilogi"),
+        entry<amfinaioxi>("amfinaioxi"),
+        entry<YPOTHETIKES>("YPOTHETIKES"),
+        entry<antidrasi>("antidrasi"),
+        entry<apotelesmata>("apotelesmata"),
+        entry<grafiki1>("grafiki1"),
+        entry<ravdogram>("ravdogram"),
+        entry<mathematical>("mathematical"),
+        entry<Simiosi>("Simiosi"),
     };
     return all;
 }

@@ -1,8 +1,13 @@
 // The choices window: introduces the program and leads into a chapter.
 #include "shell/eisagogi.h"
 
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
+#include "shell/amfinaioxi.h"
 #include "shell/core/SharedState.h"
+#include "shell/neaepilogi.h"
 
 using namespace toolkit;
 using shell::core::shared;
@@ -61,6 +66,35 @@ void eisagogi::load()
     ximia[0].setWidth(W / 3);
     RADIO[1].setLeft(W / 2);
     Command2.setLeft(W / 5 + left());
+
+    // The parameters window's first state.
+    auto &p = form<YPOTHETIKES>();
+    p.sidesq.setValue(15);
+    p.Label3.setCaption(Format(p.sidesq.value() / 100.0, "0.00") +
+                        QStringLiteral("  mol/L"));
+    p.bleprasino.setValue(50);
+    p.kokkina.setValue(0);
+    p.pithanotipiso.show();
+    p.Label4[0].show();
+    p.Label4[0].setFont(p.Label4[0].fontName(), 14, true, true);
+    p.Label4[0].setCaption(QStringLiteral("K        = ") +
+                           Format(p.pithanotipiso.value(), "0") + QStringLiteral(" %"));
+    p.Label4[1].setFont(p.Label4[1].fontName(), 13, true, true);
+    p.Label4[1].setCaption(QStringLiteral("   B ->A "));
+    p.tempotherm.setValue(25);
+    p.tempotherm.show();
+    p.Label5.show();
+    for (Label *label : {&p.Label1[0], &p.Label1[1], &p.Label2[0], &p.Label2[1], &p.Label3, &p.Label4[0],
+                         &p.Label4[1], &p.Label5})
+        label->setFontName(QStringLiteral("Arial"));
+    p.kokkinaprasina.show();
+    p.Label6[0].show();
+    p.Label6[1].show();
+    p.xronosolos.setValue(250);
+    p.Label7.setCaption(QStringLiteral("Duration = ") + Format(p.xronosolos.value(), "0"));
+
+    form<apotelesmata>().Timer1.setEnabled(false);
+    shared().temperatureC = p.tempotherm.value();
 }
 
 void eisagogi::chemicalReactions()
@@ -71,6 +105,12 @@ void eisagogi::chemicalReactions()
     s.chemistryChosen = true;
     s.runDuration = 250;
     s.temperatureC = 25;
+    auto &p = form<YPOTHETIKES>();
+    p.xronosolos.setValue(s.runDuration);
+    p.tempotherm.setValue(s.temperatureC);
+    form<grafiki1>().cls();
+    p.bleprasino.setValue(50);
+    form<neaepilogi>().show();
 }
 
 void eisagogi::radioactiveDecays()
@@ -78,6 +118,10 @@ void eisagogi::radioactiveDecays()
     auto &s = shared();
     s.chemistryChosen = false;
     s.reactionRun = false;
+    auto &wizard = form<amfinaioxi>();
+    wizard.reversibleno.setValue(true);
+    wizard.reversibleyes.setValue(false);
+    form<grafiki1>().cls();
     s.runDuration = 75;
     s.derivedGraphCount = 0;
     s.runCount = 0;

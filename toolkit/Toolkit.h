@@ -6,6 +6,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
-#include "toolkit/core/Format.h"
+#include "toolkit/Text.h"
 #include "toolkit/core/Numeric.h"
 #include "toolkit/core/Random.h"

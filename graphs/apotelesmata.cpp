@@ -1,0 +1,314 @@
+// The run control window: starts and paces a run with its timer, records the
+// counts, plots them and leads back to the parameters.
+#include "graphs/apotelesmata.h"
+
+#include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/antidrasi.h"
+#include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
+#include "shell/neaepilogi.h"
+
+#include <cmath>
+
+using namespace toolkit;
+using shell::core::shared;
+using toolkit::core::CInt;
+using toolkit::core::Int;
+
+namespace {
+
+constexpr int eventsPerTick = 625;
+constexpr int samplesPerTick = 79; // one every 8th event: k = 0, 8, ..., 624
+
+const QColor blue(0, 0, 255);
+const QColor green(0, 255, 0);
+const QColor red(255, 0, 2);
+const QColor cyan(0, 255, 255);
+
+} // namespace
+
+apotelesmata::apotelesmata()
+    : Form(QStringLiteral("apotelesmata"), 6000, 4500)
+{
+    setCaption(QStringLiteral("Controls"));
+    Timer1.setInterval(0);
+    Timer1.setEnabled(true);
+    Command4.setCaption(QStringLiteral("Preset Parameteres     An Example"));
+    Command3.setCaption(QStringLiteral("Exit"));
+    Command2.setCaption(QStringLiteral("Start"));
+    Command1.setCaption(QStringLiteral("New Adjustment of the parameters"));
+    Command1.setEnabled(false);
+    Label1.setCaption(QStringLiteral("The parameters of the reaction you have chosen are:"));
+    Line1.setBorder(RGB(0, 0, 0), 1);
+
+    Timer1.onTick([this] { tick(); });
+    Command2.onClick([this] { start(); });
+    Command1.onClick([this] { newAdjustment(); });
+    Command4.onClick([this] { presetExample(); });
+    Command3.onClick([] { endProgram(); });
+}
+
+void apotelesmata::load()
+{
+    auto &graphs = form<grafiki1>();
+    setTop(graphs.top() + 1.005 * graphs.heightTwips());
+    setLeft(screenWidth() / 2);
+    setWidthTwips(screenWidth() / 2);
+    setHeightTwips(screenHeight() / 2);
+    scale(0, 200, 150, 0);
+    setAutoRedraw(true);
+
+    const QString serif = QStringLiteral("Times New Roman Greek");
+    Label1.move(2, 199, 146, 11);
+    Label1.setFont(serif, 11, true);
+    Line1.setPoints(0, 187, 150, 187);
+    concentr.move(62, 182, 86, 10);
+    temperatura.move(62, 171, 86, 10);
+    for (int k = 0; k <= 3; ++k) {
+        kapa[k].move(62, 158 - 11 * k, 86, 10);
+        kapa[k].setFont(serif, 10, true);
+    }
+    concentr.setFont(serif, 11, true);
+    temperatura.setFont(serif, 11, true);
+    Command2.move(3, 72, 70, 24);
+    Command1.move(77, 72, 70, 24);
+    Command4.move(3, 44, 70, 24);
+    Command3.move(77, 44, 70, 24);
+    for (CommandButton *b : {&Command1, &Command2, &Command3, &Command4})
+        b->setFont(serif, 10, true);
+    Command2.setFontSize(14);
+
+    for (int k = 0; k <= 3; ++k)
+        kapa[k].hide();
+    if (form<amfinaioxi>().reversibleno.value()) {
+        const bool twoSteps = !form<neaepilogi>().Option1.value();
+        auto &p = form<YPOTHETIKES>();
+        p.Label1[0].setVisible(twoSteps);
+        p.Label1[1].setVisible(twoSteps);
+    }
+
+    // The blue block of the initial layout; the other sites wait for Start.
+    const int amount = form<YPOTHETIKES>().sidesq.value();
+    m_blockSide = kinetics::core::blockSide(amount, 25);
+    auto &spots = form<antidrasi>();
+    spots.setSpotScale(m_blockSide);
+    kinetics::core::layOutBlock(m_cells, amount, amount, 25, kinetics::core::defaultCodeA, [&](int i, int j) {
+        spots.drawSpot(i, j, kinetics::core::defaultCodeA, m_blockSide);
+    });
+}
+
+void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
+{
+    setCurrentX(0);
+    setCurrentY(y);
+    print(QStringLiteral("K       =") + Format(rate, pattern));
+    setFontSize(10);
+    setCurrentX(0);
+    setCurrentY(y - 12);
+    print(label);
+    setFontSize(12);
+}
+
+void apotelesmata::layOutLattice()
+{
+    auto &spots = form<antidrasi>();
+    const auto &s = shared();
+    m_cells = {};
+    m_placedCount = kinetics::core::layOutBlock(m_cells, s.initialAmount, 0, s.latticeSide, s.codeA, [&](int i, int j) {
+        spots.drawSpot(i, j, s.codeA, m_blockSide);
+    });
+    kinetics::core::emptyTheRest(m_cells, s.latticeSide, s.codeA, [&](int i, int j) {
+        spots.drawSpot(i, j, kinetics::core::codeEmpty, m_blockSide);
+    });
+}
+
+void apotelesmata::zografizoble()
+{
+    auto &s = shared();
+    s.latticeSide = 25;
+    if (s.codeA == 0)
+        s.codeA = kinetics::core::defaultCodeA;
+    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    form<antidrasi>().setSpotScale(m_blockSide);
+    layOutLattice();
+}
+
+void apotelesmata::start()
+{
+    auto &s = shared();
+    s.concentrationAxisTop = s.initialAmount * 1.2 / 100;
+    Command1.setEnabled(true);
+    auto &graphs = form<grafiki1>();
+    graphs.diaforikes.setEnabled(true);
+    form<mathematical>().hide();
+
+    auto &spots = form<antidrasi>();
+    spots.setAutoRedraw(false);
+    graphs.setAutoRedraw(false);
+    spots.cls();
+    if (graphs.Check1.value())
+        graphs.cls();
+    graphs.setRunScale();
+    graphs.setCurrentX(s.runDuration / 10.0);
+    graphs.setCurrentY(s.concentrationAxisTop);
+    graphs.setForeColor(RGB(0, 0, 0));
+    graphs.print(s.chemistryChosen ? QStringLiteral("mol/L") : QStringLiteral("    N"));
+
+    m_tickInterval = s.modelCode >= 0 ? CInt(std::sqrt(401.0 - s.temperatureC)) : 2;
+    Timer1.setInterval(m_tickInterval);
+
+    auto &parameters = form<YPOTHETIKES>();
+    s.latticeSide = 25;
+    s.initialAmount = parameters.sidesq.value();
+    s.runDuration = parameters.xronosolos.value();
+    parameters.tempotherm.setValue(s.temperatureC);
+    s.reactionRun = s.modelCode >= 0;
+    s.codeB = kinetics::core::defaultCodeB;
+    s.codeA = kinetics::core::defaultCodeA;
+    s.lowestIndex = 1;
+    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    spots.setSpotScale(m_blockSide);
+    layOutLattice();
+
+    m_spotTotal = m_placedCount;
+    s.countA = m_spotTotal;
+    s.countB = s.countC = s.countD = 0;
+    s.tickCount = 0;
+    m_recordIndex = 1;
+    m_recordA.assign(1, 0);
+    m_recordB.assign(1, 0);
+    m_recordC.assign(1, 0);
+    m_runTime = 0;
+    form<ravdogram>().setTotal(m_spotTotal);
+
+    Timer1.setEnabled(true);
+
+    graphs.setDrawWidth(5);
+    graphs.pset(s.tickCount, s.initialAmount * double(s.countA) / m_spotTotal / 100, graphs.foreColor());
+    graphs.setDrawWidth(1);
+
+    s.runCount += 1;
+    m_replayTotal = m_spotTotal;
+    s.amountChanged = false;
+}
+
+void apotelesmata::tick()
+{
+    auto &s = shared();
+    if (m_spotTotal <= 0)
+        return; // no run was started
+    s.latticeSide = 25;
+    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    s.lowestIndex = 1;
+    toolkit::core::randomizeFromClock();
+
+    auto &graphs = form<grafiki1>();
+    auto &spots = form<antidrasi>();
+    auto &bars = form<ravdogram>();
+    const double scaleY = s.initialAmount / double(m_spotTotal) / 100;
+    const bool secondStep = s.modelCode >= 0 && !form<neaepilogi>().Option1.value();
+
+    graphs.setDrawWidth(3);
+    graphs.pset(m_runTime, s.countA * scaleY, blue);
+    graphs.pset(m_runTime, s.countB * scaleY, green);
+    if (secondStep)
+        graphs.pset(m_runTime, s.countC * scaleY, red);
+    graphs.setDrawWidth(1);
+
+    // What an event does besides changing a site: redraw that spot and, after
+    // a blue spot turns green, beep and pause.
+    struct StepHooks
+    {
+        apotelesmata *run;
+        antidrasi *spots;
+        void redraw(int i, int j, int code) { spots->drawSpot(i, j, code, run->m_blockSide); }
+        void beep()
+        {
+            if (run->m_pause)
+                toolkit::beep();
+        }
+        void pause()
+        {
+            if (run->m_pause)
+                kinetics::core::conversionPause();
+        }
+    };
+
+    auto &rng = toolkit::core::generator();
+    for (int k = 0; k < eventsPerTick; ++k) {
+        const double x = m_runTime + k * double(m_tickInterval) / eventsPerTick;
+        graphs.pset(x, s.countA * scaleY, blue);
+        graphs.pset(x, s.countB * scaleY, green);
+        if (secondStep)
+            graphs.pset(x, s.countC * scaleY, red);
+
+        kinetics::core::randomStep(m_cells, s, m_spotTotal, rng, StepHooks{this, &spots});
+
+        bars.drawBars();
+        if (k % 8 == 0) {
+            if (static_cast<std::size_t>(m_recordIndex) >= m_recordA.size()) {
+                const std::size_t grown = m_recordA.size() + 16 * samplesPerTick;
+                m_recordA.resize(grown);
+                m_recordB.resize(grown);
+                m_recordC.resize(grown);
+            }
+            m_recordA[m_recordIndex] = s.countA;
+            m_recordB[m_recordIndex] = s.countB;
+            m_recordC[m_recordIndex] = s.countC;
+            m_recordIndex += 1;
+        }
+    }
+
+    s.tickCount += 1;
+    m_runTime += Timer1.interval();
+    if (m_runTime > s.runDuration)
+        Timer1.setEnabled(false);
+}
+
+int apotelesmata::record(int kind, int index) const
+{
+    const std::vector<int> &r = kind == 0 ? m_recordA : kind == 1 ? m_recordB : m_recordC;
+    return index >= 0 && static_cast<std::size_t>(index) < r.size() && index < m_recordIndex ? r[index] : 0;
+}
+
+void apotelesmata::zografizografiki()
+{
+    auto &s = shared();
+    auto &graphs = form<grafiki1>();
+    graphs.setAutoRedraw(true);
+    if (m_replayTotal > 0 && m_tickInterval > 0) {
+        const int recorded = m_recordIndex; // entries 1..recorded-1 hold samples
+        int index = 1;
+        const double scaleY = s.initialAmount / double(m_replayTotal) / 100;
+        for (int n = 0; n * double(m_tickInterval) < s.runDuration && index < recorded; ++n) {
+            const double t = n * double(m_tickInterval);
+            if (t > m_stopTime)
+                continue;
+            for (int k = 0; k < eventsPerTick && index < recorded; k += 8, ++index) {
+                const double x = t + k * double(m_tickInterval) / eventsPerTick;
+                graphs.pset(x, m_recordA[index] * scaleY, blue);
+                graphs.pset(x, m_recordB[index] * scaleY, green);
+                graphs.pset(x, m_recordC[index] * scaleY, red);
+            }
+        }
+    }
+    graphs.setRunScale();
+}
+
+void apotelesmata::newAdjustment()
+{
+    Timer1.setEnabled(false);
+    m_stopTime = m_runTime;
+    form<grafiki1>().setAutoRedraw(true);
+    if (shared().modelCode >= 0)
+        form<YPOTHETIKES>().show();
+}
+
+void apotelesmata::presetExample()
+{
+    Timer1.setEnabled(false);
+}

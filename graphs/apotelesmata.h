@@ -1,0 +1,67 @@
+// The run control window: starts and paces a run with its timer, records the
+// counts, plots them and leads back to the parameters.
+#pragma once
+
+#include "kinetics/core/Lattice.h"
+#include "toolkit/Toolkit.h"
+
+#include <vector>
+
+class apotelesmata final : public toolkit::Form
+{
+    Q_OBJECT
+public:
+    apotelesmata();
+    void load() override;
+
+    toolkit::Timer Timer1{this, QStringLiteral("Timer1")};
+    toolkit::CommandButton Command4{this, QStringLiteral("Command4")};
+    toolkit::CommandButton Command3{this, QStringLiteral("Command3")};
+    toolkit::CommandButton Command2{this, QStringLiteral("Command2")};
+    toolkit::CommandButton Command1{this, QStringLiteral("Command1")};
+    toolkit::Label Label1{this, QStringLiteral("Label1")};
+    toolkit::LineControl Line1{this, QStringLiteral("Line1")};
+    toolkit::Label concentr{this, QStringLiteral("concentr")};
+    toolkit::Label temperatura{this, QStringLiteral("temperatura")};
+    toolkit::ControlArray<toolkit::Label> kapa{this, QStringLiteral("kapa"), 4};
+
+    // Lays out and draws the initial lattice: the full blue block, every other
+    // site empty.
+    void zografizoble();
+    // Replays the recorded curves of the last run on the graphs window.
+    void zografizografiki();
+    // Prints one rate of the list at x = 0: the value line at y and its label
+    // just below, in a smaller font.
+    void printRate(double rate, double y, const QString &label, const char *pattern);
+
+    // The run, readable by tests.
+    const kinetics::core::Grid &cells() const { return m_cells; }
+    int spotTotal() const { return m_spotTotal; }
+    int blockSide() const { return m_blockSide; }
+    double runTime() const { return m_runTime; }
+    int tickInterval() const { return m_tickInterval; }
+    int recordIndex() const { return m_recordIndex; }
+    int record(int kind, int index) const;
+    // Whether a tick pauses after each A -> B conversion, as the run does;
+    // the benchmarks measure both.
+    void setConversionPause(bool on) { m_pause = on; }
+
+private:
+    void start();
+    void tick();
+    void newAdjustment();
+    void presetExample();
+    void layOutLattice();
+
+    kinetics::core::Grid m_cells{};
+    int m_blockSide = 0;
+    int m_placedCount = 0;
+    int m_spotTotal = 0;
+    int m_replayTotal = 0;
+    double m_runTime = 0;
+    double m_stopTime = 0;
+    int m_tickInterval = 0;
+    std::vector<int> m_recordA, m_recordB, m_recordC;
+    int m_recordIndex = 1;
+    bool m_pause = true;
+};

@@ -1,0 +1,41 @@
+// Draws the frame of an amount-against-time graph on a window.
+#include "graphs/drawPlotFrame.h"
+
+#include "graphs/core/PlotFrame.h"
+#include "shell/core/SharedState.h"
+#include "toolkit/Canvas.h"
+
+using shell::core::shared;
+
+void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin)
+{
+    graphs::core::PlotFrameInput in;
+    in.xMax = xMax;
+    in.xMin = xMin;
+    in.yMax = yMax;
+    in.yMin = yMin;
+    in.leftEdge = target.scaleLeft();
+    in.chemistryChosen = shared().chemistryChosen;
+    in.initialAmount = shared().initialAmount;
+    in.latticeSide = shared().latticeSide;
+    const graphs::core::PlotFrame frame = graphs::core::plotFrame(in);
+
+    const QColor black(0, 0, 0);
+    for (const auto &line : frame.lines) {
+        target.setDrawStyle(line.dotted ? toolkit::DrawStyle::Dot : toolkit::DrawStyle::Solid);
+        target.line(line.x1, line.y1, line.x2, line.y2, black);
+    }
+    target.setDrawStyle(toolkit::DrawStyle::Solid);
+    for (const auto *labels : {&frame.timeLabels, &frame.valueLabels}) {
+        for (const auto &label : *labels) {
+            target.setCurrentX(label.x);
+            target.setCurrentY(label.y);
+            target.print(QString::fromStdString(label.text));
+        }
+    }
+}
+
+void drawConcentrationFrame(toolkit::Canvas &target, double duration, double axisTop)
+{
+    drawPlotFrame(target, duration, -axisTop / 10, axisTop / 1.2, -axisTop / 10);
+}

@@ -1,0 +1,187 @@
+// The graphs window: amounts of A, B, C (and D) against time, with the smooth
+// solution, the rates and the notes in its menus.
+#include "graphs/grafiki1.h"
+
+#include "graphs/apotelesmata.h"
+#include "graphs/core/Chain.h"
+#include "graphs/drawPlotFrame.h"
+#include "graphs/mathematical.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/Simiosi.h"
+#include "shell/core/SharedState.h"
+
+#include <cmath>
+
+using namespace toolkit;
+using shell::core::shared;
+using toolkit::core::CInt;
+
+namespace {
+
+const QColor darkColours[] = {QColor(0, 0, 155), QColor(0, 155, 0), QColor(155, 0, 0), QColor(0, 155, 250)};
+
+} // namespace
+
+grafiki1::grafiki1()
+    : Form(QStringLiteral("grafiki1"), 6000, 4500)
+{
+    setCaption(QStringLiteral("Graphs"));
+    setBackColor(RGB(255, 255, 192));
+    setFontName(QStringLiteral("Times New Roman Greek"));
+    Check1.setCaption(QStringLiteral("Erase Previous Graphs"));
+    Check1.setBackColor(RGB(255, 255, 192));
+    Check1.setTwips(1680, 0, 2175, 200);
+    diaforikes.setEnabled(false);
+
+    diaforikes.onClick([this] { optimization(); });
+    changerates.onClick([this] { changeOfRates(); });
+    voithia.onClick([this] { help(); });
+}
+
+void grafiki1::load()
+{
+    setWidthTwips(screenWidth() / 2);
+    setHeightTwips(screenHeight() / 2);
+    setTop(0);
+    setLeft(screenWidth() / 2);
+    // The check box keeps to the top right corner, clear of the unit printed
+    // at the top left of the graph.
+    Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
+    auto &s = shared();
+    s.latticeSide = 25;
+    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    setRunScale();
+    xronoimizoi.setVisible(s.modelCode < 0);
+    curveStep = form<apotelesmata>().Timer1.interval();
+}
+
+void grafiki1::setRunScale()
+{
+    const auto &s = shared();
+    scale(-s.runDuration / 20.0, s.concentrationAxisTop, s.runDuration, -s.concentrationAxisTop / 10);
+    drawConcentrationFrame(*this, s.runDuration, s.concentrationAxisTop);
+}
+
+void grafiki1::drawCurves(double duration)
+{
+    const auto &s = shared();
+    if (!(curveStep > 0) || !(curveTotal > 0))
+        return;
+    const std::vector<double> *curves[] = {&s.curveA, &s.curveB, &s.curveC, &s.curveD};
+    const int last = CInt(s.runDuration / curveStep) - 1;
+    const double scaleY = s.initialAmount / curveTotal / 100;
+    setDrawWidth(2);
+    for (int k = 0; k <= last && k * curveStep <= duration; ++k) {
+        const double t = k * curveStep;
+        bool drawn = false;
+        for (int m = 0; m < 4; ++m) {
+            const auto &curve = *curves[m];
+            if (static_cast<std::size_t>(k) + 1 >= curve.size())
+                continue;
+            line(t, curve[k] * scaleY, t + curveStep, curve[k + 1] * scaleY, darkColours[m]);
+            drawn = true;
+        }
+        if (!drawn)
+            break; // past the stored samples: the curves drawn so far stay
+    }
+    setDrawWidth(1);
+}
+
+void grafiki1::kratimatimon() { drawCurves(shared().runDuration); }
+
+double grafiki1::solveCurves()
+{
+    auto &s = shared();
+    s.derivedGraphCount += 1;
+    auto &rates = form<mathematical>();
+    if (s.modelCode <= 0)
+        rates.grafvcshos.hide();
+    else if (s.modelCode == 1)
+        rates.grafvcshos.show();
+
+    const double duration = s.runDuration;
+    auto &parameters = form<YPOTHETIKES>();
+    if (s.modelCode >= 0)
+        s.temperatureC = parameters.tempotherm.value();
+    else
+        parameters.tempotherm.setValue(s.temperatureC);
+    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
+
+    curveTotal = 625.0 * s.initialAmount / 100;
+    const auto p = graphs::core::chainCoefficients(s, f);
+    curveStep = graphs::core::curveStepTicks;
+    const auto amounts =
+        graphs::core::solveChain(curveTotal, p, graphs::core::curveStepCount(duration), graphs::core::curveStepTicks);
+    graphs::core::storeCurves(s, amounts);
+    return duration;
+}
+
+void grafiki1::optimization()
+{
+    setRunScale();
+    const double duration = solveCurves();
+    curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
+    drawCurves(duration);
+}
+
+void grafiki1::changeOfRates()
+{
+    auto &s = shared();
+    const int savedModel = s.modelCode;
+    const double duration = solveCurves();
+    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
+    const auto p = graphs::core::chainCoefficients(s, f);
+    const graphs::core::ChainSeries amounts = {s.curveA, s.curveB, s.curveC, s.curveD, s.curveE, s.curveF};
+    const auto rates = graphs::core::chainRateSeries(amounts, p);
+    graphs::core::storeRateCurves(s, rates);
+    const double largest = graphs::core::largestMagnitude(rates);
+
+    auto &w = form<mathematical>();
+    w.setTop(0);
+    w.setLeft(0);
+    w.show();
+    w.cls();
+    const double c0 = s.initialAmount / 100.0;
+    const double p1 = s.rateK1;
+    const double top = 1.2 * p1 * c0;
+    w.scale(0, top, duration, -top);
+    drawPlotFrame(w, duration, 0, top, -top);
+    w.line(0, 0, s.runDuration, 0, QColor(0, 0, 0));
+    w.line(0, -top, 0, top, QColor(0, 0, 0));
+
+    s.latticeSide = 25;
+    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
+    if (curveStep > 0 && largest > 0) {
+        const double scaleY = p1 * c0 / largest;
+        const int last = CInt(s.runDuration / curveStep) - 1;
+        const auto &a = s.rateCurveA;
+        const auto &b = s.rateCurveB;
+        const auto &c = s.rateCurveC;
+        const auto &d = s.rateCurveD;
+        for (int k = 1; k <= last && k * curveStep <= duration; ++k) {
+            if (static_cast<std::size_t>(k) + 1 >= a.size())
+                break; // past the stored rates: what is drawn stays
+            const double t = k * curveStep;
+            w.setDrawWidth(2);
+            w.line(t, a[k] * scaleY, t + curveStep, a[k + 1] * scaleY, darkColours[0]);
+            w.line(t, b[k] * scaleY, t + curveStep, b[k + 1] * scaleY, darkColours[1]);
+            w.pset(t, c[k] * scaleY, QColor(155, 0, 0));
+            w.pset(t, d[k] * scaleY, QColor(5, 250, 250));
+            w.setDrawWidth(1);
+        }
+    }
+    s.modelCode = savedModel;
+}
+
+void grafiki1::help()
+{
+    auto &run = form<apotelesmata>();
+    auto &note = form<Simiosi>();
+    note.setTop(run.top());
+    note.setLeft(run.left());
+    note.setHeightTwips(run.heightTwips());
+    note.setWidthTwips(run.widthTwips());
+    note.show();
+}

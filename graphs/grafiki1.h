@@ -1,0 +1,36 @@
+// The graphs window: amounts of A, B, C (and D) against time, with the smooth
+// solution, the rates and the notes in its menus.
+#pragma once
+
+#include "toolkit/Toolkit.h"
+
+class grafiki1 final : public toolkit::Form
+{
+    Q_OBJECT
+public:
+    grafiki1();
+    void load() override;
+
+    toolkit::CheckBox Check1{this, QStringLiteral("Check1")};
+    toolkit::MenuItem diaforikes{this, QStringLiteral("diaforikes"), QStringLiteral("Optimization")};
+    toolkit::MenuItem xronoimizoi{this, QStringLiteral("xronoimizoi"), QStringLiteral("Half Lifes")};
+    toolkit::MenuItem changerates{this, QStringLiteral("changerates"), QStringLiteral("Change of Rates")};
+    toolkit::MenuItem voithia{this, QStringLiteral("voithia"), QStringLiteral("Help")};
+
+    // The run's frame: scale from the duration and axis top, then the frame.
+    void setRunScale();
+    // Redraws the stored smooth curves; nothing when there are none.
+    void kratimatimon();
+
+    double curveStep = 0;  // graph time between two stored samples
+    double curveTotal = 0; // spots the smooth solution counts
+
+private:
+    void optimization();
+    void changeOfRates();
+    void help();
+    // The solution of the rate equations for the current run into the shared
+    // curves; returns the duration D it covers.
+    double solveCurves();
+    void drawCurves(double duration);
+};

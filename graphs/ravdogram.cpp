@@ -1,0 +1,53 @@
+// The bars window: the number of spots of each kind as four bars.
+#include "graphs/ravdogram.h"
+
+#include "shell/core/SharedState.h"
+
+using namespace toolkit;
+using shell::core::shared;
+using toolkit::core::Int;
+
+ravdogram::ravdogram()
+    : Form(QStringLiteral("ravdogram"), 4000, 3600)
+{
+    setCaption(QStringLiteral("Bars"));
+    setBackColor(RGB(192, 255, 255));
+    setFontName(QStringLiteral("Times New Roman Greek"));
+    Shape1.setTwips(360, 1800, 735, 1455);
+    Shape2.setTwips(1080, 1800, 735, 1455);
+    Shape3.setTwips(1800, 1800, 735, 1455);
+    Shape4.setTwips(2520, 1800, 855, 1455);
+    Shape1.setFill(RGB(0, 0, 255));
+    Shape2.setFill(RGB(0, 255, 0));
+    Shape3.setFill(RGB(255, 0, 0));
+    Shape4.setBackOpaque(RGB(128, 255, 255));
+}
+
+void ravdogram::load()
+{
+    setLeft(0);
+    setTop(screenHeight() / 2);
+    setHeightTwips(screenHeight() / 2);
+    setWidthTwips(screenWidth() / 2);
+    setTotal(Int(625.0 * shared().initialAmount / 100 + 1));
+    cls();
+}
+
+void ravdogram::setTotal(double total)
+{
+    scale(0, 1.2 * total, 100, 0);
+}
+
+void ravdogram::drawBars()
+{
+    auto &s = shared();
+    int *counts[] = {&s.countA, &s.countB, &s.countC, &s.countD};
+    Shape *bars[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    for (int k = 0; k < 4; ++k) {
+        if (*counts[k] < 0)
+            *counts[k] = 0;
+        // top = height: the bar stands on the bottom edge and reaches the count
+        const double h = Int(*counts[k]);
+        bars[k]->move(10 + 20 * k, h, 20, h);
+    }
+}

@@ -1,0 +1,354 @@
+// The reaction parameters window: temperature, concentration, duration and
+// the rates of the steps, with the rate constants rewritten at every change.
+#include "kinetics/YPOTHETIKES.h"
+
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/antidrasi.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/StartUp.h"
+#include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
+#include "shell/neaepilogi.h"
+
+using namespace toolkit;
+using shell::core::shared;
+using toolkit::core::CInt;
+
+namespace {
+
+const QString letterK = QStringLiteral("K          ");
+const QString arial = QStringLiteral("Arial");
+
+// The lattice window's timer follows the temperature, although nothing ever
+// enables it.
+void setLatticeInterval()
+{
+    form<antidrasi>().Timer1.setInterval(CInt(std::sqrt(401.0 - shared().temperatureC)));
+}
+
+bool reversible() { return !form<amfinaioxi>().reversibleno.value(); }
+
+} // namespace
+
+YPOTHETIKES::YPOTHETIKES()
+    : Form(QStringLiteral("YPOTHETIKES"), 9600, 7200)
+{
+    setCaption(QStringLiteral("Your Model of a Chemical Reaction"));
+    tempotherm.setMin(-250);
+    tempotherm.setMax(400);
+    tempotherm.setLargeChange(20);
+    sidesq.setMin(2);
+    sidesq.setMax(44);
+    sidesq.setLargeChange(5);
+    sidesq.setValue(20);
+    xronosolos.setMin(20);
+    xronosolos.setMax(1000);
+    xronosolos.setSmallChange(10);
+    xronosolos.setLargeChange(100);
+    xronosolos.setValue(100);
+    const struct
+    {
+        ScrollBar *bar;
+        int large;
+        int value;
+    } rates[] = {{&bleprasino, 15, 50}, {&pithanotipiso, 10, 25}, {&kokkina, 15, 0}, {&kokkinaprasina, 20, 0}};
+    for (const auto &r : rates) {
+        r.bar->setMin(0);
+        r.bar->setMax(100);
+        r.bar->setLargeChange(r.large);
+        r.bar->setValue(r.value);
+    }
+
+    Command2.setCaption(QStringLiteral("Next>"));
+    Command1.setCaption(QStringLiteral("<Back"));
+    Command3.setCaption(QStringLiteral("Exit"));
+    Label8.setCaption(QStringLiteral("Make your choices about the rate of  the reaction:"));
+    Label10.setCaption(QStringLiteral("Temperature"));
+    Label9.setCaption(QStringLiteral("Initial concentration of A"));
+    const struct
+    {
+        ControlArray<Label> *row;
+        QColor colour;
+    } rows[] = {{&Label2, RGB(192, 255, 192)},
+                {&Label4, RGB(192, 192, 255)},
+                {&Label1, RGB(255, 192, 192)},
+                {&Label6, RGB(128, 255, 128)}};
+    for (const auto &r : rows)
+        for (int k = 0; k <= 3; ++k)
+            (*r.row)[k].setBackColor(r.colour);
+
+    tempotherm.onChange([this] { tempothermChange(); });
+    sidesq.onChange([this] { sidesqChange(); });
+    xronosolos.onChange([this] { xronosolosChange(); });
+    bleprasino.onChange([this] { bleprasinoChange(); });
+    pithanotipiso.onChange([this] { pithanotipisoChange(); });
+    kokkina.onChange([this] { kokkinaChange(); });
+    kokkinaprasina.onChange([this] { kokkinaprasinaChange(); });
+    Command2.onClick([this] { next(); });
+    Command1.onClick([this] {
+        hide();
+        form<amfinaioxi>().show();
+    });
+    Command3.onClick([] { endProgram(); });
+}
+
+double YPOTHETIKES::factor() const
+{
+    return kinetics::core::temperatureFactor(shared().modelCode, shared().temperatureC, shared().temperatureC);
+}
+
+double YPOTHETIKES::rateConstant(const ScrollBar &bar) const { return bar.value() * factor() / 100; }
+
+void YPOTHETIKES::setRowFrame(ControlArray<Label> &row, const QString &letter, double letterSize, const QString &step)
+{
+    row[0].setCaption(letter);
+    row[0].setFont(row[0].fontName(), letterSize, true, true);
+    row[1].setCaption(step);
+    row[1].setFont(row[1].fontName(), 13, true, true);
+    row[3].setCaption(QStringLiteral("-1"));
+    row[3].setFont(row[3].fontName(), 9, true);
+}
+
+void YPOTHETIKES::layOut()
+{
+    // The layout is in the window's scale: x from -40 to 110, y from 250 down.
+    Label8.move(0, 250, 105, 12);
+    Label9.move(0, 220, 30, 10);
+    Label7.move(0, 205, 30, 10);
+    Label10.move(0, 190, 30, 10);
+    for (Label *l : {&Label8, &Label9, &Label10, &Label7})
+        l->setFont(QStringLiteral("Arial"), 13, l == &Label8);
+    // The bars end inside the window so that both arrows can be reached; the
+    // value labels sit between the captions and the bars.
+    sidesq.move(47, 220, 61, 10);
+    xronosolos.move(47, 205, 61, 10);
+    tempotherm.move(47, 190, 61, 10);
+    Label3.move(31, 220, 15, 10);
+    Label5.move(31, 190, 15, 10);
+    Label5.setFont(Label5.fontName(), 13);
+    Label3.setFont(Label3.fontName(), 12);
+    ScrollBar *bars[] = {&bleprasino, &pithanotipiso, &kokkina, &kokkinaprasina};
+    ControlArray<Label> *rows[] = {&Label2, &Label4, &Label1, &Label6};
+    for (int n = 2; n <= 5; ++n) {
+        const double top = 210 - n * 20;
+        bars[n - 2]->move(47, top, 61, 10);
+        auto &row = *rows[n - 2];
+        // "K" with the step as a subscript, the value and the "-1" exponent.
+        row[0].move(2, top, 4, 10);
+        row[1].move(6, top, 12, 10);
+        row[2].move(18, top, 21, 10);
+        row[3].move(39, top, 4, 10);
+        row[0].setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        row[1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        row[2].setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        row[3].setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        row[2].setFont(QStringLiteral("Arial"), 12, true);
+    }
+}
+
+void YPOTHETIKES::load()
+{
+    shell::placeFullScreen(*this);
+    shared().modelCode = 0;
+    scale(-40, 250, 110, 0);
+    setAutoRedraw(true);
+    layOut();
+
+    const double f = factor();
+    setRowFrame(Label2, letterK, 14, QStringLiteral("   A ->B "));
+    setRowFrame(Label4, letterK, 14, QStringLiteral("   B ->A "));
+    setRowFrame(Label1, letterK, 14, QStringLiteral("   B ->C "));
+    setRowFrame(Label6, letterK, 14, QStringLiteral("   C ->B "));
+    Label2[2].setCaption(Format(bleprasino.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
+    Label4[2].setCaption(Format(pithanotipiso.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
+    Label1[2].setCaption(Format(kokkina.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
+    Label6[2].setCaption(Format(kokkinaprasina.value() * f / 100, "0.00E+00") + QStringLiteral("sec"));
+
+    Label3.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
+    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
+
+    kokkinaprasina.show();
+    kokkina.show();
+    pithanotipiso.show();
+    tempotherm.show();
+    const double buttonTop = kokkinaprasina.top() - kokkinaprasina.height() - 2;
+    Command1.move(0, buttonTop, 28, 12);
+    Command2.move(34, buttonTop, 28, 12);
+    Command3.move(80, buttonTop, 28, 12);
+    for (CommandButton *b : {&Command1, &Command2, &Command3})
+        b->setFont(QStringLiteral("Times New Roman Greek"), 12, true);
+
+    // Frames the rate rows from above and from the left.
+    box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0));
+}
+
+void YPOTHETIKES::tempothermChange()
+{
+    auto &s = shared();
+    s.temperatureC = tempotherm.value();
+    s.modelCode = 0;
+    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    auto &run = form<apotelesmata>();
+    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    setLatticeInterval();
+    if (reversible()) {
+        const double kCB = rateConstant(kokkinaprasina);
+        Label6[2].setCaption(Format(kCB, "0.00E+00") + QStringLiteral("sec"));
+        run.kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(kCB, "0.00E+00"));
+        const double kBA = rateConstant(pithanotipiso);
+        Label4[2].setCaption(Format(kBA, "0.00E+00") + QStringLiteral(" sec"));
+        run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(kBA, "0.00"));
+        Label6[0].setCaption(letterK);
+        Label4[0].setCaption(letterK);
+    }
+    const double kAB = rateConstant(bleprasino);
+    Label2[2].setCaption(Format(kAB, "0.00E+00") + QStringLiteral(" sec"));
+    run.kapa[0].setCaption(QStringLiteral("KA->B") + Format(kAB, "0.00E+00"));
+    Label2[0].setCaption(letterK);
+}
+
+void YPOTHETIKES::sidesqChange()
+{
+    auto &s = shared();
+    const QString text = Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L");
+    Label3.setCaption(text);
+    form<apotelesmata>().concentr.setCaption(text);
+    setLatticeInterval();
+    s.initialAmount = sidesq.value();
+    s.latticeSide = 25;
+    s.amountChanged = true;
+    auto &spots = form<antidrasi>();
+    spots.setAutoRedraw(false);
+    spots.cls();
+    form<grafiki1>().cls();
+}
+
+void YPOTHETIKES::xronosolosChange()
+{
+    form<grafiki1>().cls();
+    shared().runDuration = xronosolos.value();
+    Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
+}
+
+void YPOTHETIKES::bleprasinoChange()
+{
+    const double k = rateConstant(bleprasino);
+    Label2[2].setCaption(Format(k, "0.00E+00") + QStringLiteral(" sec"));
+    setRowFrame(Label2, letterK, 14, QStringLiteral("   A ->B "));
+    form<apotelesmata>().kapa[0].setCaption(QStringLiteral("KA->B") + Format(k, "0.00E+00"));
+    shared().rateK1 = k;
+}
+
+void YPOTHETIKES::pithanotipisoChange()
+{
+    const double k = rateConstant(pithanotipiso);
+    Label4[2].setCaption(Format(k, "0.00E+00") + QStringLiteral(" sec"));
+    setRowFrame(Label4, letterK, 13, QStringLiteral("   B ->A "));
+    form<apotelesmata>().kapa[1].setCaption(QStringLiteral("KB->A =") + Format(k, "0.00E+00"));
+    shared().rateK1Reverse = k;
+}
+
+void YPOTHETIKES::kokkinaChange()
+{
+    const double k = rateConstant(kokkina);
+    Label1[2].setCaption(Format(k, "0.00E+00") + QStringLiteral("sec"));
+    setRowFrame(Label1, QStringLiteral("K           "), 14, QStringLiteral("   B ->C "));
+    form<apotelesmata>().kapa[2].setCaption(QStringLiteral("KB ->C = ") + Format(k, "0.00E+00"));
+    shared().rateK2 = k;
+}
+
+void YPOTHETIKES::kokkinaprasinaChange()
+{
+    const double k = rateConstant(kokkinaprasina);
+    Label6[2].setCaption(Format(k, "0.00E+00") + QStringLiteral("sec"));
+    setRowFrame(Label6, letterK, 14, QStringLiteral("   C ->B "));
+    form<apotelesmata>().kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(k, "0.00E+00"));
+    shared().rateK2Reverse = k;
+}
+
+void YPOTHETIKES::next()
+{
+    auto &s = shared();
+    s.modelCode = 0;
+    s.concentrationAxisTop = s.initialAmount * 1.2 / 100;
+
+    auto &spots = form<antidrasi>();
+    auto &run = form<apotelesmata>();
+    auto &graphs = form<grafiki1>();
+    auto &bars = form<ravdogram>();
+    spots.setAutoRedraw(true);
+    spots.show();
+    run.show();
+    graphs.show();
+
+    s.countA = spots.drawInitialSpots();
+    s.countB = s.countC = s.countD = 0;
+    bars.setTotal(s.countA);
+    bars.drawBars();
+    bars.show();
+    if (graphs.Check1.value())
+        graphs.cls();
+
+    const double f = factor();
+    s.rateK1 = bleprasino.value() * f / 100;
+    if (form<amfinaioxi>().reversibleno.value()) {
+        s.rateK2Reverse = 0;
+        s.rateK1Reverse = 0;
+    } else {
+        s.rateK2Reverse = form<neaepilogi>().Option1.value() ? 0 : (kokkinaprasina.value() / 100.0) * f;
+        s.rateK1Reverse = f * pithanotipiso.value() / 100;
+    }
+    s.rateK2 = f * kokkina.value() / 100;
+
+    // The chosen constants, listed on the run control window.
+    run.cls();
+    run.setFontSize(12);
+    run.setFontBold(true);
+    run.setFontItalic(true);
+    const bool twoSteps = form<neaepilogi>().Option2.value();
+    const bool isReversible = reversible();
+    run.printRate(s.rateK1, 185, QStringLiteral(" A->B"), "0.00E+00");
+    if (isReversible)
+        run.printRate(s.rateK1Reverse, 161, QStringLiteral(" B->A"), "0.00E+00");
+    if (twoSteps) {
+        run.printRate(s.rateK2, 137, QStringLiteral(" B->C"), "0.00E+00");
+        if (isReversible)
+            run.printRate(s.rateK2Reverse, 113, QStringLiteral(" C->B"), "0.00E+00");
+    }
+
+    run.kapa[0].setCaption(QStringLiteral("KA->B =") + Format(rateConstant(bleprasino), "0.00E+00"));
+    run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(rateConstant(pithanotipiso), "0.00E+00"));
+    run.kapa[2].setCaption(QStringLiteral("KB->C =") + Format(rateConstant(kokkina), "0.00E+00"));
+    run.kapa[3].setCaption(QStringLiteral("KC->B =") + Format(rateConstant(kokkinaprasina), "0.00E+00"));
+
+    s.countD = 0;
+    s.latticeSide = 25;
+    s.initialAmount = sidesq.value();
+
+    if (s.runCount == 0 || graphs.Check1.value()) {
+        graphs.cls();
+        spots.cls();
+    } else {
+        spots.cls();
+        run.zografizoble();
+        if (s.amountChanged) {
+            graphs.cls();
+        } else {
+            run.zografizografiki();
+            if (s.derivedGraphCount != 0) {
+                graphs.kratimatimon();
+                const int interval = CInt(std::sqrt(401.0 - s.temperatureC));
+                spots.Timer1.setInterval(interval);
+                run.Timer1.setInterval(interval);
+            }
+        }
+    }
+
+    s.modelCode = 0;
+    run.concentr.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
+    graphs.xronoimizoi.setVisible(false);
+    bars.cls();
+}

@@ -1,0 +1,52 @@
+// The reaction parameters window: temperature, concentration, duration and
+// the rates of the steps, with the rate constants rewritten at every change.
+#pragma once
+
+#include "toolkit/Toolkit.h"
+
+class YPOTHETIKES final : public toolkit::Form
+{
+    Q_OBJECT
+public:
+    YPOTHETIKES();
+    void load() override;
+
+    toolkit::ScrollBar tempotherm{Qt::Horizontal, this, QStringLiteral("tempotherm")};
+    toolkit::ScrollBar sidesq{Qt::Horizontal, this, QStringLiteral("sidesq")};
+    toolkit::ScrollBar xronosolos{Qt::Horizontal, this, QStringLiteral("xronosolos")};
+    toolkit::ScrollBar bleprasino{Qt::Horizontal, this, QStringLiteral("bleprasino")};
+    toolkit::ScrollBar pithanotipiso{Qt::Horizontal, this, QStringLiteral("pithanotipiso")};
+    toolkit::ScrollBar kokkina{Qt::Horizontal, this, QStringLiteral("kokkina")};
+    toolkit::ScrollBar kokkinaprasina{Qt::Horizontal, this, QStringLiteral("kokkinaprasina")};
+    toolkit::CommandButton Command2{this, QStringLiteral("Command2")};
+    toolkit::CommandButton Command1{this, QStringLiteral("Command1")};
+    toolkit::CommandButton Command3{this, QStringLiteral("Command3")};
+    toolkit::Label Label8{this, QStringLiteral("Label8")};
+    toolkit::Label Label10{this, QStringLiteral("Label10")};
+    toolkit::Label Label9{this, QStringLiteral("Label9")};
+    toolkit::Label Label3{this, QStringLiteral("Label3")};
+    toolkit::Label Label5{this, QStringLiteral("Label5")};
+    toolkit::Label Label7{this, QStringLiteral("Label7")};
+    toolkit::ControlArray<toolkit::Label> Label2{this, QStringLiteral("Label2"), 4};
+    toolkit::ControlArray<toolkit::Label> Label4{this, QStringLiteral("Label4"), 4};
+    toolkit::ControlArray<toolkit::Label> Label1{this, QStringLiteral("Label1"), 4};
+    toolkit::ControlArray<toolkit::Label> Label6{this, QStringLiteral("Label6"), 4};
+
+    // The rate constant of a step: scroll value x temperature factor / 100.
+    double rateConstant(const toolkit::ScrollBar &bar) const;
+
+private:
+    void tempothermChange();
+    void sidesqChange();
+    void xronosolosChange();
+    void bleprasinoChange();
+    void pithanotipisoChange();
+    void kokkinaChange();
+    void kokkinaprasinaChange();
+    void next();
+    // Elements 0, 1 and 3 of a rate row with their fonts.
+    void setRowFrame(toolkit::ControlArray<toolkit::Label> &row, const QString &letter, double letterSize,
+                     const QString &step);
+    void layOut();
+    double factor() const;
+};

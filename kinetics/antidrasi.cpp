@@ -1,0 +1,112 @@
+// The spot window: the 25 x 25 lattice of coloured spots.
+#include "kinetics/antidrasi.h"
+
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/core/SharedState.h"
+
+using namespace toolkit;
+using shell::core::shared;
+using toolkit::core::CInt;
+using toolkit::core::Int;
+
+namespace {
+
+struct Ratios
+{
+    double w;
+    double h;
+};
+
+Ratios screenRatios()
+{
+    const double W = screenWidth();
+    const double H = screenHeight();
+    return {W / (W + H), H / (W + H)};
+}
+
+} // namespace
+
+antidrasi::antidrasi()
+    : Form(QStringLiteral("antidrasi"), 6000, 4500)
+{
+    setCaption(QStringLiteral("Spots' Representation"));
+    setFillSolid(true);
+    setFillColor(RGB(0, 0, 255));
+    setFontName(QStringLiteral("Times New Roman Greek"));
+    setBackColor(RGB(255, 255, 255));
+    Timer1.setEnabled(false);
+    Timer1.setInterval(1);
+}
+
+void antidrasi::setSpotScale(int blockSide)
+{
+    const Ratios r = screenRatios();
+    const int side = std::max(1, blockSide);
+    const double across = 55 * r.w / side; // spacing of the spots in x units
+    const double up = 55 * r.h / side;     // and in y units
+    const QRect client = clientRect();
+    const double w = std::max(1, client.width());
+    const double h = std::max(1, client.height());
+    const double pixels = std::min(w, h) / (side + 1.0);
+    const double xRange = w * across / pixels;
+    const double yRange = h * up / pixels;
+    const double cx = across * (side + 1) / 2;
+    const double cy = up * (side + 1) / 2;
+    scale(cx - xRange / 2, cy + yRange / 2, cx + xRange / 2, cy - yRange / 2);
+    m_radius = 0.3 * across;
+}
+
+void antidrasi::drawSpot(int i, int j, int code, int blockSide)
+{
+    const Ratios r = screenRatios();
+    const auto centre = kinetics::core::spotCentre(i, j, blockSide, r.w, r.h);
+    const auto c = kinetics::core::spotColour(code);
+    const QColor colour(c.r, c.g, c.b);
+    setFillColor(colour);
+    circle(centre.x, centre.y, m_radius, colour);
+}
+
+void antidrasi::load()
+{
+    setWidthTwips(screenWidth() / 2);
+    setHeightTwips(screenHeight() / 2);
+    setLeft(0);
+    setTop(0);
+    setAutoRedraw(true);
+    Timer1.setEnabled(false);
+    auto &s = shared();
+    s.temperatureC = form<YPOTHETIKES>().tempotherm.value();
+    // The lattice window keeps the interval of the temperature, unused.
+    Timer1.setInterval(CInt(std::sqrt(401.0 - s.temperatureC)));
+    s.latticeSide = 25;
+    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    s.countA = static_cast<int>(Int(25.0 * 25.0 * s.initialAmount / 100 + 1));
+    s.countB = s.countC = 0;
+    if (s.modelCode >= 0)
+        s.reactionRun = true;
+
+    // The preview is drawn in the scale the run will use, so the block looks
+    // the same before and after Start.
+    m_cells = {};
+    const int side = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    setSpotScale(side);
+    kinetics::core::layOutBlock(m_cells, s.initialAmount, s.initialAmount, s.latticeSide,
+                                kinetics::core::defaultCodeA,
+                                [&](int i, int j) { drawSpot(i, j, kinetics::core::defaultCodeA, side); });
+    kinetics::core::emptyTheRest(m_cells, s.latticeSide, kinetics::core::defaultCodeA,
+                                 [&](int i, int j) { drawSpot(i, j, kinetics::core::codeEmpty, side); });
+}
+
+int antidrasi::drawInitialSpots()
+{
+    auto &s = shared();
+    s.codeA = kinetics::core::defaultCodeA;
+    // Every amount scroll bar keeps the same value as the shared amount.
+    const double blockAmount = s.initialAmount;
+    const int side = kinetics::core::blockSide(blockAmount, 25);
+    setSpotScale(side);
+    kinetics::core::Grid grid{};
+    return kinetics::core::layOutBlock(grid, blockAmount, s.initialAmount, 25, s.codeA,
+                                       [&](int i, int j) { drawSpot(i, j, s.codeA, side); });
+}

@@ -2,10 +2,24 @@
 // figure a line as `name: value` so that scripts can read them.
 //
 // Usage: spotsim-bench [NAME...]   runs the named benchmarks, or all of them.
+// The peak memory ("memory") is read last, after everything else has run.
 // A benchmark is a function that measures and reports any number of figures;
 // add one by writing it and listing it in `benchmarks` below.
 
 #include "acids/core/ConcentrationGraphs.h"
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "shell/StartUp.h"
+#include "shell/amfinaioxi.h"
+#include "shell/eisagogi.h"
+#include "shell/eisodos.h"
+#include "shell/neaepilogi.h"
+#include "toolkit/Toolkit.h"
+
+#include <QApplication>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -91,6 +105,86 @@ void productGraph(Report &report)
     report.figure("product-graph-speedup", straightforward / fast);
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The start routine until the title window is shown, offscreen.
+void startup(Report &report)
+{
+    toolkit::resetForms();
+    const double seconds = bestSeconds(3, [] {
+        toolkit::resetForms();
+        shell::startRoutine();
+    });
+    report.figure("startup-s", seconds);
+}
+
+// The typical road up to a started run: two reversible steps.
+toolkit::Timer &startedRun(int duration)
+{
+    using toolkit::form;
+    toolkit::resetForms();
+    shell::startRoutine();
+    form<eisodos>().Command1.click();
+    form<eisagogi>().ximia[0].click();
+    form<neaepilogi>().Option2.click();
+    form<neaepilogi>().Command2.click();
+    form<amfinaioxi>().reversibleyes.click();
+    form<amfinaioxi>().Command3.click();
+    auto &p = form<YPOTHETIKES>();
+    p.xronosolos.setValue(duration);
+    p.kokkina.setValue(30);
+    p.pithanotipiso.setValue(20);
+    p.Command2.click();
+    form<apotelesmata>().Command2.click();
+    return form<apotelesmata>().Timer1;
+}
+
+// One tick of the run control: 625 events, the points and the bars, with and
+// without the pause after each A -> B conversion.
+void tick(Report &report)
+{
+    for (const bool pause : {false, true}) {
+        toolkit::Timer &timer = startedRun(1000);
+        auto &run = toolkit::form<apotelesmata>();
+        run.setConversionPause(pause);
+        std::vector<double> ms;
+        const int ticks = pause ? 60 : 400;
+        for (int i = 0; i < ticks; ++i) {
+            if (!timer.enabled())
+                run.Command2.click(); // a new run once this one has ended
+            const auto start = Clock::now();
+            timer.tick();
+            ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        }
+        report.figure(pause ? "tick-with-pause-median-ms" : "tick-median-ms", median(ms));
+    }
+}
+
+// "Optimization" for a duration of 1000.
+void optimization(Report &report)
+{
+    startedRun(1000);
+    auto &graphs = toolkit::form<grafiki1>();
+    std::vector<double> ms;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = Clock::now();
+        graphs.diaforikes.click();
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("optimization-1000-ms", median(ms));
+}
+
+void memory(Report &report)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    report.figure("peak-rss-mb", usage.ru_maxrss / 1024.0);
+}
+
 struct Benchmark
 {
     std::string_view name;
@@ -98,7 +192,11 @@ struct Benchmark
 };
 
 constexpr Benchmark benchmarks[] = {
+    {"startup", startup},
+    {"tick", tick},
+    {"optimization", optimization},
     {"product-graph", productGraph},
+    {"memory", memory},
 };
 
 } // namespace
@@ -114,9 +212,16 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    // The windows run offscreen on the driver's screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    toolkit::setUpApplication();
+    toolkit::setScreenPixels(QSize(1366, 768));
+
     Report report;
     for (const Benchmark &b : benchmarks)
         if (wanted.empty() || std::find(wanted.begin(), wanted.end(), b.name) != wanted.end())
             b.run(report);
+    toolkit::resetForms();
     return report.failed() ? 1 : 0;
 }

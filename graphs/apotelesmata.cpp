@@ -23,10 +23,9 @@ namespace {
 constexpr int eventsPerTick = 625;
 constexpr int samplesPerTick = 79; // one every 8th event: k = 0, 8, ..., 624
 
-const QColor blue(0, 0, 255);
-const QColor green(0, 255, 0);
-const QColor red(255, 0, 2);
-const QColor cyan(0, 255, 255);
+constexpr QRgb blue = 0xff0000ff;
+constexpr QRgb green = 0xff00ff00;
+constexpr QRgb red = 0xffff0002;
 
 } // namespace
 

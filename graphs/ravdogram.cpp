@@ -3,6 +3,8 @@
 
 #include "shell/core/SharedState.h"
 
+#include <algorithm>
+
 using namespace toolkit;
 using shell::core::shared;
 using toolkit::core::Int;
@@ -36,6 +38,13 @@ void ravdogram::load()
 void ravdogram::setTotal(double total)
 {
     scale(0, 1.2 * total, 100, 0);
+    std::fill(std::begin(m_heights), std::end(m_heights), -1); // the bars move with the scale
+}
+
+void ravdogram::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    std::fill(std::begin(m_heights), std::end(m_heights), -1);
 }
 
 void ravdogram::drawBars()
@@ -48,6 +57,8 @@ void ravdogram::drawBars()
             *counts[k] = 0;
         // top = height: the bar stands on the bottom edge and reaches the count
         const double h = Int(*counts[k]);
-        bars[k]->move(10 + 20 * k, h, 20, h);
+        if (h != m_heights[k])
+            bars[k]->move(10 + 20 * k, h, 20, h);
+        m_heights[k] = h;
     }
 }

@@ -17,6 +17,12 @@ public:
 
     // The scale for a run of total spots: y from 1.2 x total down to 0.
     void setTotal(double total);
+    void resizeEvent(QResizeEvent *event) override;
     // The four bars from the shared counts, a count below 0 held at 0 first.
+    // Only a bar whose height changed is moved: the run calls this after
+    // every one of its 625 events a tick.
     void drawBars();
+
+private:
+    double m_heights[4] = {-1, -1, -1, -1};
 };

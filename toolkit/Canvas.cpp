@@ -36,12 +36,6 @@ Canvas::~Canvas()
     endPainter();
 }
 
-QRect Canvas::clientRect() const
-{
-    const int top = clientTop();
-    return QRect(0, top, width(), std::max(0, height() - top));
-}
-
 QSizeF Canvas::clientTwips() const
 {
     const double tpp = twipsPerPixel();
@@ -64,6 +58,16 @@ double Canvas::scaleLeft() const { return m_userScale ? m_scaleLeft : 0; }
 double Canvas::scaleTop() const { return m_userScale ? m_scaleTop : 0; }
 double Canvas::scaleWidth() const { return m_userScale ? m_scaleWidth : clientTwips().width(); }
 double Canvas::scaleHeight() const { return m_userScale ? m_scaleHeight : clientTwips().height(); }
+
+QRectF Canvas::rectToTwips(double left, double top, double width, double height) const
+{
+    if (!m_userScale)
+        return QRectF(left, top, std::fabs(width), std::fabs(height));
+    const QSizeF client = clientTwips();
+    const double sx = client.width() / nonZero(m_scaleWidth);
+    const double sy = client.height() / nonZero(m_scaleHeight);
+    return QRectF((left - m_scaleLeft) * sx, (top - m_scaleTop) * sy, std::fabs(width * sx), std::fabs(height * sy));
+}
 
 double Canvas::xToTwips(double x) const
 {
@@ -156,6 +160,7 @@ void Canvas::ensureImage()
         copy.drawImage(0, 0, m_image);
     }
     m_image = std::move(grown);
+    m_bits = nullptr;
 }
 
 QPainter &Canvas::painter()
@@ -205,6 +210,7 @@ void Canvas::cls()
     ensureImage();
     endPainter();
     m_image.fill(m_backColor);
+    m_bits = nullptr;
     m_currentX = 0;
     m_currentY = 0;
     markDirty();
@@ -257,7 +263,7 @@ void Canvas::circle(double x, double y, double radius, const QColor &color)
     markDirty();
 }
 
-void Canvas::pset(double x, double y, const QColor &color)
+void Canvas::pset(double x, double y, QRgb color)
 {
     m_currentX = x;
     m_currentY = y;
@@ -267,7 +273,7 @@ void Canvas::pset(double x, double y, const QColor &color)
         QPainter &p = painter();
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(Qt::NoPen);
-        p.setBrush(color);
+        p.setBrush(QColor::fromRgb(color));
         const double r = m_drawWidth / 2.0;
         p.drawEllipse(QPointF(px, py), r, r);
         p.setBrush(Qt::NoBrush);
@@ -276,14 +282,15 @@ void Canvas::pset(double x, double y, const QColor &color)
         return;
     }
     // The run plots thousands of single points a tick: write the pixel directly.
-    const QRect client = clientRect();
     const int ix = static_cast<int>(std::floor(px));
     const int iy = static_cast<int>(std::floor(py));
-    if (ix < 0 || iy < 0 || ix >= client.width() || iy >= client.height())
+    if (ix < 0 || iy < 0 || ix >= width() || iy >= height() - m_clientTop)
         return;
     ensureImage();
     endPainter();
-    reinterpret_cast<QRgb *>(m_image.scanLine(iy))[ix] = color.rgb();
+    if (!m_image.isDetached() || !m_bits)
+        m_bits = m_image.bits();
+    reinterpret_cast<QRgb *>(m_bits + iy * m_image.bytesPerLine())[ix] = color;
     markDirty();
 }
 

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace toolkit {
@@ -43,7 +44,9 @@ public:
     double heightFromTwips(double twips) const;
 
     // The client area in widget pixels (below a form's menu bar).
-    QRect clientRect() const;
+    QRect clientRect() const { return QRect(0, m_clientTop, width(), std::max(0, height() - m_clientTop)); }
+    // A control's rectangle in scale units, as twips of the client area.
+    QRectF rectToTwips(double left, double top, double width, double height) const;
 
     // Drawing, in scale units. Everything drawn stays until cls().
     void cls();
@@ -51,7 +54,8 @@ public:
     void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, m_foreColor); }
     void box(double x1, double y1, double x2, double y2, const QColor &color, bool filled = false);
     void circle(double x, double y, double radius, const QColor &color);
-    void pset(double x, double y, const QColor &color);
+    void pset(double x, double y, const QColor &color) { pset(x, y, color.rgb()); }
+    void pset(double x, double y, QRgb color);
     void print(const QString &text);
 
     double currentX() const { return m_currentX; }
@@ -101,7 +105,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     // Pixels taken from the top of the widget by a form's menu bar.
-    virtual int clientTop() const { return 0; }
+    void setClientTop(int pixels) { m_clientTop = pixels; }
 
 private:
     QPainter &painter();
@@ -113,6 +117,8 @@ private:
 
     QImage m_image;
     QPainter m_painter;
+    int m_clientTop = 0;
+    uchar *m_bits = nullptr; // the image's pixels, for direct writes
     bool m_dirty = false;
     bool m_userScale = false;
     double m_scaleLeft = 0;

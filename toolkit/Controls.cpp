@@ -28,14 +28,6 @@ void fire(const Handler &handler)
 
 namespace {
 
-int toPixels(double twips)
-{
-    const double px = std::round(twips / twipsPerPixel());
-    if (std::isnan(px))
-        return 0;
-    return static_cast<int>(std::clamp(px, -1e6, 1e6));
-}
-
 // A label whose text always fits its box: the designed fonts were narrower
 // than the ones installed, so a text that would be cut off is drawn in a
 // smaller size instead (never below half the designed size).
@@ -231,10 +223,11 @@ void Control::setHeight(double height)
 
 void Control::move(double left, double top, double width, double height)
 {
-    m_left = m_container->xToTwips(left);
-    m_top = m_container->yToTwips(top);
-    m_width = m_container->widthToTwips(width);
-    m_height = m_container->heightToTwips(height);
+    const QRectF twips = m_container->rectToTwips(left, top, width, height);
+    m_left = twips.x();
+    m_top = twips.y();
+    m_width = twips.width();
+    m_height = twips.height();
     applyGeometry();
 }
 
@@ -252,8 +245,9 @@ void Control::applyGeometry()
     if (!m_widget)
         return;
     const QPoint origin = m_container->clientRect().topLeft();
-    const QRect pixels(origin.x() + toPixels(m_left), origin.y() + toPixels(m_top), std::max(0, toPixels(m_width)),
-                       std::max(0, toPixels(m_height)));
+    const double tpp = twipsPerPixel();
+    const QRect pixels(origin.x() + toPixels(m_left, tpp), origin.y() + toPixels(m_top, tpp),
+                       std::max(0, toPixels(m_width, tpp)), std::max(0, toPixels(m_height, tpp)));
     // The bars are moved hundreds of times a tick: touch the widget only when
     // its pixels change.
     if (pixels == m_pixels)

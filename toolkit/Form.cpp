@@ -10,16 +10,6 @@
 
 namespace toolkit {
 
-namespace {
-
-int toPixels(double twips)
-{
-    const double px = std::round(twips / twipsPerPixel());
-    return std::isnan(px) ? 0 : static_cast<int>(std::clamp(px, -1e6, 1e6));
-}
-
-} // namespace
-
 Form::Form(const QString &name, double widthTwips, double heightTwips)
 {
     setObjectName(name);
@@ -56,6 +46,7 @@ QMenuBar *Form::menuBar()
     if (!m_menuBar) {
         m_menuBar = new QMenuBar(this);
         m_menuBar->setNativeMenuBar(false);
+        m_menuBar->installEventFilter(this);
         placeMenuBar();
         for (Control *control : findChildren<Control *>(Qt::FindDirectChildrenOnly))
             control->applyGeometry();
@@ -63,12 +54,26 @@ QMenuBar *Form::menuBar()
     return m_menuBar;
 }
 
-int Form::clientTop() const { return m_menuBar ? m_menuBar->sizeHint().height() : 0; }
-
 void Form::placeMenuBar()
 {
-    if (m_menuBar)
-        m_menuBar->setGeometry(0, 0, width(), m_menuBar->sizeHint().height());
+    if (!m_menuBar)
+        return;
+    m_menuHeight = m_menuBar->sizeHint().height();
+    setClientTop(m_menuHeight);
+    m_menuBar->setGeometry(0, 0, width(), m_menuHeight);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_menuBar && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged ||
+                                 event->type() == QEvent::ActionRemoved)) {
+        const int before = m_menuHeight;
+        placeMenuBar();
+        if (m_menuHeight != before)
+            for (Control *control : findChildren<Control *>(Qt::FindDirectChildrenOnly))
+                control->applyGeometry();
+    }
+    return Canvas::eventFilter(watched, event);
 }
 
 void Form::resizeEvent(QResizeEvent *event)

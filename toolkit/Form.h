@@ -41,12 +41,13 @@ public:
     QMenuBar *menuBar();
 
 protected:
-    int clientTop() const override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void placeMenuBar();
     QMenuBar *m_menuBar = nullptr;
+    int m_menuHeight = 0;
 };
 
 } // namespace toolkit

@@ -12,9 +12,16 @@ QSize g_screenOverride;
 
 double twipsPerPixel()
 {
+    // Read once: every placement and every point of a run converts with it.
+    static double cached = 0;
+    if (cached > 0)
+        return cached;
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    if (!screen)
+        return 15.0;
+    const double dpi = screen->logicalDotsPerInchX();
+    cached = dpi > 0 ? 1440.0 / dpi : 15.0;
+    return cached;
 }
 
 QSize screenPixels()

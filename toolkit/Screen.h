@@ -11,6 +11,16 @@ namespace toolkit {
 // Twips per pixel, from the screen's logical dpi (15 at 96 dpi).
 double twipsPerPixel();
 
+// Twips to whole pixels, rounded, kept within what a widget can take.
+inline int toPixels(double twips, double tpp)
+{
+    const double px = twips / tpp;
+    if (!(px > -1e6 && px < 1e6))
+        return px > 0 ? 1000000 : -1000000;
+    return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
+}
+inline int toPixels(double twips) { return toPixels(twips, twipsPerPixel()); }
+
 // The screen in twips. A size set with setScreenPixels (the driver and the
 // tests do) replaces the real screen's.
 double screenWidth();

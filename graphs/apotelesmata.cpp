@@ -92,11 +92,7 @@ void apotelesmata::load()
     // The blue block of the initial layout; the other sites wait for Start.
     const int amount = form<YPOTHETIKES>().sidesq.value();
     m_blockSide = kinetics::core::blockSide(amount, 25);
-    auto &spots = form<antidrasi>();
-    spots.setSpotScale(m_blockSide);
-    kinetics::core::layOutBlock(m_cells, amount, amount, 25, kinetics::core::defaultCodeA, [&](int i, int j) {
-        spots.drawSpot(i, j, kinetics::core::defaultCodeA, m_blockSide);
-    });
+    form<antidrasi>().layOut(m_cells, amount, amount, false);
 }
 
 void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
@@ -113,15 +109,10 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
 
 void apotelesmata::layOutLattice()
 {
-    auto &spots = form<antidrasi>();
     const auto &s = shared();
-    m_cells = {};
-    m_placedCount = kinetics::core::layOutBlock(m_cells, s.initialAmount, 0, s.latticeSide, s.codeA, [&](int i, int j) {
-        spots.drawSpot(i, j, s.codeA, m_blockSide);
-    });
-    kinetics::core::emptyTheRest(m_cells, s.latticeSide, s.codeA, [&](int i, int j) {
-        spots.drawSpot(i, j, kinetics::core::codeEmpty, m_blockSide);
-    });
+    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    // The block is always full: no top-up.
+    m_placedCount = form<antidrasi>().layOut(m_cells, s.initialAmount, 0, true);
 }
 
 void apotelesmata::zografizoble()
@@ -130,8 +121,6 @@ void apotelesmata::zografizoble()
     s.latticeSide = 25;
     if (s.codeA == 0)
         s.codeA = kinetics::core::defaultCodeA;
-    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
-    form<antidrasi>().setSpotScale(m_blockSide);
     layOutLattice();
 }
 
@@ -168,8 +157,6 @@ void apotelesmata::start()
     s.codeB = kinetics::core::defaultCodeB;
     s.codeA = kinetics::core::defaultCodeA;
     s.lowestIndex = 1;
-    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
-    spots.setSpotScale(m_blockSide);
     layOutLattice();
 
     m_spotTotal = m_placedCount;

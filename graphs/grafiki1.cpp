@@ -90,7 +90,7 @@ void grafiki1::drawCurves(double duration)
 
 void grafiki1::kratimatimon() { drawCurves(shared().runDuration); }
 
-double grafiki1::solveCurves()
+graphs::core::Coefficients grafiki1::solveCurves()
 {
     auto &s = shared();
     s.derivedGraphCount += 1;
@@ -100,7 +100,6 @@ double grafiki1::solveCurves()
     else if (s.modelCode == 1)
         rates.grafvcshos.show();
 
-    const double duration = s.runDuration;
     auto &parameters = form<YPOTHETIKES>();
     if (s.modelCode >= 0)
         s.temperatureC = parameters.tempotherm.value();
@@ -111,27 +110,26 @@ double grafiki1::solveCurves()
     curveTotal = 625.0 * s.initialAmount / 100;
     const auto p = graphs::core::chainCoefficients(s, f);
     curveStep = graphs::core::curveStepTicks;
-    const auto amounts =
-        graphs::core::solveChain(curveTotal, p, graphs::core::curveStepCount(duration), graphs::core::curveStepTicks);
+    const auto amounts = graphs::core::solveChain(curveTotal, p, graphs::core::curveStepCount(s.runDuration),
+                                                  graphs::core::curveStepTicks);
     graphs::core::storeCurves(s, amounts);
-    return duration;
+    return p;
 }
 
 void grafiki1::optimization()
 {
     setRunScale();
-    const double duration = solveCurves();
+    solveCurves();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
-    drawCurves(duration);
+    drawCurves(shared().runDuration);
 }
 
 void grafiki1::changeOfRates()
 {
     auto &s = shared();
     const int savedModel = s.modelCode;
-    const double duration = solveCurves();
-    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
-    const auto p = graphs::core::chainCoefficients(s, f);
+    const auto p = solveCurves();
+    const double duration = s.runDuration;
     const graphs::core::ChainSeries amounts = {s.curveA, s.curveB, s.curveC, s.curveD, s.curveE, s.curveF};
     const auto rates = graphs::core::chainRateSeries(amounts, p);
     graphs::core::storeRateCurves(s, rates);

@@ -2,6 +2,7 @@
 // solution, the rates and the notes in its menus.
 #pragma once
 
+#include "graphs/core/Chain.h"
 #include "toolkit/Toolkit.h"
 
 class grafiki1 final : public toolkit::Form
@@ -29,8 +30,8 @@ private:
     void optimization();
     void changeOfRates();
     void help();
-    // The solution of the rate equations for the current run into the shared
-    // curves; returns the duration D it covers.
-    double solveCurves();
+    // The solution of the rate equations for the current run, over its
+    // duration, into the shared curves; returns the coefficients p1..p7.
+    graphs::core::Coefficients solveCurves();
     void drawCurves(double duration);
 };

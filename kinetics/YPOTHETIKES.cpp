@@ -82,10 +82,10 @@ YPOTHETIKES::YPOTHETIKES()
     tempotherm.onChange([this] { tempothermChange(); });
     sidesq.onChange([this] { sidesqChange(); });
     xronosolos.onChange([this] { xronosolosChange(); });
-    bleprasino.onChange([this] { bleprasinoChange(); });
-    pithanotipiso.onChange([this] { pithanotipisoChange(); });
-    kokkina.onChange([this] { kokkinaChange(); });
-    kokkinaprasina.onChange([this] { kokkinaprasinaChange(); });
+    bleprasino.onChange([this] { rateChanged(0); });
+    pithanotipiso.onChange([this] { rateChanged(1); });
+    kokkina.onChange([this] { rateChanged(2); });
+    kokkinaprasina.onChange([this] { rateChanged(3); });
     Command2.onClick([this] { next(); });
     Command1.onClick([this] {
         hide();
@@ -233,40 +233,45 @@ void YPOTHETIKES::xronosolosChange()
     Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
 }
 
-void YPOTHETIKES::bleprasinoChange()
-{
-    const double k = rateConstant(bleprasino);
-    Label2[2].setCaption(Format(k, "0.00E+00") + QStringLiteral(" sec"));
-    setRowFrame(Label2, letterK, 14, QStringLiteral("   A ->B "));
-    form<apotelesmata>().kapa[0].setCaption(QStringLiteral("KA->B") + Format(k, "0.00E+00"));
-    shared().rateK1 = k;
-}
+namespace {
 
-void YPOTHETIKES::pithanotipisoChange()
+// What a change of each rate bar rewrites: its row, its label on the run
+// control window and its probability.
+struct RateStep
 {
-    const double k = rateConstant(pithanotipiso);
-    Label4[2].setCaption(Format(k, "0.00E+00") + QStringLiteral(" sec"));
-    setRowFrame(Label4, letterK, 13, QStringLiteral("   B ->A "));
-    form<apotelesmata>().kapa[1].setCaption(QStringLiteral("KB->A =") + Format(k, "0.00E+00"));
-    shared().rateK1Reverse = k;
-}
+    ScrollBar YPOTHETIKES::*bar;
+    ControlArray<Label> YPOTHETIKES::*row;
+    const char *letter;
+    double letterSize;
+    const char *step;
+    const char *unit;
+    int kapa;
+    const char *kapaPrefix;
+    double shell::core::SharedState::*rate;
+};
 
-void YPOTHETIKES::kokkinaChange()
-{
-    const double k = rateConstant(kokkina);
-    Label1[2].setCaption(Format(k, "0.00E+00") + QStringLiteral("sec"));
-    setRowFrame(Label1, QStringLiteral("K           "), 14, QStringLiteral("   B ->C "));
-    form<apotelesmata>().kapa[2].setCaption(QStringLiteral("KB ->C = ") + Format(k, "0.00E+00"));
-    shared().rateK2 = k;
-}
+const RateStep rateSteps[] = {
+    {&YPOTHETIKES::bleprasino, &YPOTHETIKES::Label2, "K          ", 14, "   A ->B ", " sec", 0, "KA->B",
+     &shell::core::SharedState::rateK1},
+    {&YPOTHETIKES::pithanotipiso, &YPOTHETIKES::Label4, "K          ", 13, "   B ->A ", " sec", 1, "KB->A =",
+     &shell::core::SharedState::rateK1Reverse},
+    {&YPOTHETIKES::kokkina, &YPOTHETIKES::Label1, "K           ", 14, "   B ->C ", "sec", 2, "KB ->C = ",
+     &shell::core::SharedState::rateK2},
+    {&YPOTHETIKES::kokkinaprasina, &YPOTHETIKES::Label6, "K          ", 14, "   C ->B ", "sec", 3, "KC->B= ",
+     &shell::core::SharedState::rateK2Reverse},
+};
 
-void YPOTHETIKES::kokkinaprasinaChange()
+} // namespace
+
+void YPOTHETIKES::rateChanged(int index)
 {
-    const double k = rateConstant(kokkinaprasina);
-    Label6[2].setCaption(Format(k, "0.00E+00") + QStringLiteral("sec"));
-    setRowFrame(Label6, letterK, 14, QStringLiteral("   C ->B "));
-    form<apotelesmata>().kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(k, "0.00E+00"));
-    shared().rateK2Reverse = k;
+    const RateStep &step = rateSteps[index];
+    const double k = rateConstant(this->*step.bar);
+    auto &row = this->*step.row;
+    row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(step.unit));
+    setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
+    form<apotelesmata>().kapa[step.kapa].setCaption(QLatin1String(step.kapaPrefix) + Format(k, "0.00E+00"));
+    shared().*step.rate = k;
 }
 
 void YPOTHETIKES::next()

@@ -39,10 +39,8 @@ private:
     void tempothermChange();
     void sidesqChange();
     void xronosolosChange();
-    void bleprasinoChange();
-    void pithanotipisoChange();
-    void kokkinaChange();
-    void kokkinaprasinaChange();
+    // A rate bar moved: 0 A -> B, 1 B -> A, 2 B -> C, 3 C -> B.
+    void rateChanged(int step);
     void next();
     // Elements 0, 1 and 3 of a rate row with their fonts.
     void setRowFrame(toolkit::ControlArray<toolkit::Label> &row, const QString &letter, double letterSize,

@@ -88,14 +88,23 @@ void antidrasi::load()
 
     // The preview is drawn in the scale the run will use, so the block looks
     // the same before and after Start.
-    m_cells = {};
-    const int side = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    layOut(m_cells, s.initialAmount, s.initialAmount, true);
+}
+
+int antidrasi::layOut(kinetics::core::Grid &grid, double blockAmount, double targetAmount, bool emptyRest)
+{
+    namespace core = kinetics::core;
+    const auto &s = shared();
+    const int latticeSide = s.latticeSide > 0 ? s.latticeSide : core::defaultLatticeSide;
+    const int codeA = s.codeA != 0 ? s.codeA : core::defaultCodeA;
+    const int side = core::blockSide(blockAmount, latticeSide);
     setSpotScale(side);
-    kinetics::core::layOutBlock(m_cells, s.initialAmount, s.initialAmount, s.latticeSide,
-                                kinetics::core::defaultCodeA,
-                                [&](int i, int j) { drawSpot(i, j, kinetics::core::defaultCodeA, side); });
-    kinetics::core::emptyTheRest(m_cells, s.latticeSide, kinetics::core::defaultCodeA,
-                                 [&](int i, int j) { drawSpot(i, j, kinetics::core::codeEmpty, side); });
+    grid = {};
+    const int placed = core::layOutBlock(grid, blockAmount, targetAmount, latticeSide, codeA,
+                                         [&](int i, int j) { drawSpot(i, j, codeA, side); });
+    if (emptyRest)
+        core::emptyTheRest(grid, latticeSide, codeA, [&](int i, int j) { drawSpot(i, j, core::codeEmpty, side); });
+    return placed;
 }
 
 int antidrasi::drawInitialSpots()
@@ -104,9 +113,6 @@ int antidrasi::drawInitialSpots()
     s.codeA = kinetics::core::defaultCodeA;
     // Every amount scroll bar keeps the same value as the shared amount.
     const double blockAmount = s.initialAmount;
-    const int side = kinetics::core::blockSide(blockAmount, 25);
-    setSpotScale(side);
-    kinetics::core::Grid grid{};
-    return kinetics::core::layOutBlock(grid, blockAmount, s.initialAmount, 25, s.codeA,
-                                       [&](int i, int j) { drawSpot(i, j, s.codeA, side); });
+    kinetics::core::Grid preview{};
+    return layOut(preview, blockAmount, s.initialAmount, false);
 }

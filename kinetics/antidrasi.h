@@ -20,6 +20,11 @@ public:
     void setSpotScale(int blockSide);
     // One spot of site (i, j) in the colour of code, for a block of side s.
     void drawSpot(int i, int j, int code, int blockSide);
+    // Lays the initial blue block of an amount into a cleared grid, topped up
+    // to the target amount, and draws its spots in the scale of that block;
+    // with emptyRest every other site becomes empty and is drawn white.
+    // Returns the number of blue spots.
+    int layOut(kinetics::core::Grid &grid, double blockAmount, double targetAmount, bool emptyRest);
     // The preview of the initial block; returns the number of blue spots.
     int drawInitialSpots();
 

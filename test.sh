@@ -12,7 +12,7 @@ case "${1:-}" in
   --sanitize)
     dir=build-sanitize
     spotsim_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DSPOTSIM_SANITIZE=ON -DSPOTSIM_WERROR=ON
-    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     ;;
   "")

@@ -277,6 +277,8 @@ void YPOTHETIKES::rateChanged(int index)
 void YPOTHETIKES::next()
 {
     auto &s = shared();
+    // New parameters end the run in progress: its counts start afresh below.
+    form<apotelesmata>().Timer1.setEnabled(false);
     s.modelCode = 0;
     s.concentrationAxisTop = s.initialAmount * 1.2 / 100;
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source tools/setup.sh
 
 spotsim_ensure_packages
-spotsim_build build-release -DCMAKE_BUILD_TYPE=Release
+spotsim_build build-release --target spotsim --target spotsim-drive -DCMAKE_BUILD_TYPE=Release
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build-release/shell/spotsim "$@"

@@ -29,12 +29,18 @@ spotsim_ensure_packages() {
   fi
 }
 
-# spotsim_build DIR CMAKE-ARGS...: configures (once) and builds DIR.
+# spotsim_build DIR [--target T]... CMAKE-ARGS...: configures and builds DIR,
+# only the named targets when there are any.
 spotsim_build() {
   local dir=$1
   shift
+  local targets=()
+  while [ "${1:-}" = --target ]; do
+    targets+=(--target "$2")
+    shift 2
+  done
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -- -j"$(nproc)"
+  cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
 }
 
 # Qt wants a private runtime folder; give it one when the session has none.

@@ -18,7 +18,9 @@ private slots:
         QTest::newRow("malformed name") << "get eisodos\n" << 2 << "line 1: malformed name";
         QTest::newRow("missing argument") << "set eisodos.Command1\n" << 2 << "line 1: usage";
         QTest::newRow("not a number") << "seed x\n" << 2 << "line 1: seed must be";
-        QTest::newRow("hidden window") << "click eisagogi.Command2\n" << 2 << "line 1: window eisagogi is not visible";
+        QTest::newRow("wrong kind") << "set eisodos.Command1 5\n" << 2 << "line 1: eisodos.Command1 is not a scroll bar";
+        QTest::newRow("no value") << "get eisodos.Line1\n" << 2 << "line 1: Line1 has no value";
+        QTest::newRow("unknown property") << "get eisodos.Command1.colour\n" << 2 << "line 1: Command1 has no property";
         QTest::newRow("failed expectation") << "expect eisodos.Command1 Stop\n" << 1 << "line 1: expected";
         QTest::newRow("after the end") << "click eisodos.Command2\nexpect ended\nvisible\n" << 2
                                        << "line 3: the program has ended";

@@ -124,14 +124,19 @@ double largestMagnitude(const ChainSeries &series)
     return m;
 }
 
+namespace {
+
+void assign(const std::array<std::vector<double> *, 6> &targets, const ChainSeries &series)
+{
+    for (std::size_t m = 0; m < targets.size(); ++m)
+        *targets[m] = series[m];
+}
+
+} // namespace
+
 void storeCurves(shell::core::SharedState &s, const ChainSeries &a)
 {
-    s.curveA = a[0];
-    s.curveB = a[1];
-    s.curveC = a[2];
-    s.curveD = a[3];
-    s.curveE = a[4];
-    s.curveF = a[5];
+    assign({&s.curveA, &s.curveB, &s.curveC, &s.curveD, &s.curveE, &s.curveF}, a);
     const std::size_t size = a[0].size();
     for (auto *rates : {&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE,
                         &s.rateCurveF})
@@ -140,12 +145,7 @@ void storeCurves(shell::core::SharedState &s, const ChainSeries &a)
 
 void storeRateCurves(shell::core::SharedState &s, const ChainSeries &r)
 {
-    s.rateCurveA = r[0];
-    s.rateCurveB = r[1];
-    s.rateCurveC = r[2];
-    s.rateCurveD = r[3];
-    s.rateCurveE = r[4];
-    s.rateCurveF = r[5];
+    assign({&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE, &s.rateCurveF}, r);
 }
 
 } // namespace graphs::core

@@ -192,13 +192,18 @@ double parseDouble(const QString &text, const QString &what)
     return value;
 }
 
-toolkit::Timer &runTimer()
+// The run control's timer; nullptr while nothing has created that window,
+// whose timer cannot have started then.
+toolkit::Timer *runTimer()
 {
-    toolkit::Form &control = window(QStringLiteral("apotelesmata"));
-    auto *timer = qobject_cast<toolkit::Timer *>(child(control, QStringLiteral("Timer1")));
-    if (!timer)
-        fail(QStringLiteral("no timer Timer1 on window apotelesmata"));
-    return *timer;
+    toolkit::Form *control = toolkit::createdForm(QStringLiteral("apotelesmata"));
+    return control ? control->findChild<toolkit::Timer *>(QStringLiteral("Timer1")) : nullptr;
+}
+
+bool runTimerRunning()
+{
+    const toolkit::Timer *timer = runTimer();
+    return timer && timer->running() && !toolkit::ended();
 }
 
 void savePicture(const QImage &image, const QString &file)
@@ -230,31 +235,65 @@ QString shortestNumber(double value)
     return QString::fromLatin1(buf, static_cast<int>(result.ptr - buf));
 }
 
-Driver::Driver(QTextStream &out)
+QString printable(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isPrint(c) || c == U' ')
+            result += QString::fromUcs4(&c, 1);
+        else if (c <= 0xff)
+            result += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (c <= 0xffff)
+            result += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else
+            result += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+    }
+    return result;
+}
+
+long long tickWhileRunning(long long limit)
+{
+    toolkit::Timer *timer = runTimer();
+    long long ticks = 0;
+    for (; ticks < limit && runTimerRunning(); ++ticks)
+        timer->tick();
+    return ticks;
+}
+
+Driver::Driver(QTextStream &out, QTextStream &err)
     : m_out(out)
+    , m_err(err)
 {
 }
 
-int Driver::run(QTextStream &script)
+int Driver::run(const QString &script)
 {
+    QStringList lines = script.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.pop_back(); // the newline that ends the last line
     int number = 0;
-    while (!script.atEnd()) {
-        QString line = script.readLine();
+    for (QString &line : lines) {
         ++number;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
+        QString message;
+        int code = 0;
         try {
             execute(line);
+            continue;
         } catch (const ScriptError &e) {
-            m_out << "line " << number << ": " << e.message << Qt::endl;
-            return 2;
+            message = e.message;
+            code = 2;
         } catch (const ExpectFailure &e) {
-            m_out << "line " << number << ": " << e.message << Qt::endl;
-            return 1;
+            message = e.message;
+            code = 1;
         } catch (const std::exception &e) {
-            m_out << "line " << number << ": " << e.what() << Qt::endl;
-            return 2;
+            message = QString::fromLocal8Bit(e.what());
+            code = 2;
         }
+        m_err << "line " << number << ": " << printable(message) << Qt::endl;
+        return code;
     }
     return 0;
 }
@@ -262,7 +301,7 @@ int Driver::run(QTextStream &script)
 QString Driver::get(const QString &name) const
 {
     if (name.startsWith(QLatin1String("shared."))) {
-        const QByteArray variable = name.mid(7).toLatin1();
+        const QByteArray variable = name.mid(7).toUtf8();
         const auto value = shell::core::sharedValue(std::string_view(variable.constData(), variable.size()));
         if (!value)
             fail(QStringLiteral("no shared variable %1").arg(name.mid(7)));
@@ -271,9 +310,10 @@ QString Driver::get(const QString &name) const
         return shortestNumber(std::get<double>(*value));
     }
     const Target target = resolve(name);
+    // A value is printed on one line, so it is compared in its printed form.
     if (!target.object)
-        return windowValue(*target.form, target.property);
-    return controlValue(target);
+        return printable(windowValue(*target.form, target.property));
+    return printable(controlValue(target));
 }
 
 void Driver::expectText(const QString &name, const QString &text)
@@ -283,153 +323,216 @@ void Driver::expectText(const QString &name, const QString &text)
         throw ExpectFailure{QStringLiteral("expected %1 = '%2', got '%3'").arg(name, text, actual)};
 }
 
+void Driver::Line::need(qsizetype count, const char *usage) const
+{
+    if (args.size() != count)
+        fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+}
+
+const QHash<QString, Driver::Handler> &Driver::commands()
+{
+    static const QHash<QString, Handler> table = {
+        {QStringLiteral("seed"), &Driver::seed},
+        {QStringLiteral("click"), &Driver::click},
+        {QStringLiteral("set"), &Driver::set},
+        {QStringLiteral("check"), &Driver::check},
+        {QStringLiteral("get"), &Driver::getCommand},
+        {QStringLiteral("visible"), &Driver::visible},
+        {QStringLiteral("tick"), &Driver::tick},
+        {QStringLiteral("run"), &Driver::runToEnd},
+        {QStringLiteral("wait"), &Driver::wait},
+        {QStringLiteral("shot"), &Driver::shot},
+        {QStringLiteral("screen"), &Driver::screen},
+        {QStringLiteral("expect"), &Driver::expect},
+        {QStringLiteral("expect-near"), &Driver::expectNear},
+    };
+    return table;
+}
+
 void Driver::execute(const QString &rawLine)
 {
-    const QString line = rawLine.trimmed();
-    if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+    const QString trimmed = rawLine.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
         return;
     // The text after a name keeps its blanks: only the one space after the
     // command and the one after the name are separators.
-    const QString body = rawLine.mid(rawLine.indexOf(line.at(0)));
-    const int commandEnd = body.indexOf(QLatin1Char(' '));
-    const QString command = commandEnd < 0 ? body : body.left(commandEnd);
-    const QString rest = commandEnd < 0 ? QString() : body.mid(commandEnd + 1);
-    const QStringList args = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-
-    auto needArgs = [&](qsizetype count, const char *usage) {
-        if (args.size() != count)
-            fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
-    };
+    const QString body = rawLine.mid(rawLine.indexOf(trimmed.at(0)));
+    const qsizetype commandEnd = body.indexOf(QLatin1Char(' '));
+    Line line;
+    line.command = commandEnd < 0 ? body : body.left(commandEnd);
+    line.rest = commandEnd < 0 ? QString() : body.mid(commandEnd + 1);
+    line.args = line.rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
     if (toolkit::ended()) {
-        if (command == QLatin1String("expect") && args.size() == 1 && args[0] == QLatin1String("ended"))
+        if (line.command == QLatin1String("expect") && line.args == QStringList{QStringLiteral("ended")})
             return;
         fail(QStringLiteral("the program has ended; only 'expect ended' may follow"));
     }
+    const Handler handler = commands().value(line.command);
+    if (!handler)
+        fail(QStringLiteral("unknown command '%1'").arg(line.command));
+    (this->*handler)(line);
+}
 
-    if (command == QLatin1String("seed")) {
-        needArgs(1, "seed NUMBER");
-        bool ok = false;
-        const qulonglong seed = args[0].toULongLong(&ok);
-        if (!ok)
-            fail(QStringLiteral("seed must be a whole number, not '%1'").arg(args[0]));
-        toolkit::core::generator().seed(seed);
-    } else if (command == QLatin1String("click")) {
-        needArgs(1, "click WINDOW.CONTROL");
-        const Target target = resolve(args[0]);
-        if (!target.object || !target.property.isEmpty())
-            fail(QStringLiteral("click needs a control, not '%1'").arg(args[0]));
-        if (auto *button = as<toolkit::CommandButton>(target))
-            button->click();
-        else if (auto *option = as<toolkit::OptionButton>(target))
-            option->click();
-        else if (auto *check = as<toolkit::CheckBox>(target))
-            check->click();
-        else if (auto *item = as<toolkit::MenuItem>(target))
-            item->click();
-        else
-            fail(QStringLiteral("%1 cannot be clicked").arg(args[0]));
-    } else if (command == QLatin1String("set")) {
-        needArgs(2, "set WINDOW.SCROLLBAR VALUE");
-        const Target target = resolve(args[0]);
-        auto *bar = as<toolkit::ScrollBar>(target);
-        if (!bar || !target.property.isEmpty())
-            fail(QStringLiteral("%1 is not a scroll bar").arg(args[0]));
-        bar->setValue(parseInt(args[1], QStringLiteral("the value")));
-    } else if (command == QLatin1String("check")) {
-        needArgs(2, "check WINDOW.CHECKBOX 0|1");
-        const Target target = resolve(args[0]);
-        auto *box = as<toolkit::CheckBox>(target);
-        if (!box || !target.property.isEmpty())
-            fail(QStringLiteral("%1 is not a check box").arg(args[0]));
-        const int value = parseInt(args[1], QStringLiteral("the value"));
-        if (value != 0 && value != 1)
-            fail(QStringLiteral("a check box takes 0 or 1, not %1").arg(value));
-        box->setValue(value);
-    } else if (command == QLatin1String("get")) {
-        needArgs(1, "get NAME");
-        m_out << args[0] << " = " << get(args[0]) << Qt::endl;
-    } else if (command == QLatin1String("visible")) {
-        needArgs(0, "visible");
-        QStringList names;
-        for (toolkit::Form *form : toolkit::visibleForms())
-            names << form->objectName();
-        m_out << "visible = " << names.join(QLatin1Char(' ')) << Qt::endl;
-    } else if (command == QLatin1String("tick")) {
-        needArgs(1, "tick COUNT");
-        const int count = parseInt(args[0], QStringLiteral("the count"));
-        toolkit::Timer &timer = runTimer();
-        for (int i = 0; i < count && !toolkit::ended(); ++i)
-            timer.tick();
-    } else if (command == QLatin1String("run")) {
-        needArgs(0, "run");
-        toolkit::Timer &timer = runTimer();
-        constexpr int limit = 1000000;
-        int ticks = 0;
-        while (timer.enabled() && !toolkit::ended()) {
-            if (++ticks > limit)
-                fail(QStringLiteral("the run did not end within %1 ticks").arg(limit));
-            timer.tick();
-        }
-    } else if (command == QLatin1String("wait")) {
-        needArgs(1, "wait MILLISECONDS");
-        const int ms = parseInt(args[0], QStringLiteral("the time"));
-        QEventLoop loop;
-        QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
-        loop.exec();
-    } else if (command == QLatin1String("shot")) {
-        needArgs(2, "shot WINDOW FILE.png");
-        toolkit::Form &form = window(args[0]);
-        QCoreApplication::sendPostedEvents();
-        savePicture(form.grab().toImage(), args[1]);
-    } else if (command == QLatin1String("screen")) {
-        needArgs(1, "screen FILE.png");
-        QCoreApplication::sendPostedEvents();
-        savePicture(screenImage(), args[0]);
-    } else if (command == QLatin1String("expect")) {
-        if (args.isEmpty())
-            fail(QStringLiteral("usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
-        if (args[0] == QLatin1String("ended")) {
-            needArgs(1, "expect ended");
-            throw ExpectFailure{QStringLiteral("expected the program to have ended, but it runs")};
-        }
-        if (args[0] == QLatin1String("visible")) {
-            std::set<QString> expected(args.begin() + 1, args.end());
-            for (const QString &name : expected)
-                if (!shell::windowNames().contains(name))
-                    fail(QStringLiteral("no window %1").arg(name));
-            std::set<QString> actual;
-            QStringList shown;
-            for (toolkit::Form *form : toolkit::visibleForms()) {
-                actual.insert(form->objectName());
-                shown << form->objectName();
-            }
-            if (actual != expected)
-                throw ExpectFailure{QStringLiteral("expected visible '%1', got '%2'")
-                                        .arg(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' ')),
-                                             shown.join(QLatin1Char(' ')))};
-            return;
-        }
-        const QString name = args[0];
-        const int nameEnd = static_cast<int>(rest.indexOf(name)) + static_cast<int>(name.size());
-        if (nameEnd >= rest.size())
-            fail(QStringLiteral("usage: expect NAME TEXT"));
-        expectText(name, rest.mid(nameEnd + 1));
-    } else if (command == QLatin1String("expect-near")) {
-        needArgs(3, "expect-near NAME VALUE TOLERANCE");
-        const double expected = parseDouble(args[1], QStringLiteral("the value"));
-        const double tolerance = parseDouble(args[2], QStringLiteral("the tolerance"));
-        const QString text = get(args[0]);
-        bool ok = false;
-        const double actual = text.toDouble(&ok);
-        if (!ok)
-            fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], text));
-        if (!(std::fabs(actual - expected) <= tolerance))
-            throw ExpectFailure{QStringLiteral("expected %1 = %2 within %3, got %4")
-                                    .arg(args[0], args[1], args[2], text)};
-    } else {
-        fail(QStringLiteral("unknown command '%1'").arg(command));
+void Driver::seed(const Line &line)
+{
+    line.need(1, "seed NUMBER");
+    bool ok = false;
+    const qulonglong seed = line.args[0].toULongLong(&ok);
+    if (!ok)
+        fail(QStringLiteral("seed must be a whole number, not '%1'").arg(line.args[0]));
+    toolkit::core::generator().seed(seed);
+}
+
+void Driver::click(const Line &line)
+{
+    line.need(1, "click WINDOW.CONTROL");
+    const QString &name = line.args[0];
+    const Target target = resolve(name);
+    if (!target.object || !target.property.isEmpty())
+        fail(QStringLiteral("click needs a control, not '%1'").arg(name));
+    if (auto *button = as<toolkit::CommandButton>(target))
+        button->click();
+    else if (auto *option = as<toolkit::OptionButton>(target))
+        option->click();
+    else if (auto *box = as<toolkit::CheckBox>(target))
+        box->click();
+    else if (auto *item = as<toolkit::MenuItem>(target))
+        item->click();
+    else
+        fail(QStringLiteral("%1 cannot be clicked").arg(name));
+}
+
+void Driver::set(const Line &line)
+{
+    line.need(2, "set WINDOW.SCROLLBAR VALUE");
+    const Target target = resolve(line.args[0]);
+    auto *bar = as<toolkit::ScrollBar>(target);
+    if (!bar || !target.property.isEmpty())
+        fail(QStringLiteral("%1 is not a scroll bar").arg(line.args[0]));
+    bar->setValue(parseInt(line.args[1], QStringLiteral("the value")));
+}
+
+void Driver::check(const Line &line)
+{
+    line.need(2, "check WINDOW.CHECKBOX 0|1");
+    const Target target = resolve(line.args[0]);
+    auto *box = as<toolkit::CheckBox>(target);
+    if (!box || !target.property.isEmpty())
+        fail(QStringLiteral("%1 is not a check box").arg(line.args[0]));
+    const int value = parseInt(line.args[1], QStringLiteral("the value"));
+    if (value != 0 && value != 1)
+        fail(QStringLiteral("a check box takes 0 or 1, not %1").arg(value));
+    box->setValue(value);
+}
+
+void Driver::getCommand(const Line &line)
+{
+    line.need(1, "get NAME");
+    const QString value = get(line.args[0]); // may fail: nothing is written then
+    m_out << line.args[0] << " = " << value << Qt::endl;
+}
+
+void Driver::visible(const Line &line)
+{
+    line.need(0, "visible");
+    QStringList names;
+    for (toolkit::Form *form : toolkit::visibleForms())
+        names << form->objectName();
+    m_out << "visible = " << names.join(QLatin1Char(' ')) << Qt::endl;
+}
+
+void Driver::tick(const Line &line)
+{
+    line.need(1, "tick COUNT");
+    const int count = parseInt(line.args[0], QStringLiteral("the count"));
+    if (count < 0)
+        fail(QStringLiteral("the count must not be negative, not %1").arg(count));
+    // Fewer ticks run when the timer stops on the way (the run ended, new
+    // parameters were chosen) or was never started.
+    tickWhileRunning(count);
+}
+
+void Driver::runToEnd(const Line &line)
+{
+    line.need(0, "run");
+    constexpr long long limit = 1000000;
+    tickWhileRunning(limit);
+    if (runTimerRunning())
+        fail(QStringLiteral("the run did not end within %1 ticks").arg(limit));
+}
+
+void Driver::wait(const Line &line)
+{
+    line.need(1, "wait MILLISECONDS");
+    const int ms = parseInt(line.args[0], QStringLiteral("the time"));
+    QEventLoop loop;
+    QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Driver::shot(const Line &line)
+{
+    line.need(2, "shot WINDOW FILE.png");
+    toolkit::Form &form = window(line.args[0]);
+    QCoreApplication::sendPostedEvents();
+    savePicture(form.grab().toImage(), line.args[1]);
+}
+
+void Driver::screen(const Line &line)
+{
+    line.need(1, "screen FILE.png");
+    QCoreApplication::sendPostedEvents();
+    savePicture(screenImage(), line.args[0]);
+}
+
+void Driver::expect(const Line &line)
+{
+    const QStringList &args = line.args;
+    if (args.isEmpty())
+        fail(QStringLiteral("usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
+    if (args[0] == QLatin1String("ended")) {
+        line.need(1, "expect ended");
+        throw ExpectFailure{QStringLiteral("expected the program to have ended, but it runs")};
     }
+    if (args[0] == QLatin1String("visible")) {
+        const std::set<QString> expected(args.begin() + 1, args.end());
+        for (const QString &name : expected)
+            if (!shell::windowNames().contains(name))
+                fail(QStringLiteral("no window %1").arg(name));
+        std::set<QString> actual;
+        QStringList shown;
+        for (toolkit::Form *form : toolkit::visibleForms()) {
+            actual.insert(form->objectName());
+            shown << form->objectName();
+        }
+        if (actual != expected)
+            throw ExpectFailure{QStringLiteral("expected visible '%1', got '%2'")
+                                    .arg(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' ')),
+                                         shown.join(QLatin1Char(' ')))};
+        return;
+    }
+    const QString &name = args[0];
+    const qsizetype nameEnd = line.rest.indexOf(name) + name.size();
+    if (nameEnd >= line.rest.size())
+        fail(QStringLiteral("usage: expect NAME TEXT"));
+    expectText(name, line.rest.mid(nameEnd + 1));
+}
+
+void Driver::expectNear(const Line &line)
+{
+    line.need(3, "expect-near NAME VALUE TOLERANCE");
+    const QStringList &args = line.args;
+    const double expected = parseDouble(args[1], QStringLiteral("the value"));
+    const double tolerance = parseDouble(args[2], QStringLiteral("the tolerance"));
+    const QString text = get(args[0]);
+    bool ok = false;
+    const double actual = text.toDouble(&ok);
+    if (!ok)
+        fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], text));
+    if (!(std::fabs(actual - expected) <= tolerance))
+        throw ExpectFailure{
+            QStringLiteral("expected %1 = %2 within %3, got %4").arg(args[0], args[1], args[2], text)};
 }
 
 } // namespace drive

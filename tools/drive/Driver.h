@@ -2,7 +2,9 @@
 // command a line (click, set, get, expect, tick, shot, ...).
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 
 namespace drive {
@@ -10,21 +12,60 @@ namespace drive {
 class Driver
 {
 public:
-    explicit Driver(QTextStream &out);
+    // Values go to out, messages about the script to err; each is written a
+    // whole line at a time.
+    Driver(QTextStream &out, QTextStream &err);
 
     // Runs a whole script; returns 0, 1 for a failed expectation or 2 for a
     // script error. Messages name the line.
-    int run(QTextStream &script);
+    int run(const QString &script);
     // Runs one line; throws on failure.
     void execute(const QString &line);
 
 private:
+    // One line split into its command and arguments.
+    struct Line
+    {
+        QString command;
+        QString rest; // everything after the one space that follows the command
+        QStringList args;
+        // Stops the script with the usage unless there are exactly count arguments.
+        void need(qsizetype count, const char *usage) const;
+    };
+    using Handler = void (Driver::*)(const Line &);
+
+    void seed(const Line &line);
+    void click(const Line &line);
+    void set(const Line &line);
+    void check(const Line &line);
+    void getCommand(const Line &line);
+    void visible(const Line &line);
+    void tick(const Line &line);
+    void runToEnd(const Line &line);
+    void wait(const Line &line);
+    void shot(const Line &line);
+    void screen(const Line &line);
+    void expect(const Line &line);
+    void expectNear(const Line &line);
+    static const QHash<QString, Handler> &commands();
+
     QString get(const QString &name) const;
     void expectText(const QString &name, const QString &text);
     QTextStream &m_out;
+    QTextStream &m_err;
 };
 
 // A number in the shortest form that reads back exactly: 10245, 0.5, 1e-07.
 QString shortestNumber(double value);
+
+// The text with every character that is not printable written as an escape:
+// \x00 .. \x1f, \x7f .. \x9f, and \uXXXX or \UXXXXXXXX beyond Latin-1, so that a
+// message about any line is one line of visible text.
+QString printable(const QString &text);
+
+// Up to `limit` ticks of the run control, each only while its timer is really
+// running (enabled with a positive interval), as the timer itself would tick.
+// Returns how many ran.
+long long tickWhileRunning(long long limit);
 
 } // namespace drive

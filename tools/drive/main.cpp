@@ -6,11 +6,138 @@
 #include "tools/drive/Driver.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTextStream>
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <optional>
+#include <string_view>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// From the smallest screen the windows are laid out for to an 8K display.
+constexpr QSize smallestScreen(320, 240);
+constexpr QSize largestScreen(7680, 4320);
+// A script is read whole before it runs; anything this long is not a script.
+constexpr qsizetype largestScript = 16 * 1024 * 1024;
+
+constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] SCRIPT|-";
+
+// One line on standard error, with anything unprintable escaped; exit code 2.
+int refuse(const QString &message)
+{
+    QTextStream(stderr) << "spotsim-drive: " << drive::printable(message) << Qt::endl;
+    return 2;
+}
+
+QString local(const char *text) { return QString::fromLocal8Bit(text); }
+
+// "WxH" in decimal digits only, for example "1366x768".
+std::optional<QSize> parseSize(std::string_view text)
+{
+    auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 6
+            || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        int value = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return value;
+    };
+    const auto x = text.find('x');
+    if (x == std::string_view::npos)
+        return std::nullopt;
+    const auto w = number(text.substr(0, x));
+    const auto h = number(text.substr(x + 1));
+    if (!w || !h)
+        return std::nullopt;
+    return QSize(*w, *h);
+}
+
+QString screenProblem(const char *text)
+{
+    const auto size = parseSize(text);
+    const QString range = QStringLiteral("from %1x%2 to %3x%4")
+                              .arg(smallestScreen.width())
+                              .arg(smallestScreen.height())
+                              .arg(largestScreen.width())
+                              .arg(largestScreen.height());
+    if (!size)
+        return QStringLiteral("--screen takes WxH in pixels, for example 1366x768, not '%1'").arg(local(text));
+    if (size->width() < smallestScreen.width() || size->height() < smallestScreen.height()
+        || size->width() > largestScreen.width() || size->height() > largestScreen.height())
+        return QStringLiteral("--screen %1 is not a display's size; it takes %2").arg(local(text), range);
+    return QString();
+}
+
+// The whole script. It is read before the application opens descriptors of
+// its own: with standard input closed, one of those would take number 0.
+std::optional<QByteArray> readScript(const char *path, QString &problem)
+{
+    const bool standardInput = std::strcmp(path, "-") == 0;
+    const QString source = standardInput ? QStringLiteral("from standard input")
+                                         : QStringLiteral("'%1'").arg(local(path));
+    auto cannot = [&](const QString &why) {
+        problem = QStringLiteral("cannot read the script %1: %2").arg(source, why);
+    };
+    int fd = STDIN_FILENO;
+    if (standardInput) {
+        if (fcntl(STDIN_FILENO, F_GETFD) == -1) {
+            cannot(QStringLiteral("it is closed"));
+            return std::nullopt;
+        }
+    } else {
+        fd = open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            cannot(local(std::strerror(errno)));
+            return std::nullopt;
+        }
+    }
+    QByteArray script;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            cannot(local(std::strerror(errno)));
+            break;
+        }
+        if (n == 0)
+            break;
+        if (script.size() + n > largestScript) {
+            cannot(QStringLiteral("it is longer than %1 MiB").arg(largestScript >> 20));
+            break;
+        }
+        script.append(buffer, n);
+    }
+    if (!standardInput)
+        close(fd);
+    if (!problem.isEmpty())
+        return std::nullopt;
+    return script;
+}
+
+// A closed standard stream is pointed at /dev/null, so that none of the
+// application's own descriptors takes its number and receives the output.
+void occupyStandardDescriptors()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int null = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) {
+            dup2(null, fd);
+            close(null);
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -18,50 +145,44 @@ int main(int argc, char *argv[])
     QSize screen(1366, 768);
     const char *scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--show") == 0) {
+        const std::string_view arg = argv[i];
+        if (arg == "--show") {
             show = true;
-        } else if (std::strcmp(argv[i], "--screen") == 0 && i + 1 < argc) {
-            int w = 0, h = 0;
-            if (std::sscanf(argv[++i], "%dx%d", &w, &h) != 2 || w < 320 || h < 240 || w > 10000 || h > 10000) {
-                std::fprintf(stderr, "spotsim-drive: --screen takes WxH, for example 1366x768\n");
-                return 2;
-            }
-            screen = QSize(w, h);
+        } else if (arg == "--screen") {
+            if (i + 1 == argc)
+                return refuse(QStringLiteral("--screen needs WxH, for example 1366x768"));
+            const char *size = argv[++i];
+            if (const QString problem = screenProblem(size); !problem.isEmpty())
+                return refuse(problem);
+            screen = *parseSize(size);
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            return refuse(QStringLiteral("unknown option '%1'; %2").arg(local(argv[i]), QLatin1String(usage)));
         } else if (!scriptPath) {
             scriptPath = argv[i];
         } else {
-            scriptPath = nullptr;
-            break;
+            return refuse(QStringLiteral("one script only; %1").arg(QLatin1String(usage)));
         }
     }
-    if (!scriptPath) {
-        std::fprintf(stderr, "usage: spotsim-drive [--show] [--screen WxH] SCRIPT|-\n");
-        return 2;
-    }
+    if (!scriptPath)
+        return refuse(QLatin1String(usage));
+
+    QString problem;
+    const std::optional<QByteArray> script = readScript(scriptPath, problem);
+    if (!script)
+        return refuse(problem);
+    occupyStandardDescriptors();
+
     if (!show)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QFile file;
-    if (std::strcmp(scriptPath, "-") == 0) {
-        if (!file.open(stdin, QIODevice::ReadOnly | QIODevice::Text))
-            return 2;
-    } else {
-        file.setFileName(QString::fromLocal8Bit(scriptPath));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "spotsim-drive: cannot read %s\n", scriptPath);
-            return 2;
-        }
-    }
-
     QApplication app(argc, argv);
     toolkit::setUpApplication();
     toolkit::setScreenPixels(screen);
     shell::startRoutine();
 
-    QTextStream script(&file);
     QTextStream out(stdout);
-    drive::Driver driver(out);
-    const int result = driver.run(script);
+    QTextStream err(stderr);
+    drive::Driver driver(out, err);
+    const int result = driver.run(QString::fromUtf8(*script));
     toolkit::resetForms(); // windows go before the application object
     return result;
 }

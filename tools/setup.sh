@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs the Debian packages spotsim needs
 # and configures a build folder. Meant to be sourced.
 
-SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core fonts-dejavu-extra xvfb xauth)
+SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils icewm)
 
 spotsim_ensure_packages() {
   local missing=()

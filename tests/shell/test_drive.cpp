@@ -1,49 +1,201 @@
-// The scripted driver stops a bad script with its line number and exit
-// code 2, fails an expectation with exit code 1, and never crashes.
+// The scripted driver: values on standard output, each error as one whole
+// line of visible text on standard error; exit code 2 for a bad script or bad
+// arguments, 1 for a failed expectation; ticks only as the run's timer would.
 #include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// "Start", "Chemical Reactions", two reversible steps, "Next>" twice: the run
+// control is showing with its default parameters, no run started.
+const QByteArray toRunControl = "seed 7\n"
+                                "click eisodos.Command1\n"
+                                "click eisagogi.ximia(0)\n"
+                                "click neaepilogi.Option2\n"
+                                "click neaepilogi.Command2\n"
+                                "click amfinaioxi.reversibleyes\n"
+                                "click amfinaioxi.Command3\n"
+                                "click YPOTHETIKES.Command2\n";
+
+// How the script reaches the driver.
+enum class Input { StandardInput, File, ClosedStandardInput };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Input)
 
 class TestDrive : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    // Each row: the arguments ({script} is a file holding the script), how the
+    // script is given, the exit code, the exact standard output and the start
+    // of the one line on standard error (empty: nothing there).
     void scripts_data()
     {
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Input>("input");
+        QTest::addColumn<QByteArray>("script");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("good") << "# a comment\nexpect visible eisodos\nexpect eisodos.Command1 Start\n" << 0 << "";
-        QTest::newRow("unknown command") << "expect visible eisodos\nfly away\n" << 2 << "line 2: unknown command";
-        QTest::newRow("missing window") << "get nowhere.Command1\n" << 2 << "line 1: no window nowhere";
-        QTest::newRow("missing control") << "click eisodos.Command9\n" << 2 << "line 1: no control Command9";
-        QTest::newRow("malformed name") << "get eisodos\n" << 2 << "line 1: malformed name";
-        QTest::newRow("missing argument") << "set eisodos.Command1\n" << 2 << "line 1: usage";
-        QTest::newRow("not a number") << "seed x\n" << 2 << "line 1: seed must be";
-        QTest::newRow("wrong kind") << "set eisodos.Command1 5\n" << 2 << "line 1: eisodos.Command1 is not a scroll bar";
-        QTest::newRow("no value") << "get eisodos.Line1\n" << 2 << "line 1: Line1 has no value";
-        QTest::newRow("unknown property") << "get eisodos.Command1.colour\n" << 2 << "line 1: Command1 has no property";
-        QTest::newRow("failed expectation") << "expect eisodos.Command1 Stop\n" << 1 << "line 1: expected";
-        QTest::newRow("after the end") << "click eisodos.Command2\nexpect ended\nvisible\n" << 2
-                                       << "line 3: the program has ended";
-        QTest::newRow("expect ended too early") << "expect ended\n" << 1 << "line 1: expected the program";
-        QTest::newRow("text keeps blanks") << "expect eisodos.Text1(2)  RADIOACTIVE DECAYS\n" << 0 << "";
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+
+        const QStringList fromInput{QStringLiteral("-")};
+        const QStringList fromFile{QStringLiteral("{script}")};
+        auto row = [&](const char *name, const QByteArray &script, int exitCode, const QByteArray &out,
+                       const QByteArray &err) {
+            QTest::newRow(name) << fromInput << Input::StandardInput << script << exitCode << out << err;
+        };
+
+        // Where the script comes from, and what is wrong with it or the arguments.
+        const QByteArray good = "# a comment\nexpect visible eisodos\nget eisodos.Command1\n";
+        const QByteArray goodOut = "eisodos.Command1 = Start\n";
+        row("standard input", good, 0, goodOut, "");
+        QTest::newRow("script file") << fromFile << Input::File << good << 0 << goodOut << QByteArray();
+        QTest::newRow("Windows line ends") << fromFile << Input::File << QByteArray(good).replace("\n", "\r\n")
+                                           << 0 << goodOut << QByteArray();
+        QTest::newRow("closed standard input")
+            << fromInput << Input::ClosedStandardInput << QByteArray() << 2 << QByteArray()
+            << QByteArray("spotsim-drive: cannot read the script from standard input: it is closed");
+        QTest::newRow("missing file") << QStringList{m_dir.filePath(QStringLiteral("none.drive"))} << Input::File
+                                      << good << 2 << QByteArray() << QByteArray("spotsim-drive: cannot read the script");
+        QTest::newRow("directory") << QStringList{m_dir.path()} << Input::File << good << 2 << QByteArray()
+                                   << QByteArray("spotsim-drive: cannot read the script");
+        QTest::newRow("no script") << QStringList{} << Input::File << good << 2 << QByteArray()
+                                   << QByteArray("spotsim-drive: usage");
+        QTest::newRow("two scripts") << QStringList{QStringLiteral("{script}"), QStringLiteral("{script}")}
+                                     << Input::File << good << 2 << QByteArray() << QByteArray("spotsim-drive: one script");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--shw"), QStringLiteral("{script}")}
+                                        << Input::File << good << 2 << QByteArray()
+                                        << QByteArray("spotsim-drive: unknown option '--shw'");
+        const struct
+        {
+            const char *name;
+            const char *size;
+            bool accepted;
+        } screens[] = {
+            {"screen with trailing text", "320x240junk", false},
+            {"screen too large", "10000x10000", false},
+            {"screen one pixel too wide", "7681x4320", false},
+            {"screen one pixel too low", "320x239", false},
+            {"screen signed", "+1366x768", false},
+            {"screen without height", "1366x", false},
+            {"screen huge number", "99999999999x768", false},
+            {"screen of 8K", "7680x4320", true},
+            {"smallest screen", "320x240", true},
+        };
+        for (const auto &s : screens)
+            QTest::newRow(s.name) << QStringList{QStringLiteral("--screen"), QString::fromLatin1(s.size),
+                                                 QStringLiteral("{script}")}
+                                  << Input::File << good << (s.accepted ? 0 : 2)
+                                  << (s.accepted ? goodOut : QByteArray())
+                                  << (s.accepted ? QByteArray() : QByteArray("spotsim-drive: --screen"));
+        QTest::newRow("screen missing") << QStringList{QStringLiteral("{script}"), QStringLiteral("--screen")}
+                                        << Input::File << good << 2 << QByteArray()
+                                        << QByteArray("spotsim-drive: --screen needs WxH");
+
+        // Lines the driver refuses; a failed get writes nothing to standard output.
+        row("unknown command", "expect visible eisodos\nfly away\n", 2, "", "line 2: unknown command 'fly'");
+        row("missing window", "get nowhere.Command1\n", 2, "", "line 1: no window nowhere");
+        row("missing control", "get eisagogi.ximia(1)\n", 2, "", "line 1: no control ximia(1) on window eisagogi");
+        row("failed get after a good one", "get eisodos.Command1\nget eisodos.Command1.colour\n", 2,
+            "eisodos.Command1 = Start\n", "line 2: Command1 has no property 'colour'");
+        row("missing shared variable", "get shared.nothing\n", 2, "", "line 1: no shared variable nothing");
+        row("malformed name", "get eisodos\n", 2, "", "line 1: malformed name");
+        row("missing argument", "set eisodos.Command1\n", 2, "", "line 1: usage");
+        row("not a number", "seed x\n", 2, "", "line 1: seed must be");
+        row("negative tick count", "tick -1\n", 2, "", "line 1: the count must not be negative");
+        row("wrong kind", "set eisodos.Command1 5\n", 2, "", "line 1: eisodos.Command1 is not a scroll bar");
+        row("no value", "get eisodos.Line1\n", 2, "", "line 1: Line1 has no value");
+        row("NUL and control bytes", QByteArray("get\0x\x01\x1b[2J\x7f\n", 11), 2, "",
+            "line 1: unknown command 'get\\x00x\\x01\\x1b[2J\\x7f'");
+        row("control bytes in a name", "get eisodos.Command\t1\n", 2, "",
+            "line 1: no control Command\\x091 on window eisodos");
+        row("failed expectation", "expect eisodos.Command1 Stop\n", 1, "", "line 1: expected eisodos.Command1 = 'Stop'");
+        row("failed expectation with a tab", "expect eisodos.Command1 St\tart\n", 1, "",
+            "line 1: expected eisodos.Command1 = 'St\\x09art', got 'Start'");
+        row("after the end", "click eisodos.Command2\nexpect ended\nvisible\n", 2, "",
+            "line 3: the program has ended");
+        row("expect ended too early", "expect ended\n", 1, "", "line 1: expected the program");
+        row("text keeps blanks", "expect eisodos.Text1(2)  RADIOACTIVE DECAYS\n", 0, "", "");
+
+        // tick runs only while the run control's timer runs, as the timer would.
+        row("tick before any run", "tick 5\nexpect shared.tickCount 0\nexpect visible eisodos\n", 0, "", "");
+        row("tick before Start", toRunControl + "tick 5\nexpect shared.tickCount 0\n", 0, "", "");
+        row("tick during a run",
+            toRunControl + "click apotelesmata.Command2\ntick 3\nexpect shared.tickCount 3\n", 0, "", "");
+        row("tick after the run ended",
+            toRunControl
+                + "click apotelesmata.Command2\nrun\nexpect shared.tickCount 14\n"
+                  "tick 50000\nexpect shared.tickCount 14\nrun\nexpect shared.tickCount 14\n",
+            0, "", "");
+        for (const char *clear : {"click apotelesmata.Command1\n", ""}) {
+            // New Adjustment or straight to Next>, with Erase Previous Graphs ticked:
+            // the counts start afresh and no tick runs on the old lattice.
+            const QByteArray erase = toRunControl
+                                     + "click apotelesmata.Command2\ntick 3\ncheck grafiki1.Check1 1\n" + clear
+                                     + "click YPOTHETIKES.Command2\nexpect apotelesmata.Timer1.enabled False\n"
+                                       "tick 5\nexpect shared.tickCount 3\n"
+                                       "expect shared.countA 100\nexpect shared.countB 0\nexpect shared.countC 0\n"
+                                       "click apotelesmata.Command2\ntick 2\nexpect shared.tickCount 2\n";
+            QTest::newRow(*clear ? "erase after New Adjustment" : "erase on Next> during a run")
+                << fromInput << Input::StandardInput << erase << 0 << QByteArray() << QByteArray();
+        }
     }
 
     void scripts()
     {
-        QFETCH(QString, script);
+        QFETCH(QStringList, arguments);
+        QFETCH(Input, input);
+        QFETCH(QByteArray, script);
         QFETCH(int, exitCode);
-        QFETCH(QString, message);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+
+        QFile file(m_dir.filePath(QStringLiteral("script.drive")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(script);
+        file.close();
+        arguments.replaceInStrings(QStringLiteral("{script}"), file.fileName());
+
         QProcess drive;
-        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // Qt's own notice about a missing runtime directory is not the driver's output.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        drive.setProcessEnvironment(environment);
+        if (input == Input::ClosedStandardInput)
+            drive.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+        else if (input == Input::File)
+            drive.setStandardInputFile(QProcess::nullDevice());
+        drive.start(QStringLiteral(SPOTSIM_DRIVE), arguments);
         QVERIFY(drive.waitForStarted());
-        drive.write(script.toUtf8());
+        if (input == Input::StandardInput)
+            drive.write(script);
         drive.closeWriteChannel();
         QVERIFY(drive.waitForFinished(60000));
         QCOMPARE(drive.exitStatus(), QProcess::NormalExit);
-        const QString out = QString::fromUtf8(drive.readAllStandardOutput());
-        QVERIFY2(drive.exitCode() == exitCode, qPrintable(out));
-        QVERIFY2(out.contains(message), qPrintable(out));
+
+        const QByteArray actualOut = drive.readAllStandardOutput();
+        const QByteArray actualErr = drive.readAllStandardError();
+        const QByteArray both = "stdout:\n" + actualOut + "stderr:\n" + actualErr;
+        QVERIFY2(drive.exitCode() == exitCode, both.constData());
+        QCOMPARE(actualOut, out);
+        if (err.isEmpty()) {
+            QVERIFY2(actualErr.isEmpty(), both.constData());
+            return;
+        }
+        // One whole line of visible text.
+        QVERIFY2(actualErr.startsWith(err), both.constData());
+        QVERIFY2(actualErr.endsWith('\n') && actualErr.count('\n') == 1, both.constData());
+        for (const char c : actualErr.chopped(1))
+            QVERIFY2(static_cast<unsigned char>(c) >= 0x20 && c != 0x7f, both.constData());
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestDrive)

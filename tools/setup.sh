@@ -2,6 +2,8 @@
 # and configures a build folder. Meant to be sourced.
 
 SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils icewm)
+# The icons, the manual pages, the Debian package and its checks.
+SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 
 spotsim_ensure_packages() {
   local missing=()

@@ -71,7 +71,7 @@ double bestSeconds(int runs, Work &&work)
 void productGraph(Report &report)
 {
     using namespace acids::core;
-    constexpr int code = carbonicCode;
+    constexpr auto code = kinetics::core::ModelCode::Carbonic;
     constexpr int runs = 3;
     const AcidConstants k = productGraphConstants(code);
 

@@ -8,24 +8,25 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
 #include "shell/amfinaioxi.h"
+#include "kinetics/core/Process.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
-#include <cmath>
-
 using namespace toolkit;
 using shell::core::shared;
-using toolkit::core::CInt;
 using toolkit::core::Int;
 
 namespace {
 
-constexpr int eventsPerTick = 625;
-constexpr int samplesPerTick = 79; // one every 8th event: k = 0, 8, ..., 624
+using kinetics::core::eventsPerTick;
+using kinetics::core::ModelCode;
+using kinetics::core::sampleStride;
+using kinetics::core::samplesPerTick;
+namespace palette = kinetics::core::palette;
 
-constexpr QRgb blue = 0xff0000ff;
-constexpr QRgb green = 0xff00ff00;
-constexpr QRgb red = 0xffff0002;
+constexpr QRgb blue = palette::blue.argb();
+constexpr QRgb green = palette::green.argb();
+constexpr QRgb red = palette::liveRed.argb();
 
 } // namespace
 
@@ -60,7 +61,7 @@ void apotelesmata::load()
     scale(0, 200, 150, 0);
     setAutoRedraw(true);
 
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Label1.move(2, 199, 146, 11);
     Label1.setFont(serif, 11, true);
     Line1.setPoints(0, 187, 150, 187);
@@ -91,8 +92,56 @@ void apotelesmata::load()
 
     // The blue block of the initial layout; the other sites wait for Start.
     const int amount = form<YPOTHETIKES>().sidesq.value();
-    m_blockSide = kinetics::core::blockSide(amount, 25);
+    m_blockSide = kinetics::core::blockSide(amount);
     form<antidrasi>().layOut(m_cells, amount, amount, false);
+}
+
+void apotelesmata::showRunWindows()
+{
+    auto &s = shared();
+    auto &spots = form<antidrasi>();
+    auto &graphs = form<grafiki1>();
+    auto &bars = form<ravdogram>();
+    spots.setAutoRedraw(true);
+    spots.show();
+    show();
+    graphs.show();
+    s.countA = spots.drawInitialSpots();
+    s.countB = s.countC = s.countD = 0;
+    bars.setTotal(s.countA);
+    bars.drawBars();
+    bars.show();
+}
+
+bool apotelesmata::replayEarlierRun()
+{
+    const auto &s = shared();
+    auto &graphs = form<grafiki1>();
+    auto &spots = form<antidrasi>();
+    if (graphs.Check1.value()) {
+        graphs.cls();
+        spots.cls();
+        return false;
+    }
+    spots.cls();
+    zografizoble();
+    if (s.amountChanged) {
+        graphs.cls();
+        return false;
+    }
+    zografizografiki();
+    if (s.derivedGraphCount == 0)
+        return false;
+    graphs.kratimatimon();
+    return true;
+}
+
+void apotelesmata::beginRateList()
+{
+    cls();
+    setFontSize(12);
+    setFontBold(true);
+    setFontItalic(true);
 }
 
 void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
@@ -118,7 +167,7 @@ void apotelesmata::layOutLattice()
 void apotelesmata::zografizoble()
 {
     auto &s = shared();
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     if (s.codeA == 0)
         s.codeA = kinetics::core::defaultCodeA;
     layOutLattice();
@@ -127,7 +176,7 @@ void apotelesmata::zografizoble()
 void apotelesmata::start()
 {
     auto &s = shared();
-    s.concentrationAxisTop = s.initialAmount * 1.2 / 100;
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
     Command1.setEnabled(true);
     auto &graphs = form<grafiki1>();
     graphs.diaforikes.setEnabled(true);
@@ -145,15 +194,15 @@ void apotelesmata::start()
     graphs.setForeColor(RGB(0, 0, 0));
     graphs.print(s.chemistryChosen ? QStringLiteral("mol/L") : QStringLiteral("    N"));
 
-    m_tickInterval = s.modelCode >= 0 ? CInt(std::sqrt(401.0 - s.temperatureC)) : 2;
+    m_tickInterval = kinetics::core::tickInterval(s.modelCode, s.temperatureC);
     Timer1.setInterval(m_tickInterval);
 
     auto &parameters = form<YPOTHETIKES>();
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = parameters.sidesq.value();
     s.runDuration = parameters.xronosolos.value();
     parameters.tempotherm.setValue(s.temperatureC);
-    s.reactionRun = s.modelCode >= 0;
+    s.reactionRun = kinetics::core::isChemistry(s.modelCode);
     s.codeB = kinetics::core::defaultCodeB;
     s.codeA = kinetics::core::defaultCodeA;
     s.lowestIndex = 1;
@@ -186,7 +235,7 @@ void apotelesmata::tick()
     auto &s = shared();
     if (m_spotTotal <= 0)
         return; // no run was started
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
     m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
     s.lowestIndex = 1;
@@ -196,7 +245,7 @@ void apotelesmata::tick()
     auto &spots = form<antidrasi>();
     auto &bars = form<ravdogram>();
     const double scaleY = s.initialAmount / double(m_spotTotal) / 100;
-    const bool secondStep = s.modelCode >= 0 && !form<neaepilogi>().Option1.value();
+    const bool secondStep = kinetics::core::isChemistry(s.modelCode) && !form<neaepilogi>().Option1.value();
 
     graphs.setDrawWidth(3);
     graphs.pset(m_runTime, s.countA * scaleY, blue);
@@ -225,17 +274,20 @@ void apotelesmata::tick()
     };
 
     auto &rng = toolkit::core::generator();
+    const kinetics::core::LatticeRun lattice = shell::core::latticeRun(s);
+    kinetics::core::Counts n = shell::core::counts(s);
     for (int k = 0; k < eventsPerTick; ++k) {
         const double x = m_runTime + k * double(m_tickInterval) / eventsPerTick;
-        graphs.pset(x, s.countA * scaleY, blue);
-        graphs.pset(x, s.countB * scaleY, green);
+        graphs.pset(x, n.a * scaleY, blue);
+        graphs.pset(x, n.b * scaleY, green);
         if (secondStep)
-            graphs.pset(x, s.countC * scaleY, red);
+            graphs.pset(x, n.c * scaleY, red);
 
-        kinetics::core::randomStep(m_cells, s, m_spotTotal, rng, StepHooks{this, &spots});
+        kinetics::core::randomStep(m_cells, lattice, n, m_spotTotal, rng, StepHooks{this, &spots});
+        shell::core::setCounts(s, n);
 
         bars.drawBars();
-        if (k % 8 == 0) {
+        if (k % sampleStride == 0) {
             if (static_cast<std::size_t>(m_recordIndex) >= m_recordA.size()) {
                 const std::size_t grown = m_recordA.size() + 16 * samplesPerTick;
                 m_recordA.resize(grown);
@@ -274,7 +326,7 @@ void apotelesmata::zografizografiki()
             const double t = n * double(m_tickInterval);
             if (t > m_stopTime)
                 continue;
-            for (int k = 0; k < eventsPerTick && index < recorded; k += 8, ++index) {
+            for (int k = 0; k < eventsPerTick && index < recorded; k += sampleStride, ++index) {
                 const double x = t + k * double(m_tickInterval) / eventsPerTick;
                 graphs.pset(x, m_recordA[index] * scaleY, blue);
                 graphs.pset(x, m_recordB[index] * scaleY, green);
@@ -290,7 +342,7 @@ void apotelesmata::newAdjustment()
     Timer1.setEnabled(false);
     m_stopTime = m_runTime;
     form<grafiki1>().setAutoRedraw(true);
-    if (shared().modelCode >= 0)
+    if (kinetics::core::isChemistry(shared().modelCode))
         form<YPOTHETIKES>().show();
 }
 

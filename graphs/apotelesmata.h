@@ -30,6 +30,17 @@ public:
     void zografizoble();
     // Replays the recorded curves of the last run on the graphs window.
     void zografizografiki();
+    // Shows the four run windows of a new run: the spots with the initial
+    // block previewed, the run control, the graphs and the bars standing at
+    // the new counts (all A).
+    void showRunWindows();
+    // After the first run: with "Erase Previous Graphs" ticked, clears the
+    // spots and the graphs; otherwise lays out the blue block again and, unless
+    // the amount changed, replays the last run's points and its smooth curves.
+    // Returns whether the smooth curves were redrawn.
+    bool replayEarlierRun();
+    // Clears the window for the list of rates and sets its font.
+    void beginRateList();
     // Prints one rate of the list at x = 0: the value line at y and its label
     // just below, in a smaller font.
     void printRate(double rate, double y, const QString &label, const char *pattern);

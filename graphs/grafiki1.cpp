@@ -7,6 +7,8 @@
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/Palette.h"
+#include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Simiosi.h"
 #include "shell/core/SharedState.h"
@@ -19,7 +21,11 @@ using toolkit::core::CInt;
 
 namespace {
 
-const QColor darkColours[] = {QColor(0, 0, 155), QColor(0, 155, 0), QColor(155, 0, 0), QColor(0, 155, 250)};
+using kinetics::core::ModelCode;
+namespace palette = kinetics::core::palette;
+
+const QColor darkColours[] = {qColor(palette::darkBlue), qColor(palette::darkGreen), qColor(palette::darkRed),
+                              qColor(palette::darkCyan)};
 
 } // namespace
 
@@ -28,7 +34,7 @@ grafiki1::grafiki1()
 {
     setCaption(QStringLiteral("Graphs"));
     setBackColor(RGB(255, 255, 192));
-    setFontName(QStringLiteral("Times New Roman Greek"));
+    setFontName(fonts::serifGreek);
     Check1.setCaption(QStringLiteral("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
     Check1.setTwips(1680, 0, 2175, 200);
@@ -49,10 +55,10 @@ void grafiki1::load()
     // at the top left of the graph.
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
     auto &s = shared();
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
     setRunScale();
-    xronoimizoi.setVisible(s.modelCode < 0);
+    xronoimizoi.setVisible(kinetics::core::isDecay(s.modelCode));
     curveStep = form<apotelesmata>().Timer1.interval();
 }
 
@@ -95,24 +101,24 @@ graphs::core::Coefficients grafiki1::solveCurves()
     auto &s = shared();
     s.derivedGraphCount += 1;
     auto &rates = form<mathematical>();
-    if (s.modelCode <= 0)
+    if (!kinetics::core::isAcid(s.modelCode))
         rates.grafvcshos.hide();
-    else if (s.modelCode == 1)
+    else if (s.modelCode == ModelCode::Carbonic)
         rates.grafvcshos.show();
 
     auto &parameters = form<YPOTHETIKES>();
-    if (s.modelCode >= 0)
+    if (kinetics::core::isChemistry(s.modelCode))
         s.temperatureC = parameters.tempotherm.value();
     else
         parameters.tempotherm.setValue(s.temperatureC);
     const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
 
-    curveTotal = 625.0 * s.initialAmount / 100;
-    const auto p = graphs::core::chainCoefficients(s, f);
+    curveTotal = kinetics::core::layoutTarget(s.initialAmount);
+    const auto p = graphs::core::chainCoefficients(s.modelCode, shell::core::runRates(s), f);
     curveStep = graphs::core::curveStepTicks;
     const auto amounts = graphs::core::solveChain(curveTotal, p, graphs::core::curveStepCount(s.runDuration),
                                                   graphs::core::curveStepTicks);
-    graphs::core::storeCurves(s, amounts);
+    shell::core::storeCurves(s, amounts);
     return p;
 }
 
@@ -127,12 +133,12 @@ void grafiki1::optimization()
 void grafiki1::changeOfRates()
 {
     auto &s = shared();
-    const int savedModel = s.modelCode;
+    const ModelCode savedModel = s.modelCode;
     const auto p = solveCurves();
     const double duration = s.runDuration;
     const graphs::core::ChainSeries amounts = {s.curveA, s.curveB, s.curveC, s.curveD, s.curveE, s.curveF};
     const auto rates = graphs::core::chainRateSeries(amounts, p);
-    graphs::core::storeRateCurves(s, rates);
+    shell::core::storeRateCurves(s, rates);
     const double largest = graphs::core::largestMagnitude(rates);
 
     auto &w = form<mathematical>();
@@ -142,13 +148,13 @@ void grafiki1::changeOfRates()
     w.cls();
     const double c0 = s.initialAmount / 100.0;
     const double p1 = s.rateK1;
-    const double top = 1.2 * p1 * c0;
+    const double top = 1.2 * p1 * c0; // the rates axis: 1.2 x the first rate at the start
     w.scale(0, top, duration, -top);
     drawPlotFrame(w, duration, 0, top, -top);
-    w.line(0, 0, s.runDuration, 0, QColor(0, 0, 0));
-    w.line(0, -top, 0, top, QColor(0, 0, 0));
+    w.line(0, 0, s.runDuration, 0, qColor(palette::black));
+    w.line(0, -top, 0, top, qColor(palette::black));
 
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
     if (curveStep > 0 && largest > 0) {
@@ -165,7 +171,7 @@ void grafiki1::changeOfRates()
             w.setDrawWidth(2);
             w.line(t, a[k] * scaleY, t + curveStep, a[k + 1] * scaleY, darkColours[0]);
             w.line(t, b[k] * scaleY, t + curveStep, b[k + 1] * scaleY, darkColours[1]);
-            w.pset(t, c[k] * scaleY, QColor(155, 0, 0));
+            w.pset(t, c[k] * scaleY, qColor(palette::darkRed));
             w.pset(t, d[k] * scaleY, QColor(5, 250, 250));
             w.setDrawWidth(1);
         }

@@ -11,7 +11,7 @@ mathematical::mathematical()
 {
     setCaption(QStringLiteral("Change of Rates"));
     setBackColor(RGB(255, 255, 255));
-    setFontName(QStringLiteral("Times New Roman Greek"));
+    setFontName(fonts::serifGreek);
     grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));
     grafvcshos.setTwips(120, 120, 5400, 375);
 }
@@ -22,5 +22,5 @@ void mathematical::load()
     setTop(0);
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
-    grafvcshos.setVisible(shared().modelCode > 0);
+    grafvcshos.setVisible(kinetics::core::isAcid(shared().modelCode));
 }

@@ -14,14 +14,15 @@ ravdogram::ravdogram()
 {
     setCaption(QStringLiteral("Bars"));
     setBackColor(RGB(192, 255, 255));
-    setFontName(QStringLiteral("Times New Roman Greek"));
+    setFontName(fonts::serifGreek);
     Shape1.setTwips(360, 1800, 735, 1455);
     Shape2.setTwips(1080, 1800, 735, 1455);
     Shape3.setTwips(1800, 1800, 735, 1455);
     Shape4.setTwips(2520, 1800, 855, 1455);
-    Shape1.setFill(RGB(0, 0, 255));
-    Shape2.setFill(RGB(0, 255, 0));
-    Shape3.setFill(RGB(255, 0, 0));
+    namespace palette = kinetics::core::palette;
+    Shape1.setFill(qColor(palette::blue));
+    Shape2.setFill(qColor(palette::green));
+    Shape3.setFill(qColor(palette::red));
     Shape4.setBackOpaque(RGB(128, 255, 255));
 }
 
@@ -31,7 +32,7 @@ void ravdogram::load()
     setTop(screenHeight() / 2);
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
-    setTotal(Int(625.0 * shared().initialAmount / 100 + 1));
+    setTotal(Int(kinetics::core::layoutTarget(shared().initialAmount) + 1));
     cls();
 }
 

@@ -6,6 +6,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
+#include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/StartUp.h"
 #include "shell/amfinaioxi.h"
@@ -14,18 +15,17 @@
 
 using namespace toolkit;
 using shell::core::shared;
-using toolkit::core::CInt;
+using kinetics::core::ModelCode;
 
 namespace {
 
 const QString letterK = QStringLiteral("K          ");
-const QString arial = QStringLiteral("Arial");
 
 // The lattice window's timer follows the temperature, although nothing ever
 // enables it.
 void setLatticeInterval()
 {
-    form<antidrasi>().Timer1.setInterval(CInt(std::sqrt(401.0 - shared().temperatureC)));
+    form<antidrasi>().Timer1.setInterval(kinetics::core::chemistryTickInterval(shared().temperatureC));
 }
 
 bool reversible() { return !form<amfinaioxi>().reversibleno.value(); }
@@ -99,7 +99,10 @@ double YPOTHETIKES::factor() const
     return kinetics::core::temperatureFactor(shared().modelCode, shared().temperatureC, shared().temperatureC);
 }
 
-double YPOTHETIKES::rateConstant(const ScrollBar &bar) const { return bar.value() * factor() / 100; }
+double YPOTHETIKES::rateConstant(const ScrollBar &bar) const
+{
+    return kinetics::core::rateFromBar(bar.value(), factor());
+}
 
 void YPOTHETIKES::setRowFrame(ControlArray<Label> &row, const QString &letter, double letterSize, const QString &step)
 {
@@ -119,7 +122,7 @@ void YPOTHETIKES::layOut()
     Label7.move(0, 205, 30, 10);
     Label10.move(0, 190, 30, 10);
     for (Label *l : {&Label8, &Label9, &Label10, &Label7})
-        l->setFont(QStringLiteral("Arial"), 13, l == &Label8);
+        l->setFont(fonts::sans, 13, l == &Label8);
     // The bars end inside the window so that both arrows can be reached; the
     // value labels sit between the captions and the bars.
     sidesq.move(47, 220, 61, 10);
@@ -144,27 +147,26 @@ void YPOTHETIKES::layOut()
         row[1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         row[2].setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row[3].setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        row[2].setFont(QStringLiteral("Arial"), 12, true);
+        row[2].setFont(fonts::sans, 12, true);
     }
 }
 
 void YPOTHETIKES::load()
 {
     shell::placeFullScreen(*this);
-    shared().modelCode = 0;
+    shared().modelCode = ModelCode::Reaction;
     scale(-40, 250, 110, 0);
     setAutoRedraw(true);
     layOut();
 
-    const double f = factor();
     setRowFrame(Label2, letterK, 14, QStringLiteral("   A ->B "));
     setRowFrame(Label4, letterK, 14, QStringLiteral("   B ->A "));
     setRowFrame(Label1, letterK, 14, QStringLiteral("   B ->C "));
     setRowFrame(Label6, letterK, 14, QStringLiteral("   C ->B "));
-    Label2[2].setCaption(Format(bleprasino.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
-    Label4[2].setCaption(Format(pithanotipiso.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
-    Label1[2].setCaption(Format(kokkina.value() * f / 100, "0.00E+00") + QStringLiteral(" sec"));
-    Label6[2].setCaption(Format(kokkinaprasina.value() * f / 100, "0.00E+00") + QStringLiteral("sec"));
+    Label2[2].setCaption(Format(rateConstant(bleprasino), "0.00E+00") + QStringLiteral(" sec"));
+    Label4[2].setCaption(Format(rateConstant(pithanotipiso), "0.00E+00") + QStringLiteral(" sec"));
+    Label1[2].setCaption(Format(rateConstant(kokkina), "0.00E+00") + QStringLiteral(" sec"));
+    Label6[2].setCaption(Format(rateConstant(kokkinaprasina), "0.00E+00") + QStringLiteral("sec"));
 
     Label3.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
@@ -179,7 +181,7 @@ void YPOTHETIKES::load()
     Command2.move(34, buttonTop, 28, 12);
     Command3.move(80, buttonTop, 28, 12);
     for (CommandButton *b : {&Command1, &Command2, &Command3})
-        b->setFont(QStringLiteral("Times New Roman Greek"), 12, true);
+        b->setFont(fonts::serifGreek, 12, true);
 
     // Frames the rate rows from above and from the left.
     box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0));
@@ -189,7 +191,7 @@ void YPOTHETIKES::tempothermChange()
 {
     auto &s = shared();
     s.temperatureC = tempotherm.value();
-    s.modelCode = 0;
+    s.modelCode = ModelCode::Reaction;
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
     auto &run = form<apotelesmata>();
     run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C"));
@@ -218,7 +220,7 @@ void YPOTHETIKES::sidesqChange()
     form<apotelesmata>().concentr.setCaption(text);
     setLatticeInterval();
     s.initialAmount = sidesq.value();
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.amountChanged = true;
     auto &spots = form<antidrasi>();
     spots.setAutoRedraw(false);
@@ -279,50 +281,36 @@ void YPOTHETIKES::next()
     auto &s = shared();
     // New parameters end the run in progress: its counts start afresh below.
     form<apotelesmata>().Timer1.setEnabled(false);
-    s.modelCode = 0;
-    s.concentrationAxisTop = s.initialAmount * 1.2 / 100;
+    s.modelCode = ModelCode::Reaction;
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
 
-    auto &spots = form<antidrasi>();
     auto &run = form<apotelesmata>();
+    run.showRunWindows();
     auto &graphs = form<grafiki1>();
-    auto &bars = form<ravdogram>();
-    spots.setAutoRedraw(true);
-    spots.show();
-    run.show();
-    graphs.show();
-
-    s.countA = spots.drawInitialSpots();
-    s.countB = s.countC = s.countD = 0;
-    bars.setTotal(s.countA);
-    bars.drawBars();
-    bars.show();
     if (graphs.Check1.value())
         graphs.cls();
 
-    const double f = factor();
-    s.rateK1 = bleprasino.value() * f / 100;
-    if (form<amfinaioxi>().reversibleno.value()) {
-        s.rateK2Reverse = 0;
-        s.rateK1Reverse = 0;
-    } else {
-        s.rateK2Reverse = form<neaepilogi>().Option1.value() ? 0 : (kokkinaprasina.value() / 100.0) * f;
-        s.rateK1Reverse = f * pithanotipiso.value() / 100;
-    }
-    s.rateK2 = f * kokkina.value() / 100;
+    kinetics::core::ReactionChoice choice;
+    choice.abBar = bleprasino.value();
+    choice.baBar = pithanotipiso.value();
+    choice.bcBar = kokkina.value();
+    choice.cbBar = kokkinaprasina.value();
+    choice.reversible = reversible();
+    choice.oneStep = form<neaepilogi>().Option1.value();
+    const auto p = kinetics::core::reactionProbabilities(choice, factor());
+    s.rateK1 = p.k1;
+    s.rateK1Reverse = p.k1Reverse;
+    s.rateK2 = p.k2;
+    s.rateK2Reverse = p.k2Reverse;
 
     // The chosen constants, listed on the run control window.
-    run.cls();
-    run.setFontSize(12);
-    run.setFontBold(true);
-    run.setFontItalic(true);
-    const bool twoSteps = form<neaepilogi>().Option2.value();
-    const bool isReversible = reversible();
+    run.beginRateList();
     run.printRate(s.rateK1, 185, QStringLiteral(" A->B"), "0.00E+00");
-    if (isReversible)
+    if (choice.reversible)
         run.printRate(s.rateK1Reverse, 161, QStringLiteral(" B->A"), "0.00E+00");
-    if (twoSteps) {
+    if (!choice.oneStep) {
         run.printRate(s.rateK2, 137, QStringLiteral(" B->C"), "0.00E+00");
-        if (isReversible)
+        if (choice.reversible)
             run.printRate(s.rateK2Reverse, 113, QStringLiteral(" C->B"), "0.00E+00");
     }
 
@@ -332,30 +320,19 @@ void YPOTHETIKES::next()
     run.kapa[3].setCaption(QStringLiteral("KC->B =") + Format(rateConstant(kokkinaprasina), "0.00E+00"));
 
     s.countD = 0;
-    s.latticeSide = 25;
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = sidesq.value();
-
-    if (s.runCount == 0 || graphs.Check1.value()) {
+    if (s.runCount == 0) {
         graphs.cls();
-        spots.cls();
-    } else {
-        spots.cls();
-        run.zografizoble();
-        if (s.amountChanged) {
-            graphs.cls();
-        } else {
-            run.zografizografiki();
-            if (s.derivedGraphCount != 0) {
-                graphs.kratimatimon();
-                const int interval = CInt(std::sqrt(401.0 - s.temperatureC));
-                spots.Timer1.setInterval(interval);
-                run.Timer1.setInterval(interval);
-            }
-        }
+        form<antidrasi>().cls();
+    } else if (run.replayEarlierRun()) {
+        const int interval = kinetics::core::chemistryTickInterval(s.temperatureC);
+        form<antidrasi>().Timer1.setInterval(interval);
+        run.Timer1.setInterval(interval);
     }
 
-    s.modelCode = 0;
+    s.modelCode = ModelCode::Reaction;
     run.concentr.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
     graphs.xronoimizoi.setVisible(false);
-    bars.cls();
+    form<ravdogram>().cls();
 }

@@ -7,7 +7,6 @@
 
 using namespace toolkit;
 using shell::core::shared;
-using toolkit::core::CInt;
 using toolkit::core::Int;
 
 namespace {
@@ -32,8 +31,8 @@ antidrasi::antidrasi()
 {
     setCaption(QStringLiteral("Spots' Representation"));
     setFillSolid(true);
-    setFillColor(RGB(0, 0, 255));
-    setFontName(QStringLiteral("Times New Roman Greek"));
+    setFillColor(qColor(kinetics::core::palette::blue));
+    setFontName(fonts::serifGreek);
     setBackColor(RGB(255, 255, 255));
     Timer1.setEnabled(false);
     Timer1.setInterval(1);
@@ -61,8 +60,7 @@ void antidrasi::drawSpot(int i, int j, int code, int blockSide)
 {
     const Ratios r = screenRatios();
     const auto centre = kinetics::core::spotCentre(i, j, blockSide, r.w, r.h);
-    const auto c = kinetics::core::spotColour(code);
-    const QColor colour(c.r, c.g, c.b);
+    const QColor colour = qColor(kinetics::core::spotColour(code));
     setFillColor(colour);
     circle(centre.x, centre.y, m_radius, colour);
 }
@@ -78,12 +76,12 @@ void antidrasi::load()
     auto &s = shared();
     s.temperatureC = form<YPOTHETIKES>().tempotherm.value();
     // The lattice window keeps the interval of the temperature, unused.
-    Timer1.setInterval(CInt(std::sqrt(401.0 - s.temperatureC)));
-    s.latticeSide = 25;
+    Timer1.setInterval(kinetics::core::chemistryTickInterval(s.temperatureC));
+    s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
-    s.countA = static_cast<int>(Int(25.0 * 25.0 * s.initialAmount / 100 + 1));
+    s.countA = static_cast<int>(Int(kinetics::core::layoutTarget(s.initialAmount) + 1));
     s.countB = s.countC = 0;
-    if (s.modelCode >= 0)
+    if (kinetics::core::isChemistry(s.modelCode))
         s.reactionRun = true;
 
     // The preview is drawn in the scale the run will use, so the block looks

@@ -39,7 +39,7 @@ void startRoutine()
     // values win.
     auto &parameters = form<YPOTHETIKES>();
     s.initialAmount = parameters.sidesq.value();
-    s.concentrationAxisTop = 1.2 * s.initialAmount / 100;
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
 
     placeFullScreen(form<amfinaioxi>());
     placeFullScreen(form<eisagogi>());

@@ -11,7 +11,7 @@ amfinaioxi::amfinaioxi()
     : Form(QStringLiteral("amfinaioxi"), 8400, 5600)
 {
     setCaption(QStringLiteral("REVERSIBLE - NON REVERSIBLE"));
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     reversibleyes.setTwips(480, 720, 1575, 255);
     reversibleyes.setCaption(QStringLiteral("Reversible"));
     reversibleno.setTwips(480, 1320, 1995, 315);

@@ -16,7 +16,7 @@ eisagogi::eisagogi()
     : Form(QStringLiteral("eisagogi"), 10600, 6800)
 {
     setCaption(QStringLiteral("CHOICES"));
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Text1[0].setTwips(720, 0, 9135, 615);
     Text1[1].setTwips(120, 720, 9855, 975);
     Text1[2].setTwips(120, 1680, 9855, 615);
@@ -42,11 +42,11 @@ eisagogi::eisagogi()
 void eisagogi::load()
 {
     shell::placeFullScreen(*this);
-    shared().modelCode = 0;
+    shared().modelCode = kinetics::core::ModelCode::Reaction;
     setTop(0);
     setLeft(0);
 
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Text1[0].setFont(serif, 18, true);
     Text1[0].setText(QStringLiteral("This Software will give you the opportunity to study"));
     Text1[1].setFont(serif, 13);
@@ -86,7 +86,7 @@ void eisagogi::load()
     p.Label5.show();
     for (Label *label : {&p.Label1[0], &p.Label1[1], &p.Label2[0], &p.Label2[1], &p.Label3, &p.Label4[0],
                          &p.Label4[1], &p.Label5})
-        label->setFontName(QStringLiteral("Arial"));
+        label->setFontName(fonts::sans);
     p.kokkinaprasina.show();
     p.Label6[0].show();
     p.Label6[1].show();

@@ -10,7 +10,7 @@ eisodos::eisodos()
 {
     setCaption(QStringLiteral("spotsim"));
     setBackColor(RGB(255, 255, 224));
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Text1[0].setTwips(240, 240, 6855, 975);
     Text1[1].setTwips(240, 1200, 6855, 585);
     Text1[2].setTwips(240, 1680, 6855, 900);
@@ -43,7 +43,7 @@ void eisodos::load()
     setLeft(0);
     scale(0, 250, 150, 0);
 
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Text1[0].setFont(serif, 20, true);
     Text1[0].setWidth(120);
     Text1[0].setLeft(15);

@@ -12,7 +12,7 @@ neaepilogi::neaepilogi()
     : Form(QStringLiteral("neaepilogi"), 7800, 6400)
 {
     setCaption(QStringLiteral("NEW CHOICE"));
-    const QString serif = QStringLiteral("Times New Roman Greek");
+    const QString &serif = fonts::serifGreek;
     Option1.setTwips(480, 720, 1335, 375);
     Option1.setCaption(QStringLiteral(" 1 step"));
     Option1.setFont(serif, 12, true);

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"

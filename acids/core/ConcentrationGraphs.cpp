@@ -9,9 +9,9 @@ double log10(double value)
     return std::log(value) / std::log(10.0);
 }
 
-AcidConstants productGraphConstants(int modelCode)
+AcidConstants productGraphConstants(kinetics::core::ModelCode modelCode)
 {
-    if (modelCode == carbonicCode)
+    if (modelCode == kinetics::core::ModelCode::Carbonic)
         return {4.3e-7, 5.61e-11, 1e-14};
     return acidConstants(modelCode, 25);
 }
@@ -25,7 +25,7 @@ ProductPoint productPoint(double c, double h, const AcidConstants &k)
     return {c, 100 * monoAnion / c, 100 * dianion / c, 100 * acid / c, 100 * h / c};
 }
 
-ProductGraph productGraph(int modelCode)
+ProductGraph productGraph(kinetics::core::ModelCode modelCode)
 {
     ProductGraph graph;
     graph.points.resize(productSteps + 1);
@@ -48,7 +48,7 @@ ProductGraph productGraph(int modelCode)
     return graph;
 }
 
-std::vector<PhPoint> phSeries(int modelCode, double temperatureC)
+std::vector<PhPoint> phSeries(kinetics::core::ModelCode modelCode, double temperatureC)
 {
     std::vector<PhPoint> points(phSteps + 1);
     const AcidConstants k = acidConstants(modelCode, temperatureC);

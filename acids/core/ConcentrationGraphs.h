@@ -13,7 +13,7 @@ double log10(double value);
 
 // Constants of the product graph: carbonic acid at fixed 4.3e-7, 5.61e-11
 // and 1e-14, whatever the temperature; the other acids as acidConstants.
-AcidConstants productGraphConstants(int modelCode);
+AcidConstants productGraphConstants(kinetics::core::ModelCode modelCode);
 
 // The species at one concentration, each as a percentage of c.
 struct ProductPoint
@@ -39,7 +39,7 @@ struct ProductGraph
     std::vector<ProductPoint> points;
     double maximum = 0;
 };
-ProductGraph productGraph(int modelCode);
+ProductGraph productGraph(kinetics::core::ModelCode modelCode);
 
 // pH = -log10([H+]) at c = i / 10 for i = 1..150, with the constants of
 // acidConstants (carbonic acid from the fits at the temperature). Points
@@ -48,6 +48,6 @@ struct PhPoint
 {
     double c = 0, pH = 0;
 };
-std::vector<PhPoint> phSeries(int modelCode, double temperatureC);
+std::vector<PhPoint> phSeries(kinetics::core::ModelCode modelCode, double temperatureC);
 
 } // namespace acids::core

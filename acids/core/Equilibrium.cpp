@@ -179,28 +179,28 @@ double waterKw(double t)
     return fitted(waterKwTable, t);
 }
 
-AcidConstants acidConstants(int modelCode, double temperatureC)
+AcidConstants acidConstants(kinetics::core::ModelCode modelCode, double temperatureC)
 {
     switch (modelCode) {
-    case carbonicCode:
+    case kinetics::core::ModelCode::Carbonic:
         return {carbonicKa1(temperatureC), carbonicKa2(temperatureC), waterKw(temperatureC)};
-    case arsenicCode:
+    case kinetics::core::ModelCode::Arsenic:
         return {0.00562, 1.7e-7, 1e-14};
-    case phosphoricCode:
+    case kinetics::core::ModelCode::Phosphoric:
         return {0.00752, 6.2e-8, 1e-14};
-    case pyrophosphoricCode:
+    case kinetics::core::ModelCode::Pyrophosphoric:
         return {0.14, 0.032, 1e-14};
     default:
         return {};
     }
 }
 
-double iterationTolerance(int modelCode)
+double iterationTolerance(kinetics::core::ModelCode modelCode)
 {
-    return modelCode == pyrophosphoricCode ? 1e-10 : 1e-11;
+    return modelCode == kinetics::core::ModelCode::Pyrophosphoric ? 1e-10 : 1e-11;
 }
 
-double hydrogenIonConcentration(double c, const AcidConstants &k, int modelCode)
+double hydrogenIonConcentration(double c, const AcidConstants &k, kinetics::core::ModelCode modelCode)
 {
     const double eps = iterationTolerance(modelCode);
     double x = startingGuess;
@@ -216,14 +216,14 @@ double hydrogenIonConcentration(double c, const AcidConstants &k, int modelCode)
     return x;
 }
 
-void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, int modelCode,
+void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, kinetics::core::ModelCode modelCode,
                                std::span<double> out)
 {
     const std::size_t n = std::min(c.size(), out.size());
     solveLockstep(c.data(), out.data(), n, k.ka1, k.ka2, k.kw, iterationTolerance(modelCode));
 }
 
-Percentages acidEquilibrium(float c, int modelCode, double temperatureC)
+Percentages acidEquilibrium(float c, kinetics::core::ModelCode modelCode, double temperatureC)
 {
     const AcidConstants k = acidConstants(modelCode, temperatureC);
     if (k.ka1 == 0)
@@ -237,9 +237,11 @@ Percentages acidEquilibrium(float c, int modelCode, double temperatureC)
     return p;
 }
 
-AcidRates acidRates(const Percentages &p, double factor)
+kinetics::core::StepProbabilities acidRates(const Percentages &p, double factor)
 {
-    return {p.p1 * factor / 100, p.p2 * factor / 100, p.p3 * factor / 100, p.p4 * factor / 100};
+    using kinetics::core::rateFromBar;
+    return {rateFromBar(p.p1, factor), rateFromBar(p.p2, factor), rateFromBar(p.p3, factor), rateFromBar(p.p4, factor),
+            0};
 }
 
 } // namespace acids::core

@@ -3,15 +3,12 @@
 // percentages that become the probabilities of the two reversible steps.
 #pragma once
 
+#include "kinetics/core/Process.h"
+
 #include <span>
 
 namespace acids::core {
 
-// Model codes of the acids.
-inline constexpr int carbonicCode = 1;
-inline constexpr int arsenicCode = 2;
-inline constexpr int phosphoricCode = 3;
-inline constexpr int pyrophosphoricCode = 4;
 
 struct AcidConstants
 {
@@ -31,11 +28,11 @@ double waterKw(double t);
 
 // Constants of an acid by model code: carbonic acid from the fits at the
 // temperature, the others fixed with Kw = 1e-14. Unknown codes give zeros.
-AcidConstants acidConstants(int modelCode, double temperatureC);
+AcidConstants acidConstants(kinetics::core::ModelCode modelCode, double temperatureC);
 
 // Stopping tolerance of the iteration: 1e-10 for pyrophosphoric acid, 1e-11
 // for the others.
-double iterationTolerance(int modelCode);
+double iterationTolerance(kinetics::core::ModelCode modelCode);
 
 inline constexpr int maxIterations = 1'000'000;
 
@@ -46,14 +43,14 @@ inline constexpr int maxIterations = 1'000'000;
 // tolerance of modelCode; returns x'. After maxIterations steps it returns
 // the last value. Carbonic acid needs tens of thousands of steps: the map's
 // slope is close to -1 when Ka1 is small.
-double hydrogenIonConcentration(double c, const AcidConstants &k, int modelCode);
+double hydrogenIonConcentration(double c, const AcidConstants &k, kinetics::core::ModelCode modelCode);
 
 // The same for many concentrations at once: out[i] is exactly what
 // hydrogenIonConcentration(c[i], k, modelCode) returns, computed several
 // concentrations in lockstep (each with its own stopping rule) so that their
 // divisions overlap; several times faster for long runs of concentrations.
 // out must be as long as c.
-void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, int modelCode,
+void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, kinetics::core::ModelCode modelCode,
                                std::span<double> out);
 
 // Percentages of the two steps at equilibrium:
@@ -67,14 +64,10 @@ struct Percentages
 // The percentages of an acid (modelCode 1..4) of concentration c at a
 // temperature; c arrives in single precision, as the windows pass it.
 // Unknown codes give {0, 100, 0, 100}: no forward step.
-Percentages acidEquilibrium(float c, int modelCode, double temperatureC);
+Percentages acidEquilibrium(float c, kinetics::core::ModelCode modelCode, double temperatureC);
 
 // Per-event probabilities from the percentages and the temperature factor:
-// each percentage x factor / 100.
-struct AcidRates
-{
-    double rateK1 = 0, rateK1Reverse = 0, rateK2 = 0, rateK2Reverse = 0;
-};
-AcidRates acidRates(const Percentages &p, double factor);
+// each percentage x factor / 100, as a rate bar's value would give.
+kinetics::core::StepProbabilities acidRates(const Percentages &p, double factor);
 
 } // namespace acids::core

@@ -7,15 +7,9 @@
 
 namespace decay::core {
 
-double decayConstant(double halfLife, int modelCode, double temperatureC)
+double decayConstant(double halfLife, kinetics::core::ModelCode modelCode, double temperatureC)
 {
     return std::numbers::ln2 / halfLife * kinetics::core::temperatureFactor(modelCode, 400, temperatureC);
-}
-
-double blueDecayConstant(double halfLife, shell::core::SharedState &state)
-{
-    state.rateK1 = std::numbers::ln2 / halfLife;
-    return decayConstant(halfLife, state.modelCode, state.temperatureC);
 }
 
 std::array<double, 4> seriesConstants(int steps, double blueHalfLife, double greenHalfLife,

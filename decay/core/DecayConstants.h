@@ -2,7 +2,7 @@
 // worked polonium example.
 #pragma once
 
-#include "shell/core/SharedState.h"
+#include "kinetics/core/Process.h"
 
 #include <array>
 
@@ -15,12 +15,7 @@ inline constexpr std::array<double, 4> workedHalfLives{3.05, 26.8, 19.7, 1156320
 // k = ln 2 / T for a half-life T in minutes, times the temperature factor of
 // modelCode at 400 degrees (with temperatureC as the shared temperature);
 // that factor is 1 for the decay codes, so k = ln 2 / T there.
-double decayConstant(double halfLife, int modelCode, double temperatureC);
-
-// The decay constant of blue: as decayConstant, and also stores ln 2 / T
-// (without the factor) into state.rateK1. Reads modelCode and temperatureC
-// from the state.
-double blueDecayConstant(double halfLife, shell::core::SharedState &state);
+double decayConstant(double halfLife, kinetics::core::ModelCode modelCode, double temperatureC);
 
 // Constants k1..k4 of a series of `steps` (1 to 3) from the half-lives of
 // blue, green and red in minutes: k1 = ln 2 / T1 always; two steps add

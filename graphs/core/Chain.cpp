@@ -58,18 +58,18 @@ void gillStep(Amounts &y, double h, int count, const Coefficients &p)
             + k4[j] / 6;
 }
 
-Coefficients chainCoefficients(const shell::core::SharedState &s, double factor)
+Coefficients chainCoefficients(kinetics::core::ModelCode model, const kinetics::core::RunRates &r, double factor)
 {
     Coefficients p{};
-    p[0] = s.rateK1;
-    p[1] = s.rateK1Reverse * (1 - s.rateK2);
-    p[2] = s.rateK2;
-    if (s.modelCode >= 0) {
-        p[3] = s.rateK2Reverse;
+    p[0] = r.steps.k1;
+    p[1] = r.steps.k1Reverse * (1 - r.steps.k2);
+    p[2] = r.steps.k2;
+    if (kinetics::core::isChemistry(model)) {
+        p[3] = r.steps.k2Reverse;
     } else {
-        p[4] = s.rateK3;
-        p[5] = s.rateK4 * factor;
-        p[6] = s.rateK5;
+        p[4] = r.steps.k3;
+        p[5] = r.k4 * factor;
+        p[6] = r.k5;
     }
     return p;
 }
@@ -122,30 +122,6 @@ double largestMagnitude(const ChainSeries &series)
         for (double v : member)
             m = std::max(m, std::fabs(v));
     return m;
-}
-
-namespace {
-
-void assign(const std::array<std::vector<double> *, 6> &targets, const ChainSeries &series)
-{
-    for (std::size_t m = 0; m < targets.size(); ++m)
-        *targets[m] = series[m];
-}
-
-} // namespace
-
-void storeCurves(shell::core::SharedState &s, const ChainSeries &a)
-{
-    assign({&s.curveA, &s.curveB, &s.curveC, &s.curveD, &s.curveE, &s.curveF}, a);
-    const std::size_t size = a[0].size();
-    for (auto *rates : {&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE,
-                        &s.rateCurveF})
-        rates->assign(size, 0.0);
-}
-
-void storeRateCurves(shell::core::SharedState &s, const ChainSeries &r)
-{
-    assign({&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE, &s.rateCurveF}, r);
 }
 
 } // namespace graphs::core

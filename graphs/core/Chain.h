@@ -3,7 +3,7 @@
 // the run control (625 events) as the unit of time.
 #pragma once
 
-#include "shell/core/SharedState.h"
+#include "kinetics/core/Process.h"
 
 #include <array>
 #include <vector>
@@ -27,12 +27,12 @@ double chainRates(const Amounts &y, int j, const Coefficients &p);
 // of size h; the others are held. A count below 1 does nothing.
 void gillStep(Amounts &y, double h, int count, const Coefficients &p);
 
-// p1..p7 of the process in the state. A green spot is tested for B -> C
-// before B -> A, hence p2 = rateK1Reverse x (1 - rateK2). A reaction
-// (modelCode >= 0) has p4 = rateK2Reverse and no decay steps; a decay series
-// has p4 = 0, p5 = rateK3, p6 = rateK4 x factor, p7 = rateK5. factor is the
-// temperature factor of the process.
-Coefficients chainCoefficients(const shell::core::SharedState &state, double factor);
+// p1..p7 of a process. A green spot is tested for B -> C before B -> A,
+// hence p2 = k1Reverse x (1 - k2). Chemistry has p4 = k2Reverse and no decay
+// steps; a decay series has p4 = 0, p5 = k3, p6 = k4 x factor, p7 = k5.
+// factor is the temperature factor of the process.
+Coefficients chainCoefficients(kinetics::core::ModelCode model, const kinetics::core::RunRates &rates,
+                               double factor);
 
 // Steps of the stored solution for a duration: CInt(duration / 0.2).
 int curveStepCount(double duration);
@@ -45,12 +45,5 @@ ChainSeries chainRateSeries(const ChainSeries &amounts, const Coefficients &p);
 
 // Largest absolute value over all members and samples (0 for none).
 double largestMagnitude(const ChainSeries &series);
-
-// Stores a solution in curveA..curveF and dimensions rateCurveA..rateCurveF
-// alike, cleared, as the smooth-curve commands do before the rates are known.
-void storeCurves(shell::core::SharedState &state, const ChainSeries &amounts);
-
-// Stores rates in rateCurveA..rateCurveF.
-void storeRateCurves(shell::core::SharedState &state, const ChainSeries &rates);
 
 } // namespace graphs::core

@@ -79,10 +79,10 @@ std::string halfLifeText(double halfLife)
     return "T/2=" + toolkit::core::Format(halfLife, "0.0");
 }
 
-constexpr Rgb blue{0, 0, 255};
-constexpr Rgb green{0, 255, 0};
-constexpr Rgb red{255, 0, 0};
-constexpr Rgb black{0, 0, 0};
+using kinetics::core::palette::black;
+using kinetics::core::palette::blue;
+using kinetics::core::palette::green;
+using kinetics::core::palette::red;
 
 MarkItem line(double x, double y1, double y2, Rgb colour)
 {

@@ -1,7 +1,7 @@
 // Exact amounts of a decay series and the half-life marks drawn over its graph.
 #pragma once
 
-#include "kinetics/core/Lattice.h"
+#include "kinetics/core/Palette.h"
 
 #include <array>
 #include <string>

@@ -8,15 +8,15 @@ Rgb spotColour(int code)
 {
     switch (code) {
     case defaultCodeA:
-        return {0, 0, 255};
+        return palette::blue;
     case defaultCodeB:
-        return {0, 255, 0};
+        return palette::green;
     case codeC:
-        return {255, 0, 0};
+        return palette::red;
     case codeD:
-        return {0, 255, 255};
+        return palette::cyan;
     default:
-        return {255, 255, 255};
+        return palette::white;
     }
 }
 

@@ -2,7 +2,8 @@
 // block and the elementary random event that changes one spot.
 #pragma once
 
-#include "shell/core/SharedState.h"
+#include "kinetics/core/Palette.h"
+#include "kinetics/core/Process.h"
 #include "toolkit/core/Numeric.h"
 
 #include <array>
@@ -18,17 +19,11 @@ inline constexpr int codeC = 3;         // red
 inline constexpr int codeD = 4;         // cyan, only in decay series; never changes again
 inline constexpr int codeEmpty = 100;   // drawn white
 
-inline constexpr int defaultLatticeSide = 25;
+inline constexpr int defaultLatticeSide = latticeSide;
 inline constexpr int gridSize = 27; // both indices 0..26; sites 1..latticeSide are used
 
 // grid[i][j]: i is the column (drawn along x), j the row (drawn along y).
 using Grid = std::array<std::array<std::int16_t, gridSize>, gridSize>;
-
-struct Rgb
-{
-    int r = 0, g = 0, b = 0;
-    friend bool operator==(Rgb, Rgb) = default;
-};
 
 // Colour of a spot of the given code (with the default codes of A and B);
 // white for an empty site and for any unknown code.
@@ -133,45 +128,75 @@ struct NoStepHooks
     void pause() {}
 };
 
+// The counts of the four kinds of spot.
+struct Counts
+{
+    int a = 0, b = 0, c = 0, d = 0;
+    int total() const { return a + b + c + d; }
+    friend bool operator==(const Counts &, const Counts &) = default;
+};
+
+// What an event needs to know of the run: the sites in play (lowestIndex to
+// side along both axes), the codes of A and B, whether the reverse steps run
+// and the probabilities (k3, C -> D, is 0 unless a decay series runs).
+struct LatticeRun
+{
+    int side = defaultLatticeSide;
+    int lowestIndex = 1;
+    int codeA = defaultCodeA;
+    int codeB = defaultCodeB;
+    bool reversible = false;
+    StepProbabilities p;
+};
+
 namespace detail {
 
-inline void capAt(int &count, int total)
+// Moves one spot from one count to another, each held within 0..total, and
+// redraws its site in the new colour.
+template <class Hooks>
+void moveSpot(std::int16_t &site, int i, int j, int code, int &from, int &to, int total, Hooks &hooks)
 {
-    if (count > total)
-        count = total;
+    site = static_cast<std::int16_t>(code);
+    to += 1;
+    if (to > total)
+        to = total;
+    from -= 1;
+    if (from < 0)
+        from = 0;
+    hooks.redraw(i, j, code);
 }
 
-inline void floorAtZero(int &count)
-{
-    if (count < 0)
-        count = 0;
-}
+// A draw u against a probability p, compared as u / 625 < p / 625 as the
+// program always has: the division can round two neighbouring doubles to the
+// same quotient, so a few borderline draws come out differently from u < p,
+// and a repeatable run must not change with a rewrite of the comparison.
+inline bool below(double u, double p) { return u / eventsPerTick < p / eventsPerTick; }
+inline bool atMost(double u, double p) { return u / eventsPerTick <= p / eventsPerTick; }
 
 } // namespace detail
 
 // One elementary event on the grid. Two uniform draws pick the site; an empty
 // site ends the event there. A spot of the picked site is tested against one
-// step's probability (state.rateK1 ... rateK3), each test after re-seeding the
-// generator with a fresh draw (x 1e8 for green, x 1000 for blue, x 1e10 for
-// red; from the clock before B -> A):
-//   green: B -> C, else (only when reactionRun) B -> A;
-//   blue:  A -> B, the only test that admits equality (u <= rateK1);
-//   red:   C -> D with rateK3 when modelCode < 0 (0 otherwise), then, only
-//          when reactionRun, C -> B with the same number;
+// step's probability, each test after re-seeding the generator with a fresh
+// draw (x 1e8 for green, x 1000 for blue, x 1e10 for red; from the clock
+// before B -> A):
+//   green: B -> C, else (only when reversible) B -> A;
+//   blue:  A -> B, the only test that admits equality (u <= k1);
+//   red:   C -> D with k3, then, only when reversible, C -> B with the same
+//          number;
 //   cyan and any other code never change.
 // Counts move with each change and are held within 0..spotTotal.
 // Rng needs next() (uniform in [0, 1)), mix(double) and mixClock(), as
 // toolkit::core::Random has. The event allocates nothing.
 template <class Rng, class Hooks>
-void randomStep(Grid &cells, shell::core::SharedState &state, int spotTotal, Rng &rng, Hooks &&hooks)
+void randomStep(Grid &cells, const LatticeRun &run, Counts &n, int spotTotal, Rng &rng, Hooks &&hooks)
 {
-    using detail::capAt;
-    using detail::floorAtZero;
+    using detail::below;
     using toolkit::core::Int;
 
-    const double span = state.latticeSide - state.lowestIndex + 1;
-    const double i0 = Int(span * rng.next() + state.lowestIndex);
-    const double j0 = Int(span * rng.next() + state.lowestIndex);
+    const double span = run.side - run.lowestIndex + 1;
+    const double i0 = Int(span * rng.next() + run.lowestIndex);
+    const double j0 = Int(span * rng.next() + run.lowestIndex);
     if (!(i0 >= 0 && i0 < gridSize && j0 >= 0 && j0 < gridSize))
         return;
     const int i = static_cast<int>(i0);
@@ -182,43 +207,24 @@ void randomStep(Grid &cells, shell::core::SharedState &state, int spotTotal, Rng
     if (code == codeEmpty)
         return;
 
-    if (code == state.codeB) {
+    if (code == run.codeB) {
         rng.mix(rng.next() * 1e8);
-        const double u = rng.next();
-        if (u / 625 < state.rateK2 / 625) {
-            site = codeC;
-            state.countB -= 1;
-            state.countC += 1;
-            capAt(state.countC, spotTotal);
-            floorAtZero(state.countB);
-            hooks.redraw(i, j, codeC);
-        } else if (state.reactionRun) {
+        if (below(rng.next(), run.p.k2)) {
+            detail::moveSpot(site, i, j, codeC, n.b, n.c, spotTotal, hooks);
+        } else if (run.reversible) {
             rng.mixClock();
-            const double v = rng.next();
-            if (v / 625 < state.rateK1Reverse / 625) {
-                site = static_cast<std::int16_t>(state.codeA);
-                state.countB -= 1;
-                state.countA += 1;
-                capAt(state.countA, spotTotal);
-                floorAtZero(state.countB);
-                hooks.redraw(i, j, state.codeA);
-            }
+            if (below(rng.next(), run.p.k1Reverse))
+                detail::moveSpot(site, i, j, run.codeA, n.b, n.a, spotTotal, hooks);
         }
         return;
     }
 
-    if (code == state.codeA) {
+    if (code == run.codeA) {
         rng.mix(rng.next() * 1000);
-        const double u = rng.next();
-        if (u / 625 <= state.rateK1 / 625) {
-            site = static_cast<std::int16_t>(state.codeB);
+        if (detail::atMost(rng.next(), run.p.k1)) {
             hooks.beep();
             hooks.pause();
-            state.countB += 1;
-            capAt(state.countB, spotTotal);
-            state.countA -= 1;
-            floorAtZero(state.countA);
-            hooks.redraw(i, j, state.codeB);
+            detail::moveSpot(site, i, j, run.codeB, n.a, n.b, spotTotal, hooks);
         }
         return;
     }
@@ -226,30 +232,17 @@ void randomStep(Grid &cells, shell::core::SharedState &state, int spotTotal, Rng
     if (code == codeC) {
         rng.mix(rng.next() * 1e10);
         const double u = rng.next();
-        const double q = state.modelCode < 0 ? state.rateK3 : 0.0;
-        if (u / 625 < q / 625) {
-            site = codeD;
-            state.countC -= 1;
-            state.countD += 1;
-            capAt(state.countD, spotTotal);
-            floorAtZero(state.countC);
-            hooks.redraw(i, j, codeD);
-        }
-        if (state.reactionRun && u / 625 < state.rateK2Reverse / 625) {
-            site = static_cast<std::int16_t>(state.codeB);
-            state.countB += 1;
-            state.countC -= 1;
-            capAt(state.countB, spotTotal);
-            floorAtZero(state.countC);
-            hooks.redraw(i, j, state.codeB);
-        }
+        if (below(u, run.p.k3))
+            detail::moveSpot(site, i, j, codeD, n.c, n.d, spotTotal, hooks);
+        if (run.reversible && below(u, run.p.k2Reverse))
+            detail::moveSpot(site, i, j, run.codeB, n.c, n.b, spotTotal, hooks);
     }
 }
 
 template <class Rng>
-void randomStep(Grid &cells, shell::core::SharedState &state, int spotTotal, Rng &rng)
+void randomStep(Grid &cells, const LatticeRun &run, Counts &counts, int spotTotal, Rng &rng)
 {
-    randomStep(cells, state, spotTotal, rng, NoStepHooks{});
+    randomStep(cells, run, counts, spotTotal, rng, NoStepHooks{});
 }
 
 } // namespace kinetics::core

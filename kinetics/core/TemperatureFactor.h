@@ -1,6 +1,8 @@
 // How every rate constant depends on the temperature.
 #pragma once
 
+#include "kinetics/core/Process.h"
+
 namespace kinetics::core {
 
 // The factor that scales every rate value at a temperature. modelCode selects
@@ -8,7 +10,7 @@ namespace kinetics::core {
 // temperature the caller asks about and temperatureC the shared temperature,
 // both in degrees Celsius. Every caller outside the decay code passes
 // t == temperatureC, and then the factor is sqrt(tanh(a/2) / tanh(1/2)) with
-// a = (t + 273) / 373: 1 at 100 degrees, 0.906200 at 25, 0.258256 at -250.
-double temperatureFactor(int modelCode, double t, double temperatureC);
+// a = (t + 273) / 373 (273 the Kelvin offset): 1 at 100 degrees, 0.906200 at 25, 0.258256 at -250.
+double temperatureFactor(ModelCode modelCode, double t, double temperatureC);
 
 } // namespace kinetics::core

@@ -16,6 +16,70 @@ void resetShared()
     shared() = SharedState{};
 }
 
+kinetics::core::StepProbabilities stepProbabilities(const SharedState &s)
+{
+    return {s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse, s.rateK3};
+}
+
+void setStepProbabilities(SharedState &s, const kinetics::core::StepProbabilities &p)
+{
+    s.rateK1 = p.k1;
+    s.rateK1Reverse = p.k1Reverse;
+    s.rateK2 = p.k2;
+    s.rateK2Reverse = p.k2Reverse;
+    s.rateK3 = p.k3;
+}
+
+kinetics::core::LatticeRun latticeRun(const SharedState &s)
+{
+    kinetics::core::LatticeRun run;
+    run.side = s.latticeSide;
+    run.lowestIndex = s.lowestIndex;
+    run.codeA = s.codeA;
+    run.codeB = s.codeB;
+    run.reversible = s.reactionRun;
+    run.p = stepProbabilities(s);
+    if (!kinetics::core::isDecay(s.modelCode))
+        run.p.k3 = 0;
+    return run;
+}
+
+kinetics::core::Counts counts(const SharedState &s) { return {s.countA, s.countB, s.countC, s.countD}; }
+
+void setCounts(SharedState &s, const kinetics::core::Counts &n)
+{
+    s.countA = n.a;
+    s.countB = n.b;
+    s.countC = n.c;
+    s.countD = n.d;
+}
+
+kinetics::core::RunRates runRates(const SharedState &s) { return {stepProbabilities(s), s.rateK4, s.rateK5}; }
+
+namespace {
+
+void assign(const std::array<std::vector<double> *, 6> &targets, const Series &series)
+{
+    for (std::size_t m = 0; m < targets.size(); ++m)
+        *targets[m] = series[m];
+}
+
+} // namespace
+
+void storeCurves(SharedState &s, const Series &a)
+{
+    assign({&s.curveA, &s.curveB, &s.curveC, &s.curveD, &s.curveE, &s.curveF}, a);
+    const std::size_t size = a[0].size();
+    for (auto *rates : {&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE,
+                        &s.rateCurveF})
+        rates->assign(size, 0.0);
+}
+
+void storeRateCurves(SharedState &s, const Series &r)
+{
+    assign({&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD, &s.rateCurveE, &s.rateCurveF}, r);
+}
+
 namespace {
 
 template <typename T>
@@ -26,7 +90,6 @@ const auto numberFields = std::to_array<std::pair<std::string_view, Field<int>>>
     {"runCount", &SharedState::runCount},
     {"temperatureC", &SharedState::temperatureC},
     {"runDuration", &SharedState::runDuration},
-    {"modelCode", &SharedState::modelCode},
     {"initialAmount", &SharedState::initialAmount},
     {"latticeSide", &SharedState::latticeSide},
     {"tickCount", &SharedState::tickCount},
@@ -60,6 +123,8 @@ const auto flagFields = std::to_array<std::pair<std::string_view, Field<bool>>>(
 
 std::optional<SharedValue> sharedValue(std::string_view name)
 {
+    if (name == "modelCode")
+        return SharedValue(static_cast<double>(kinetics::core::toInt(shared().modelCode)));
     for (const auto &[n, field] : numberFields)
         if (n == name)
             return SharedValue(static_cast<double>(shared().*field));

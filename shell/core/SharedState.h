@@ -2,6 +2,10 @@
 // parameters, the counts of the run and the stored smooth curves.
 #pragma once
 
+#include "kinetics/core/Lattice.h"
+#include "kinetics/core/Process.h"
+
+#include <array>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -16,9 +20,7 @@ struct SharedState
     int runCount = 0;                // runs started since the last chapter choice
     int temperatureC = 0;            // degrees Celsius
     int runDuration = 0;             // in the units of the graphs' time axis
-    // 0 reaction; 1 carbonic, 2 arsenic, 3 phosphoric, 4 pyrophosphoric acid;
-    // -1 the worked decay example; -2 the student's decay series.
-    int modelCode = 0;
+    kinetics::core::ModelCode modelCode = kinetics::core::ModelCode::Reaction;
     int initialAmount = 0;           // the active amount scroll bar's value
     bool chemistryChosen = false;
     bool reactionRun = false;        // allows the two reverse steps of a lattice event
@@ -44,6 +46,24 @@ struct SharedState
 };
 
 SharedState &shared();
+
+// The probabilities of the lattice's steps as the state holds them, and back.
+kinetics::core::StepProbabilities stepProbabilities(const SharedState &state);
+void setStepProbabilities(SharedState &state, const kinetics::core::StepProbabilities &p);
+
+// What an event needs of the state: C -> D runs only in a decay series.
+kinetics::core::LatticeRun latticeRun(const SharedState &state);
+kinetics::core::Counts counts(const SharedState &state);
+void setCounts(SharedState &state, const kinetics::core::Counts &counts);
+
+// Every rate of the process: the lattice's steps and the two further decays.
+kinetics::core::RunRates runRates(const SharedState &state);
+
+// The smooth solution (A..F) into curveA..curveF, with rateCurveA..F made
+// as long and cleared until the rates are known; and the rates themselves.
+using Series = std::array<std::vector<double>, 6>;
+void storeCurves(SharedState &state, const Series &amounts);
+void storeRateCurves(SharedState &state, const Series &rates);
 
 // Every variable back to the value of a fresh variable.
 void resetShared();

@@ -26,7 +26,6 @@ class ConstantsTest : public QObject
 private slots:
     void decayConstantIgnoresTemperature_data();
     void decayConstantIgnoresTemperature();
-    void blueAlsoStoresRateK1();
     void seriesConstants_data();
     void seriesConstants();
     void workedExample_data();
@@ -51,17 +50,7 @@ void ConstantsTest::decayConstantIgnoresTemperature()
     QFETCH(int, modelCode);
     QFETCH(double, temperatureC);
     QFETCH(double, k);
-    QVERIFY(near(decayConstant(halfLife, modelCode, temperatureC), k, 5e-6));
-}
-
-void ConstantsTest::blueAlsoStoresRateK1()
-{
-    shell::core::SharedState s;
-    s.modelCode = -2;
-    s.temperatureC = 60;
-    const double k = blueDecayConstant(3.05, s);
-    QVERIFY(near(k, std::numbers::ln2 / 3.05, 1e-15));
-    QVERIFY(near(s.rateK1, std::numbers::ln2 / 3.05, 1e-15));
+    QVERIFY(near(decayConstant(halfLife, kinetics::core::ModelCode(modelCode), temperatureC), k, 5e-6));
 }
 
 void ConstantsTest::seriesConstants_data()

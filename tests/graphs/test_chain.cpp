@@ -98,14 +98,14 @@ void ChainTest::decayChainFollowsBateman_data()
 void ChainTest::decayChainFollowsBateman()
 {
     QFETCH(Constants, k);
-    shell::core::SharedState s;
-    s.modelCode = -2;
-    s.rateK1 = k[0];
-    s.rateK2 = k[1];
-    s.rateK3 = k[2];
-    s.rateK4 = k[3];
+    kinetics::core::RunRates rates;
+    rates.steps.k1 = k[0];
+    rates.steps.k2 = k[1];
+    rates.steps.k3 = k[2];
+    rates.k4 = k[3];
     const double total = 289;
-    const ChainSeries y = solveChain(total, chainCoefficients(s, 1.0), curveStepCount(60));
+    const ChainSeries y = solveChain(total, chainCoefficients(kinetics::core::ModelCode::DecaySeries, rates, 1.0),
+                                     curveStepCount(60));
     for (std::size_t sample : {25u, 100u, 300u}) {
         const double t = sample * curveStepTicks;
         const auto exact = batemanAmounts(total, k, t);

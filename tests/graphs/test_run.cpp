@@ -269,7 +269,7 @@ private slots:
         QVERIFY(std::fabs(s.rateCurveA[0] + s.rateK1 * N) < 1e-9 * N);
         QVERIFY(std::fabs(s.rateCurveA[0] + s.rateCurveB[0]) < 1e-9 * N);
         QVERIFY(pixelsOf(rates, 0x00009b) > 50);
-        QCOMPARE(s.modelCode, 0);
+        QCOMPARE(s.modelCode, kinetics::core::ModelCode::Reaction);
     }
 
     void notesCoverTheRunControl_data()

@@ -1,6 +1,7 @@
 // Temperature factor, initial layout and the decisions of one lattice event.
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/TemperatureFactor.h"
+#include "shell/core/SharedState.h"
 
 #include <QtTest>
 
@@ -53,7 +54,7 @@ struct RecordingHooks
     void pause() { ++pauses; }
 };
 
-using Counts = QList<int>; // A, B, C, D (and, before the event, the spot total N)
+using CountList = QList<int>; // A, B, C, D (and, before the event, the spot total N)
 
 } // namespace
 
@@ -95,7 +96,7 @@ void LatticeTest::temperatureFactorTable()
     QFETCH(int, modelCode);
     QFETCH(double, temperature);
     QFETCH(double, factor);
-    const double f = temperatureFactor(modelCode, temperature, temperature);
+    const double f = temperatureFactor(ModelCode(modelCode), temperature, temperature);
     // The table is rounded to six decimals.
     QVERIFY2(std::fabs(f - factor) <= 5e-7, qPrintable(QString::number(f, 'g', 10)));
 }
@@ -116,7 +117,7 @@ void LatticeTest::decayCodesIgnoreTemperature()
     QFETCH(int, modelCode);
     QFETCH(double, t);
     QFETCH(double, temperatureC);
-    QVERIFY(near(temperatureFactor(modelCode, t, temperatureC), 1.0, 1e-15));
+    QVERIFY(near(temperatureFactor(ModelCode(modelCode), t, temperatureC), 1.0, 1e-15));
 }
 
 void LatticeTest::blockOfAnAmount_data()
@@ -199,16 +200,16 @@ void LatticeTest::eventDecisions_data()
     QTest::addColumn<int>("modelCode");
     QTest::addColumn<bool>("reactionRun");
     QTest::addColumn<QList<double>>("rates"); // K1, K1 reverse, K2, K2 reverse, K3
-    QTest::addColumn<Counts>("counts");
+    QTest::addColumn<CountList>("counts");
     QTest::addColumn<QList<double>>("draws"); // after the two that pick the site
     QTest::addColumn<int>("newCode");
-    QTest::addColumn<Counts>("newCounts");
+    QTest::addColumn<CountList>("newCounts");
     QTest::addColumn<QList<double>>("mixes");
     QTest::addColumn<int>("clockMixes");
 
     const int A = defaultCodeA, B = defaultCodeB;
-    const Counts start{5, 3, 2, 0, 10};
-    const Counts unchanged{5, 3, 2, 0};
+    const CountList start{5, 3, 2, 0, 10};
+    const CountList unchanged{5, 3, 2, 0};
     const QList<double> none;
 
     QTest::newRow("empty site draws nothing more")
@@ -216,22 +217,22 @@ void LatticeTest::eventDecisions_data()
         << none << 0;
     QTest::newRow("A -> B admits equality")
         << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5} << B
-        << Counts{4, 4, 2, 0} << QList<double>{300} << 0;
+        << CountList{4, 4, 2, 0} << QList<double>{300} << 0;
     QTest::newRow("A stays just above the probability")
         << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
         << A << unchanged << QList<double>{300} << 0;
     QTest::newRow("rateK1 = 1 converts every blue spot")
         << A << 0 << false << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
-        << B << Counts{4, 4, 2, 0} << QList<double>{700} << 0;
+        << B << CountList{4, 4, 2, 0} << QList<double>{700} << 0;
     QTest::newRow("B -> C is strict")
         << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
         << unchanged << QList<double>{2e7} << 0;
     QTest::newRow("B -> C below the probability")
         << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.4999}
-        << codeC << Counts{5, 2, 3, 0} << QList<double>{2e7} << 0;
+        << codeC << CountList{5, 2, 3, 0} << QList<double>{2e7} << 0;
     QTest::newRow("B -> A after B -> C failed, from the clock")
         << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.5}
-        << A << Counts{6, 2, 2, 0} << QList<double>{1e7} << 1;
+        << A << CountList{6, 2, 2, 0} << QList<double>{1e7} << 1;
     QTest::newRow("B -> A is strict")
         << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.6}
         << B << unchanged << QList<double>{1e7} << 1;
@@ -240,13 +241,13 @@ void LatticeTest::eventDecisions_data()
         << B << unchanged << QList<double>{1e7} << 0;
     QTest::newRow("rateK2 = 1 turns green red before the reverse test")
         << B << 0 << true << QList<double>{0, 1, 1, 0, 0} << start << QList<double>{0.1, 0.999} << codeC
-        << Counts{5, 2, 3, 0} << QList<double>{1e7} << 0;
+        << CountList{5, 2, 3, 0} << QList<double>{1e7} << 0;
     QTest::newRow("reaction: C -> B, never cyan")
         << codeC << 0 << true << QList<double>{0, 0, 0, 0.5, 0.9} << start << QList<double>{0.4, 0.3}
-        << B << Counts{5, 4, 1, 0} << QList<double>{4e9} << 0;
+        << B << CountList{5, 4, 1, 0} << QList<double>{4e9} << 0;
     QTest::newRow("decay: C -> D")
         << codeC << -2 << false << QList<double>{0, 0, 0, 0.5, 0.5} << start << QList<double>{0.4, 0.3}
-        << codeD << Counts{5, 3, 1, 1} << QList<double>{4e9} << 0;
+        << codeD << CountList{5, 3, 1, 1} << QList<double>{4e9} << 0;
     QTest::newRow("decay: C -> D is strict")
         << codeC << -1 << false << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
         << codeC << unchanged << QList<double>{4e9} << 0;
@@ -254,8 +255,8 @@ void LatticeTest::eventDecisions_data()
         << codeD << -2 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
         << none << 0;
     QTest::newRow("counts held at N and 0")
-        << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << Counts{0, 3, 0, 0, 3}
-        << QList<double>{0.5, 0.5} << B << Counts{0, 3, 0, 0} << QList<double>{500} << 0;
+        << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
+        << QList<double>{0.5, 0.5} << B << CountList{0, 3, 0, 0} << QList<double>{500} << 0;
 }
 
 void LatticeTest::eventDecisions()
@@ -264,19 +265,19 @@ void LatticeTest::eventDecisions()
     QFETCH(int, modelCode);
     QFETCH(bool, reactionRun);
     QFETCH(QList<double>, rates);
-    QFETCH(Counts, counts);
+    QFETCH(CountList, counts);
     QFETCH(QList<double>, draws);
     QFETCH(int, newCode);
-    QFETCH(Counts, newCounts);
+    QFETCH(CountList, newCounts);
     QFETCH(QList<double>, mixes);
     QFETCH(int, clockMixes);
 
     shell::core::SharedState s;
-    s.latticeSide = 25;
+    s.latticeSide = latticeSide;
     s.lowestIndex = 1;
     s.codeA = defaultCodeA;
     s.codeB = defaultCodeB;
-    s.modelCode = modelCode;
+    s.modelCode = ModelCode(modelCode);
     s.reactionRun = reactionRun;
     s.rateK1 = rates[0];
     s.rateK1Reverse = rates[1];
@@ -297,10 +298,11 @@ void LatticeTest::eventDecisions()
         rng.draws.push_back(u);
     RecordingHooks hooks;
 
-    randomStep(grid, s, total, rng, hooks);
+    kinetics::core::Counts n = shell::core::counts(s);
+    randomStep(grid, shell::core::latticeRun(s), n, total, rng, hooks);
 
     QCOMPARE(int(grid[3][4]), newCode);
-    QCOMPARE((Counts{s.countA, s.countB, s.countC, s.countD}), newCounts);
+    QCOMPARE((CountList{n.a, n.b, n.c, n.d}), newCounts);
     QCOMPARE(rng.drawn, 2 + int(draws.size()));
     QCOMPARE(int(rng.mixes.size()), int(mixes.size()));
     for (int k = 0; k < mixes.size(); ++k)

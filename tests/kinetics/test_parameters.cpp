@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(p.Label2[2].caption(), label);
         p.Command2.click();
         QCOMPARE(form<apotelesmata>().kapa[0].caption(), QStringLiteral("KA->B =") + label.chopped(4));
-        QVERIFY(qAbs(shared().rateK1 - value * kinetics::core::temperatureFactor(0, temperature, temperature) / 100) <
+        QVERIFY(qAbs(shared().rateK1 - value * kinetics::core::temperatureFactor(kinetics::core::ModelCode::Reaction, temperature, temperature) / 100) <
                 1e-12);
     }
 
@@ -77,7 +77,7 @@ private slots:
         p.kokkina.setValue(40); // hidden bar, value kept
         p.kokkinaprasina.setValue(30);
         p.Command2.click();
-        const double f = kinetics::core::temperatureFactor(0, 25, 25);
+        const double f = kinetics::core::temperatureFactor(kinetics::core::ModelCode::Reaction, 25, 25);
         QCOMPARE(shared().rateK2Reverse, 0.0);
         QVERIFY(qAbs(shared().rateK2 - 0.4 * f) < 1e-12);
     }

@@ -5,6 +5,7 @@
 // reverse step all show up here.
 #include "graphs/core/Chain.h"
 #include "kinetics/core/Lattice.h"
+#include "shell/core/SharedState.h"
 #include "toolkit/core/Random.h"
 
 #include <QtTest>
@@ -27,12 +28,12 @@ struct Scenario
 shell::core::SharedState stateOf(const Scenario &sc)
 {
     shell::core::SharedState s;
-    s.latticeSide = 25;
+    s.latticeSide = latticeSide;
     s.lowestIndex = 1;
     s.codeA = defaultCodeA;
     s.codeB = defaultCodeB;
     s.initialAmount = sc.amount;
-    s.modelCode = sc.modelCode;
+    s.modelCode = ModelCode(sc.modelCode);
     s.reactionRun = sc.reactionRun;
     s.rateK1 = sc.k1;
     s.rateK1Reverse = sc.k1Reverse;
@@ -43,7 +44,6 @@ shell::core::SharedState stateOf(const Scenario &sc)
 }
 
 constexpr int seeds = 160;
-constexpr int eventsPerTick = 625;
 
 } // namespace
 
@@ -106,25 +106,24 @@ void StatisticsTest::meanCountsFollowTheSmoothCurves()
         toolkit::core::Random rng;
         rng.seed(std::uint64_t(seed) * 7919);
         Grid grid = start;
-        s.countA = total;
-        s.countB = s.countC = s.countD = 0;
+        const kinetics::core::LatticeRun run = shell::core::latticeRun(s);
+        kinetics::core::Counts n{total, 0, 0, 0};
         int tick = 0;
         for (int c = 0; c < ticks.size(); ++c) {
             for (; tick < ticks[c]; ++tick) {
                 rng.mixClock(); // the run control re-seeds at every tick
                 for (int e = 0; e < eventsPerTick; ++e)
-                    randomStep(grid, s, total, rng);
+                    randomStep(grid, run, n, total, rng);
             }
-            const std::array<double, 4> n{double(s.countA), double(s.countB), double(s.countC),
-                                          double(s.countD)};
+            const std::array<double, 4> x{double(n.a), double(n.b), double(n.c), double(n.d)};
             for (std::size_t m = 0; m < 4; ++m) {
-                sum[std::size_t(c)][m] += n[m];
-                squares[std::size_t(c)][m] += n[m] * n[m];
+                sum[std::size_t(c)][m] += x[m];
+                squares[std::size_t(c)][m] += x[m] * x[m];
             }
         }
     }
 
-    const auto p = graphs::core::chainCoefficients(s, 1.0);
+    const auto p = graphs::core::chainCoefficients(s.modelCode, shell::core::runRates(s), 1.0);
     const int lastTick = ticks.back();
     const auto curves = graphs::core::solveChain(total, p, 5 * lastTick);
 

@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(shared().runDuration, 250);
         QCOMPARE(shared().runCount, 0);
         QCOMPARE(shared().derivedGraphCount, 0);
-        QCOMPARE(shared().modelCode, 0);
+        QCOMPARE(shared().modelCode, kinetics::core::ModelCode::Reaction);
     }
 
     void titleFramesItsTexts()

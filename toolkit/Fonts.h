@@ -1,0 +1,17 @@
+// The fonts the windows were designed with, by their classic names; fontFamily
+// maps each to an installed font that covers Greek.
+#pragma once
+
+#include <QString>
+
+namespace toolkit::fonts {
+
+inline const QString serifGreek = QStringLiteral("Times New Roman Greek");
+inline const QString serif = QStringLiteral("Times New Roman");
+inline const QString sans = QStringLiteral("Arial");
+inline const QString narrow = QStringLiteral("Arial Narrow");
+inline const QString symbol = QStringLiteral("Symbol");
+// What a form or control shows before any font is chosen.
+inline const QString defaultSans = QStringLiteral("MS Sans Serif");
+
+} // namespace toolkit::fonts

@@ -8,7 +8,6 @@
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/StartUp.h"
 #include "shell/amfinaioxi.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
@@ -153,7 +152,7 @@ void YPOTHETIKES::layOut()
 
 void YPOTHETIKES::load()
 {
-    shell::placeFullScreen(*this);
+    placeFullScreen(*this);
     shared().modelCode = ModelCode::Reaction;
     scale(-40, 250, 110, 0);
     setAutoRedraw(true);

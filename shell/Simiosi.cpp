@@ -28,6 +28,7 @@ Simiosi::Simiosi()
 void Simiosi::resizeEvent(QResizeEvent *event)
 {
     Form::resizeEvent(event);
-    // The note fills the window, which takes the run control window's size.
-    OLE2.setTwips(0, 0, widthTwips(), heightTwips());
+    // The note fills the window's client area; the window takes the run
+    // control window's size, frame included.
+    OLE2.setTwips(0, 0, width() * twipsPerPixel(), height() * twipsPerPixel());
 }

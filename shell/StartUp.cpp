@@ -13,20 +13,6 @@ using shell::core::shared;
 
 namespace shell {
 
-ScreenRect fullScreenRect(const Form &)
-{
-    return ScreenRect{static_cast<float>(screenWidth()), static_cast<float>(screenHeight()), 0.0f, 0.0f};
-}
-
-void placeFullScreen(Form &window)
-{
-    const ScreenRect r = fullScreenRect(window);
-    window.setLeft(r.left);
-    window.setTop(r.top);
-    window.setWidthTwips(r.width);
-    window.setHeightTwips(r.height);
-}
-
 void startRoutine()
 {
     auto &s = shared();

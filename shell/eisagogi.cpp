@@ -4,7 +4,6 @@
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "shell/StartUp.h"
 #include "shell/amfinaioxi.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
@@ -41,7 +40,7 @@ eisagogi::eisagogi()
 
 void eisagogi::load()
 {
-    shell::placeFullScreen(*this);
+    placeFullScreen(*this);
     shared().modelCode = kinetics::core::ModelCode::Reaction;
     setTop(0);
     setLeft(0);

@@ -30,6 +30,18 @@ using Handler = std::function<void()>;
 // Runs a handler unless the program has ended.
 void fire(const Handler &handler);
 
+// The smallest font a caption shrinks to, in points: below it the control
+// grows instead.
+inline constexpr double readableFloorPoints = 7;
+
+class CaptionSurface;
+
+// Where a control designed at `designed` (pixels) goes in a container whose
+// client area is `bounds`: unchanged when it fits; sticking out over an edge,
+// it ends there while it keeps at least half its size and moves back in
+// otherwise.
+QRect keptInside(const QRect &designed, const QRect &bounds);
+
 // Geometry, visibility and font of a control placed on a canvas.
 class Control : public QObject
 {
@@ -54,6 +66,13 @@ public:
     void setTwips(double left, double top, double width, double height);
     // Places the widget again after the container's client area moved.
     void applyGeometry();
+    // The widget's rectangle in the container, in pixels: the designed one,
+    // or larger when a caption needed more room.
+    QRect pixelRect() const { return m_pixels; }
+
+    // Refreshes what assistive technology reads (the caption, or the quantity
+    // and value of a scroll bar); forms do it when they are shown.
+    virtual void describe() {}
 
     bool visible() const { return m_visible; }
     void setVisible(bool visible);
@@ -75,12 +94,22 @@ public:
 protected:
     // How the widget takes a font; text controls fit it to their box.
     virtual void applyFont(const QFont &font);
+    // The rectangle the widget takes when it was designed at `designed`
+    // inside a container whose client area is `bounds` (pixels).
+    virtual QRect fit(const QRect &designed, const QRect &bounds);
+    // Fits and places the widget again, after its caption or font changed.
+    void fitAndPlace();
+    // Whether the control has been given a position and size.
+    bool placed() const { return m_placed; }
 
 private:
     Canvas *m_container;
     QPointer<QWidget> m_widget;
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0; // twips
-    QRect m_pixels;
+    QRect m_designed; // pixels, from the twips above
+    QRect m_bounds;   // the container's client area when last placed
+    QRect m_pixels;   // where the widget is
+    bool m_placed = false;
     bool m_visible = true;
     QString m_fontName = QStringLiteral("MS Sans Serif");
     double m_fontSize = 8.25;
@@ -88,7 +117,34 @@ private:
     bool m_italic = false;
 };
 
-class Label final : public Control
+// A control that shows a caption, whole: the caption's font shrinks from its
+// designed size to the readable floor, and below that the control grows (a
+// one-line caption widens, a caption designed on several lines wraps and
+// grows taller), staying inside its container. Its accessible name is the
+// caption.
+class Captioned : public Control
+{
+    Q_OBJECT
+public:
+    // The font the caption shows in now; smaller than designed when it had
+    // to shrink.
+    QFont shownFont() const;
+    void describe() override;
+
+protected:
+    // widget is one of the toolkit's caption widgets.
+    Captioned(Canvas *container, const QString &name, QWidget *widget);
+    void applyFont(const QFont &font) override;
+    QRect fit(const QRect &designed, const QRect &bounds) override;
+    // Call after the caption or its alignment changed.
+    void captionChanged();
+
+private:
+    CaptionSurface *m_surface;
+    QFont m_base;
+};
+
+class Label final : public Captioned
 {
     Q_OBJECT
 public:
@@ -99,15 +155,12 @@ public:
     void setForeColor(const QColor &color);
     void setAlignment(Qt::Alignment alignment);
 
-protected:
-    void applyFont(const QFont &font) override;
-
 private:
     QLabel *m_label;
 };
 
 // Shows text; nothing typed into it is read.
-class TextBox final : public Control
+class TextBox final : public Captioned
 {
     Q_OBJECT
 public:
@@ -116,14 +169,14 @@ public:
     void setText(const QString &text);
     void setAlignment(Qt::Alignment alignment);
 
-protected:
-    void applyFont(const QFont &font) override;
-
 private:
     QLabel *m_box;
 };
 
-class CommandButton final : public Control
+// Return presses the focused button. A default button is pressed by Return
+// wherever the focus is in its window (a wizard page's forward button); a
+// cancel button by Escape (its Back).
+class CommandButton final : public Captioned
 {
     Q_OBJECT
 public:
@@ -132,15 +185,20 @@ public:
     void setCaption(const QString &caption);
     void onClick(Handler handler) { m_click = std::move(handler); }
     void click() { fire(m_click); }
+    bool isDefault() const;
+    void setDefault(bool on);
+    bool isCancel() const { return m_cancel; }
+    void setCancel(bool on) { m_cancel = on; }
 
 private:
     QPushButton *m_button;
     Handler m_click;
+    bool m_cancel = false;
 };
 
 // Option buttons of one container form a group: setting one True clears the
 // others and runs its click handler, also when it was True already.
-class OptionButton final : public Control
+class OptionButton final : public Captioned
 {
     Q_OBJECT
 public:
@@ -158,7 +216,7 @@ private:
 };
 
 // Value 0 or 1; its click handler runs whenever the value changes.
-class CheckBox final : public Control
+class CheckBox final : public Captioned
 {
     Q_OBJECT
 public:
@@ -178,7 +236,11 @@ private:
 
 // The change handler runs whenever the value changes, by the user or by code;
 // setting the value it already has runs nothing. A value outside min..max is
-// clamped, and changing min or max re-clamps it.
+// clamped, and changing min or max re-clamps it. The bar takes the keyboard
+// focus: arrows move it by the small change, Page Up/Down by the large one,
+// Home/End to its ends. Assistive technology reads it by the labels on its
+// left: the quantity as its name ("Temperature") and the quantity with the
+// value as its description ("Temperature, 25°C").
 class ScrollBar final : public Control
 {
     Q_OBJECT
@@ -195,6 +257,7 @@ public:
     int largeChange() const { return m_largeChange; }
     void setLargeChange(int step);
     void onChange(Handler handler) { m_change = std::move(handler); }
+    void describe() override;
 
 private:
     void sync();
@@ -235,6 +298,9 @@ public:
     // End points in twips, whatever the scale.
     void setTwipsPoints(double x1, double y1, double x2, double y2);
 
+protected:
+    QRect fit(const QRect &designed, const QRect &bounds) override;
+
 private:
     void place();
     double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0; // twips
@@ -260,11 +326,16 @@ public:
     Document(Canvas *container, const QString &name);
     void setHtml(const QString &html);
     QString plainText() const;
+    // Read by its window's caption.
+    void describe() override;
 
 private:
     QTextBrowser *m_browser;
 };
 
+// A top-level menu item. Alt and a letter of its caption (the first one no
+// other item of the window has taken) choose it; the letter is underlined on
+// screen while the caption itself stays as it is.
 class MenuItem final : public QObject
 {
     Q_OBJECT
@@ -280,9 +351,13 @@ public:
     void setEnabled(bool enabled);
     void onClick(Handler handler) { m_click = std::move(handler); }
     void click() { fire(m_click); }
+    // The letter that chooses the item with Alt, or a null character.
+    QChar mnemonic() const { return m_mnemonic; }
 
 private:
     QAction *m_action;
+    QString m_caption;
+    QChar m_mnemonic;
     Handler m_click;
 };
 
@@ -312,6 +387,11 @@ private:
 
 // Stops every timer of the program.
 void stopAllTimers();
+
+// Sets the Tab order of a window's controls to their reading order: top to
+// bottom, and left to right along a row. Returns the controls that take the
+// focus with Tab, in that order.
+std::vector<Control *> arrangeTabOrder(QWidget *window);
 
 // A control array: elements named "Name(index)", reached by their index.
 template <typename T>

@@ -4,41 +4,203 @@
 #include "toolkit/Screen.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace toolkit {
+
+namespace {
+
+// Every window of the program gets the same frame from the window manager:
+// the last frame seen stands for a window that has none yet (not shown).
+QMargins g_lastFrame;
+
+} // namespace
 
 Form::Form(const QString &name, double widthTwips, double heightTwips)
 {
     setObjectName(name);
     setWindowTitle(name);
-    resize(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
+    const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
+    resize(client);
+    m_frame = QRect(QPoint(0, 0), client.grownBy(frameMarginsPixels()));
 }
 
 Form::~Form() = default;
 
-double Form::left() const { return x() * twipsPerPixel(); }
-double Form::top() const { return y() * twipsPerPixel(); }
-double Form::widthTwips() const { return width() * twipsPerPixel(); }
-double Form::heightTwips() const { return height() * twipsPerPixel(); }
-void Form::setLeft(double twips) { move(toPixels(twips), y()); }
-void Form::setTop(double twips) { move(x(), toPixels(twips)); }
-void Form::setWidthTwips(double twips) { resize(std::max(1, toPixels(twips)), height()); }
-void Form::setHeightTwips(double twips) { resize(width(), std::max(1, toPixels(twips))); }
+QMargins Form::frameMarginsPixels() const
+{
+    if (const QWindow *handle = windowHandle()) {
+        const QMargins margins = handle->frameMargins();
+        if (!margins.isNull()) {
+            g_lastFrame = margins;
+            return margins;
+        }
+    }
+    return g_lastFrame;
+}
+
+double Form::left() const { return m_frame.x() * twipsPerPixel(); }
+double Form::top() const { return m_frame.y() * twipsPerPixel(); }
+double Form::widthTwips() const { return m_frame.width() * twipsPerPixel(); }
+double Form::heightTwips() const { return m_frame.height() * twipsPerPixel(); }
+
+void Form::setLeft(double twips)
+{
+    m_frame.moveLeft(toPixels(twips));
+    placeFrame();
+}
+
+void Form::setTop(double twips)
+{
+    m_frame.moveTop(toPixels(twips));
+    placeFrame();
+}
+
+void Form::setWidthTwips(double twips)
+{
+    m_frame.setWidth(std::max(1, toPixels(twips)));
+    placeFrame();
+}
+
+void Form::setHeightTwips(double twips)
+{
+    m_frame.setHeight(std::max(1, toPixels(twips)));
+    placeFrame();
+}
+
+void Form::placeFrame()
+{
+    const QRect area = workArea();
+    const QMargins margins = frameMarginsPixels();
+    // Larger than the work area: as large as it; sticking out: moved back in.
+    QRect frame = m_frame;
+    frame.setWidth(std::min(frame.width(), area.width()));
+    frame.setHeight(std::min(frame.height(), area.height()));
+    frame.moveLeft(std::clamp(frame.left(), 0, area.width() - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), 0, area.height() - frame.height()));
+    QRect client = frame.translated(area.topLeft()).marginsRemoved(margins);
+    client.setWidth(std::max(1, client.width()));
+    client.setHeight(std::max(1, client.height()));
+    m_placedFrame = frame;
+    m_placedMargins = margins;
+    m_placing = true;
+    setGeometry(client);
+    m_placing = false;
+}
+
+// The window manager's frame is known only once a window is shown: when it
+// arrives or changes, the window is placed again so that the frame, not the
+// client area, takes the place asked for. A window the user moved keeps its
+// new place.
+void Form::followFrame(const QEvent *event)
+{
+    if (m_placing || !isWindow())
+        return;
+    const QMargins margins = frameMarginsPixels();
+    if (margins != m_placedMargins) {
+        placeFrame();
+        return;
+    }
+    if (!isVisible() || !event->spontaneous())
+        return;
+    const QRect actual = geometry().marginsAdded(margins).translated(-workArea().topLeft());
+    if (actual != m_placedFrame)
+        m_frame = m_placedFrame = actual;
+}
+
+bool Form::event(QEvent *event)
+{
+    const bool result = Canvas::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        followFrame(event);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
 
 void Form::setVisible(bool visible)
 {
     if (visible && ended())
         return;
     formShown(this, visible);
+    if (visible) {
+        // Reading order for Tab; the focus starts on the first control, or
+        // stays where it was when the window comes back.
+        const std::vector<Control *> order = arrangeTabOrder(this);
+        const QWidget *focus = focusWidget();
+        if (!focus || !focus->isVisibleTo(this) || !focus->isEnabled()) {
+            for (Control *control : order) {
+                if (control->visible() && control->enabled()) {
+                    control->widget()->setFocus(Qt::TabFocusReason);
+                    break;
+                }
+            }
+        }
+        for (Control *control : findChildren<Control *>())
+            control->describe();
+    }
     Canvas::setVisible(visible);
-    static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (visible && stacking) {
-        raise();
+    if (visible) {
+        static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
+        if (stacking)
+            raise();
         activateWindow();
     }
+}
+
+void Form::bringToFront()
+{
+    if (!isVisible())
+        return;
+    formShown(this, true);
+    raise();
+    activateWindow();
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    // Controls may have moved since the window was shown.
+    arrangeTabOrder(this);
+    return Canvas::focusNextPrevChild(next);
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+        const bool escape = key == Qt::Key_Escape;
+        for (CommandButton *button : findChildren<CommandButton *>()) {
+            if ((escape ? button->isCancel() : button->isDefault()) && button->widget()->isVisibleTo(this)
+                && button->enabled()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    if (key == Qt::Key_F6 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        // The stack holds the front window last. F6 brings the one at the
+        // back to the front, so that pressing it again visits every window;
+        // Shift+F6 goes back to the one just under this window.
+        const std::vector<Form *> shown = visibleForms();
+        const auto at = std::find(shown.begin(), shown.end(), this);
+        if (shown.size() > 1 && at != shown.end()) {
+            Form *target = modifiers == Qt::NoModifier ? shown.front() : (at == shown.begin() ? shown.back() : *(at - 1));
+            target->bringToFront();
+            return;
+        }
+    }
+    Canvas::keyPressEvent(event);
 }
 
 QMenuBar *Form::menuBar()
@@ -79,7 +241,24 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     placeMenuBar();
+    // Captions that grew stay inside the new client area.
+    for (Control *control : findChildren<Control *>(Qt::FindDirectChildrenOnly))
+        control->applyGeometry();
     Canvas::resizeEvent(event);
+}
+
+ScreenRect fullScreenRect(const Form &)
+{
+    return ScreenRect{static_cast<float>(screenWidth()), static_cast<float>(screenHeight()), 0.0f, 0.0f};
+}
+
+void placeFullScreen(Form &window)
+{
+    const ScreenRect r = fullScreenRect(window);
+    window.setLeft(r.left);
+    window.setTop(r.top);
+    window.setWidthTwips(r.width);
+    window.setHeightTwips(r.height);
 }
 
 } // namespace toolkit

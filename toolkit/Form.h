@@ -9,6 +9,10 @@ class QMenuBar;
 
 namespace toolkit {
 
+// A window's position and size are those of its frame, title bar included,
+// measured from the top left corner of the work area: a window as large as
+// the screen fills the work area, frame and all. Whatever is asked, a
+// window's frame is kept inside the work area.
 class Form : public Canvas
 {
     Q_OBJECT
@@ -24,7 +28,7 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
 
-    // Position and size in twips.
+    // Position and size of the frame in twips.
     double left() const;
     double top() const;
     double widthTwips() const;
@@ -35,19 +39,52 @@ public:
     void setHeightTwips(double twips);
 
     // Shown modeless and on top of every other window; a second show brings it
-    // to the front again.
+    // to the front again. The shown window takes the keyboard: its controls
+    // are in reading order for Tab and the first one has the focus.
     void setVisible(bool visible) override;
+    // Brings a visible window to the front with the keyboard focus.
+    void bringToFront();
 
     QMenuBar *menuBar();
 
+    // The frame around the client area in pixels: the window manager's, or
+    // the last one seen while this window has none yet.
+    QMargins frameMarginsPixels() const;
+
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Return presses the default button, Escape the cancel button, F6 moves
+    // to the next window of the program (Shift+F6 to the previous one).
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void placeMenuBar();
+    // Applies the frame rectangle asked for, kept inside the work area.
+    void placeFrame();
+    void followFrame(const QEvent *event);
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
+    QRect m_frame;           // asked for, pixels from the work area's corner
+    QRect m_placedFrame;     // as applied
+    QMargins m_placedMargins; // the frame margins it was applied with
+    bool m_placing = false;
 };
+
+// Width, height, top and left of a window that covers the whole screen (the
+// work area), in twips.
+struct ScreenRect
+{
+    float width;
+    float height;
+    float top;
+    float left;
+};
+
+ScreenRect fullScreenRect(const Form &window);
+// Applies the full-screen placement: left, then top, then width, then height.
+void placeFullScreen(Form &window);
 
 } // namespace toolkit

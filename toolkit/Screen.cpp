@@ -24,15 +24,24 @@ double twipsPerPixel()
     return cached;
 }
 
-QSize screenPixels()
+QRect workArea()
 {
-    if (g_screenOverride.isValid())
-        return g_screenOverride;
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1366, 768);
+    const QRect real = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+    if (!g_screenOverride.isValid() || g_screenOverride.isEmpty())
+        return real;
+    const double ratio = screen ? screen->devicePixelRatio() : 1.0;
+    QSize logical(qRound(g_screenOverride.width() / ratio), qRound(g_screenOverride.height() / ratio));
+    // The offscreen platform's own screen is only a placeholder; a real one
+    // bounds the stand-in, so that no window is ever placed off it.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        logical = logical.boundedTo(real.size());
+    return QRect(real.topLeft(), logical.expandedTo(QSize(1, 1)));
 }
 
-void setScreenPixels(QSize pixels) { g_screenOverride = pixels; }
+QSize screenPixels() { return workArea().size(); }
+
+void setScreenPixels(QSize devicePixels) { g_screenOverride = devicePixels; }
 
 double screenWidth() { return screenPixels().width() * twipsPerPixel(); }
 double screenHeight() { return screenPixels().height() * twipsPerPixel(); }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -21,12 +22,20 @@ inline int toPixels(double twips, double tpp)
 }
 inline int toPixels(double twips) { return toPixels(twips, twipsPerPixel()); }
 
-// The screen in twips. A size set with setScreenPixels (the driver and the
-// tests do) replaces the real screen's.
+// The screen that windows are placed on is the desktop's work area: the
+// primary screen without its panels and taskbars, in logical pixels.
+QRect workArea();
+// The work area in twips: what the windows read as the screen's size.
 double screenWidth();
 double screenHeight();
+// The work area's size in logical pixels.
 QSize screenPixels();
-void setScreenPixels(QSize pixels);
+// Stands in for the whole work area (the driver's --screen and the tests):
+// a screen of that many device pixels, seen through the scale factor, so a
+// 1366 x 768 screen at scale 2 gives a work area of 683 x 384. On a real
+// display the work area never grows beyond the real one. An empty size
+// brings back the real screen.
+void setScreenPixels(QSize devicePixels);
 
 // A 24-bit colour as the forms name it.
 inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }

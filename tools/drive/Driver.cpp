@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTimer>
@@ -216,11 +217,17 @@ void savePicture(const QImage &image, const QString &file)
 
 QImage screenImage()
 {
-    QImage screen(toolkit::screenPixels(), QImage::Format_RGB32);
+    // The work area at the screen's own resolution; each window in its frame.
+    const QRect area = toolkit::workArea();
+    const double ratio = qApp->devicePixelRatio();
+    QImage screen(area.size() * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
     screen.fill(QColor(58, 64, 72));
     QPainter p(&screen);
-    for (toolkit::Form *form : toolkit::visibleForms())
-        p.drawPixmap(form->pos(), form->grab());
+    for (toolkit::Form *form : toolkit::visibleForms()) {
+        p.fillRect(form->frameGeometry().translated(-area.topLeft()), QColor(112, 120, 132));
+        p.drawPixmap(form->geometry().topLeft() - area.topLeft(), form->grab());
+    }
     return screen;
 }
 

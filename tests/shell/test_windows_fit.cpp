@@ -1,0 +1,206 @@
+// Every window of the program, on small and large screens: each caption shows
+// whole in its control (font metrics of the font it is shown in), no font is
+// shrunk below the readable floor, no control sticks out of its window and no
+// window's frame out of the work area. Run once at scale factor 1 and once at
+// 2 (QT_SCALE_FACTOR): the screen sizes are device pixels, as a real screen's.
+#include "../support/Road.h"
+#include "graphs/grafiki1.h"
+#include "shell/Windows.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QWindow>
+#include <QtTest>
+
+using namespace toolkit;
+
+namespace {
+
+QString trailingBlanksCut(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
+// Where the widget draws its caption and with which flags.
+struct CaptionPlace
+{
+    QRect box;
+    int flags = 0;
+};
+
+CaptionPlace captionPlace(const QWidget *w)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        const int inset = label->frameWidth() + label->margin();
+        return {label->rect().adjusted(inset, inset, -inset, -inset),
+                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+    }
+    const auto *button = qobject_cast<const QAbstractButton *>(w);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (qobject_cast<const QPushButton *>(w))
+        return {w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w),
+                Qt::AlignCenter | Qt::TextWordWrap};
+    const auto element = qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                                                 : QStyle::SE_CheckBoxContents;
+    return {w->style()->subElementRect(element, &option, w), Qt::AlignLeft | Qt::AlignVCenter};
+}
+
+QString captionOf(const Control *control)
+{
+    if (auto *c = qobject_cast<const Label *>(control))
+        return c->caption();
+    if (auto *c = qobject_cast<const TextBox *>(control))
+        return c->text();
+    if (auto *c = qobject_cast<const CommandButton *>(control))
+        return c->caption();
+    if (auto *c = qobject_cast<const OptionButton *>(control))
+        return c->caption();
+    if (auto *c = qobject_cast<const CheckBox *>(control))
+        return c->caption();
+    return {};
+}
+
+// What is wrong with the visible windows, one line a fault.
+QStringList faults(const QString &when)
+{
+    QStringList found;
+    const QRect area = workArea();
+    for (Form *form : visibleForms()) {
+        const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
+        const QRect frame = form->frameGeometry();
+        if (!area.contains(frame))
+            found << QStringLiteral("%1 frame %2,%3 %4x%5 leaves the work area")
+                         .arg(where)
+                         .arg(frame.x())
+                         .arg(frame.y())
+                         .arg(frame.width())
+                         .arg(frame.height());
+        for (Control *control : form->findChildren<Control *>()) {
+            QWidget *w = control->widget();
+            if (!w || !w->isVisibleTo(form) || w->width() <= 0 || w->height() <= 0)
+                continue;
+            const auto *container = qobject_cast<const Canvas *>(w->parentWidget());
+            const QRect inside = container ? container->clientRect() : w->parentWidget()->rect();
+            if (!inside.contains(w->geometry()))
+                found << QStringLiteral("%1.%2 at %3,%4 %5x%6 is not inside %7x%8")
+                             .arg(where, control->objectName())
+                             .arg(w->x())
+                             .arg(w->y())
+                             .arg(w->width())
+                             .arg(w->height())
+                             .arg(inside.width())
+                             .arg(inside.height());
+
+            const QString caption = trailingBlanksCut(captionOf(control));
+            if (caption.isEmpty())
+                continue;
+            const CaptionPlace place = captionPlace(w);
+            const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
+            if (!place.box.contains(needed))
+                found << QStringLiteral("%1.%2 '%3' needs %4x%5, has %6x%7")
+                             .arg(where, control->objectName(), caption)
+                             .arg(needed.width())
+                             .arg(needed.height())
+                             .arg(place.box.width())
+                             .arg(place.box.height());
+            const double floor = std::min(readableFloorPoints, control->fontSize());
+            if (w->font().pointSizeF() < floor - 0.01)
+                found << QStringLiteral("%1.%2 '%3' shrunk to %4 pt")
+                             .arg(where, control->objectName(), caption)
+                             .arg(w->font().pointSizeF());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class TestWindowsFit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { resetForms(); }
+
+    void screens_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height()))) << s;
+    }
+
+    // Every window the program has, shown one after the other as the start
+    // routine left it.
+    void everyWindowAlone_data() { screens_data(); }
+    void everyWindowAlone()
+    {
+        QFETCH(QSize, screen);
+        road::startProgram(screen);
+        QStringList found;
+        for (const QString &name : shell::windowNames())
+            QVERIFY(shell::formByName(name));
+        for (Form *form : createdForms()) {
+            for (Form *shown : visibleForms())
+                shown->hide();
+            form->show();
+            found << faults(QStringLiteral("alone"));
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // The windows as a chemical reaction leaves them, step by step, for every
+    // kind of reaction.
+    void chemicalRoad_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("twoSteps");
+        QTest::addColumn<bool>("reversible");
+        for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)})
+            for (int kind = 0; kind < 4; ++kind)
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3 step%4%5")
+                                             .arg(s.width())
+                                             .arg(s.height())
+                                             .arg(kind & 1 ? 2 : 1)
+                                             .arg(kind & 1 ? "s" : "")
+                                             .arg(kind & 2 ? " reversible" : "")))
+                    << s << bool(kind & 1) << bool(kind & 2);
+    }
+
+    void chemicalRoad()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, twoSteps);
+        QFETCH(bool, reversible);
+        road::startProgram(screen);
+        QStringList found;
+        form<eisodos>().Command1.click();
+        found << faults(QStringLiteral("choices"));
+        form<eisagogi>().ximia[0].click();
+        (twoSteps ? form<neaepilogi>().Option2 : form<neaepilogi>().Option1).click();
+        found << faults(QStringLiteral("steps"));
+        form<neaepilogi>().Command2.click();
+        (reversible ? form<amfinaioxi>().reversibleyes : form<amfinaioxi>().reversibleno).click();
+        found << faults(QStringLiteral("reversibility"));
+        form<amfinaioxi>().Command3.click();
+        found << faults(QStringLiteral("parameters"));
+        auto &run = road::startRun();
+        run.Timer1.tick();
+        found << faults(QStringLiteral("run"));
+        form<grafiki1>().diaforikes.click();
+        form<grafiki1>().changerates.click();
+        found << faults(QStringLiteral("rates"));
+        form<grafiki1>().voithia.click();
+        found << faults(QStringLiteral("notes"));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestWindowsFit)
+#include "test_windows_fit.moc"

@@ -11,10 +11,7 @@
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
-#include "shell/amfinaioxi.h"
-#include "shell/eisagogi.h"
-#include "shell/eisodos.h"
-#include "shell/neaepilogi.h"
+#include "tests/support/Road.h"
 #include "toolkit/Toolkit.h"
 
 #include <QApplication>
@@ -114,9 +111,9 @@ double median(std::vector<double> values)
 // The start routine until the title window is shown, offscreen.
 void startup(Report &report)
 {
-    toolkit::resetForms();
+    shell::resetProgram();
     const double seconds = bestSeconds(3, [] {
-        toolkit::resetForms();
+        shell::resetProgram();
         shell::startRoutine();
     });
     report.figure("startup-s", seconds);
@@ -125,22 +122,12 @@ void startup(Report &report)
 // The typical road up to a started run: two reversible steps.
 toolkit::Timer &startedRun(int duration)
 {
-    using toolkit::form;
-    toolkit::resetForms();
-    shell::startRoutine();
-    form<eisodos>().Command1.click();
-    form<eisagogi>().ximia[0].click();
-    form<neaepilogi>().Option2.click();
-    form<neaepilogi>().Command2.click();
-    form<amfinaioxi>().reversibleyes.click();
-    form<amfinaioxi>().Command3.click();
-    auto &p = form<YPOTHETIKES>();
+    road::startProgram();
+    auto &p = road::toParameters(true, true);
     p.xronosolos.setValue(duration);
     p.kokkina.setValue(30);
     p.pithanotipiso.setValue(20);
-    p.Command2.click();
-    form<apotelesmata>().Command2.click();
-    return form<apotelesmata>().Timer1;
+    return road::startRun().Timer1;
 }
 
 // One tick of the run control: 625 events, the points and the bars, with and

@@ -51,4 +51,10 @@ void startRoutine()
     parameters.tempotherm.setMin(0);
 }
 
+void resetProgram()
+{
+    toolkit::resetForms();
+    shell::core::resetShared();
+}
+
 } // namespace shell

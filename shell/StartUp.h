@@ -8,4 +8,8 @@ namespace shell {
 // shows the title window. Runs once, before anything is visible.
 void startRoutine();
 
+// Destroys every window and resets the shared state: a fresh program for the
+// tests, the driver and the benchmarks.
+void resetProgram();
+
 } // namespace shell

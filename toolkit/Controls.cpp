@@ -457,12 +457,6 @@ protected:
     }
 };
 
-std::vector<Timer *> &timers()
-{
-    static std::vector<Timer *> all;
-    return all;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- Control
@@ -1104,13 +1098,6 @@ Timer::Timer(QObject *form, const QString &name)
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-    timers().push_back(this);
-}
-
-Timer::~Timer()
-{
-    auto &all = timers();
-    all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }
 
 void Timer::setInterval(int ms)
@@ -1131,12 +1118,6 @@ void Timer::restart()
         m_timer.start(m_interval);
     else
         m_timer.stop();
-}
-
-void stopAllTimers()
-{
-    for (Timer *timer : timers())
-        timer->setEnabled(false);
 }
 
 std::vector<Control *> arrangeTabOrder(QWidget *window)

@@ -367,7 +367,6 @@ class Timer final : public QObject
     Q_OBJECT
 public:
     Timer(QObject *form, const QString &name);
-    ~Timer() override;
     int interval() const { return m_interval; }
     void setInterval(int ms);
     bool enabled() const { return m_enabled; }
@@ -384,9 +383,6 @@ private:
     bool m_enabled = true;
     Handler m_tick;
 };
-
-// Stops every timer of the program.
-void stopAllTimers();
 
 // Sets the Tab order of a window's controls to their reading order: top to
 // bottom, and left to right along a row. Returns the controls that take the

@@ -1,6 +1,6 @@
 #include "toolkit/Registry.h"
 
-#include "shell/core/SharedState.h"
+#include "toolkit/Controls.h"
 
 #include <QCoreApplication>
 
@@ -82,6 +82,18 @@ void formShown(Form *form, bool visible)
         shown.push_back(form);
 }
 
+namespace {
+
+// The timers are the forms' own children; a window's end stops its timers.
+void stopAllTimers()
+{
+    for (const auto &entry : entries())
+        for (Timer *timer : entry.form->findChildren<Timer *>())
+            timer->setEnabled(false);
+}
+
+} // namespace
+
 void resetForms()
 {
     stopAllTimers();
@@ -92,7 +104,6 @@ void resetForms()
         all.pop_back();
         last.form.reset();
     }
-    shell::core::resetShared();
     g_ended = false;
 }
 

@@ -38,7 +38,7 @@ std::vector<Form *> visibleForms();
 // Called by Form when it is shown or hidden, to keep the stacking order.
 void formShown(Form *form, bool visible);
 
-// Destroys every window and resets the shared state (tests and the driver).
+// Destroys every window and forgets that the program ended.
 void resetForms();
 
 // Hides every window, stops every timer, runs no further handler and leaves

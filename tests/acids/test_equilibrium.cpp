@@ -1,5 +1,6 @@
 // Acid constants, the hydrogen-ion iteration and the graphs against c.
 #include "acids/core/ConcentrationGraphs.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -16,10 +17,7 @@ constexpr int arsenicCode = kinetics::core::toInt(ModelCode::Arsenic);
 constexpr int phosphoricCode = kinetics::core::toInt(ModelCode::Phosphoric);
 constexpr int pyrophosphoricCode = kinetics::core::toInt(ModelCode::Pyrophosphoric);
 
-bool near(double actual, double expected, double relative)
-{
-    return std::fabs(actual - expected) <= relative * std::fabs(expected);
-}
+using testing::near;
 
 } // namespace
 

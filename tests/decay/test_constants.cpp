@@ -1,5 +1,6 @@
 // Decay constants from half-lives and the worked example's probabilities.
 #include "decay/core/DecayConstants.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -10,10 +11,7 @@ using namespace decay::core;
 
 namespace {
 
-bool near(double actual, double expected, double relative)
-{
-    return std::fabs(actual - expected) <= relative * std::fabs(expected);
-}
+using testing::near;
 
 using Four = std::array<double, 4>;
 

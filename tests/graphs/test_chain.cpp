@@ -2,6 +2,7 @@
 // the half-life marks.
 #include "graphs/core/Chain.h"
 #include "graphs/core/DecaySeries.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -12,10 +13,7 @@ using namespace graphs::core;
 
 namespace {
 
-bool near(double actual, double expected, double relative)
-{
-    return std::fabs(actual - expected) <= relative * std::fabs(expected);
-}
+using testing::near;
 
 // The published Bateman sum, for distinct constants only.
 long double directBateman(double total, const std::array<double, 4> &k, std::size_t n, double t)

@@ -1,5 +1,5 @@
 // The run control window, the graphs window's menus and the notes window.
-#include "../support/Road.h"
+#include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"

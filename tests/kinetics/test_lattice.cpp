@@ -2,6 +2,7 @@
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/core/SharedState.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -13,10 +14,7 @@ using namespace kinetics::core;
 
 namespace {
 
-bool near(double actual, double expected, double relative)
-{
-    return std::fabs(actual - expected) <= relative * std::fabs(expected);
-}
+using testing::near;
 
 // Hands out scripted uniforms and records the re-seeds.
 struct ScriptedRng

@@ -1,7 +1,7 @@
 // Random clicks, scroll-bar moves and ticks on whatever a student can reach:
 // the program never crashes, and the counts of a run always add up, also when
 // new parameters or erased graphs interrupt a run.
-#include "../support/Road.h"
+#include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"

@@ -19,7 +19,7 @@ private slots:
     void init()
     {
         setScreenPixels(QSize(1366, 768));
-        resetForms();
+        shell::resetProgram();
         shell::startRoutine();
     }
 
@@ -63,7 +63,7 @@ private slots:
     {
         QFETCH(QSize, screen);
         setScreenPixels(screen);
-        resetForms();
+        shell::resetProgram();
         shell::startRoutine();
         auto &w = form<eisagogi>();
         const double W = screen.width() * twipsPerPixel();

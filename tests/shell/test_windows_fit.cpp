@@ -3,7 +3,7 @@
 // shrunk below the readable floor, no control sticks out of its window and no
 // window's frame out of the work area. Run once at scale factor 1 and once at
 // 2 (QT_SCALE_FACTOR): the screen sizes are device pixels, as a real screen's.
-#include "../support/Road.h"
+#include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "shell/Windows.h"
 

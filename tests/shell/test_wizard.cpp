@@ -1,6 +1,6 @@
 // The reaction kind wizard decides which transitions the parameters window
 // offers and switches the absent ones off with a probability of 0.
-#include "../support/Road.h"
+#include "tests/support/Road.h"
 #include "shell/core/SharedState.h"
 
 #include <QtTest>

@@ -16,7 +16,7 @@ namespace road {
 inline void startProgram(QSize screen = QSize(1366, 768))
 {
     toolkit::setScreenPixels(screen);
-    toolkit::resetForms();
+    shell::resetProgram();
     toolkit::core::generator().seed(1);
     shell::startRoutine();
 }

@@ -2,6 +2,8 @@
 // counts, plots them and leads back to the parameters.
 #include "graphs/apotelesmata.h"
 
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
@@ -27,6 +29,7 @@ namespace palette = kinetics::core::palette;
 constexpr QRgb blue = palette::blue.argb();
 constexpr QRgb green = palette::green.argb();
 constexpr QRgb red = palette::liveRed.argb();
+constexpr QRgb cyan = palette::cyan.argb();
 
 } // namespace
 
@@ -245,13 +248,18 @@ void apotelesmata::tick()
     auto &spots = form<antidrasi>();
     auto &bars = form<ravdogram>();
     const double scaleY = s.initialAmount / double(m_spotTotal) / 100;
-    const bool secondStep = kinetics::core::isChemistry(s.modelCode) && !form<neaepilogi>().Option1.value();
+    // Red once there is a second step; cyan for a decay series of three.
+    const bool decay = kinetics::core::isDecay(s.modelCode);
+    const bool secondStep = decay ? !form<YPOTHDIASPASI>().Option1.value() : !form<neaepilogi>().Option1.value();
+    const bool thirdStep = decay && form<YPOTHDIASPASI>().Option3.value();
 
     graphs.setDrawWidth(3);
     graphs.pset(m_runTime, s.countA * scaleY, blue);
     graphs.pset(m_runTime, s.countB * scaleY, green);
     if (secondStep)
         graphs.pset(m_runTime, s.countC * scaleY, red);
+    if (thirdStep)
+        graphs.pset(m_runTime, s.countD * scaleY, cyan);
     graphs.setDrawWidth(1);
 
     // What an event does besides changing a site: redraw that spot and, after
@@ -282,6 +290,8 @@ void apotelesmata::tick()
         graphs.pset(x, n.b * scaleY, green);
         if (secondStep)
             graphs.pset(x, n.c * scaleY, red);
+        if (thirdStep)
+            graphs.pset(x, n.d * scaleY, cyan);
 
         kinetics::core::randomStep(m_cells, lattice, n, m_spotTotal, rng, StepHooks{this, &spots});
         shell::core::setCounts(s, n);
@@ -344,9 +354,19 @@ void apotelesmata::newAdjustment()
     form<grafiki1>().setAutoRedraw(true);
     if (kinetics::core::isChemistry(shared().modelCode))
         form<YPOTHETIKES>().show();
+    else
+        form<YPOTHDIASPASI>().show();
 }
 
 void apotelesmata::presetExample()
 {
     Timer1.setEnabled(false);
+    auto &s = shared();
+    if (!s.chemistryChosen) {
+        s.modelCode = ModelCode::DecayExample;
+        auto &example = form<GNOSTED>();
+        example.show();
+        example.xronosolos.setValue(75);
+        s.runDuration = 75;
+    }
 }

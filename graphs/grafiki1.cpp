@@ -2,7 +2,12 @@
 // solution, the rates and the notes in its menus.
 #include "graphs/grafiki1.h"
 
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
+#include "decay/core/DecayConstants.h"
+#include "decay/core/DecaySteps.h"
 #include "graphs/apotelesmata.h"
+#include "graphs/core/DecaySeries.h"
 #include "graphs/core/Chain.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
@@ -43,6 +48,7 @@ grafiki1::grafiki1()
     diaforikes.onClick([this] { optimization(); });
     changerates.onClick([this] { changeOfRates(); });
     voithia.onClick([this] { help(); });
+    xronoimizoi.onClick([this] { halfLifes(); });
 }
 
 void grafiki1::load()
@@ -188,4 +194,81 @@ void grafiki1::help()
     note.setHeightTwips(run.heightTwips());
     note.setWidthTwips(run.widthTwips());
     note.show();
+}
+
+void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
+{
+    using Kind = graphs::core::MarkItem::Kind;
+    for (const auto &m : marks) {
+        switch (m.kind) {
+        case Kind::Line:
+            line(m.x, m.y1, m.x, m.y2, qColor(m.colour));
+            break;
+        case Kind::TextColour:
+            setForeColor(qColor(m.colour));
+            break;
+        case Kind::TextPosition:
+            setCurrentX(m.x);
+            setCurrentY(m.y1);
+            break;
+        case Kind::Text:
+            setCurrentX(m.x);
+            setCurrentY(m.y1);
+            print(QString::fromStdString(m.text));
+            break;
+        }
+    }
+}
+
+void grafiki1::halfLifes()
+{
+    const auto &s = shared();
+    auto &run = form<apotelesmata>();
+    run.Timer1.setInterval(kinetics::core::decayTickInterval);
+    drawMarks(graphs::core::halfLifeMarks(run.Timer1.interval(), s.rateK1, s.rateK2, s.rateK3,
+                                          s.concentrationAxisTop));
+}
+
+void grafiki1::drawDecaySeries()
+{
+    auto &s = shared();
+    auto &rates = form<YPOTHDIASPASI1>();
+    s.initialAmount = rates.arithatomon.value();
+    const double total = kinetics::core::layoutTarget(s.initialAmount);
+    using decay::core::halfLifeFromBar;
+    const auto k = decay::core::seriesConstants(form<YPOTHDIASPASI>().steps(), halfLifeFromBar(rates.blezoi.value()),
+                                                halfLifeFromBar(rates.prasinizoi.value()),
+                                                halfLifeFromBar(rates.kokinizoi.value()));
+    auto &parameters = form<YPOTHETIKES>();
+    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
+    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
+    parameters.pithanotipiso.setValue(0);
+    parameters.kokkinaprasina.setValue(0);
+    s.rateK1 = k[0];
+    s.rateK2 = k[1];
+    s.rateK3 = k[2];
+    s.rateK4 = k[3];
+    s.rateK5 = 0;
+    s.temperatureC = parameters.tempotherm.value();
+
+    setRunScale();
+    drawMarks(graphs::core::decaySeriesMarks(k[0], k[1], k[2]));
+
+    const double interval = form<apotelesmata>().Timer1.interval();
+    if (!(total > 0))
+        return;
+    const double scaleY = s.initialAmount / total / 100;
+    const QColor colours[] = {qColor(palette::blue), qColor(palette::green), qColor(palette::red),
+                              qColor(palette::cyan)};
+    auto before = graphs::core::batemanAmounts(total, k, 0);
+    for (int i = 0; i <= s.runDuration; ++i) {
+        const double t = i * interval;
+        const auto after = graphs::core::batemanAmounts(total, k, t + interval);
+        for (int m = 0; m < 4; ++m) {
+            setDrawWidth(m == 1 ? 2 : 1);
+            line(t, before[std::size_t(m)] * scaleY, t + interval, after[std::size_t(m)] * scaleY, colours[m]);
+        }
+        before = after;
+    }
+    setDrawWidth(1);
 }

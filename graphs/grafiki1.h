@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graphs/core/Chain.h"
+#include "graphs/core/DecaySeries.h"
 #include "toolkit/Toolkit.h"
 
 class grafiki1 final : public toolkit::Form
@@ -22,6 +23,9 @@ public:
     void setRunScale();
     // Redraws the stored smooth curves; nothing when there are none.
     void kratimatimon();
+    // The exact curves of the decay series set on the decay windows, with
+    // their half-life marks.
+    void drawDecaySeries();
 
     double curveStep = 0;  // graph time between two stored samples
     double curveTotal = 0; // spots the smooth solution counts
@@ -30,6 +34,10 @@ private:
     void optimization();
     void changeOfRates();
     void help();
+    // "Half Lifes": a line at each decaying kind's half-life on the run's
+    // time axis.
+    void halfLifes();
+    void drawMarks(const std::vector<graphs::core::MarkItem> &marks);
     // The solution of the rate equations for the current run, over its
     // duration, into the shared curves; returns the coefficients p1..p7.
     graphs::core::Coefficients solveCurves();

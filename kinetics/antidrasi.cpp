@@ -1,6 +1,7 @@
 // The spot window: the 25 x 25 lattice of coloured spots.
 #include "kinetics/antidrasi.h"
 
+#include "decay/GNOSTED.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/core/SharedState.h"
@@ -109,8 +110,9 @@ int antidrasi::drawInitialSpots()
 {
     auto &s = shared();
     s.codeA = kinetics::core::defaultCodeA;
-    // Every amount scroll bar keeps the same value as the shared amount.
-    const double blockAmount = s.initialAmount;
+    // The block's side follows the worked example's amount bar, which every
+    // amount scroll bar keeps equal to the shared amount.
+    const double blockAmount = form<GNOSTED>().HScroll1.value();
     kinetics::core::Grid preview{};
     return layOut(preview, blockAmount, s.initialAmount, false);
 }

@@ -1,5 +1,10 @@
 #include "shell/StartUp.h"
 
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
+#include "decay/core/DecayConstants.h"
+#include "decay/core/DecaySteps.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
@@ -30,9 +35,18 @@ void startRoutine()
     placeFullScreen(form<amfinaioxi>());
     placeFullScreen(form<eisagogi>());
     placeFullScreen(form<neaepilogi>());
+    auto &model = form<YPOTHDIASPASI>();
+    placeFullScreen(model);
+    auto &rates = form<YPOTHDIASPASI1>();
+    placeFullScreen(rates);
+    auto &example = form<GNOSTED>();
+    placeFullScreen(example);
     placeFullScreen(parameters);
 
+    model.scale(0, 250, 150, 0);
+    rates.scale(0, 250, 150, 0);
     parameters.scale(-40, 250, 110, 0);
+    example.scale(0, 250, 150, 0);
 
     auto &title = form<eisodos>();
     title.setTop(0);
@@ -42,13 +56,34 @@ void startRoutine()
     s.runDuration = 250;
 
     // Ranges that differ from the designed ones.
+    example.xronosolos.setMin(20);
+    model.xronosolos.setMin(20);
     parameters.xronosolos.setMin(20);
+    example.xronosolos.setValue(s.runDuration);
+    model.xronosolos.setValue(s.runDuration);
     parameters.xronosolos.setValue(s.runDuration);
     parameters.sidesq.setMax(99);
     parameters.sidesq.setMin(2);
+    rates.arithatomon.setMax(99);
+    rates.arithatomon.setMin(2);
     parameters.sidesq.setValue(15);
+    rates.arithatomon.setValue(15);
+    example.HScroll1.setMax(99);
+    example.HScroll1.setMin(2);
     parameters.tempotherm.setMax(100);
+    rates.tempotherm.setMax(100);
     parameters.tempotherm.setMin(0);
+    rates.tempotherm.setMin(0);
+    using decay::core::barFromHalfLife;
+    using decay::core::workedHalfLives;
+    rates.blezoi.setValue(barFromHalfLife(workedHalfLives[0]));
+    rates.prasinizoi.setValue(barFromHalfLife(workedHalfLives[1]));
+    rates.kokinizoi.setValue(barFromHalfLife(workedHalfLives[2]));
+
+    // The decay diagrams, in the order that decides their values.
+    model.layOutDiagram();
+    example.layOutDiagram();
+    rates.layOut();
 }
 
 void resetProgram()

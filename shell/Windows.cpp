@@ -1,5 +1,8 @@
 #include "shell/Windows.h"
 
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
@@ -35,6 +38,9 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
         entry<neaepilogi>("neaepilogi"),
         entry<amfinaioxi>("amfinaioxi"),
         entry<YPOTHETIKES>("YPOTHETIKES"),
+        entry<YPOTHDIASPASI>("YPOTHDIASPASI"),
+        entry<YPOTHDIASPASI1>("YPOTHDIASPASI1"),
+        entry<GNOSTED>("GNOSTED"),
         entry<antidrasi>("antidrasi"),
         entry<apotelesmata>("apotelesmata"),
         entry<grafiki1>("grafiki1"),

@@ -1,6 +1,8 @@
 // The choices window: introduces the program and leads into a chapter.
 #include "shell/eisagogi.h"
 
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
@@ -90,6 +92,7 @@ void eisagogi::load()
     p.Label6[0].show();
     p.Label6[1].show();
     p.xronosolos.setValue(250);
+    form<YPOTHDIASPASI>().xronosolos.setValue(250);
     p.Label7.setCaption(QStringLiteral("Duration = ") + Format(p.xronosolos.value(), "0"));
 
     form<apotelesmata>().Timer1.setEnabled(false);
@@ -116,12 +119,15 @@ void eisagogi::radioactiveDecays()
 {
     auto &s = shared();
     s.chemistryChosen = false;
+    form<YPOTHDIASPASI>().show();
     s.reactionRun = false;
     auto &wizard = form<amfinaioxi>();
     wizard.reversibleno.setValue(true);
     wizard.reversibleyes.setValue(false);
     form<grafiki1>().cls();
     s.runDuration = 75;
+    form<YPOTHDIASPASI>().xronosolos.setValue(s.runDuration);
+    form<GNOSTED>().xronosolos.setValue(s.runDuration);
     s.derivedGraphCount = 0;
     s.runCount = 0;
 }

@@ -1,0 +1,233 @@
+// The worked example: the natural series polonium-218 -> lead-214 ->
+// bismuth-214 -> lead-210, run with the student's number of atoms and duration.
+#include "decay/GNOSTED.h"
+
+#include "decay/Mirrors.h"
+#include "decay/Pictures.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
+#include "decay/core/DecayConstants.h"
+#include "decay/core/DecaySteps.h"
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/Lattice.h"
+#include "kinetics/core/Palette.h"
+#include "kinetics/core/Process.h"
+#include "shell/Pictures.h"
+#include "shell/core/SharedState.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+
+using namespace toolkit;
+using shell::core::shared;
+using kinetics::core::ModelCode;
+using decay::core::workedHalfLives;
+namespace palette = kinetics::core::palette;
+
+GNOSTED::GNOSTED()
+    : Form(QStringLiteral("GNOSTED"), 9600, 7200)
+{
+    setCaption(QStringLiteral("Example of Radioactive Reaction"));
+    const QString &serif = fonts::serifGreek;
+    HScroll1.setMin(2);
+    HScroll1.setMax(44);
+    HScroll1.setSmallChange(2);
+    HScroll1.setLargeChange(10);
+    HScroll1.setValue(25);
+    xronosolos.setMin(20);
+    xronosolos.setMax(1000);
+    xronosolos.setSmallChange(10);
+    xronosolos.setLargeChange(100);
+    xronosolos.setValue(150);
+    mprosta.setCaption(QStringLiteral("Next >"));
+    mpros.setCaption(QStringLiteral("< Back"));
+    Command1.setCaption(QStringLiteral("Exit"));
+    for (CommandButton *b : {&mpros, &mprosta, &Command1})
+        b->setFont(serif, 12, true);
+    Label2.setCaption(QStringLiteral("You can change the number of the atoms N of the Po   :"));
+    Label4.setCaption(QStringLiteral("Number  of atoms of Po"));
+    Label3.setCaption(QStringLiteral("Duration of the run:"));
+    for (Label *l : {&Label2, &Label4, &Label3})
+        l->setFont(serif, 12, true);
+    const char *massNumbers[] = {"218", "218", "218", "214", "214", "210"};
+    for (int k = 0; k <= 5; ++k) {
+        Label1[k].setCaption(QLatin1String(massNumbers[k]));
+        Label1[k].setFont(fonts::sans, 8, true);
+    }
+    // Elements 0 and 1 belong to the banner, which writes its own numbers.
+    Label1[0].hide();
+    Label1[1].hide();
+    for (Label *l : {&etiketa1, &etiketa2, &etiketa3, &etiketa4}) {
+        l->setTwips(0, 0, 2400, 330);
+        l->setFont(fonts::sans, 10, true);
+    }
+    for (int k = 0; k <= 5; ++k)
+        Label1[k].setTwips(0, 0, 450, 240);
+
+    Shape1.setFill(qColor(palette::blue));
+    Shape2.setFill(RGB(0, 192, 0));
+    Shape3.setFill(qColor(palette::red));
+    Shape4.setFill(RGB(128, 255, 255));
+    for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4}) {
+        s->setShape(ShapeKind::Circle);
+        s->setTwips(0, 0, 375, 375);
+        s->setBorder(RGB(0, 0, 0), 1);
+    }
+    for (int k = 0; k <= 2; ++k) {
+        Picture2[k].setTwips(0, 0, 600, 300);
+        Picture2[k].canvas().setBorder(false);
+        Picture2[k].canvas().setPicture(shell::arrowPicture);
+    }
+    Picture1.setTwips(0, 0, 7200, 1200);
+    Picture1.canvas().setBorder(false);
+    Picture1.canvas().setBackColor(RGB(255, 255, 255));
+    Picture1.canvas().setPicture(decay::seriesBanner);
+
+    HScroll1.onChange([this] { HScroll1Change(); });
+    xronosolos.onChange([this] { xronosolosChange(); });
+    mprosta.onClick([this] { next(); });
+    mpros.onClick([this] {
+        form<YPOTHDIASPASI>().show();
+        hide();
+    });
+    Command1.onClick([] { endProgram(); });
+    mprosta.setDefault(true);
+    mpros.setCancel(true);
+}
+
+QString GNOSTED::atomsText() const
+{
+    return QStringLiteral("Number of atoms of Po       = ") + Format(kinetics::core::layoutTarget(HScroll1.value()), "0");
+}
+
+void GNOSTED::load()
+{
+    placeFullScreen(*this);
+    setAutoRedraw(true);
+    scale(0, 250, 150, 0);
+    xronosolos.setValue(150);
+    auto &parameters = form<YPOTHETIKES>();
+    parameters.xronosolos.setValue(xronosolos.value());
+    form<YPOTHDIASPASI>().xronosolos.setValue(xronosolos.value());
+    shared().runDuration = parameters.xronosolos.value();
+    Label4.setCaption(atomsText());
+    Picture1.setLeft(15);
+    Picture1.setTop(250);
+    Picture1.setWidth(120);
+    Picture1.setHeight(40);
+
+    // The controls below the diagram, in the window's scale.
+    Label2.move(15, 125, 120, 10);
+    Label4.move(15, 108, 62, 10);
+    HScroll1.move(80, 108, 55, 8);
+    Label3.move(15, 93, 62, 10);
+    xronosolos.move(80, 93, 55, 8);
+    mpros.move(20, 60, 20, 14);
+    mprosta.move(55, 60, 20, 14);
+    Command1.move(90, 60, 20, 14);
+}
+
+void GNOSTED::layOutDiagram()
+{
+    Shape *circles[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    Label *halfLives[] = {&etiketa1, &etiketa2, &etiketa3, &etiketa4};
+    for (int k = 0; k <= 3; ++k) {
+        circles[k]->setLeft(20 + 30 * k);
+        circles[k]->setTop(170);
+        circles[k]->setWidth(20);
+    }
+    for (int k = 0; k <= 2; ++k) {
+        Picture2[k].setLeft(45 + 30 * k);
+        Picture2[k].setTop(172);
+        // Between two circles, whatever the screen's shape.
+        Picture2[k].setWidth(5);
+    }
+    etiketa1.setWidth(29);
+    etiketa2.setWidth(29);
+    etiketa3.setWidth(29);
+    etiketa4.setWidth(1.5 * 29);
+
+    // The text before the nuclide's symbol ends where its mass number
+    // begins, so the number reads as the symbol's superscript.
+    const QFont probe = makeFont(etiketa1.fontName(), 10, true, false);
+    const double lead = QFontMetricsF(probe).horizontalAdvance(QStringLiteral("Half Life for ")) * twipsPerPixel();
+    const double points = std::clamp(10 * widthToTwips(15.5) / lead, 7.0, 14.0);
+    for (int k = 0; k <= 3; ++k) {
+        halfLives[k]->setTop(circles[k]->top() - 20);
+        halfLives[k]->setLeft(circles[k]->left());
+        halfLives[k]->setFontSize(points);
+    }
+    etiketa1.setCaption(QStringLiteral("Half Life for Po=") + Format(workedHalfLives[0], "0.00") +
+                        QStringLiteral(" min"));
+    etiketa2.setCaption(QStringLiteral("Half Life for Pb=") + Format(workedHalfLives[1], "0.00") +
+                        QStringLiteral(" min"));
+    etiketa3.setCaption(QStringLiteral("Half Life for Bi=") + Format(workedHalfLives[2], "0.00") +
+                        QStringLiteral(" min"));
+    etiketa4.setCaption(QStringLiteral("Half Life for Pb  is 22 years"));
+    for (int k = 0; k <= 3; ++k) {
+        Label &mass = Label1[k + 2];
+        mass.setLeft(halfLives[k]->left() + 15);
+        mass.setHeight(6);
+        mass.setTop(halfLives[k]->top() + 4.9);
+        mass.setFontSize(std::max(7.0, points * 0.7));
+    }
+}
+
+void GNOSTED::HScroll1Change()
+{
+    auto &s = shared();
+    s.initialAmount = HScroll1.value();
+    Label4.setCaption(atomsText());
+    form<YPOTHDIASPASI1>().arithatomon.setValue(s.initialAmount);
+    form<YPOTHETIKES>().sidesq.setValue(s.initialAmount);
+}
+
+void GNOSTED::xronosolosChange()
+{
+    auto &s = shared();
+    s.runDuration = xronosolos.value();
+    form<YPOTHDIASPASI>().xronosolos.setValue(s.runDuration);
+    form<YPOTHETIKES>().xronosolos.setValue(s.runDuration);
+    decay::setAcidBar("xronosolos", s.runDuration);
+}
+
+void GNOSTED::next()
+{
+    auto &s = shared();
+    auto &run = form<apotelesmata>();
+    run.Timer1.setEnabled(false); // new parameters end the run in progress
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
+    auto &graphs = form<grafiki1>();
+    graphs.xronoimizoi.setVisible(true);
+    graphs.cls();
+    run.showRunWindows();
+
+    s.modelCode = ModelCode::DecayExample;
+    graphs.cls();
+    s.runDuration = form<YPOTHETIKES>().xronosolos.value();
+    auto &rates = form<YPOTHDIASPASI1>();
+    rates.blezoi.setValue(decay::core::barFromHalfLife(workedHalfLives[0]));
+    rates.prasinizoi.setValue(decay::core::barFromHalfLife(workedHalfLives[1]));
+    rates.kokinizoi.setValue(decay::core::barFromHalfLife(workedHalfLives[2]));
+    etiketa1.setCaption(QStringLiteral("Half Life1=") + Format(workedHalfLives[0], "0.00"));
+    etiketa2.setCaption(QStringLiteral("Half Life2=") + Format(workedHalfLives[1], "0.00"));
+    etiketa3.setCaption(QStringLiteral("Half Life=") + Format(workedHalfLives[2], "0.00"));
+    s.rateK1 = decay::core::decayConstant(workedHalfLives[0], s.modelCode, s.temperatureC);
+    s.rateK2 = decay::core::decayConstant(workedHalfLives[1], s.modelCode, s.temperatureC);
+    s.rateK3 = decay::core::decayConstant(workedHalfLives[2], s.modelCode, s.temperatureC);
+    graphs.setRunScale();
+
+    if (s.runCount != 0)
+        run.replayEarlierRun();
+
+    run.beginRateList();
+    run.printRate(s.rateK1, 185, QStringLiteral("   1"), "0.00e+00");
+    run.printRate(s.rateK2, 149, QStringLiteral("   2"), "0.00e+00");
+    run.printRate(s.rateK3, 113, QStringLiteral("   3"), "0.00e+00");
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
+    form<ravdogram>().cls();
+}

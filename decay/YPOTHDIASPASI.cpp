@@ -1,0 +1,213 @@
+// The decay model window: the number of steps of the series and the duration
+// of the run, with the diagram of the kinds A -> B -> C -> D.
+#include "decay/YPOTHDIASPASI.h"
+
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI1.h"
+#include "decay/Mirrors.h"
+#include "decay/core/DecayConstants.h"
+#include "decay/core/DecaySteps.h"
+#include "graphs/grafiki1.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/Palette.h"
+#include "shell/Pictures.h"
+#include "shell/core/SharedState.h"
+#include "shell/eisagogi.h"
+
+
+using namespace toolkit;
+using shell::core::shared;
+namespace palette = kinetics::core::palette;
+
+YPOTHDIASPASI::YPOTHDIASPASI()
+    : Form(QStringLiteral("YPOTHDIASPASI"), 6825, 4950)
+{
+    setCaption(QStringLiteral("Your Model"));
+    const QString &serif = fonts::serifGreek;
+    Label2.setTwips(1560, 4440, 5055, 735);
+    Label2.setCaption(QStringLiteral("Choose the number os steps of the decay:"));
+    Label2.setFont(serif, 14, true);
+    Label2.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    const char *stepCaptions[] = {"1 Step", "2 Steps", "3 Steps"};
+    Label *steps[] = {&step1, &step2, &step3};
+    OptionButton *options[] = {&Option1, &Option2, &Option3};
+    const int tops[] = {960, 1440, 2160};
+    for (int k = 0; k < 3; ++k) {
+        steps[k]->setTwips(240, tops[k], 1335, 375);
+        steps[k]->setCaption(QLatin1String(stepCaptions[k]));
+        steps[k]->setFont(serif, 12, true);
+        options[k]->setTwips(1680, k == 2 ? 2280 : tops[k], 375, 375);
+    }
+    Option2.setValue(true);
+
+    Shape1.setTwips(1320, 3000, 255, 255);
+    Shape2.setTwips(1200, 3360, 375, 255);
+    Shape3.setTwips(1200, 3720, 255, 255);
+    Shape4.setTwips(1200, 4200, 255, 255);
+    Shape1.setFill(qColor(palette::blue));
+    Shape2.setFill(RGB(0, 192, 0));
+    Shape3.setFill(qColor(palette::red));
+    Shape4.setFill(RGB(128, 255, 255));
+    for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4})
+        s->setShape(ShapeKind::Circle);
+    for (int k = 0; k <= 2; ++k) {
+        Picture2[k].setTwips(1440 + 1200 * k, 2640, 600, 255);
+        Picture2[k].canvas().setBorder(false);
+        Picture2[k].canvas().setPicture(shell::arrowPicture);
+    }
+    const int letterLefts[] = {2520, 3720, 2640, 2760};
+    const int letterTops[] = {2040, 2040, 1320, 2400};
+    for (int k = 0; k <= 3; ++k) {
+        Label5[k].setTwips(letterLefts[k], letterTops[k], 375, 255);
+        Label5[k].setFont(serif, 14, true);
+    }
+
+    xronosolos.setTwips(5040, 2040, 1695, 495);
+    xronosolos.setMin(20);
+    xronosolos.setMax(1000);
+    xronosolos.setSmallChange(10);
+    xronosolos.setLargeChange(100);
+    xronosolos.setValue(250);
+    Label4.setTwips(4560, 1440, 1335, 495);
+    Label4.setFont(serif, 12, true);
+    mpros.setTwips(2760, 5400, 1095, 495);
+    mpros.setCaption(QStringLiteral("< Back"));
+    mprosta.setTwips(4200, 5400, 1575, 495);
+    mprosta.setCaption(QStringLiteral("Next >"));
+    Command1.setTwips(6240, 5400, 1215, 495);
+    Command1.setCaption(QStringLiteral("Exit"));
+    for (CommandButton *b : {&mpros, &mprosta, &Command1})
+        b->setFont(serif, 12, true);
+
+    Option1.onClick([this] { showSteps(1); });
+    Option2.onClick([this] { showSteps(2); });
+    Option3.onClick([this] { showSteps(3); });
+    xronosolos.onChange([this] { xronosolosChange(); });
+    mpros.onClick([] { form<eisagogi>().show(); });
+    mprosta.onClick([this] { next(); });
+    Command1.onClick([] { endProgram(); });
+    mprosta.setDefault(true);
+    mpros.setCancel(true);
+}
+
+void YPOTHDIASPASI::load()
+{
+    placeFullScreen(*this);
+    auto &s = shared();
+    s.runDuration = xronosolos.value();
+    Label4.setCaption(QStringLiteral("Duration = ") + Format(xronosolos.value(), "0"));
+    showSteps(2);
+
+    auto &rates = form<YPOTHDIASPASI1>();
+    rates.etiketa1[0].setCaption(Format(3.05, "0.00"));
+    rates.etiketa1[2].setCaption(QStringLiteral("K"));
+    rates.etiketa1[3].setCaption(QStringLiteral("1"));
+    rates.etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(26.8, "0.00"));
+    rates.etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(19.7, "0.00"));
+
+    // The worked series' per-event probabilities, kept until a run sets its own.
+    const auto worked = decay::core::workedExampleRates();
+    s.rateK1 = worked.rate[0];
+    s.rateK2 = worked.rate[1];
+    s.rateK3 = worked.rate[2];
+    s.rateK4 = worked.rate[3];
+    s.rateK5 = worked.rate[4];
+    rates.Label8.setCaption(QStringLiteral("αριθμός ατόμων = ") +
+                            Format(double(rates.arithatomon.value()) * rates.arithatomon.value(), "0"));
+
+    form<grafiki1>().drawDecaySeries();
+}
+
+int YPOTHDIASPASI::steps() const
+{
+    if (Option1.value())
+        return 1;
+    if (Option3.value())
+        return 3;
+    return 2;
+}
+
+void YPOTHDIASPASI::showSteps(int steps)
+{
+    const auto v = decay::core::stepVisibility(steps);
+    Shape3.setVisible(v.redCircle);
+    Shape4.setVisible(v.cyanCircle);
+    auto &rates = form<YPOTHDIASPASI1>();
+    rates.prasinizoi.setVisible(v.greenRow);
+    rates.kokinizoi.setVisible(v.redRow);
+    for (int k = 0; k <= 3; ++k) {
+        rates.etiketa2[k].setVisible(v.greenRow);
+        rates.etiketa3[k].setVisible(v.redRow);
+    }
+    Label5[1].setCaption(QStringLiteral("B"));
+    if (v.letterC)
+        Label5[2].setCaption(QStringLiteral("C"));
+    Label5[2].setVisible(v.letterC);
+    Label5[3].setVisible(v.letterD);
+    Picture2[1].setVisible(v.secondArrow);
+    Picture2[2].setVisible(v.thirdArrow);
+}
+
+void YPOTHDIASPASI::layOutDiagram()
+{
+    constexpr double a = 18;
+    constexpr double b = 180;
+    Shape *circles[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    for (int k = 0; k <= 3; ++k) {
+        circles[k]->setLeft(29 + k * a);
+        circles[k]->setTop(b - a / 2);
+        circles[k]->setWidth(20);
+    }
+    const char *letters[] = {"A ", "B ", "C ", "D "};
+    for (int k = 0; k <= 3; ++k) {
+        Label5[k].setTop(b + 3 * a / 4);
+        Label5[k].setLeft(circles[k]->left() + a / 2.5);
+        Label5[k].setCaption(QLatin1String(letters[k]));
+        Label5[k].setHeight(a / 2);
+        // Centred over its circle, whose centre is 10 units in.
+        Label5[k].setWidth(2 * (10 - a / 2.5));
+        Label5[k].setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    for (int k = 0; k <= 2; ++k) {
+        Picture2[k].setLeft(Label5[k].left() + 5);
+        Picture2[k].setTop(Label5[k].top() + 3);
+        // The arrow reaches from beside one letter to just before the next.
+        Picture2[k].setWidth(a - 7);
+        // Its arrow, drawn across the middle, lines up with the letters.
+        Picture2[k].setHeight(2 * (3 + a / 4));
+    }
+    Label2.setLeft(scaleLeft() + scaleWidth() / 2 - Label2.width() / 2);
+    Label2.setTop(scaleTop());
+
+    Option2.setValue(true);
+
+    step1.setTop(Label2.top() - Label2.height());
+    step2.setTop(step1.top() - step1.height());
+    step3.setTop(step2.top() - step2.height());
+    Option1.setTop(step1.top());
+    Option2.setTop(step2.top());
+    Option3.setTop(step3.top());
+
+    // The duration and the buttons below the diagram, clear of it on any screen.
+    Label4.move(29, 140, 30, 10);
+    xronosolos.move(62, 140, 50, 8);
+    mpros.move(20, 60, 20, 14);
+    mprosta.move(55, 60, 20, 14);
+    Command1.move(90, 60, 20, 14);
+}
+
+void YPOTHDIASPASI::xronosolosChange()
+{
+    auto &s = shared();
+    s.runDuration = xronosolos.value();
+    decay::setAcidBar("xronosolos", s.runDuration);
+    form<YPOTHETIKES>().xronosolos.setValue(s.runDuration);
+    form<GNOSTED>().xronosolos.setValue(s.runDuration);
+    Label4.setCaption(QStringLiteral("Duration = ") + Format(s.runDuration, "0"));
+}
+
+void YPOTHDIASPASI::next()
+{
+    form<YPOTHDIASPASI1>().show();
+    shared().modelCode = kinetics::core::ModelCode::DecaySeries;
+}

@@ -1,0 +1,310 @@
+// The decay rates window: number of atoms, the half-life of each decaying
+// kind with its decay constant, and the temperature; "Next >" starts the run.
+#include "decay/YPOTHDIASPASI1.h"
+
+#include "decay/GNOSTED.h"
+#include "decay/Mirrors.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/core/DecayConstants.h"
+#include "decay/core/DecaySteps.h"
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/antidrasi.h"
+#include "kinetics/core/Lattice.h"
+#include "kinetics/core/Process.h"
+#include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
+#include "shell/neaepilogi.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <numbers>
+
+using namespace toolkit;
+using shell::core::shared;
+using kinetics::core::ModelCode;
+using decay::core::halfLifeFromBar;
+
+namespace {
+
+// The blue row has always shown ln 2 rounded to three places.
+constexpr double ln2Rounded = 0.693;
+
+// What each colour's row is made of.
+struct Row
+{
+    ScrollBar YPOTHDIASPASI1::*bar;
+    ControlArray<Label> YPOTHDIASPASI1::*labels;
+    double shell::core::SharedState::*rate;
+    const char *index; // the constant's index, written with its row
+};
+
+const Row rows[] = {
+    {&YPOTHDIASPASI1::blezoi, &YPOTHDIASPASI1::etiketa1, &shell::core::SharedState::rateK1, nullptr},
+    {&YPOTHDIASPASI1::prasinizoi, &YPOTHDIASPASI1::etiketa2, &shell::core::SharedState::rateK2, "2"},
+    {&YPOTHDIASPASI1::kokinizoi, &YPOTHDIASPASI1::etiketa3, &shell::core::SharedState::rateK3, "3"},
+};
+
+const QString minutes = QStringLiteral(" min");
+
+} // namespace
+
+YPOTHDIASPASI1::YPOTHDIASPASI1()
+    : Form(QStringLiteral("YPOTHDIASPASI1"), 8400, 6200)
+{
+    setCaption(QStringLiteral("RATES OF DECAY"));
+    const QString &serif = fonts::serifGreek;
+    Label1.setTwips(2400, 0, 4335, 735);
+    Label1.setCaption(QStringLiteral("Make your choices about the rate of the decay"));
+    Label1.setFont(serif, 14, true);
+    Label1.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    arithatomon.setTwips(1440, 1080, 3135, 375);
+    arithatomon.setMin(2);
+    arithatomon.setMax(99);
+    arithatomon.setLargeChange(5);
+    arithatomon.setValue(25);
+    Label8.setTwips(4560, 960, 3375, 615);
+    Label8.setFont(serif, 12, true);
+
+    blezoi.setTwips(960, 1560, 2535, 255);
+    prasinizoi.setTwips(1080, 2040, 2415, 255);
+    kokinizoi.setTwips(960, 2400, 2535, 255);
+    const int designed[] = {1000, 100, 200};
+    for (int c = 0; c < 3; ++c) {
+        ScrollBar &bar = this->*rows[c].bar;
+        bar.setMin(100);
+        bar.setMax(15000);
+        bar.setSmallChange(5);
+        bar.setLargeChange(200);
+        bar.setValue(designed[c]);
+    }
+    etiketa1[0].setTwips(6240, 1560, 2200, 375);
+    etiketa2[0].setTwips(5520, 2040, 2200, 375);
+    etiketa3[0].setTwips(3480, 2760, 2200, 375);
+    etiketa1[1].setTwips(4560, 1560, 255, 255);
+    etiketa2[1].setTwips(4560, 1920, 255, 255);
+    etiketa3[1].setTwips(4560, 2280, 255, 255);
+    for (int c = 0; c < 3; ++c) {
+        auto &row = this->*rows[c].labels;
+        row[2].setTwips(120, 2160 + 240 * c, 255, 375);
+        row[3].setTwips(120, 2880 + 240 * c, 255, 255);
+        row[0].setFont(fonts::sans, 14, true);
+        row[1].setFont(fonts::sans, 9, true);
+        row[1].setCaption(QStringLiteral("-1"));
+        row[2].setFont(serif, 14, true, true);
+        row[3].setFont(serif, 9, true, true);
+    }
+    etiketa3[0].setCaption(QStringLiteral("k"));
+    etiketa3[2].setCaption(QStringLiteral("et3"));
+    etiketa3[3].setCaption(QStringLiteral("t"));
+
+    tempotherm.setTwips(1320, 3360, 3015, 375);
+    tempotherm.setMin(-250);
+    tempotherm.setMax(400);
+    tempotherm.setLargeChange(20);
+    Label5.setTwips(4680, 3360, 3375, 495);
+    Label5.setFont(serif, 12, true);
+    piso.setTwips(2640, 5520, 1095, 495);
+    piso.setCaption(QStringLiteral("< Back"));
+    mprosta.setTwips(4200, 5520, 1575, 495);
+    mprosta.setCaption(QStringLiteral("Next >"));
+    Command1.setTwips(6120, 5520, 1215, 495);
+    Command1.setCaption(QStringLiteral("Exit"));
+    for (CommandButton *b : {&piso, &mprosta, &Command1})
+        b->setFont(serif, 12, true);
+
+    arithatomon.onChange([this] { arithatomonChange(); });
+    blezoi.onChange([this] { halfLifeChange(0); });
+    prasinizoi.onChange([this] { halfLifeChange(1); });
+    kokinizoi.onChange([this] { halfLifeChange(2); });
+    tempotherm.onChange([this] { tempothermChange(); });
+    piso.onClick([] { form<YPOTHDIASPASI>().show(); });
+    mprosta.onClick([this] { next(); });
+    Command1.onClick([] { endProgram(); });
+    mprosta.setDefault(true);
+    piso.setCancel(true);
+}
+
+void YPOTHDIASPASI1::load()
+{
+    placeFullScreen(*this);
+    scale(0, 250, 150, 0);
+    setAutoRedraw(true);
+    etiketa1[0].setCaption(QStringLiteral("Half Life for blue= ") + Format(halfLifeFromBar(blezoi.value()), "0.00"));
+    etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") +
+                           Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
+    etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
+    Label5.setCaption(QStringLiteral("Temperature  = ") + Format(form<YPOTHETIKES>().tempotherm.value(), "0") +
+                      QStringLiteral("°C"));
+    piso.move(20, 60, 20, 14);
+    mprosta.move(55, 60, 20, 14);
+    Command1.move(90, 60, 20, 14);
+}
+
+void YPOTHDIASPASI1::layOut()
+{
+    constexpr double a = 18;
+    constexpr double b = 210;
+    Label1.setTop(240);
+    Label1.setLeft(scaleLeft() + scaleWidth() / 2 - Label1.width() / 2);
+    arithatomon.setTop(b);
+    arithatomon.setLeft(50);
+    arithatomon.setWidth(3 * a);
+    blezoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[0]));
+    prasinizoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[1]));
+    kokinizoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[2]));
+    Label8.setTop(arithatomon.top());
+    Label8.setLeft(arithatomon.left() + arithatomon.width());
+    tempotherm.setTop(arithatomon.top() - a);
+    tempotherm.setLeft(arithatomon.left());
+    tempotherm.setWidth(arithatomon.width());
+    Label5.setTop(tempotherm.top());
+    Label5.setLeft(tempotherm.left() + tempotherm.width());
+
+    blezoi.setLeft(50);
+    blezoi.setTop(tempotherm.top() - 1.5 * a);
+    prasinizoi.setLeft(50);
+    prasinizoi.setTop(blezoi.top() - a);
+    kokinizoi.setLeft(50);
+    kokinizoi.setTop(prasinizoi.top() - a);
+
+    // The "-1" completes the unit as a superscript: it starts where "min"
+    // ends and its foot rises to the middle of the constant's capitals.
+    const double exponentShift = 1.3 * 17.5;
+    const QFont valueFont = makeFont(etiketa1[0].fontName(), etiketa1[0].fontSize(), true, false);
+    const QFontMetricsF metrics(valueFont);
+    const double textWidth = widthFromTwips(metrics.horizontalAdvance(QStringLiteral("0.00000 min ")) * twipsPerPixel());
+    const double capitals = heightFromTwips(metrics.capHeight() * twipsPerPixel());
+
+    for (const Row &r : rows) {
+        ScrollBar &bar = this->*r.bar;
+        auto &row = this->*r.labels;
+        row[0].setWidth(50);
+        bar.setWidth(40);
+        row[0].setTop(bar.top());
+        row[0].setLeft(bar.left() + bar.width());
+        row[1].setTop(row[0].top() + a / 3);
+        row[1].setLeft(row[0].left() + std::min(exponentShift, textWidth));
+        row[1].setHeight(a / 3 + 0.5 * capitals);
+        row[1].setWidth(5);
+        row[1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        row[2].setTop(bar.top());
+        row[2].setLeft(bar.left() - bar.width() / 5);
+        row[3].setTop(bar.top() - a / 3);
+        row[3].setLeft(row[2].left() + a / 5);
+    }
+    drawFrame();
+}
+
+void YPOTHDIASPASI1::drawFrame()
+{
+    box(frameLeft, frameTop, frameRight, frameBottom, RGB(0, 0, 0));
+}
+
+void YPOTHDIASPASI1::halfLifeChange(int colour)
+{
+    const Row &r = rows[colour];
+    auto &s = shared();
+    const double T = halfLifeFromBar((this->*r.bar).value());
+    const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, s.temperatureC);
+    auto &row = this->*r.labels;
+    // Blue shows ln 2 to three places; the others the constant itself.
+    row[0].setCaption(Format(colour == 0 ? ln2Rounded / T : k, "0.00000") + minutes);
+    if (r.index) {
+        row[2].setCaption(QStringLiteral("K"));
+        row[3].setCaption(QLatin1String(r.index));
+    }
+    s.*r.rate = k;
+    drawFrame();
+}
+
+void YPOTHDIASPASI1::arithatomonChange()
+{
+    auto &s = shared();
+    const int n = arithatomon.value();
+    s.initialAmount = n;
+    form<YPOTHETIKES>().sidesq.setValue(n);
+    decay::setAcidBar("concentration", n);
+    form<GNOSTED>().HScroll1.setValue(n);
+    Label8.setCaption(QStringLiteral("Number of Atoms = ") + Format(kinetics::core::layoutTarget(n), "0"));
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(n);
+    form<ravdogram>().setTotal(toolkit::core::Int(kinetics::core::layoutTarget(n) + 1));
+    s.amountChanged = true;
+}
+
+void YPOTHDIASPASI1::tempothermChange()
+{
+    auto &s = shared();
+    s.temperatureC = tempotherm.value();
+    form<YPOTHETIKES>().tempotherm.setValue(s.temperatureC);
+    const QString text = QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C");
+    Label5.setCaption(text);
+    auto &run = form<apotelesmata>();
+    run.temperatura.setCaption(text);
+    s.modelCode = ModelCode::DecaySeries;
+    form<antidrasi>().Timer1.setInterval(1);
+    run.Timer1.setInterval(kinetics::core::decayTickInterval);
+}
+
+void YPOTHDIASPASI1::next()
+{
+    auto &s = shared();
+    auto &run = form<apotelesmata>();
+    // New parameters end the run in progress.
+    run.Timer1.setEnabled(false);
+    auto &model = form<YPOTHDIASPASI>();
+    auto &graphs = form<grafiki1>();
+    auto &parameters = form<YPOTHETIKES>();
+
+    form<amfinaioxi>().reversibleno.setValue(true);
+    run.showRunWindows();
+    s.modelCode = ModelCode::DecaySeries;
+    graphs.cls();
+    parameters.pithanotipiso.setValue(0);
+    parameters.kokkinaprasina.setValue(0);
+    s.runDuration = model.xronosolos.value();
+    model.xronosolos.setValue(s.runDuration);
+    form<GNOSTED>().xronosolos.setValue(s.runDuration);
+    graphs.xronoimizoi.setVisible(true);
+    graphs.setRunScale();
+
+    const int steps = model.steps();
+    const auto k = decay::core::seriesConstants(steps, halfLifeFromBar(blezoi.value()),
+                                                halfLifeFromBar(prasinizoi.value()),
+                                                halfLifeFromBar(kokinizoi.value()));
+    run.beginRateList();
+    (steps == 1 ? form<neaepilogi>().Option1 : form<neaepilogi>().Option2).setValue(true);
+    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
+    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
+    parameters.pithanotipiso.setValue(0);
+    parameters.kokkinaprasina.setValue(0);
+    s.rateK1 = k[0];
+    s.rateK2 = k[1];
+    s.rateK3 = k[2];
+    s.rateK4 = k[3];
+    s.rateK5 = 0;
+
+    run.kapa[0].setCaption(QStringLiteral("K1= ") + Format(s.rateK1, "0.00e+00"));
+    run.kapa[1].setCaption(QStringLiteral("K2= ") + Format(s.rateK2, "0.00"));
+    run.kapa[2].setCaption(QStringLiteral("K3= ") + Format(s.rateK3, "0.00"));
+
+    // One line a step, spread over the same height whatever their number.
+    static constexpr double lines[3][3] = {{185, 0, 0}, {185, 137, 0}, {185, 149, 113}};
+    const double rates[] = {s.rateK1, s.rateK2, s.rateK3};
+    const char *labels[] = {"   1", "   2", "   3"};
+    for (int i = 0; i < steps; ++i)
+        run.printRate(rates[i], lines[steps - 1][i], QLatin1String(labels[i]), "0.00e+00");
+
+    if (s.runCount != 0)
+        run.replayEarlierRun();
+    run.Timer1.setInterval(kinetics::core::decayTickInterval);
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
+    run.concentr.setCaption(QStringLiteral("Number of Atoms = ") +
+                            Format(kinetics::core::layoutTarget(s.initialAmount), "0"));
+    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(parameters.tempotherm.value(), "0") +
+                               QStringLiteral("°C"));
+    form<ravdogram>().cls();
+}

@@ -1,0 +1,43 @@
+// The decay rates window: number of atoms, the half-life of each decaying
+// kind with its decay constant, and the temperature; "Next >" starts the run.
+#pragma once
+
+#include "toolkit/Toolkit.h"
+
+class YPOTHDIASPASI1 final : public toolkit::Form
+{
+    Q_OBJECT
+public:
+    YPOTHDIASPASI1();
+    void load() override;
+
+    toolkit::Label Label1{this, QStringLiteral("Label1")};
+    toolkit::ScrollBar arithatomon{Qt::Horizontal, this, QStringLiteral("arithatomon")};
+    toolkit::Label Label8{this, QStringLiteral("Label8")};
+    toolkit::ScrollBar blezoi{Qt::Horizontal, this, QStringLiteral("blezoi")};
+    toolkit::ScrollBar prasinizoi{Qt::Horizontal, this, QStringLiteral("prasinizoi")};
+    toolkit::ScrollBar kokinizoi{Qt::Horizontal, this, QStringLiteral("kokinizoi")};
+    // Each colour's row: 0 the decay constant, 1 the "-1" of min^-1, 2 the
+    // letter K and 3 the index of the constant.
+    toolkit::ControlArray<toolkit::Label> etiketa1{this, QStringLiteral("etiketa1"), 4};
+    toolkit::ControlArray<toolkit::Label> etiketa2{this, QStringLiteral("etiketa2"), 4};
+    toolkit::ControlArray<toolkit::Label> etiketa3{this, QStringLiteral("etiketa3"), 4};
+    toolkit::ScrollBar tempotherm{Qt::Horizontal, this, QStringLiteral("tempotherm")};
+    toolkit::Label Label5{this, QStringLiteral("Label5")};
+    toolkit::CommandButton piso{this, QStringLiteral("piso")};
+    toolkit::CommandButton mprosta{this, QStringLiteral("mprosta")};
+    toolkit::CommandButton Command1{this, QStringLiteral("Command1")};
+
+    // The start-up layout of the rows, in the window's scale.
+    void layOut();
+    // Corners of the outline that frames the three half-life rows.
+    static constexpr double frameLeft = 20, frameTop = 174, frameRight = 140, frameBottom = 102;
+
+private:
+    // A half-life bar moved: 0 blue, 1 green, 2 red.
+    void halfLifeChange(int colour);
+    void arithatomonChange();
+    void tempothermChange();
+    void drawFrame();
+    void next();
+};

@@ -20,6 +20,25 @@ std::string label(double value)
     return toolkit::core::Format(value == 0 ? 0.0 : value, "0.00");
 }
 
+// Walks one half-axis from 0 in steps of `step` (direction +1 or -1) and calls
+// mark(k, position) at every second position: the even k, or the odd k when
+// `odd`. With `overshoot` the walk goes on while the previous position is
+// inside, so the last tick may lie at or just beyond the edge; otherwise only
+// positions inside are visited.
+template <class Inside, class Mark>
+void walkTicks(double step, double direction, bool overshoot, bool odd, Inside inside, Mark mark)
+{
+    double previous = 0;
+    for (int k = 0; k < maxTicks; ++k) {
+        const double position = direction * step * k;
+        if (!inside(overshoot ? previous : position))
+            break;
+        if (k % 2 == (odd ? 1 : 0))
+            mark(k, position);
+        previous = position;
+    }
+}
+
 } // namespace
 
 PlotFrame plotFrame(const PlotFrameInput &in)
@@ -60,64 +79,37 @@ PlotFrame plotFrame(const PlotFrameInput &in)
         f.lines.push_back({-xStep / 5, y, xStep / 5, y, false});
         f.lines.push_back({xStep / 5, y, 1.5 * xMax, y, true});
     };
-    // The number of particles that value tick i - 1 stands for.
-    auto particles = [&](int i) {
-        return static_cast<double>(i - 1) * in.initialAmount * in.latticeSide * in.latticeSide / 1000;
+    // The number of particles that value tick k stands for.
+    auto particles = [&](int k) {
+        return static_cast<double>(k) * in.initialAmount * in.latticeSide * in.latticeSide / 1000;
     };
 
-    // Time ticks to the right of 0.
-    {
-        double x = 0;
-        for (int i = 1; x < xMax && i <= maxTicks; ++i) {
-            x = xStep * (i - 1);
-            if ((i - 1) % 2 == 0) {
-                timeTick(x);
-                f.timeLabels.push_back({x, yStep / 5, label(x)});
-            }
-        }
-    }
-    // Time ticks to the left of 0.
-    {
-        double x = 0;
-        for (int i = 1; x > in.leftEdge && i <= maxTicks; ++i) {
-            if (i % 2 == 0) {
-                timeTick(x);
-                if (x != 0)
-                    f.timeLabels.push_back({x, -yStep / 5, label(x)});
-            }
-            x -= xStep;
-        }
-    }
-    // Value ticks upwards; a concentration graph leaves the one at 0 unlabelled.
-    {
-        double y = 0;
-        for (int i = 1; y < 1.5 * yMax && i <= maxTicks; ++i) {
-            y = yStep * (i - 1);
-            if ((i - 1) % 2 != 0)
-                continue;
-            valueTick(y);
-            if (in.chemistryChosen) {
-                if (i > 1)
-                    f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
-            } else {
-                f.valueLabels.push_back({xStep / 3, y, label(particles(i))});
-            }
-        }
-    }
-    // Value ticks downwards.
-    {
-        double y = 0;
-        for (int i = 1; y > 1.5 * yMin && i <= maxTicks; ++i) {
-            y = -yStep * (i - 1);
-            if ((i - 1) % 2 != 0)
-                continue;
-            valueTick(y);
-            if (in.chemistryChosen)
-                f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
-            else
-                f.valueLabels.push_back({xStep / 3, y, label(-particles(i))});
-        }
-    }
+    // Time ticks: labelled above the axis to the right of 0, below it to the left.
+    walkTicks(xStep, +1, true, false, [&](double x) { return x < xMax; }, [&](int, double x) {
+        timeTick(x);
+        f.timeLabels.push_back({x, yStep / 5, label(x)});
+    });
+    walkTicks(xStep, -1, false, true, [&](double x) { return x > in.leftEdge; }, [&](int, double x) {
+        timeTick(x);
+        if (x != 0)
+            f.timeLabels.push_back({x, -yStep / 5, label(x)});
+    });
+    // Value ticks: a concentration graph leaves the one at 0 unlabelled; a
+    // decay graph counts particles.
+    walkTicks(yStep, +1, true, false, [&](double y) { return y < 1.5 * yMax; }, [&](int k, double y) {
+        valueTick(y);
+        if (!in.chemistryChosen)
+            f.valueLabels.push_back({xStep / 3, y, label(particles(k))});
+        else if (k > 0)
+            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
+    });
+    walkTicks(yStep, -1, true, false, [&](double y) { return y > 1.5 * yMin; }, [&](int k, double y) {
+        valueTick(y);
+        if (!in.chemistryChosen)
+            f.valueLabels.push_back({xStep / 3, y, label(-particles(k))});
+        else
+            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
+    });
     return f;
 }
 

@@ -4,6 +4,8 @@
 // with its text position at (x, y).
 #pragma once
 
+#include "kinetics/core/Process.h"
+
 #include <string>
 #include <vector>
 
@@ -41,7 +43,7 @@ struct PlotFrameInput
     double leftEdge = 0;         // the target's left scale edge; ticks left of 0 stop there
     bool chemistryChosen = true; // value labels in mol/L; otherwise as numbers of particles
     int initialAmount = 0;       // for the particle labels of decay graphs
-    int latticeSide = 25;
+    int latticeSide = kinetics::core::latticeSide;
 };
 
 // The frame of a graph. Time ticks run right from 0 while the previous tick

@@ -95,6 +95,8 @@ YPOTHETIKES::YPOTHETIKES()
         form<amfinaioxi>().show();
     });
     Command3.onClick([] { endProgram(); });
+    Command2.setDefault(true);
+    Command1.setCancel(true);
 }
 
 double YPOTHETIKES::factor() const

@@ -35,6 +35,8 @@ amfinaioxi::amfinaioxi()
     });
     Command2.onClick([] { form<neaepilogi>().show(); });
     Command4.onClick([] { endProgram(); });
+    Command3.setDefault(true);
+    Command2.setCancel(true);
 }
 
 void amfinaioxi::load()

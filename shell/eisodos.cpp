@@ -33,6 +33,7 @@ eisodos::eisodos()
 
     Command1.onClick([] { form<eisagogi>().show(); });
     Command2.onClick([] { endProgram(); });
+    Command1.setDefault(true);
 }
 
 void eisodos::load()

@@ -59,6 +59,8 @@ neaepilogi::neaepilogi()
     Command2.onClick([this] { next(); });
     Command3.onClick([] { form<eisagogi>().show(); });
     Command4.onClick([] { endProgram(); });
+    Command2.setDefault(true);
+    Command3.setCancel(true);
 }
 
 void neaepilogi::load()

@@ -377,6 +377,47 @@ protected:
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 
+    // Arrows move by the small change towards their side (left and up to the
+    // left or top end), Page Up and Page Down by the large change, Home and
+    // End to the ends, whichever way the bar runs.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        const bool flipped = invertedAppearance();
+        auto towardsEnd = [flipped](SliderAction forward, SliderAction back) { return flipped ? back : forward; };
+        SliderAction action = SliderNoAction;
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            action = towardsEnd(SliderSingleStepSub, SliderSingleStepAdd);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            action = towardsEnd(SliderSingleStepAdd, SliderSingleStepSub);
+            break;
+        case Qt::Key_PageUp:
+            action = towardsEnd(SliderPageStepSub, SliderPageStepAdd);
+            break;
+        case Qt::Key_PageDown:
+            action = towardsEnd(SliderPageStepAdd, SliderPageStepSub);
+            break;
+        case Qt::Key_Home:
+            action = towardsEnd(SliderToMinimum, SliderToMaximum);
+            break;
+        case Qt::Key_End:
+            action = towardsEnd(SliderToMaximum, SliderToMinimum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+
     void focusInEvent(QFocusEvent *event) override
     {
         QScrollBar::focusInEvent(event);

@@ -26,8 +26,8 @@ Form::Form(const QString &name, double widthTwips, double heightTwips)
     setObjectName(name);
     setWindowTitle(name);
     const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
-    resize(client);
     m_frame = QRect(QPoint(0, 0), client.grownBy(frameMarginsPixels()));
+    placeFrame(); // a screen smaller than the design gets a smaller window
 }
 
 Form::~Form() = default;
@@ -86,31 +86,33 @@ void Form::placeFrame()
     QRect client = frame.translated(area.topLeft()).marginsRemoved(margins);
     client.setWidth(std::max(1, client.width()));
     client.setHeight(std::max(1, client.height()));
-    m_placedFrame = frame;
+    m_placedClient = client;
     m_placedMargins = margins;
     m_placing = true;
     setGeometry(client);
     m_placing = false;
 }
 
-// The window manager's frame is known only once a window is shown: when it
-// arrives or changes, the window is placed again so that the frame, not the
-// client area, takes the place asked for. A window the user moved keeps its
-// new place.
-void Form::followFrame(const QEvent *event)
+// Someone else placed the window: code that moved or resized it directly, the
+// user or the window manager. The frame asked for becomes where it is, kept
+// inside the work area. And when the window manager's frame arrives or
+// changes (it is known only once a window is shown), the window is placed
+// again so that the frame, not the client area, takes its place.
+void Form::followFrame()
 {
     if (m_placing || !isWindow())
         return;
     const QMargins margins = frameMarginsPixels();
-    if (margins != m_placedMargins) {
+    if (geometry() != m_placedClient) {
+        const QRect area = workArea();
+        m_placedClient = geometry();
+        m_placedMargins = margins;
+        m_frame = m_placedClient.marginsAdded(margins).translated(-area.topLeft());
+        if (!QRect(QPoint(0, 0), area.size()).contains(m_frame))
+            placeFrame();
+    } else if (margins != m_placedMargins) {
         placeFrame();
-        return;
     }
-    if (!isVisible() || !event->spontaneous())
-        return;
-    const QRect actual = geometry().marginsAdded(margins).translated(-workArea().topLeft());
-    if (actual != m_placedFrame)
-        m_frame = m_placedFrame = actual;
 }
 
 bool Form::event(QEvent *event)
@@ -120,7 +122,7 @@ bool Form::event(QEvent *event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
-        followFrame(event);
+        followFrame();
         break;
     default:
         break;
@@ -150,12 +152,17 @@ void Form::setVisible(bool visible)
             control->describe();
     }
     Canvas::setVisible(visible);
-    if (visible) {
-        static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
-        if (stacking)
-            raise();
-        activateWindow();
-    }
+    if (visible)
+        takeKeyboard();
+}
+
+void Form::takeKeyboard()
+{
+    // The offscreen platform keeps no stacking order of its own.
+    static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (stacking)
+        raise();
+    activateWindow();
 }
 
 void Form::bringToFront()
@@ -163,8 +170,7 @@ void Form::bringToFront()
     if (!isVisible())
         return;
     formShown(this, true);
-    raise();
-    activateWindow();
+    takeKeyboard();
 }
 
 bool Form::focusNextPrevChild(bool next)

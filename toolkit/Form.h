@@ -62,14 +62,16 @@ protected:
 
 private:
     void placeMenuBar();
+    // On top of the others with the keyboard.
+    void takeKeyboard();
     // Applies the frame rectangle asked for, kept inside the work area.
     void placeFrame();
-    void followFrame(const QEvent *event);
+    void followFrame();
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
-    QRect m_frame;           // asked for, pixels from the work area's corner
-    QRect m_placedFrame;     // as applied
-    QMargins m_placedMargins; // the frame margins it was applied with
+    QRect m_frame;            // asked for, pixels from the work area's corner
+    QRect m_placedClient;     // the client area it gave, on the desktop
+    QMargins m_placedMargins; // the frame margins it was given with
     bool m_placing = false;
 };
 

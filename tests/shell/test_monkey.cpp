@@ -114,15 +114,23 @@ private slots:
     void randomRoads_data()
     {
         QTest::addColumn<int>("seed");
+        QTest::addColumn<bool>("decays"); // the road starts in the decay chapter
         for (int seed : {1, 2, 3, 4, 5, 6, 7, 8})
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << false;
+        for (int seed : {9, 10, 11, 12})
+            QTest::newRow(qPrintable(QStringLiteral("seed %1, decays").arg(seed))) << seed << true;
     }
 
     void randomRoads()
     {
         QFETCH(int, seed);
+        QFETCH(bool, decays);
         std::mt19937 pick(seed);
         road::startProgram(seed % 2 ? QSize(1366, 768) : QSize(1024, 600));
+        if (decays) {
+            form<eisodos>().Command1.click();
+            form<eisagogi>().RADIO[1].click();
+        }
         for (int action = 0; action < 1500; ++action) {
             if (ended())
                 road::startProgram();

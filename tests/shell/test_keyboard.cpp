@@ -1,0 +1,373 @@
+// The program without a mouse: the whole chemical road with key presses
+// only, Tab in reading order, Return and Escape on the wizard pages, Alt and
+// a letter for the menus, and what assistive technology reads.
+#include "tests/support/Road.h"
+#include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
+#include "shell/Simiosi.h"
+#include "shell/Windows.h"
+#include "shell/core/SharedState.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QtTest>
+
+using namespace toolkit;
+using shell::core::shared;
+
+namespace {
+
+// The key goes where the keyboard focus is, as a real key would.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1)
+{
+    for (int i = 0; i < times; ++i) {
+        QCoreApplication::processEvents();
+        QWidget *target = QApplication::focusWidget();
+        if (!target)
+            target = QApplication::activeWindow();
+        QVERIFY2(target, "nothing has the keyboard focus");
+        QTest::keyClick(target, key, modifiers);
+        QCoreApplication::processEvents();
+    }
+}
+
+QWidget *focused()
+{
+    QCoreApplication::processEvents();
+    return QApplication::focusWidget();
+}
+
+QString focusedName()
+{
+    const QWidget *w = focused();
+    return w ? w->objectName() : QStringLiteral("(none)");
+}
+
+// Home, then Page Down and Right arrows up to the value, on the focused bar.
+void keysTo(const ScrollBar &bar, int value)
+{
+    QCOMPARE(focused(), bar.widget());
+    press(Qt::Key_Home);
+    QCOMPARE(bar.value(), bar.min());
+    press(Qt::Key_PageDown, Qt::NoModifier, (value - bar.min()) / bar.largeChange());
+    press(Qt::Key_Right, Qt::NoModifier, (value - bar.min()) % bar.largeChange() / bar.smallChange());
+    QCOMPARE(bar.value(), value);
+}
+
+// F6 until the window has the keyboard.
+void switchTo(Form &window)
+{
+    for (int i = 0; i < 12 && QApplication::activeWindow() != &window; ++i)
+        press(Qt::Key_F6);
+    QCOMPARE(QApplication::activeWindow(), &window);
+}
+
+struct Outcome
+{
+    int countA, countB, countC, countD, tickCount;
+    double rateK1, rateK1Reverse, rateK2, rateK2Reverse;
+    bool operator==(const Outcome &) const = default;
+};
+
+Outcome outcome()
+{
+    const auto &s = shared();
+    return {s.countA, s.countB, s.countC, s.countD, s.tickCount, s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse};
+}
+
+constexpr int ticks = 6;
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        road::startProgram();
+        form<apotelesmata>().setConversionPause(false);
+        QVERIFY(QTest::qWaitForWindowActive(&form<eisodos>()));
+    }
+    void cleanupTestCase() { resetForms(); }
+
+    // Two reversible steps, four rates, a run: by keys the same as by mouse.
+    void chemicalRoadByKeys()
+    {
+        {
+            auto &p = road::toParameters(true, true);
+            p.sidesq.setValue(20);
+            p.bleprasino.setValue(40);
+            p.pithanotipiso.setValue(10);
+            p.kokkina.setValue(25);
+            p.kokkinaprasina.setValue(5);
+        }
+        auto &mouseRun = road::startRun();
+        for (int i = 0; i < ticks; ++i)
+            mouseRun.Timer1.tick();
+        const Outcome byMouse = outcome();
+
+        init(); // the same program again, by keys
+        auto &parameters = form<YPOTHETIKES>();
+        press(Qt::Key_Return); // Start
+        QCOMPARE(QApplication::activeWindow(), &form<eisagogi>());
+        QCOMPARE(focusedName(), QStringLiteral("ximia(0)"));
+        press(Qt::Key_Return); // Chemical Reactions
+        QCOMPARE(QApplication::activeWindow(), &form<neaepilogi>());
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Option2"));
+        press(Qt::Key_Space);
+        QVERIFY(form<neaepilogi>().Option2.value());
+        press(Qt::Key_Return); // Next >, the page's default
+        QCOMPARE(QApplication::activeWindow(), &form<amfinaioxi>());
+        QCOMPARE(focusedName(), QStringLiteral("reversibleyes"));
+        press(Qt::Key_Space);
+        QVERIFY(form<amfinaioxi>().reversibleyes.value());
+        press(Qt::Key_Return); // Next>
+        QCOMPARE(QApplication::activeWindow(), &parameters);
+
+        QCOMPARE(focused(), parameters.sidesq.widget());
+        keysTo(parameters.sidesq, 20);
+        QCOMPARE(parameters.Label3.caption(), QStringLiteral("0.20   mol/L"));
+        press(Qt::Key_Tab, Qt::NoModifier, 3);
+        QCOMPARE(focused(), parameters.bleprasino.widget());
+        keysTo(parameters.bleprasino, 40);
+        press(Qt::Key_Tab);
+        keysTo(parameters.pithanotipiso, 10);
+        press(Qt::Key_Tab);
+        keysTo(parameters.kokkina, 25);
+        press(Qt::Key_Tab);
+        keysTo(parameters.kokkinaprasina, 5);
+        QCOMPARE(parameters.Label6[2].caption(), QStringLiteral("4.53E-02sec"));
+        press(Qt::Key_Return); // Next>
+
+        auto &run = form<apotelesmata>();
+        QVERIFY(run.isVisible());
+        switchTo(run);
+        QCOMPARE(focused(), run.Command2.widget()); // Start, first in reading order
+        press(Qt::Key_Return);
+        QVERIFY(run.Timer1.enabled());
+        for (int i = 0; i < ticks; ++i)
+            run.Timer1.tick(); // the timer's part, not the student's
+        QVERIFY(outcome() == byMouse);
+        QCOMPARE(shared().countA + shared().countB + shared().countC + shared().countD, run.spotTotal());
+
+        // The graphs window's menus by Alt and their letter; the captions
+        // stay as they are.
+        auto &graphs = form<grafiki1>();
+        switchTo(graphs);
+        QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
+        const int derived = shared().derivedGraphCount;
+        press(Qt::Key(graphs.diaforikes.mnemonic().toUpper().unicode()), Qt::AltModifier);
+        QCOMPARE(shared().derivedGraphCount, derived + 1);
+        press(Qt::Key(graphs.changerates.mnemonic().toUpper().unicode()), Qt::AltModifier);
+        QVERIFY(form<mathematical>().isVisible());
+        switchTo(graphs);
+        press(Qt::Key(graphs.voithia.mnemonic().toUpper().unicode()), Qt::AltModifier);
+        QVERIFY(form<Simiosi>().isVisible());
+    }
+
+    // Each key moves a scroll bar as its arrows, its trough and its ends
+    // would, and the change handler runs as for the mouse.
+    void scrollBarKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        // The duration: 20 to 1000, small change 10, large change 100.
+        QTest::newRow("Right") << int(Qt::Key_Right) << 250 << 260;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 250 << 260;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 250 << 240;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 250 << 240;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 250 << 350;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 250 << 150;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 250 << 20;
+        QTest::newRow("End") << int(Qt::Key_End) << 250 << 1000;
+        QTest::newRow("Left at the end") << int(Qt::Key_Left) << 20 << 20;
+        QTest::newRow("Page Down near the end") << int(Qt::Key_PageDown) << 950 << 1000;
+    }
+
+    void scrollBarKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        auto &p = road::toParameters(false, false);
+        p.xronosolos.setValue(from);
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        p.xronosolos.widget()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key(key));
+        QCOMPARE(p.xronosolos.value(), to);
+        QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = %1").arg(to));
+        QCOMPARE(shared().runDuration, to);
+    }
+
+    void menuLettersAreDistinct()
+    {
+        auto &graphs = form<grafiki1>();
+        QString letters;
+        for (const MenuItem *item : graphs.findChildren<MenuItem *>()) {
+            QVERIFY2(!item->mnemonic().isNull(), qPrintable(item->caption()));
+            QVERIFY2(item->caption().contains(item->mnemonic(), Qt::CaseInsensitive), qPrintable(item->caption()));
+            QVERIFY2(!letters.contains(item->mnemonic()), qPrintable(item->caption()));
+            letters += item->mnemonic();
+        }
+    }
+
+    // Escape is Back on every page that has one; Return on a focused button
+    // presses that button, not the default.
+    void escapeGoesBack_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("number of steps") << "neaepilogi" << "eisagogi";
+        QTest::newRow("reversibility") << "amfinaioxi" << "neaepilogi";
+        QTest::newRow("parameters") << "YPOTHETIKES" << "amfinaioxi";
+    }
+
+    void escapeGoesBack()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, back);
+        road::toParameters(false, false);
+        Form *w = shell::formByName(page);
+        w->bringToFront();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        press(Qt::Key_Escape);
+        QCOMPARE(visibleForms().back()->objectName(), back);
+    }
+
+    void returnPressesTheFocusedButton()
+    {
+        road::toParameters(false, false);
+        auto &p = form<YPOTHETIKES>();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        p.Command1.widget()->setFocus(Qt::TabFocusReason); // <Back
+        press(Qt::Key_Return);
+        QVERIFY(!p.isVisible());
+        QCOMPARE(visibleForms().back(), &form<amfinaioxi>());
+    }
+
+    // Tab visits every control that takes the focus once a round, top to
+    // bottom and left to right along a row.
+    void tabFollowsReadingOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"eisodos", "eisagogi", "neaepilogi", "amfinaioxi", "YPOTHETIKES", "apotelesmata",
+                                 "grafiki1"})
+            QTest::newRow(name) << name;
+    }
+
+    void tabFollowsReadingOrder()
+    {
+        QFETCH(QString, window);
+        road::toParameters(true, true);
+        road::startRun();
+        Form *w = shell::formByName(window);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        std::vector<QWidget *> expected;
+        for (Control *c : w->findChildren<Control *>())
+            if (c->widget()->isVisibleTo(w) && c->enabled() && (c->widget()->focusPolicy() & Qt::TabFocus))
+                expected.push_back(c->widget());
+        QVERIFY(!expected.empty());
+
+        std::vector<QWidget *> visited{focused()};
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            press(Qt::Key_Tab);
+            visited.push_back(focused());
+        }
+        QCOMPARE(visited.front(), visited.back()); // one whole round
+        visited.pop_back();
+        std::vector<QWidget *> sortedVisited = visited, sortedExpected = expected;
+        std::sort(sortedVisited.begin(), sortedVisited.end());
+        std::sort(sortedExpected.begin(), sortedExpected.end());
+        QVERIFY(sortedVisited == sortedExpected);
+
+        // The round starts at the top left; each next stop is further right
+        // on the same row or on a lower row.
+        auto start = std::min_element(visited.begin(), visited.end(), [](QWidget *a, QWidget *b) {
+            return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+        });
+        std::rotate(visited.begin(), start, visited.end());
+        for (std::size_t i = 1; i < visited.size(); ++i) {
+            const QRect a = visited[i - 1]->geometry(), b = visited[i]->geometry();
+            const bool sameRowRight = b.top() < a.center().y() && b.left() > a.left();
+            const bool lowerRow = b.top() >= a.center().y();
+            QVERIFY2(sameRowRight || lowerRow, qPrintable(QStringLiteral("%1 after %2")
+                                                              .arg(visited[i]->objectName(),
+                                                                   visited[i - 1]->objectName())));
+        }
+    }
+
+    // What a screen reader says for the parameters window's scroll bars,
+    // before and after a key moves one.
+    void scrollBarsAreNamedByTheirLabels_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("temperature") << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("concentration") << "sidesq" << "Initial concentration of A"
+                                       << "Initial concentration of A, 0.15 mol/L";
+        QTest::newRow("duration") << "xronosolos" << "Duration" << "Duration, 250";
+        QTest::newRow("A to B") << "bleprasino" << "K A ->B" << "K A ->B, 4.53E-01 sec -1";
+    }
+
+    void scrollBarsAreNamedByTheirLabels()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        auto &p = road::toParameters(true, true);
+        auto *control = p.findChild<ScrollBar *>(bar);
+        QVERIFY(control);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control->widget());
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), name);
+        QCOMPARE(a->text(QAccessible::Description), description);
+
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        control->widget()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_End);
+        QVERIFY(a->text(QAccessible::Description).startsWith(name + QStringLiteral(", ")));
+        QVERIFY(a->text(QAccessible::Description) != description);
+    }
+
+    void everyCaptionIsItsControlsName()
+    {
+        road::toParameters(true, true);
+        road::startRun();
+        form<grafiki1>().voithia.click();
+        int named = 0;
+        for (Form *w : visibleForms()) {
+            for (Control *c : w->findChildren<Control *>()) {
+                QString caption;
+                if (auto *x = qobject_cast<Label *>(c))
+                    caption = x->caption();
+                else if (auto *x = qobject_cast<CommandButton *>(c))
+                    caption = x->caption();
+                else if (auto *x = qobject_cast<OptionButton *>(c))
+                    caption = x->caption();
+                else if (auto *x = qobject_cast<CheckBox *>(c))
+                    caption = x->caption();
+                else if (!qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c))
+                    continue;
+                if (!c->visible())
+                    continue;
+                QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c->widget());
+                QVERIFY(a);
+                const QString where = w->objectName() + QLatin1Char('.') + c->objectName();
+                const QString name = a->text(QAccessible::Name);
+                QVERIFY2(!name.isEmpty() || caption.trimmed().isEmpty(), qPrintable(where));
+                if (!caption.isEmpty())
+                    QCOMPARE(name, caption.simplified());
+                ++named;
+            }
+        }
+        QVERIFY(named > 20);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"

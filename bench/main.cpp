@@ -7,6 +7,8 @@
 // add one by writing it and listing it in `benchmarks` below.
 
 #include "acids/core/ConcentrationGraphs.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
@@ -165,6 +167,44 @@ void optimization(Report &report)
     report.figure("optimization-1000-ms", median(ms));
 }
 
+// One tick of a three-step decay run (625 events, points and bars), and the
+// exact series drawn for a duration of 1000.
+void decay(Report &report)
+{
+    road::startProgram();
+    toolkit::form<eisodos>().Command1.click();
+    toolkit::form<eisagogi>().RADIO[1].click();
+    auto &model = toolkit::form<YPOTHDIASPASI>();
+    model.Option3.click();
+    model.xronosolos.setValue(1000);
+    model.mprosta.click();
+    auto &rates = toolkit::form<YPOTHDIASPASI1>();
+    rates.arithatomon.setValue(60);
+    rates.mprosta.click();
+    auto &run = toolkit::form<apotelesmata>();
+    run.setConversionPause(false);
+    run.Command2.click();
+    std::vector<double> ms;
+    for (int i = 0; i < 400; ++i) {
+        if (!run.Timer1.enabled())
+            run.Command2.click();
+        const auto start = Clock::now();
+        run.Timer1.tick();
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("decay-tick-median-ms", median(ms));
+
+    auto &graphs = toolkit::form<grafiki1>();
+    std::vector<double> draw;
+    for (int i = 0; i < 5; ++i) {
+        graphs.cls();
+        const auto start = Clock::now();
+        graphs.drawDecaySeries();
+        draw.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("decay-series-draw-ms", median(draw));
+}
+
 void memory(Report &report)
 {
     rusage usage{};
@@ -183,6 +223,7 @@ constexpr Benchmark benchmarks[] = {
     {"tick", tick},
     {"optimization", optimization},
     {"product-graph", productGraph},
+    {"decay", decay},
     {"memory", memory},
 };
 

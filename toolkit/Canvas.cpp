@@ -2,11 +2,19 @@
 
 #include "toolkit/Screen.h"
 
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLineF>
 #include <QPaintEvent>
+#include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace toolkit {
 
@@ -21,6 +29,52 @@ double safePixel(double v)
 }
 
 double nonZero(double v) { return v == 0 ? 1 : v; }
+
+// Cuts the segment a-b to the rectangle (Liang-Barsky). Returns false when
+// nothing of it is inside; start tells how far along the segment, as a
+// fraction, the new a lies.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &bounds, double &start)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - bounds.left(), bounds.right() - a.x(), a.y() - bounds.top(), bounds.bottom() - a.y()};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF from = a;
+    a = from + t0 * QPointF(dx, dy);
+    b = from + t1 * QPointF(dx, dy);
+    start = t0;
+    return true;
+}
+
+// The start-up benchmark sets SPOTSIM_EXIT_WHEN_SHOWN: the program leaves as
+// soon as its first window has been painted and flushed to the screen.
+void exitIfOnlyStartingUp()
+{
+    static const bool wanted = qEnvironmentVariableIsSet("SPOTSIM_EXIT_WHEN_SHOWN");
+    static bool scheduled = false;
+    if (!wanted || scheduled)
+        return;
+    scheduled = true;
+    QTimer::singleShot(0, [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    });
+}
 
 } // namespace
 
@@ -143,33 +197,47 @@ double Canvas::yToPixel(double y) const
     return safePixel((y - m_scaleTop) / nonZero(m_scaleHeight) * clientRect().height());
 }
 
-void Canvas::ensureImage()
+QSize Canvas::deviceSize(double dpr) const
 {
-    const QSize client = clientRect().size();
-    if (m_image.width() >= client.width() && m_image.height() >= client.height() && !m_image.isNull())
-        return;
-    endPainter();
-    QImage grown(std::max({client.width(), m_image.width(), 1}), std::max({client.height(), m_image.height(), 1}),
-                 QImage::Format_RGB32);
+    const QRect client = clientRect();
+    return QSize(std::max(1, static_cast<int>(std::ceil(client.width() * dpr))),
+                 std::max(1, static_cast<int>(std::ceil(client.height() * dpr))));
+}
+
+QImage Canvas::render(double dpr) const
+{
+    QImage picture(deviceSize(dpr), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(dpr);
+    // Fonts given in points come out at the screen's logical dpi.
     const int dotsPerMeter = qRound(1440.0 / twipsPerPixel() / 0.0254);
-    grown.setDotsPerMeterX(dotsPerMeter);
-    grown.setDotsPerMeterY(dotsPerMeter);
-    grown.fill(m_backColor);
-    if (!m_image.isNull()) {
-        QPainter copy(&grown);
-        copy.drawImage(0, 0, m_image);
-    }
-    m_image = std::move(grown);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    picture.fill(m_backColor);
+    QPainter p(&picture);
+    if (!m_image.isNull())
+        p.drawImage(QPointF(0, 0), m_image);
+    paintStrokes(p);
+    return picture;
+}
+
+void Canvas::makeSurface()
+{
+    endPainter();
+    const double dpr = devicePixelRatioF();
+    QImage fresh = render(dpr);
+    m_strokes.clear();
+    m_strokes.shrink_to_fit();
+    m_image = std::move(fresh);
+    m_dpr = dpr;
     m_bits = nullptr;
 }
 
-QPainter &Canvas::painter()
+QPainter &Canvas::surfacePainter()
 {
-    ensureImage();
-    if (!m_painter.isActive()) {
+    if (!surfaceFits())
+        makeSurface();
+    if (!m_painter.isActive())
         m_painter.begin(&m_image);
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
-    }
     return m_painter;
 }
 
@@ -179,12 +247,98 @@ void Canvas::endPainter()
         m_painter.end();
 }
 
-void Canvas::markDirty()
+void Canvas::paintStroke(QPainter &p, const Stroke &s)
 {
+    using Kind = Stroke::Kind;
+    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse);
+    switch (s.kind) {
+    case Kind::Line:
+        p.setPen(s.pen);
+        p.drawLine(s.a, s.b);
+        break;
+    case Kind::Rect:
+        p.setPen(s.pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(s.a, s.b));
+        break;
+    case Kind::Fill:
+        p.fillRect(QRectF(s.a, s.b), s.pen.color());
+        break;
+    case Kind::Ellipse:
+        p.setPen(s.pen);
+        p.setBrush(s.brush);
+        p.drawEllipse(s.a, s.b.x(), s.b.y());
+        break;
+    case Kind::Text:
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(s.font);
+        p.setPen(s.pen);
+        p.drawText(s.a, s.text);
+        break;
+    case Kind::Point:
+        p.fillRect(QRectF(s.a, QSizeF(1, 1)), s.pen.color());
+        break;
+    }
+}
+
+void Canvas::paintStrokes(QPainter &p) const
+{
+    for (const Stroke &s : m_strokes)
+        paintStroke(p, s);
+    p.setBrush(Qt::NoBrush);
+}
+
+void Canvas::draw(Stroke &&stroke)
+{
+    changing();
+    if (!m_image.isNull()) {
+        paintStroke(surfacePainter(), stroke);
+    } else {
+        m_strokes.push_back(std::move(stroke));
+        // A run draws thousands of points: past a few hundred strokes one
+        // image paints faster than the list. A hidden window keeps its
+        // strokes until it is shown, within a bound.
+        if (m_strokes.size() > std::size_t(isVisible() ? strokeLimit : hiddenStrokeLimit))
+            makeSurface();
+    }
+    changed();
+}
+
+void Canvas::changed()
+{
+    useCanvas();
     if (!m_dirty) {
         m_dirty = true;
         update();
     }
+}
+
+void Canvas::useCanvas()
+{
+    if (m_used)
+        return;
+    m_used = true;
+    // One Ctrl+C for a window: a picture box copies the form it sits on.
+    QWidget *top = window();
+    const QString name = QStringLiteral("copyPicture");
+    if (top->findChild<QShortcut *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto *copy = new QShortcut(QKeySequence::Copy, top);
+    copy->setObjectName(name);
+    copy->setContext(Qt::WindowShortcut);
+    Canvas *owner = qobject_cast<Canvas *>(top);
+    if (!owner)
+        owner = this;
+    connect(copy, &QShortcut::activated, owner, [owner] { owner->copyToClipboard(); });
+}
+
+void Canvas::copyToClipboard() const
+{
+    const QWidget *top = window();
+    QRect area = top->rect();
+    if (const auto *form = qobject_cast<const Canvas *>(top))
+        area = form->clientRect();
+    QGuiApplication::clipboard()->setImage(const_cast<QWidget *>(top)->grab(area).toImage());
 }
 
 QPen Canvas::pen(const QColor &color) const
@@ -205,62 +359,79 @@ QPen Canvas::pen(const QColor &color) const
     return p;
 }
 
-void Canvas::cls()
+void Canvas::clear()
 {
-    ensureImage();
+    changing();
     endPainter();
-    m_image.fill(m_backColor);
+    m_image = QImage();
     m_bits = nullptr;
+    m_strokes.clear();
+    m_strokes.shrink_to_fit();
     m_currentX = 0;
     m_currentY = 0;
-    markDirty();
+    update();
+}
+
+void Canvas::cls()
+{
+    clear();
+    changed();
 }
 
 void Canvas::setBackColor(const QColor &color)
 {
     m_backColor = color;
-    cls();
+    clear();
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2, const QColor &color)
 {
-    QPainter &p = painter();
-    p.setPen(pen(color));
-    p.drawLine(QPointF(xToPixel(x1), yToPixel(y1)), QPointF(xToPixel(x2), yToPixel(y2)));
     m_currentX = x2;
     m_currentY = y2;
-    markDirty();
+    Stroke s;
+    s.kind = Stroke::Kind::Line;
+    s.a = QPointF(xToPixel(x1), yToPixel(y1));
+    s.b = QPointF(xToPixel(x2), yToPixel(y2));
+    s.pen = pen(color);
+    // Only the part inside the client area is kept: the frames draw grid
+    // lines far past the edges, and a dashed line that long would come out
+    // solid. The dashes keep their phase.
+    const double full = QLineF(s.a, s.b).length();
+    const double margin = m_drawWidth + 2;
+    double start = 0;
+    if (!clipSegment(s.a, s.b, QRectF(QPointF(0, 0), QSizeF(clientRect().size())).adjusted(-margin, -margin, margin, margin),
+                     start))
+        return;
+    if (s.pen.style() != Qt::SolidLine)
+        s.pen.setDashOffset(start * full / m_drawWidth);
+    draw(std::move(s));
 }
 
 void Canvas::box(double x1, double y1, double x2, double y2, const QColor &color, bool filled)
 {
-    QPainter &p = painter();
     const QRectF r = QRectF(QPointF(xToPixel(x1), yToPixel(y1)), QPointF(xToPixel(x2), yToPixel(y2))).normalized();
-    if (filled) {
-        p.fillRect(r, color);
-    } else {
-        p.setPen(pen(color));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
-    }
+    Stroke s;
+    s.kind = filled ? Stroke::Kind::Fill : Stroke::Kind::Rect;
+    s.a = r.topLeft();
+    s.b = r.bottomRight();
+    s.pen = pen(color);
+    draw(std::move(s));
     m_currentX = x2;
     m_currentY = y2;
-    markDirty();
 }
 
 void Canvas::circle(double x, double y, double radius, const QColor &color)
 {
-    QPainter &p = painter();
     const double r = safePixel(std::fabs(radius / nonZero(scaleWidth())) * clientRect().width());
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(pen(color));
-    p.setBrush(m_fillSolid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush));
-    p.drawEllipse(QPointF(xToPixel(x), yToPixel(y)), r, r);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
+    Stroke s;
+    s.kind = Stroke::Kind::Ellipse;
+    s.a = QPointF(xToPixel(x), yToPixel(y));
+    s.b = QPointF(r, r);
+    s.pen = pen(color);
+    s.brush = m_fillSolid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush);
+    draw(std::move(s));
     m_currentX = x;
     m_currentY = y;
-    markDirty();
 }
 
 void Canvas::pset(double x, double y, QRgb color)
@@ -270,50 +441,69 @@ void Canvas::pset(double x, double y, QRgb color)
     const double px = xToPixel(x);
     const double py = yToPixel(y);
     if (m_drawWidth > 1) {
-        QPainter &p = painter();
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgb(color));
         const double r = m_drawWidth / 2.0;
-        p.drawEllipse(QPointF(px, py), r, r);
-        p.setBrush(Qt::NoBrush);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        markDirty();
+        Stroke s;
+        s.kind = Stroke::Kind::Ellipse;
+        s.a = QPointF(px, py);
+        s.b = QPointF(r, r);
+        s.pen = QPen(Qt::NoPen);
+        s.brush = QBrush(QColor::fromRgb(color));
+        draw(std::move(s));
         return;
     }
-    // The run plots thousands of single points a tick: write the pixel directly.
     const int ix = static_cast<int>(std::floor(px));
     const int iy = static_cast<int>(std::floor(py));
-    if (ix < 0 || iy < 0 || ix >= width() || iy >= height() - m_clientTop)
+    const QRect client = clientRect();
+    if (ix < 0 || iy < 0 || ix >= client.width() || iy >= client.height())
         return;
-    ensureImage();
+    if (m_image.isNull()) {
+        Stroke s;
+        s.kind = Stroke::Kind::Point;
+        s.a = QPointF(ix, iy);
+        s.pen = QPen(QColor::fromRgb(color));
+        draw(std::move(s));
+        return;
+    }
+    // The run plots thousands of single points a tick: write the pixels of
+    // the point directly, the block of device pixels a logical pixel covers.
+    changing();
+    if (!surfaceFits())
+        makeSurface();
     endPainter();
     if (!m_image.isDetached() || !m_bits)
         m_bits = m_image.bits();
-    reinterpret_cast<QRgb *>(m_bits + iy * m_image.bytesPerLine())[ix] = color;
-    markDirty();
+    const int x0 = qRound(ix * m_dpr), x1 = std::min(m_image.width(), qRound((ix + 1) * m_dpr));
+    const int y0 = qRound(iy * m_dpr), y1 = std::min(m_image.height(), qRound((iy + 1) * m_dpr));
+    const qsizetype stride = m_image.bytesPerLine();
+    for (int row = y0; row < y1; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(m_bits + row * stride);
+        for (int column = x0; column < x1; ++column)
+            line[column] = color;
+    }
+    changed();
 }
 
 void Canvas::print(const QString &text)
 {
-    QPainter &p = painter();
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(m_font);
-    p.setPen(m_foreColor);
-    const QFontMetricsF metrics(m_font, &m_image);
+    const QFontMetricsF metrics(m_font, this);
     const double px = xToPixel(m_currentX);
     const double py = yToPixel(m_currentY);
-    p.drawText(QPointF(px, py + metrics.ascent()), text);
+    Stroke s;
+    s.kind = Stroke::Kind::Text;
+    s.a = QPointF(px, py + metrics.ascent());
+    s.pen = QPen(m_foreColor);
+    s.font = m_font;
+    s.text = text;
+    draw(std::move(s));
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight
                              : nextY * twipsPerPixel();
     m_currentX = scaleLeft();
-    markDirty();
 }
 
 double Canvas::textHeight() const
 {
-    const QFontMetricsF metrics(m_font, &m_image);
+    const QFontMetricsF metrics(m_font, this);
     return heightFromTwips(metrics.height() * twipsPerPixel());
 }
 
@@ -341,28 +531,61 @@ void Canvas::setBorder(bool visible)
     update();
 }
 
+QImage Canvas::image() const
+{
+    if (!m_image.isNull() && surfaceFits())
+        return m_painter.isActive() ? m_image.copy() : m_image;
+    return render(m_image.isNull() ? devicePixelRatioF() : m_dpr);
+}
+
 QColor Canvas::pixelAt(double x, double y) const
 {
-    const int ix = static_cast<int>(std::floor(xToPixel(x)));
-    const int iy = static_cast<int>(std::floor(yToPixel(y)));
-    if (ix < 0 || iy < 0 || ix >= m_image.width() || iy >= m_image.height())
+    if (m_snapshot.isNull())
+        m_snapshot = image();
+    const double dpr = m_snapshot.devicePixelRatio();
+    const int ix = static_cast<int>(std::floor(xToPixel(x) * dpr));
+    const int iy = static_cast<int>(std::floor(yToPixel(y) * dpr));
+    if (ix < 0 || iy < 0 || ix >= m_snapshot.width() || iy >= m_snapshot.height())
         return m_backColor;
-    return m_image.pixelColor(ix, iy);
+    return m_snapshot.pixelColor(ix, iy);
+}
+
+void Canvas::resizeEvent(QResizeEvent *event)
+{
+    changing();
+    if (!m_image.isNull() && !surfaceFits())
+        makeSurface();
+    QWidget::resizeEvent(event);
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
     endPainter();
     m_dirty = false;
-    ensureImage();
+    if (m_image.isNull() ? m_strokes.size() > std::size_t(strokeLimit)
+                         : !surfaceFits() || devicePixelRatioF() != m_dpr) {
+        changing();
+        makeSurface();
+    }
     QPainter p(this);
     const QRect client = clientRect();
     p.setClipRect(client & event->rect());
-    p.drawImage(client.topLeft(), m_image, QRect(QPoint(0, 0), client.size()));
+    if (!m_image.isNull()) {
+        p.drawImage(client.topLeft(), m_image);
+    } else {
+        p.fillRect(client, m_backColor);
+        if (!m_strokes.empty()) {
+            p.save();
+            p.translate(client.topLeft());
+            paintStrokes(p);
+            p.restore();
+        }
+    }
     if (m_picture) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.translate(client.topLeft());
         m_picture(p, QRectF(QPointF(0, 0), QSizeF(client.size())));
+        p.resetTransform();
     }
     if (m_border) {
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -370,6 +593,8 @@ void Canvas::paintEvent(QPaintEvent *event)
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(0, 0, width() - 1, height() - 1));
     }
+    if (isWindow())
+        exitIfOnlyStartingUp();
 }
 
 } // namespace toolkit

@@ -1,5 +1,9 @@
-// A drawing surface with a persistent image and a user scale: the part that
-// forms and picture boxes share.
+// A drawing surface with a user scale: the part that forms and picture boxes
+// share. What is drawn stays until cls(). A canvas keeps its drawing as a short
+// list of strokes and paints them at the screen's resolution; once a window has
+// drawn more than a few hundred strokes (a run's points) they are rendered once
+// into a persistent image of the client area in device pixels. A canvas that
+// never draws holds no image at all, whatever the size of the screen.
 #pragma once
 
 #include <QColor>
@@ -10,6 +14,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace toolkit {
 
@@ -48,7 +53,8 @@ public:
     // A control's rectangle in scale units, as twips of the client area.
     QRectF rectToTwips(double left, double top, double width, double height) const;
 
-    // Drawing, in scale units. Everything drawn stays until cls().
+    // Drawing, in scale units. Everything drawn stays until cls(), also while
+    // the window is covered or hidden.
     void cls();
     void line(double x1, double y1, double x2, double y2, const QColor &color);
     void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, m_foreColor); }
@@ -75,6 +81,8 @@ public:
     void setFillSolid(bool solid) { m_fillSolid = solid; }
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &color);
+    // The persistent-drawing flag. Drawing is kept either way; the flag is
+    // only read back.
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
@@ -95,28 +103,77 @@ public:
     // A vector picture painted over the client area, clean at any size.
     void setPicture(std::function<void(QPainter &, const QRectF &)> picture);
 
-    // The persistent image and one of its pixels, for tests and screenshots.
-    const QImage &image() const { return m_image; }
+    // The drawing as the client area shows it, in device pixels (background
+    // included, controls excluded), and one of its pixels by scale units.
+    // For tests and pictures: the image is rendered when the canvas holds
+    // only strokes.
+    QImage image() const;
     QColor pixelAt(double x, double y) const;
 
+    // Whether the canvas holds a persistent image, and its size in device
+    // pixels (empty when it holds none).
+    bool hasSurface() const { return !m_image.isNull(); }
+    QSize surfaceSize() const { return m_image.size(); }
+    // Strokes kept as vectors before they are rendered into an image, on a
+    // shown window and on a hidden one.
+    static constexpr int strokeLimit = 256;
+    static constexpr int hiddenStrokeLimit = 20000;
+
+    // Puts the window's picture (its client area with the controls on it) on
+    // the clipboard, in device pixels. Ctrl+C does it on every window whose
+    // canvas has been used.
+    void copyToClipboard() const;
+
+    // Positions in logical pixels of the client area.
     double xToPixel(double x) const;
     double yToPixel(double y) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // Pixels taken from the top of the widget by a form's menu bar.
     void setClientTop(int pixels) { m_clientTop = pixels; }
 
 private:
-    QPainter &painter();
+    // One drawing operation, in logical pixels of the client area.
+    struct Stroke
+    {
+        enum class Kind : unsigned char { Line, Rect, Fill, Ellipse, Text, Point };
+        Kind kind = Kind::Line;
+        QPointF a; // line start, rectangle corner, ellipse centre, text baseline, point
+        QPointF b; // line end, opposite corner, ellipse radii
+        QPen pen;
+        QBrush brush;
+        QFont font;
+        QString text;
+    };
+    static void paintStroke(QPainter &p, const Stroke &stroke);
+
+    void draw(Stroke &&stroke);
+    void paintStrokes(QPainter &p) const;
+    QPainter &surfacePainter();
     void endPainter();
-    void ensureImage();
-    void markDirty();
+    // Makes the image, or fits it to the client area and the screen's pixel
+    // ratio, keeping what it shows.
+    void makeSurface();
+    bool surfaceFits() const { return m_image.size() == deviceSize(m_dpr); }
+    QSize deviceSize(double dpr) const;
+    QImage render(double dpr) const;
+    // Forgets the drawing: no strokes, no image.
+    void clear();
+    // Before and after every change of the drawing.
+    void changing() { m_snapshot = QImage(); }
+    void changed();
+    // Gives the window its Ctrl+C the first time its canvas is used.
+    void useCanvas();
     QPen pen(const QColor &color) const;
     QSizeF clientTwips() const;
 
-    QImage m_image;
+    QImage m_image;        // the persistent image, device pixels, null until needed
+    std::vector<Stroke> m_strokes; // what is drawn and not yet in m_image
     QPainter m_painter;
+    mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
+    double m_dpr = 1;          // m_image's device pixel ratio
     int m_clientTop = 0;
     uchar *m_bits = nullptr; // the image's pixels, for direct writes
     bool m_dirty = false;
@@ -139,6 +196,7 @@ private:
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
     bool m_border = false;
+    bool m_used = false;
 };
 
 } // namespace toolkit

@@ -1,0 +1,418 @@
+// The drawing surface of forms and picture boxes: sharp at the screen's pixel
+// ratio, an image only where much is drawn, drawing kept through resizes and
+// cleared by cls, the menu bar outside the client area, Ctrl+C copying the
+// picture. The same tests run at scale factor 1 and 2 (QT_SCALE_FACTOR).
+#include "../support/Road.h"
+#include "graphs/grafiki1.h"
+#include "toolkit/Toolkit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace toolkit;
+
+namespace {
+
+class Sheet final : public Form
+{
+public:
+    Sheet()
+        : Form(QStringLiteral("Sheet"), 4500, 3000)
+    {
+        setBackColor(RGB(255, 255, 255));
+    }
+    PictureBox picture{this, QStringLiteral("picture")};
+};
+
+class MenuSheet final : public Form
+{
+public:
+    MenuSheet()
+        : Form(QStringLiteral("MenuSheet"), 4500, 3000)
+    {
+        setBackColor(RGB(255, 255, 255));
+    }
+    MenuItem first{this, QStringLiteral("first"), QStringLiteral("Optimization")};
+    MenuItem second{this, QStringLiteral("second"), QStringLiteral("Change of Rates")};
+    Label label{this, QStringLiteral("label")};
+    PictureBox corner{this, QStringLiteral("corner")};
+};
+
+double ratio() { return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(); }
+
+QSize devicePixels(const Canvas &canvas)
+{
+    const QSizeF logical = QSizeF(canvas.clientRect().size()) * canvas.devicePixelRatioF();
+    return QSize(int(std::ceil(logical.width())), int(std::ceil(logical.height())));
+}
+
+// Enough single points, all in one corner, to have the strokes rendered
+// into an image.
+void fillCorner(Canvas &canvas, QRgb colour)
+{
+    for (int k = 0; k <= Canvas::strokeLimit; ++k)
+        canvas.pset(canvas.scaleLeft() + (k % 4) * canvas.scaleWidth() / 400,
+                    canvas.scaleTop() + (k / 4 % 4) * canvas.scaleHeight() / 400, colour);
+}
+
+// Every pixel of a row of the image that is neither of two colours.
+int blendedPixels(const QImage &image, int row, QRgb a, QRgb b)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, row) & 0xffffff;
+        n += p != (a & 0xffffff) && p != (b & 0xffffff);
+    }
+    return n;
+}
+
+int pixelsOf(const QImage &image, int row, QRgb colour)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x)
+        n += (image.pixel(x, row) & 0xffffff) == (colour & 0xffffff);
+    return n;
+}
+
+} // namespace
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { resetForms(); }
+    void cleanupTestCase() { resetForms(); }
+
+    void runsAtTheAskedScale()
+    {
+        auto &w = form<Sheet>();
+        w.show();
+        QCOMPARE(w.devicePixelRatioF(), ratio());
+    }
+
+    // Start-up draws a little on hidden windows; none of them, nor the title
+    // window, holds an image for it.
+    void startUpHoldsNoImage()
+    {
+        road::startProgram();
+        QVERIFY(form<eisodos>().isVisible());
+        QCoreApplication::processEvents();
+        int checked = 0;
+        for (Form *f : createdForms()) {
+            QList<Canvas *> canvases = f->findChildren<Canvas *>();
+            canvases << f;
+            for (Canvas *canvas : canvases) {
+                ++checked;
+                QVERIFY2(!canvas->hasSurface(), qPrintable(f->objectName() + QLatin1Char('.') + canvas->objectName()));
+            }
+        }
+        QVERIFY(checked > 5);
+    }
+
+    // A window that draws much holds an image of its client area in device
+    // pixels, made when it draws and following the window's size.
+    void imageFollowsTheWindow_data()
+    {
+        QTest::addColumn<bool>("drawnShown");
+        QTest::addColumn<bool>("resizedShown");
+        QTest::addColumn<QSize>("before");
+        QTest::addColumn<QSize>("after");
+        QTest::newRow("shown, grows") << true << true << QSize(300, 200) << QSize(500, 260);
+        QTest::newRow("shown, shrinks") << true << true << QSize(300, 200) << QSize(120, 90);
+        QTest::newRow("drawn hidden") << false << true << QSize(300, 200) << QSize(410, 330);
+        QTest::newRow("resized hidden") << true << false << QSize(301, 199) << QSize(97, 411);
+    }
+
+    void imageFollowsTheWindow()
+    {
+        QFETCH(bool, drawnShown);
+        QFETCH(bool, resizedShown);
+        QFETCH(QSize, before);
+        QFETCH(QSize, after);
+        auto &w = form<Sheet>();
+        w.resize(before);
+        if (drawnShown) {
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+        }
+        QVERIFY(!w.hasSurface());
+        w.scale(0, 100, 100, 0);
+        w.box(10, 90, 20, 80, RGB(0, 0, 200), true);
+        QVERIFY2(!w.hasSurface(), "a few strokes are kept as vectors");
+        fillCorner(w, qRgb(200, 0, 0));
+        QCOMPARE(w.hasSurface(), drawnShown);
+        if (!drawnShown)
+            w.show(); // a hidden window keeps its strokes until it is painted
+        QTRY_VERIFY(w.hasSurface());
+        QCOMPARE(w.surfaceSize(), devicePixels(w));
+        QCOMPARE(w.image().size(), devicePixels(w));
+
+        const QPointF inBox(w.xToPixel(15), w.yToPixel(85)); // the drawing stays where it is
+        if (!resizedShown)
+            w.hide();
+        w.resize(after);
+        w.pset(50, 50, qRgb(0, 200, 0));
+        QCOMPARE(w.surfaceSize(), devicePixels(w));
+        const QImage image = w.image();
+        QCOMPARE(image.size(), devicePixels(w));
+        if (inBox.x() < after.width() && inBox.y() < after.height())
+            QCOMPARE(image.pixelColor((inBox * image.devicePixelRatio()).toPoint()), QColor(0, 0, 200));
+    }
+
+    // What was drawn stays where it was when the window grows, both while it
+    // is kept as strokes and once it is an image; the new area is blank.
+    void drawingSurvivesResize_data()
+    {
+        QTest::addColumn<bool>("asImage");
+        QTest::newRow("strokes") << false;
+        QTest::newRow("image") << true;
+    }
+
+    void drawingSurvivesResize()
+    {
+        QFETCH(bool, asImage);
+        auto &w = form<Sheet>();
+        w.resize(200, 100);
+        w.show();
+        w.box(150, 150, 1350, 1050, RGB(9, 9, 200), true); // twips: pixels 10..90 by 10..70
+        if (asImage)
+            fillCorner(w, qRgb(200, 0, 0));
+        QCOMPARE(w.hasSurface(), asImage);
+        w.resize(400, 300);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.pixelAt(750, 600), QColor(9, 9, 200));
+        QCOMPARE(w.pixelAt(3000, 3000), QColor(255, 255, 255));
+        const QImage shown = w.grab(w.clientRect()).toImage();
+        const double dpr = shown.devicePixelRatio();
+        QCOMPARE(shown.pixelColor(int(50 * dpr), int(40 * dpr)), QColor(9, 9, 200));
+        QCOMPARE(shown.pixelColor(int(300 * dpr), int(200 * dpr)), QColor(255, 255, 255));
+    }
+
+    void clsClears_data()
+    {
+        QTest::addColumn<bool>("asImage");
+        QTest::newRow("strokes") << false;
+        QTest::newRow("image") << true;
+    }
+
+    void clsClears()
+    {
+        QFETCH(bool, asImage);
+        auto &w = form<Sheet>();
+        w.resize(200, 100);
+        w.show();
+        w.scale(0, 100, 100, 0);
+        w.box(0, 100, 100, 0, RGB(9, 9, 200), true);
+        if (asImage)
+            fillCorner(w, qRgb(200, 0, 0));
+        w.cls();
+        QVERIFY2(!w.hasSurface(), "a cleared window holds no image");
+        QCOMPARE(w.pixelAt(50, 50), QColor(255, 255, 255));
+        const QImage cleared = w.image();
+        QCOMPARE(cleared.size(), devicePixels(w));
+        QCOMPARE(pixelsOf(cleared, cleared.height() / 2, qRgb(255, 255, 255)), cleared.width());
+        w.line(0, 50, 100, 50, RGB(0, 0, 0)); // and draws again afterwards
+        QCOMPARE(w.pixelAt(50, 50), QColor(0, 0, 0));
+    }
+
+    // Drawing kept as strokes and painted later looks exactly like drawing
+    // rendered into the image at once.
+    void strokesAndImageAgree()
+    {
+        auto draw = [](Canvas &c) {
+            c.scale(0, 100, 100, 0);
+            c.setDrawStyle(DrawStyle::Dot);
+            c.line(-500, 60, 700, 61, RGB(0, 0, 0));
+            c.line(30, 1e5, 31, -1e5, RGB(0, 0, 0));
+            c.setDrawStyle(DrawStyle::Solid);
+            c.setDrawWidth(2);
+            c.line(5, 5, 95, 40, RGB(0, 120, 0));
+            c.pset(50, 20, RGB(200, 0, 200));
+            c.setDrawWidth(1);
+            c.box(10, 95, 40, 70, RGB(0, 0, 255));
+            c.box(60, 95, 90, 70, RGB(255, 128, 0), true);
+            c.setFillSolid(true);
+            c.setFillColor(RGB(0, 200, 0));
+            c.circle(50, 50, 8, RGB(0, 100, 0));
+            c.setCurrentX(55);
+            c.setCurrentY(30);
+            c.setFontName(QStringLiteral("Times New Roman Greek"));
+            c.setFontSize(12);
+            c.print(QStringLiteral("0.20 mol/L"));
+            c.pset(33, 33, RGB(255, 0, 2));
+        };
+        auto &w = form<Sheet>();
+        w.resize(300, 200);
+        w.show();
+        Canvas &early = w.picture.canvas();
+        w.picture.setTwips(0, 0, 2250, 1500);
+        fillCorner(early, qRgb(1, 2, 3)); // an image from the start
+        QVERIFY(early.hasSurface());
+        draw(early);
+
+        Sheet other;
+        other.resize(300, 200);
+        other.show();
+        Canvas &late = other.picture.canvas();
+        other.picture.setTwips(0, 0, 2250, 1500);
+        draw(late);
+        QVERIFY(!late.hasSurface());
+        const QImage asStrokes = late.image();
+        fillCorner(late, qRgb(1, 2, 3)); // now rendered
+        QVERIFY(late.hasSurface());
+        QCOMPARE(late.image(), early.image());
+        // The corner aside, what the strokes showed is what the image shows.
+        QImage strokesWithCorner = asStrokes;
+        QPainter p(&strokesWithCorner);
+        p.drawImage(QPointF(0, 0), late.image().copy(QRect(QPoint(0, 0), QSize(8, 8) * late.devicePixelRatioF())));
+        p.end();
+        QCOMPARE(strokesWithCorner, late.image());
+    }
+
+    // Lines are drawn at the screen's resolution: a thin line is whole device
+    // pixels of ink with no blended edge, as wide as the pixel ratio.
+    void linesAreSharp_data()
+    {
+        QTest::addColumn<bool>("asImage");
+        QTest::newRow("strokes") << false;
+        QTest::newRow("image") << true;
+    }
+
+    void linesAreSharp()
+    {
+        QFETCH(bool, asImage);
+        auto &w = form<Sheet>();
+        w.resize(200, 100);
+        w.show();
+        w.scale(0, 100, 200, 0);
+        if (asImage)
+            fillCorner(w, qRgb(255, 255, 255));
+        w.line(100, 100, 100, 0, RGB(0, 0, 0));
+        w.line(0, 40, 200, 40, RGB(0, 0, 0));
+        const QImage shown = w.grab(w.clientRect()).toImage();
+        const int dpr = int(std::lround(shown.devicePixelRatio()));
+        QCOMPARE(shown.size(), devicePixels(w));
+        const int row = int(std::lround(w.yToPixel(70) * dpr));
+        QCOMPARE(blendedPixels(shown, row, qRgb(0, 0, 0), qRgb(255, 255, 255)), 0);
+        QCOMPARE(pixelsOf(shown, row, qRgb(0, 0, 0)), dpr);
+        int thickness = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            thickness += (shown.pixel(20 * dpr, y) & 0xffffff) == 0;
+        QCOMPARE(thickness, dpr);
+    }
+
+    // A dotted line far longer than the window stays dotted, whatever the
+    // ratio, and its dots do not move when only part of it is visible.
+    void longDottedLinesStayDotted_data()
+    {
+        QTest::addColumn<double>("reach");
+        QTest::newRow("inside") << 90.0;
+        QTest::newRow("far beyond") << 1e5;
+        QTest::newRow("very far beyond") << 1e9;
+    }
+
+    void longDottedLinesStayDotted()
+    {
+        QFETCH(double, reach);
+        auto &w = form<Sheet>();
+        w.resize(300, 100);
+        w.show();
+        w.scale(-100, 100, 100, 0);
+        w.setDrawStyle(DrawStyle::Dot);
+        w.line(-reach, 50, reach, 50, RGB(0, 0, 0));
+        const QImage image = w.image();
+        const int row = int(std::floor(w.yToPixel(50) * image.devicePixelRatio()));
+        const int ink = pixelsOf(image, row, qRgb(0, 0, 0));
+        const int span = int(image.width() * std::min(1.0, reach / 100));
+        QVERIFY2(ink > span / 4 && ink < span * 3 / 4, qPrintable(QStringLiteral("%1 of %2").arg(ink).arg(span)));
+    }
+
+    // The graphs window during a run: its drawing is twice its logical size
+    // in pixels at scale factor 2.
+    void graphsWindowAtDeviceResolution()
+    {
+        road::startProgram();
+        road::toParameters(true, true);
+        auto &run = road::startRun();
+        for (int n = 0; n < 3; ++n)
+            run.Timer1.tick();
+        auto &graphs = form<grafiki1>();
+        QVERIFY(graphs.isVisible());
+        const QImage image = graphs.image();
+        QCOMPARE(image.size(), graphs.clientRect().size() * ratio());
+        QCOMPARE(image.devicePixelRatio(), ratio());
+        QVERIFY2(graphs.hasSurface(), "a run draws hundreds of points");
+        QCOMPARE(graphs.surfaceSize(), graphs.clientRect().size() * ratio());
+    }
+
+    // The menu bar lies outside the client area: the top of the user scale is
+    // the first row below it, for drawing and for controls alike.
+    void menuBarOutsideTheClientArea()
+    {
+        auto &w = form<MenuSheet>();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect menu = w.menuBar()->geometry();
+        QVERIFY(menu.height() > 0);
+        QCOMPARE(w.clientRect().top(), menu.bottom() + 1);
+        QCOMPARE(w.clientRect().bottom(), w.height() - 1);
+
+        w.scale(0, 100, 100, 0);
+        w.box(0, 100, 100, 96, RGB(0, 0, 200), true);
+        w.label.move(0, 100, 50, 10);
+        QCOMPARE(w.label.widget()->y(), w.clientRect().top());
+        QCOMPARE(w.label.top(), 100.0);
+        const QImage shown = w.grab().toImage();
+        const double dpr = shown.devicePixelRatio();
+        const int x = int(w.width() * dpr) - 2;
+        QCOMPARE(shown.pixelColor(x, int((w.clientRect().top() + 0.5) * dpr)), QColor(0, 0, 200));
+        QVERIFY(shown.pixelColor(x, int((w.clientRect().top() - 1.5) * dpr)) != QColor(0, 0, 200));
+    }
+
+    // Ctrl+C puts the picture of a window whose canvas is in use on the
+    // clipboard, in device pixels; a window that never used it copies nothing.
+    void ctrlCCopiesThePicture_data()
+    {
+        QTest::addColumn<bool>("onPicture");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("drawn on the window") << false << true;
+        QTest::newRow("drawn on a picture box") << true << true;
+        QTest::newRow("never drawn") << false << false;
+    }
+
+    void ctrlCCopiesThePicture()
+    {
+        QFETCH(bool, onPicture);
+        QFETCH(bool, used);
+        QGuiApplication::clipboard()->clear();
+        auto &w = form<MenuSheet>();
+        w.resize(240, 160);
+        w.corner.setTwips(0, 0, 600, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Canvas &target = onPicture ? w.corner.canvas() : w;
+        if (used) {
+            target.scale(0, 100, 100, 0);
+            target.box(0, 100, 100, 0, RGB(0, 150, 0), true);
+        }
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        if (!used) {
+            QVERIFY(copied.isNull());
+            return;
+        }
+        const double dpr = w.devicePixelRatioF();
+        QCOMPARE(copied.size(), w.clientRect().size() * dpr);
+        const QPoint inside = onPicture ? QPoint(20, 20) : QPoint(150, 100);
+        QCOMPARE(copied.pixelColor(inside * dpr), QColor(0, 150, 0));
+    }
+};
+
+QTEST_MAIN(TestCanvas)
+#include "test_canvas.moc"

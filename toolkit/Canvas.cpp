@@ -228,6 +228,7 @@ void Canvas::makeSurface()
     m_strokes.clear();
     m_strokes.shrink_to_fit();
     m_image = std::move(fresh);
+    m_imageClient = clientRect().size();
     m_dpr = dpr;
     m_bits = nullptr;
 }
@@ -364,6 +365,7 @@ void Canvas::clear()
     changing();
     endPainter();
     m_image = QImage();
+    m_imageClient = QSize();
     m_bits = nullptr;
     m_strokes.clear();
     m_strokes.shrink_to_fit();
@@ -453,7 +455,7 @@ void Canvas::pset(double x, double y, QRgb color)
     }
     const int ix = static_cast<int>(std::floor(px));
     const int iy = static_cast<int>(std::floor(py));
-    const QRect client = clientRect();
+    const QSize client = clientRect().size();
     if (ix < 0 || iy < 0 || ix >= client.width() || iy >= client.height())
         return;
     if (m_image.isNull()) {
@@ -467,18 +469,22 @@ void Canvas::pset(double x, double y, QRgb color)
     // The run plots thousands of single points a tick: write the pixels of
     // the point directly, the block of device pixels a logical pixel covers.
     changing();
-    if (!surfaceFits())
+    if (m_imageClient != client)
         makeSurface();
     endPainter();
-    if (!m_image.isDetached() || !m_bits)
+    if (!m_bits || !m_image.isDetached())
         m_bits = m_image.bits();
-    const int x0 = qRound(ix * m_dpr), x1 = std::min(m_image.width(), qRound((ix + 1) * m_dpr));
-    const int y0 = qRound(iy * m_dpr), y1 = std::min(m_image.height(), qRound((iy + 1) * m_dpr));
     const qsizetype stride = m_image.bytesPerLine();
-    for (int row = y0; row < y1; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(m_bits + row * stride);
-        for (int column = x0; column < x1; ++column)
-            line[column] = color;
+    if (m_dpr == 1) {
+        reinterpret_cast<QRgb *>(m_bits + iy * stride)[ix] = color;
+    } else {
+        const int x0 = qRound(ix * m_dpr), x1 = std::min(m_image.width(), qRound((ix + 1) * m_dpr));
+        const int y0 = qRound(iy * m_dpr), y1 = std::min(m_image.height(), qRound((iy + 1) * m_dpr));
+        for (int row = y0; row < y1; ++row) {
+            auto *line = reinterpret_cast<QRgb *>(m_bits + row * stride);
+            for (int column = x0; column < x1; ++column)
+                line[column] = color;
+        }
     }
     changed();
 }

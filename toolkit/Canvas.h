@@ -156,13 +156,17 @@ private:
     // Makes the image, or fits it to the client area and the screen's pixel
     // ratio, keeping what it shows.
     void makeSurface();
-    bool surfaceFits() const { return m_image.size() == deviceSize(m_dpr); }
+    bool surfaceFits() const { return m_imageClient == clientRect().size(); }
     QSize deviceSize(double dpr) const;
     QImage render(double dpr) const;
     // Forgets the drawing: no strokes, no image.
     void clear();
     // Before and after every change of the drawing.
-    void changing() { m_snapshot = QImage(); }
+    void changing()
+    {
+        if (!m_snapshot.isNull())
+            m_snapshot = QImage();
+    }
     void changed();
     // Gives the window its Ctrl+C the first time its canvas is used.
     void useCanvas();
@@ -174,6 +178,7 @@ private:
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio
+    QSize m_imageClient;       // and the client area it was made for
     int m_clientTop = 0;
     uchar *m_bits = nullptr; // the image's pixels, for direct writes
     bool m_dirty = false;

@@ -2,6 +2,9 @@
 // counts, plots them and leads back to the parameters.
 #include "graphs/apotelesmata.h"
 
+#include "acids/CARBONIC.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "graphs/grafiki1.h"
@@ -183,6 +186,8 @@ void apotelesmata::start()
     Command1.setEnabled(true);
     auto &graphs = form<grafiki1>();
     graphs.diaforikes.setEnabled(true);
+    form<grafvxc>().hide();
+    form<phform>().hide();
     form<mathematical>().hide();
 
     auto &spots = form<antidrasi>();
@@ -349,6 +354,8 @@ void apotelesmata::zografizografiki()
 
 void apotelesmata::newAdjustment()
 {
+    form<grafvxc>().hide();
+    form<phform>().hide();
     Timer1.setEnabled(false);
     m_stopTime = m_runTime;
     form<grafiki1>().setAutoRedraw(true);
@@ -368,5 +375,7 @@ void apotelesmata::presetExample()
         example.show();
         example.xronosolos.setValue(75);
         s.runDuration = 75;
+    } else {
+        form<CARBONIC>().show();
     }
 }

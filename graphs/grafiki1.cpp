@@ -107,10 +107,8 @@ graphs::core::Coefficients grafiki1::solveCurves()
     auto &s = shared();
     s.derivedGraphCount += 1;
     auto &rates = form<mathematical>();
-    if (!kinetics::core::isAcid(s.modelCode))
-        rates.grafvcshos.hide();
-    else if (s.modelCode == ModelCode::Carbonic)
-        rates.grafvcshos.show();
+    // The species and pH graphs belong to the acids.
+    rates.grafvcshos.setVisible(kinetics::core::isAcid(s.modelCode));
 
     auto &parameters = form<YPOTHETIKES>();
     if (kinetics::core::isChemistry(s.modelCode))

@@ -3,6 +3,11 @@
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
+#include "acids/CARBONIC.h"
+#include "acids/OXEA1.h"
+#include "acids/carbonic2.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
@@ -47,6 +52,11 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
         entry<ravdogram>("ravdogram"),
         entry<mathematical>("mathematical"),
         entry<Simiosi>("Simiosi"),
+        entry<OXEA1>("OXEA1"),
+        entry<CARBONIC>("CARBONIC"),
+        entry<carbonic2>("carbonic2"),
+        entry<grafvxc>("grafvxc"),
+        entry<phform>("phform"),
     };
     return all;
 }

@@ -1,6 +1,7 @@
 // The first wizard page: one step (A -> B) or two (A -> B -> C), or the acids.
 #include "shell/neaepilogi.h"
 
+#include "acids/OXEA1.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/Pictures.h"
 #include "shell/amfinaioxi.h"
@@ -59,6 +60,7 @@ neaepilogi::neaepilogi()
     Command2.onClick([this] { next(); });
     Command3.onClick([] { form<eisagogi>().show(); });
     Command4.onClick([] { endProgram(); });
+    ACIDS.onClick([] { form<OXEA1>().show(); });
     Command2.setDefault(true);
     Command3.setCancel(true);
 }

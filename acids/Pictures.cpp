@@ -1,0 +1,165 @@
+// The carbonic acid picture, drawn as vectors: clean at any size.
+#include "acids/Pictures.h"
+
+#include "kinetics/core/Palette.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Screen.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <vector>
+
+namespace acids {
+
+namespace {
+
+namespace palette = kinetics::core::palette;
+
+// A piece of a formula: plain text, a subscript or a superscript.
+enum class Place { Base, Sub, Sup };
+struct Piece
+{
+    QString text;
+    Place place = Place::Base;
+};
+using Formula = std::vector<Piece>;
+
+Piece base(const char *t) { return {QString::fromUtf8(t), Place::Base}; }
+Piece sub(const char *t) { return {QString::fromUtf8(t), Place::Sub}; }
+Piece sup(const char *t) { return {QString::fromUtf8(t), Place::Sup}; }
+
+QFont smallFont(const QFont &font)
+{
+    QFont f = font;
+    f.setPixelSize(std::max(5, int(font.pixelSize() * 0.62 + 0.5)));
+    return f;
+}
+
+double formulaWidth(const Formula &formula, const QFont &font)
+{
+    const QFontMetricsF big(font), small(smallFont(font));
+    double w = 0;
+    for (const Piece &p : formula)
+        w += (p.place == Place::Base ? big : small).horizontalAdvance(p.text);
+    return w;
+}
+
+// Draws a formula with its baseline at y, starting at x; returns its width.
+double drawFormula(QPainter &painter, const Formula &formula, double x, double y, const QFont &font)
+{
+    const QFontMetricsF big(font);
+    const QFont little = smallFont(font);
+    const QFontMetricsF small(little);
+    const double start = x;
+    for (const Piece &p : formula) {
+        if (p.place == Place::Base) {
+            painter.setFont(font);
+            painter.drawText(QPointF(x, y), p.text);
+            x += big.horizontalAdvance(p.text);
+        } else {
+            painter.setFont(little);
+            const double shift = p.place == Place::Sub ? 0.28 * big.ascent() : -0.45 * big.ascent();
+            painter.drawText(QPointF(x, y + shift), p.text);
+            x += small.horizontalAdvance(p.text);
+        }
+    }
+    return x - start;
+}
+
+// A reversible arrow: a half-headed arrow to the bottom beside one to the top.
+void drawEquilibriumArrow(QPainter &painter, double x, double top, double bottom, double size)
+{
+    QPen pen(QColor(40, 40, 40), std::max(1.2, size / 9));
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    const double gap = size * 0.22;
+    const double head = size * 0.45;
+    painter.drawLine(QPointF(x - gap, top), QPointF(x - gap, bottom));
+    painter.drawLine(QPointF(x - gap, bottom), QPointF(x - gap - head * 0.6, bottom - head));
+    painter.drawLine(QPointF(x + gap, bottom), QPointF(x + gap, top));
+    painter.drawLine(QPointF(x + gap, top), QPointF(x + gap + head * 0.6, top + head));
+}
+
+} // namespace
+
+void carbonicPicture(QPainter &painter, const QRectF &box)
+{
+    painter.fillRect(box, Qt::white);
+    const double unit = std::min(box.width() / 10, box.height() / 19); // one tenth of the width
+    if (unit <= 0)
+        return;
+    QFont font(toolkit::fontFamily(toolkit::fonts::serifGreek));
+    font.setPixelSize(std::max(6, int(unit * 0.9)));
+    QFont title = font;
+    title.setBold(true);
+    title.setPixelSize(std::max(6, int(unit * 1.0)));
+
+    painter.setPen(Qt::black);
+    const double cx = box.center().x();
+    const double top = box.top() + (box.height() - 19 * unit) / 2;
+    {
+        painter.setFont(title);
+        const QString t = QStringLiteral("Carbonic acid in water");
+        painter.drawText(QPointF(cx - QFontMetricsF(title).horizontalAdvance(t) / 2, top + 1.3 * unit), t);
+    }
+
+    const struct
+    {
+        Formula formula;
+        toolkit::core::Rgb colour;
+        const char *spot;
+    } rows[] = {
+        {{base("H"), sub("2"), base("CO"), sub("3")}, palette::blue, "A"},
+        {{base("H"), sup("+"), base(" + HCO"), sub("3"), sup("\u2212")}, palette::green, "B"},
+        {{base("2H"), sup("+"), base(" + CO"), sub("3"), sup("2\u2212")}, palette::red, "C"},
+    };
+    const Formula constants[] = {
+        {base("K"), sub("a1")},
+        {base("K"), sub("a2")},
+    };
+    const double rowY[] = {top + 3.4 * unit, top + 7.4 * unit, top + 11.4 * unit};
+    double widest = 0;
+    for (const auto &r : rows)
+        widest = std::max(widest, formulaWidth(r.formula, font));
+    const double spotX = std::max(box.left() + 0.8 * unit, cx - widest / 2 - 1.2 * unit);
+    for (int r = 0; r < 3; ++r) {
+        const double y = rowY[r];
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(toolkit::qColor(rows[r].colour));
+        painter.drawEllipse(QPointF(spotX, y - 0.3 * unit), 0.45 * unit, 0.45 * unit);
+        painter.setPen(Qt::black);
+        const double w = formulaWidth(rows[r].formula, font);
+        drawFormula(painter, rows[r].formula, cx - w / 2, y, font);
+        if (r < 2) {
+            drawEquilibriumArrow(painter, cx, y + 0.8 * unit, rowY[r + 1] - 1.3 * unit, unit);
+            painter.setPen(Qt::black);
+            drawFormula(painter, constants[r], cx + 0.8 * unit, (y + rowY[r + 1]) / 2 - 0.1 * unit, font);
+        }
+    }
+
+    // The two constants as ratios of the concentrations at equilibrium.
+    QFont small = font;
+    small.setPixelSize(std::max(6, int(unit * 0.72)));
+    const Formula ka1 = {base("K"), sub("a1"), base(" = [H"), sup("+"), base("][HCO"), sub("3"), sup("\u2212"),
+                         base("] / [H"), sub("2"), base("CO"), sub("3"), base("]")};
+    const Formula ka2 = {base("K"), sub("a2"), base(" = [H"), sup("+"), base("][CO"), sub("3"), sup("2\u2212"),
+                         base("] / [HCO"), sub("3"), sup("\u2212"), base("]")};
+    painter.setPen(Qt::black);
+    for (const auto &[formula, y] : {std::pair{&ka1, top + 14.6 * unit}, std::pair{&ka2, top + 16.4 * unit}}) {
+        const double w = formulaWidth(*formula, small);
+        drawFormula(painter, *formula, cx - std::min(w, box.width() * 0.96) / 2, y, small);
+    }
+    painter.setPen(QColor(70, 70, 70));
+    QFont note = small;
+    note.setItalic(true);
+    painter.setFont(note);
+    const QString legend = QStringLiteral("blue: H\u2082CO\u2083   green: HCO\u2083\u207B   red: CO\u2083\u00B2\u207B");
+    const double lw = QFontMetricsF(note).horizontalAdvance(legend);
+    painter.drawText(QPointF(cx - std::min(lw, box.width() * 0.96) / 2, top + 18.3 * unit), legend);
+}
+
+} // namespace acids

@@ -1,0 +1,217 @@
+// The carbonic acid example, second page: concentration and temperature, the
+// four rates of the two reversible steps they give, and the run.
+#include "acids/carbonic2.h"
+
+#include "acids/AcidEquilibrium.h"
+#include "acids/CARBONIC.h"
+#include "acids/Mirrors.h"
+#include "acids/OXEA1.h"
+#include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/Process.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
+#include "shell/neaepilogi.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace toolkit;
+using kinetics::core::ModelCode;
+using shell::core::shared;
+
+namespace {
+
+const QString letterK = QStringLiteral("K          ");
+
+const QString explanation = QStringLiteral(
+    "<div style='font-family: DejaVu Serif; font-size: 10pt;'>"
+    "<p>Carbonic acid gives up its two hydrogen ions one after the other:</p>"
+    "<p align='center'>H<sub>2</sub>CO<sub>3</sub> &#8652; H<sup>+</sup> + HCO<sub>3</sub><sup>&minus;</sup>"
+    "&nbsp;&nbsp;&nbsp;K<sub>a1</sub> = [H<sup>+</sup>][HCO<sub>3</sub><sup>&minus;</sup>] / "
+    "[H<sub>2</sub>CO<sub>3</sub>]</p>"
+    "<p align='center'>HCO<sub>3</sub><sup>&minus;</sup> &#8652; H<sup>+</sup> + CO<sub>3</sub><sup>2&minus;</sup>"
+    "&nbsp;&nbsp;&nbsp;K<sub>a2</sub> = [H<sup>+</sup>][CO<sub>3</sub><sup>2&minus;</sup>] / "
+    "[HCO<sub>3</sub><sup>&minus;</sup>]</p>"
+    "<p>K<sub>a1</sub> (about 4&times;10<sup>&minus;7</sup> at 25&nbsp;&deg;C) grows with the temperature; "
+    "K<sub>a2</sub> is some ten thousand times smaller. The program finds [H<sup>+</sup>] from the "
+    "concentration and both constants, together with the ions of water.</p>"
+    "<p>On the lattice the blue spots are H<sub>2</sub>CO<sub>3</sub>, the green HCO<sub>3</sub><sup>&minus;</sup> "
+    "and the red CO<sub>3</sub><sup>2&minus;</sup>. The rates k<sub>1</sub> (blue to green) and k<sub>2</sub> "
+    "(green to blue) stand in the ratio K<sub>a1</sub> / [H<sup>+</sup>], k<sub>3</sub> (green to red) and "
+    "k<sub>4</sub> (red to green) in the ratio K<sub>a2</sub> / [H<sup>+</sup>]; each pair adds up to the "
+    "temperature factor. So the spots settle at the equilibrium ratios of the acid.</p>"
+    "</div>");
+
+} // namespace
+
+carbonic2::carbonic2()
+    : Form(QStringLiteral("carbonic2"), 7815, 5175)
+{
+    setCaption(QStringLiteral("Form1"));
+    Label2.setTwips(0, 360, 2775, 615);
+    Label2.setCaption(QStringLiteral("Concentration"));
+    moleanalitro.setTwips(3360, 480, 2655, 375);
+    moleanalitro.setMin(2);
+    moleanalitro.setMax(99);
+    moleanalitro.setLargeChange(10);
+    moleanalitro.setValue(25);
+    Label1.setTwips(6120, 480, 1695, 495);
+    Label10.setTwips(120, 1200, 1935, 495);
+    Label10.setCaption(QStringLiteral("Temperature"));
+    tempotherm.setTwips(2760, 1200, 3015, 375);
+    tempotherm.setMin(-250);
+    tempotherm.setMax(400);
+    tempotherm.setLargeChange(20);
+    tempotherm.setValue(25);
+    Label5.setTwips(5760, 1200, 2415, 495);
+    for (Label *l : {&Label2, &Label1, &Label10, &Label5})
+        l->setFont(fonts::serifGreek, 12, true);
+    OLE1.setTwips(240, 5160, 7335, 2460);
+    OLE1.setHtml(explanation);
+    Command1.setTwips(1560, 4320, 1575, 615);
+    Command1.setCaption(QStringLiteral("Back"));
+    Command2.setTwips(3360, 4320, 1455, 615);
+    Command2.setCaption(QStringLiteral("Next"));
+    Command3.setTwips(5040, 4320, 1335, 615);
+    Command3.setCaption(QStringLiteral("End"));
+    for (CommandButton *b : {&Command1, &Command2, &Command3})
+        b->setFont(fonts::serifGreek, 12, true);
+
+    moleanalitro.onChange([this] {
+        // The concentration of the run: the parameters window's bar follows,
+        // and the decay windows' bars follow that.
+        shared().initialAmount = moleanalitro.value();
+        form<YPOTHETIKES>().sidesq.setValue(moleanalitro.value());
+        recompute();
+    });
+    tempotherm.onChange([this] { tempothermChange(); });
+    Command1.onClick([] { form<CARBONIC>().show(); });
+    Command2.onClick([this] { next(); });
+    Command3.onClick([] { endProgram(); });
+    Command2.setDefault(true);
+    Command1.setCancel(true);
+}
+
+void carbonic2::load() { recompute(); }
+
+void carbonic2::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    // The explanation reads best wide: it takes the width under the buttons.
+    const double w = width() * twipsPerPixel();
+    const double h = height() * twipsPerPixel();
+    const double top = 5160;
+    OLE1.setTwips(240, top, std::clamp(w - 480, 5055.0, 11000.0), std::clamp(h - top - 240, 2460.0, 5200.0));
+}
+
+void carbonic2::tempothermChange()
+{
+    auto &s = shared();
+    const int t = tempotherm.value();
+    s.temperatureC = t;
+    form<YPOTHETIKES>().tempotherm.setValue(t);
+    form<OXEA1>().tempotherm.setValue(t);
+    acids::mirrorTemperature(t);
+    auto &run = form<apotelesmata>();
+    // The timer paces only a run that Start enabled.
+    const bool running = run.Timer1.running();
+    run.Timer1.setInterval(int(std::floor(std::sqrt(401.0 - t))));
+    if (!running)
+        run.Timer1.setEnabled(false);
+    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(t, "0") + QStringLiteral("°C"));
+    recompute();
+}
+
+void carbonic2::recompute()
+{
+    auto &s = shared();
+    Label1.setCaption(Format(moleanalitro.value() / 100.0, "0.00") + QStringLiteral(" mol/L"));
+    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+
+    const double c = moleanalitro.value() / 100.0;
+    if (!isVisible()) {
+        // Set up hidden, at start-up: the page shows its rates, while the
+        // reaction windows keep theirs until the student comes here.
+        const int t = tempotherm.value();
+        const auto p = acids::core::acidEquilibrium(float(c), ModelCode::Carbonic, t);
+        printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t, t)));
+        return;
+    }
+    s.modelCode = ModelCode::Carbonic;
+    s.temperatureC = tempotherm.value();
+    acids::acidEquilibrium(c, ModelCode::Carbonic, s.temperatureC);
+
+    auto &parameters = form<YPOTHETIKES>();
+    const struct
+    {
+        ControlArray<Label> *row;
+        double rate;
+        const char *unit;
+    } rows[] = {{&parameters.Label2, s.rateK1, " sec"},
+                {&parameters.Label4, s.rateK1Reverse, " sec"},
+                {&parameters.Label1, s.rateK2, "sec"},
+                {&parameters.Label6, s.rateK2Reverse, "sec"}};
+    for (const auto &r : rows) {
+        (*r.row)[0].setCaption(letterK);
+        (*r.row)[2].setCaption(Format(r.rate, "0.00E+00") + QLatin1String(r.unit));
+    }
+
+    auto &run = form<apotelesmata>();
+    run.kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(s.rateK2Reverse, "0.00E+00"));
+    run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(s.rateK1Reverse, "0.00E+00"));
+    run.kapa[0].setCaption(QStringLiteral("KA->B") + Format(s.rateK1, "0.00E+00"));
+
+    printRates({s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse, 0});
+    acids::listRates(!form<amfinaioxi>().reversibleno.value(), !form<neaepilogi>().Option1.value());
+}
+
+void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
+{
+    cls();
+    setFontName(fonts::serifGreek);
+    setFontSize(12);
+    setFontBold(true);
+    setFontItalic(false);
+    setForeColor(RGB(0, 0, 0));
+    const QString index[] = {QStringLiteral("\u2081"), QStringLiteral("\u2082"), QStringLiteral("\u2083"),
+                             QStringLiteral("\u2084")};
+    const double rates[] = {k.k1, k.k1Reverse, k.k2, k.k2Reverse};
+    for (int k = 0; k < 4; ++k) {
+        setCurrentX(240);
+        setCurrentY(1800 + 540 * k);
+        print(QStringLiteral("k") + index[k] + QStringLiteral("     = ") + Format(rates[k], "0.00e+00"));
+    }
+}
+
+void carbonic2::next()
+{
+    auto &s = shared();
+    acids::stopRun(); // new parameters end the run in progress
+    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
+    s.modelCode = ModelCode::Carbonic;
+
+    auto &run = form<apotelesmata>();
+    auto &graphs = form<grafiki1>();
+    run.showRunWindows();
+    if (graphs.Check1.value())
+        graphs.cls();
+
+    s.reactionRun = true;
+    form<amfinaioxi>().reversibleno.setValue(false);
+    form<amfinaioxi>().reversibleyes.setValue(true);
+    form<neaepilogi>().Option1.setValue(false);
+    form<neaepilogi>().Option2.setValue(true);
+
+    acids::acidEquilibrium(s.initialAmount / 100.0, ModelCode::Carbonic, s.temperatureC);
+    auto &parameters = form<YPOTHETIKES>();
+    for (Control *shown : std::initializer_list<Control *>{
+             &parameters.pithanotipiso, &parameters.kokkina, &parameters.kokkinaprasina, &parameters.Label4[0],
+             &parameters.Label4[1], &parameters.Label4[2], &parameters.Label4[3], &parameters.Label1[0],
+             &parameters.Label1[1], &parameters.Label1[2], &parameters.Label1[3], &parameters.Label6[0],
+             &parameters.Label6[1], &parameters.Label6[2], &parameters.Label6[3]})
+        shown->show();
+    acids::listRates(true, true);
+}

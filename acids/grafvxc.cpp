@@ -1,0 +1,137 @@
+// The species of an acid against its initial concentration: the percentage
+// of c that each of H2A, HA-, A2- and H+ makes up, from 0.01 to 15 mol/L.
+#include "acids/grafvxc.h"
+
+#include "acids/GraphMarks.h"
+#include "acids/core/ConcentrationGraphs.h"
+#include "acids/phform.h"
+#include "graphs/mathematical.h"
+#include "kinetics/core/Palette.h"
+#include "shell/core/SharedState.h"
+
+using namespace toolkit;
+using kinetics::core::ModelCode;
+using shell::core::shared;
+namespace palette = kinetics::core::palette;
+
+namespace {
+
+QString acidName(ModelCode code)
+{
+    switch (code) {
+    case ModelCode::Carbonic: return QStringLiteral("Carbonic");
+    case ModelCode::Arsenic: return QStringLiteral("ARSENIC");
+    case ModelCode::Phosphoric: return QStringLiteral("PHOSPHORIC");
+    case ModelCode::Pyrophosphoric: return QStringLiteral("PHYROPHOSPHORIC");
+    default: return {};
+    }
+}
+
+} // namespace
+
+grafvxc::grafvxc()
+    : Form(QStringLiteral("grafvxc"), 6000, 4500)
+{
+    setCaption(QStringLiteral("Concentration of the products"));
+    setBackColor(RGB(255, 255, 255));
+    setFontName(fonts::serifGreek);
+    phshow.setCaption(QStringLiteral("pH vs concentration"));
+    phshow.setTwips(4200, 1500, 1700, 400);
+    phshow.setFont(fonts::serifGreek, 10, true);
+    phshow.onClick([] { form<phform>().drawPhGraph(); });
+}
+
+double grafvxc::log10(double value) { return acids::core::log10(value); }
+
+void grafvxc::drawProductGraph()
+{
+    const auto &s = shared();
+    auto &rates = form<mathematical>();
+    setLeft(rates.left());
+    setTop(rates.top());
+    setWidthTwips(rates.widthTwips());
+    setHeightTwips(rates.heightTwips());
+    setAutoRedraw(true);
+    cls();
+    show();
+
+    const acids::core::ProductGraph graph = acids::core::productGraph(s.modelCode);
+    m_maximum = graph.maximum;
+
+    scale(-2, 110, 15, 0);
+    // The button stays in the empty band to the right, whatever the window's size.
+    phshow.move(10.2, 72, 4.6, 7);
+    const QColor black = qColor(palette::black);
+    line(-2, 0, 15, 0, black);
+    line(0, -2, 0, 120, black);
+
+    setForeColor(black);
+    setFontSize(9);
+    setFontBold(true);
+    setCurrentX(1);
+    setCurrentY(108.5);
+    print(acidName(s.modelCode) + QStringLiteral("   Mέγιστο =") + Format(m_maximum, "0.00e+00") +
+          QStringLiteral(" %"));
+    setFontBold(false);
+    setFontSize(7);
+    for (int k = 1; k <= 10; ++k) {
+        line(k, -5, k, 5, black);
+        line(-1, 10 * k, 1, 10 * k, black);
+        setDrawStyle(DrawStyle::Dot);
+        line(1, 10 * k, 15, 10 * k, acids::productGridColour);
+        setDrawStyle(DrawStyle::Solid);
+        setCurrentX(-1.9);
+        setCurrentY(10 * k + 2);
+        print(Format(10 * k, "0"));
+    }
+    // The concentration axis in mol/L.
+    for (int k = 1; k <= 14; ++k) {
+        setCurrentX(k - 0.15);
+        setCurrentY(9);
+        print(Format(k, "0"));
+    }
+    setCurrentX(13.2);
+    setCurrentY(15);
+    print(QStringLiteral("c (mol/L)"));
+
+    // [HA-] green, [A2-] red, [H2A] blue, [H+] yellow.
+    const QColor colours[] = {qColor(palette::green), qColor(palette::red), qColor(palette::blue),
+                              acids::hydrogenColour};
+    const auto value = [](const acids::core::ProductPoint &p, int curve) {
+        return curve == 0 ? p.monoAnion : curve == 1 ? p.dianion : curve == 2 ? p.acid : p.hydrogen;
+    };
+    // [H+] and [HA-] coincide while the second step is weak, so the yellow
+    // curve goes first and broad, the others over it.
+    const int order[] = {3, 0, 1, 2};
+    for (int curve : order) {
+        setDrawWidth(curve == 3 ? 6 : 2);
+        for (int i = 1; i < static_cast<int>(graph.points.size()); ++i) {
+            const auto &a = graph.points[std::size_t(i - 1)];
+            const auto &b = graph.points[std::size_t(i)];
+            line(a.c, value(a, curve), b.c, value(b, curve), colours[curve]);
+        }
+    }
+    setDrawWidth(1);
+
+    // Which curve is which.
+    const QString names[] = {QStringLiteral("HA\u207B"), QStringLiteral("A\u00B2\u207B"), QStringLiteral("H\u2082A"),
+                             QStringLiteral("H\u207A")};
+    setFontSize(9);
+    setFontBold(true);
+    for (int curve = 0; curve < 4; ++curve) {
+        const double y = 58 - 6.5 * curve;
+        setDrawWidth(3);
+        line(10.4, y - 2.5, 11.4, y - 2.5, colours[curve]);
+        setDrawWidth(1);
+        setForeColor(black);
+        setCurrentX(11.7);
+        setCurrentY(y);
+        print(names[curve]);
+    }
+    setFontBold(false);
+
+    const double x = acids::chosenConcentration();
+    setDrawStyle(DrawStyle::DashDot);
+    line(x, -1, x, 100, acids::markerColour);
+    setDrawStyle(DrawStyle::Solid);
+}

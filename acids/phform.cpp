@@ -1,0 +1,96 @@
+// The pH of an acid against its initial concentration, from 0.1 to 15 mol/L.
+#include "acids/phform.h"
+
+#include "acids/GraphMarks.h"
+#include "acids/core/ConcentrationGraphs.h"
+#include "acids/grafvxc.h"
+#include "kinetics/core/Palette.h"
+#include "shell/core/SharedState.h"
+
+using namespace toolkit;
+using kinetics::core::ModelCode;
+using shell::core::shared;
+namespace palette = kinetics::core::palette;
+
+namespace {
+
+QString acidName(ModelCode code)
+{
+    switch (code) {
+    case ModelCode::Carbonic: return QStringLiteral("Carbonic");
+    case ModelCode::Arsenic: return QStringLiteral("ARSENIC");
+    case ModelCode::Phosphoric: return QStringLiteral("PHOSPHORIC ACID");
+    case ModelCode::Pyrophosphoric: return QStringLiteral("HYPERPHOSPHORIC");
+    default: return {};
+    }
+}
+
+} // namespace
+
+phform::phform()
+    : Form(QStringLiteral("phform"), 6000, 4500)
+{
+    setCaption(QStringLiteral("pH vs c"));
+    setBackColor(RGB(255, 255, 255));
+}
+
+void phform::drawPhGraph()
+{
+    const auto &s = shared();
+    auto &products = form<grafvxc>();
+    setLeft(products.left());
+    setTop(products.top());
+    setWidthTwips(products.widthTwips());
+    setHeightTwips(products.heightTwips());
+    setAutoRedraw(true);
+    cls(); // a fresh curve for the acid of the last run
+    scale(-1, 15, 15, -1);
+    show();
+    setFontName(fonts::sans);
+    setFontSize(8);
+
+    const QColor black = qColor(palette::black);
+    line(-1, 0, 15, 0, black);
+    line(0, -1, 0, 15, black);
+    setForeColor(black);
+    for (int k = 1; k <= 15; ++k) {
+        line(k, -0.5, k, 0.5, black);
+        line(-0.5, k, 0.5, k, black);
+        setDrawStyle(DrawStyle::Dot);
+        line(0.5, k, 15, k, acids::phGridColour);
+        setDrawStyle(DrawStyle::Solid);
+        if (k < 15) {
+            setCurrentX(0.5);
+            setCurrentY(k + 0.45);
+            print(Format(k, "0"));
+            // The concentration axis in mol/L, under its ticks.
+            setCurrentX(k - 0.15);
+            setCurrentY(-0.3);
+            print(Format(k, "0"));
+        }
+    }
+    setCurrentX(-0.9);
+    setCurrentY(14.9);
+    print(QStringLiteral("pH"));
+    setCurrentX(13.2);
+    setCurrentY(1.2);
+    print(QStringLiteral("c (mol/L)"));
+    setFontBold(true);
+    setFontSize(10);
+    setCurrentX(3);
+    setCurrentY(6);
+    print(acidName(s.modelCode));
+    setFontBold(false);
+
+    const auto points = acids::core::phSeries(s.modelCode, s.temperatureC);
+    m_pH.clear();
+    for (std::size_t i = 1; i < points.size(); ++i)
+        m_pH.push_back(points[i].pH);
+    setDrawWidth(2);
+    for (std::size_t i = 2; i < points.size(); ++i)
+        line(points[i - 1].c, points[i - 1].pH, points[i].c, points[i].pH, qColor(palette::red));
+    setDrawWidth(1);
+
+    const double x = acids::chosenConcentration();
+    line(x, -1, x, 10, acids::markerColour);
+}

@@ -1,0 +1,279 @@
+// The acid chapter as a student walks it: the examples window and the run it
+// sets up, the mirrored scroll bars, the carbonic acid example and the
+// species and pH graphs after a run.
+#include "tests/support/Road.h"
+#include "acids/CARBONIC.h"
+#include "acids/OXEA1.h"
+#include "acids/carbonic2.h"
+#include "acids/core/Equilibrium.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
+#include "graphs/grafiki1.h"
+#include "kinetics/antidrasi.h"
+#include "graphs/mathematical.h"
+#include "shell/core/SharedState.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace toolkit;
+using kinetics::core::ModelCode;
+using shell::core::shared;
+
+namespace {
+
+bool near(double actual, double expected, double tolerance) { return std::fabs(actual - expected) <= tolerance; }
+
+// "Start", "Chemical Reactions", "ACID": the examples window shows.
+OXEA1 &toExamples()
+{
+    form<eisodos>().Command1.click();
+    form<eisagogi>().ximia[0].click();
+    form<neaepilogi>().ACIDS.click();
+    return form<OXEA1>();
+}
+
+CommandButton &acidButton(OXEA1 &w, int code)
+{
+    switch (code) {
+    case 1: return w.Command1;
+    case 2: return w.Command3;
+    case 3: return w.Command2;
+    default: return w.Command4;
+    }
+}
+
+// A scroll bar of a window reached by name, as the decay windows are.
+int barValue(const char *window, const char *bar)
+{
+    Form *w = createdForm(QString::fromLatin1(window));
+    if (!w)
+        return -1;
+    auto *b = w->findChild<ScrollBar *>(QString::fromLatin1(bar));
+    return b ? b->value() : -1;
+}
+
+// The pH a student reads off the rates: [H+] = Ka1 x p2 / p1 = Ka1 x kB->A / kA->B.
+double pHFromRates(ModelCode code, double temperatureC)
+{
+    const auto &s = shared();
+    const double ka1 = acids::core::acidConstants(code, temperatureC).ka1;
+    return -std::log10(ka1 * s.rateK1Reverse / s.rateK1);
+}
+
+void runToTheEnd()
+{
+    auto &run = form<apotelesmata>();
+    run.setConversionPause(false);
+    run.Command2.click();
+    for (int k = 0; k < 1000 && run.Timer1.running(); ++k)
+        run.Timer1.tick();
+    QVERIFY(!run.Timer1.running());
+}
+
+} // namespace
+
+class TestAcidWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { road::startProgram(); }
+    void cleanupTestCase() { resetForms(); }
+
+    void acidRunFromTheExamples_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<double>("pH");
+        QTest::addColumn<QList<int>>("bars"); // empty: not checked
+        QTest::addColumn<double>("p1");       // % of A -> B, < 0: not checked
+        QTest::newRow("carbonic 0.15") << 1 << 15 << 3.60 << QList<int>{0, 100, 0, 100} << 0.17;
+        QTest::newRow("phosphoric 0.15") << 3 << 15 << 1.52 << QList<int>{20, 80, 0, 100} << 20.0;
+        QTest::newRow("pyrophosphoric 0.99") << 4 << 99 << 0.47 << QList<int>{} << -1.0;
+        QTest::newRow("arsenic 0.44") << 2 << 44 << 1.33 << QList<int>{} << -1.0;
+    }
+    void acidRunFromTheExamples()
+    {
+        QFETCH(int, code);
+        QFETCH(int, amount);
+        QFETCH(double, pH);
+        QFETCH(QList<int>, bars);
+        QFETCH(double, p1);
+        auto &w = toExamples();
+        w.tempotherm.setValue(25);
+        w.concentration.setValue(amount);
+        acidButton(w, code).click();
+        QCOMPARE(toInt(shared().modelCode), code);
+        w.Command7.click();
+
+        const auto &s = shared();
+        QVERIFY(form<antidrasi>().isVisible() && form<apotelesmata>().isVisible() && form<grafiki1>().isVisible());
+        QVERIFY(!form<apotelesmata>().Timer1.running());
+        QVERIFY2(near(pHFromRates(ModelCode(code), 25), pH, 0.01),
+                 qPrintable(QString::number(pHFromRates(ModelCode(code), 25))));
+        // Both steps share the temperature factor: each pair of percentages makes 100.
+        QVERIFY(near(s.rateK1 + s.rateK1Reverse, s.rateK2 + s.rateK2Reverse, 1e-12));
+        if (p1 >= 0)
+            QVERIFY2(near(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse), p1, 0.01 * p1 + 0.005),
+                     qPrintable(QString::number(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse))));
+        auto &p = form<YPOTHETIKES>();
+        if (!bars.isEmpty()) {
+            QCOMPARE(p.bleprasino.value(), bars[0]);
+            QCOMPARE(p.pithanotipiso.value(), bars[1]);
+            QCOMPARE(p.kokkina.value(), bars[2]);
+            QCOMPARE(p.kokkinaprasina.value(), bars[3]);
+        }
+        QVERIFY(p.pithanotipiso.visible() && p.kokkina.visible() && p.kokkinaprasina.visible());
+        QVERIFY(s.countA > 0);
+        QCOMPARE(s.countB + s.countC + s.countD, 0);
+    }
+
+    void nextWithoutAnAcid()
+    {
+        auto &p = form<YPOTHETIKES>();
+        auto &w = toExamples();
+        p.bleprasino.setValue(30);
+        const auto &s = shared();
+        const double k1Reverse = s.rateK1Reverse, k2 = s.rateK2, k2Reverse = s.rateK2Reverse;
+        QCOMPARE(s.modelCode, ModelCode::Reaction);
+        w.Command7.click();
+        QCOMPARE(p.bleprasino.value(), 50);
+        QCOMPARE(s.rateK1, 0.5);
+        QCOMPARE(s.rateK1Reverse, k1Reverse);
+        QCOMPARE(s.rateK2, k2);
+        QCOMPARE(s.rateK2Reverse, k2Reverse);
+    }
+
+    void mirroredBars_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("followers"); // window.bar
+        QTest::newRow("concentration") << "concentration" << 33
+                                       << QStringList{"YPOTHETIKES.sidesq", "YPOTHDIASPASI1.arithatomon",
+                                                      "GNOSTED.HScroll1"};
+        QTest::newRow("temperature") << "tempotherm" << 60
+                                     << QStringList{"YPOTHETIKES.tempotherm", "YPOTHDIASPASI1.tempotherm"};
+        QTest::newRow("duration") << "xronosolos" << 420
+                                  << QStringList{"YPOTHETIKES.xronosolos", "YPOTHDIASPASI.xronosolos",
+                                                 "GNOSTED.xronosolos"};
+    }
+    void mirroredBars()
+    {
+        QFETCH(QString, bar);
+        QFETCH(int, value);
+        QFETCH(QStringList, followers);
+        auto &w = toExamples();
+        w.findChild<ScrollBar *>(bar)->setValue(value);
+        for (const QString &f : followers) {
+            const QStringList parts = f.split(QLatin1Char('.'));
+            const int v = barValue(qPrintable(parts[0]), qPrintable(parts[1]));
+            if (v == -1 && parts[0] != QLatin1String("YPOTHETIKES"))
+                continue; // that window is not in the program
+            QCOMPARE(v, value);
+        }
+        if (bar == QLatin1String("concentration")) {
+            QCOMPARE(w.syngentrono.caption(), QStringLiteral("Συγκέντρωση = 33.00"));
+            QCOMPARE(shared().initialAmount, value);
+        }
+    }
+
+    void carbonicExampleFromTheRunControl()
+    {
+        road::toParameters(true, true);
+        road::startRun();
+        auto &run = form<apotelesmata>();
+        run.Command4.click();
+        QVERIFY(form<CARBONIC>().isVisible());
+        form<CARBONIC>().Command2.click();
+        auto &w = form<carbonic2>();
+        QVERIFY(w.isVisible());
+        w.tempotherm.setValue(40);
+        w.moleanalitro.setValue(30);
+        const auto &s = shared();
+        QCOMPARE(s.modelCode, ModelCode::Carbonic);
+        QCOMPARE(w.Label1.caption(), QStringLiteral("0.30 mol/L"));
+        QCOMPARE(w.Label5.caption(), QStringLiteral("40°C"));
+        QCOMPARE(form<YPOTHETIKES>().tempotherm.value(), 40);
+        QCOMPARE(form<OXEA1>().tempotherm.value(), 40);
+        QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 40°C"));
+        // The rates of all three windows agree.
+        QCOMPARE(form<YPOTHETIKES>().Label2[2].caption(), Format(s.rateK1, "0.00E+00") + QStringLiteral(" sec"));
+        QCOMPARE(run.kapa[1].caption(), QStringLiteral("KB->A =") + Format(s.rateK1Reverse, "0.00E+00"));
+        const double k1 = s.rateK1;
+
+        w.Command2.click();
+        QCOMPARE(s.rateK1, k1); // the run is set up at the chosen concentration
+        QVERIFY(form<neaepilogi>().Option2.value());
+        QVERIFY(form<amfinaioxi>().reversibleyes.value());
+        QVERIFY(s.reactionRun);
+        QVERIFY(s.countA > 0);
+        QCOMPARE(s.countB + s.countC, 0);
+        runToTheEnd();
+
+        // Back and End.
+        w.Command1.click();
+        QVERIFY(form<CARBONIC>().isVisible());
+        form<CARBONIC>().Command1.click();
+        QVERIFY(form<YPOTHETIKES>().isVisible());
+        w.Command3.click();
+        QVERIFY(ended());
+    }
+
+    void graphsAfterARun_data()
+    {
+        QTest::addColumn<int>("code"); // 0: a reaction
+        QTest::newRow("reaction") << 0;
+        QTest::newRow("carbonic") << 1;
+        QTest::newRow("arsenic") << 2;
+        QTest::newRow("phosphoric") << 3;
+        QTest::newRow("pyrophosphoric") << 4;
+    }
+    void graphsAfterARun()
+    {
+        QFETCH(int, code);
+        if (code == 0) {
+            road::toParameters(true, true);
+            road::startRun();
+        } else {
+            auto &w = toExamples();
+            acidButton(w, code).click();
+            w.Command7.click();
+        }
+        runToTheEnd();
+        form<grafiki1>().changerates.click();
+        auto &rates = form<mathematical>();
+        QVERIFY(rates.isVisible());
+        QCOMPARE(rates.grafvcshos.visible(), code != 0);
+        if (code == 0)
+            return;
+
+        rates.grafvcshos.click();
+        auto &products = form<grafvxc>();
+        QVERIFY(products.isVisible());
+        QVERIFY(products.maximum() > 90 && products.maximum() <= 200);
+        products.phshow.click();
+        auto &ph = form<phform>();
+        QVERIFY(ph.isVisible());
+        QCOMPARE(ph.pH().size(), std::size_t(150));
+        for (std::size_t i = 1; i < ph.pH().size(); ++i)
+            QVERIFY2(ph.pH()[i] < ph.pH()[i - 1], qPrintable(QStringLiteral("at %1 mol/L").arg((i + 1) / 10.0)));
+
+        // A new Start hides the three graph windows.
+        form<apotelesmata>().Command2.click();
+        QVERIFY(!rates.isVisible() && !products.isVisible() && !ph.isVisible());
+    }
+
+    void backAndExitOfTheExamples()
+    {
+        auto &w = toExamples();
+        w.Command5.click();
+        QCOMPARE(visibleForms().back(), static_cast<Form *>(&form<neaepilogi>()));
+        w.Command6.click();
+        QVERIFY(ended());
+    }
+};
+
+QTEST_MAIN(TestAcidWindows)
+#include "test_acid_windows.moc"

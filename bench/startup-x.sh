@@ -15,7 +15,7 @@
 #
 # Usage: bench/startup-x.sh [--runs N] [--build DIR]
 #   N runs of each program at each size (7 unless given); DIR is the build
-#   folder (build-release unless given), built when its programs are missing.
+#   folder (build-release unless given, configured for Release when new).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -106,7 +106,9 @@ fi
 
 source tools/setup.sh
 spotsim_ensure_packages
-if [ ! -x "$spotsim" ] || [ ! -x "$drive" ] || [ ! -x "$bare" ]; then
+if [ -f "$build/CMakeCache.txt" ]; then
+  cmake --build "$build" --target spotsim spotsim-drive spotsim-bare >/dev/null
+else
   spotsim_build "$build" --target spotsim --target spotsim-drive --target spotsim-bare -DCMAKE_BUILD_TYPE=Release
 fi
 

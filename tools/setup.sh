@@ -4,6 +4,8 @@
 SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils icewm)
 # The icons, the manual pages, the Debian package and its checks.
 SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
+# The start-up benchmark (bench/startup-x.sh) reads peak memory with /usr/bin/time.
+SPOTSIM_PACKAGES+=(time)
 
 spotsim_ensure_packages() {
   local missing=()

@@ -6,11 +6,15 @@
 // A benchmark is a function that measures and reports any number of figures;
 // add one by writing it and listing it in `benchmarks` below.
 
+#include "acids/OXEA1.h"
 #include "acids/core/ConcentrationGraphs.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
 #include "tests/support/Road.h"
@@ -153,6 +157,39 @@ void tick(Report &report)
     }
 }
 
+// The whole clicks of the acid graphs after a carbonic acid run at the
+// default duration: the species graph (1500 concentrations, computed and
+// drawn) and the pH graph (150).
+void acidGraphClicks(Report &report)
+{
+    using toolkit::form;
+    road::startProgram();
+    form<eisodos>().Command1.click();
+    form<eisagogi>().ximia[0].click();
+    form<neaepilogi>().ACIDS.click();
+    auto &examples = form<OXEA1>();
+    examples.Command1.click(); // carbonic acid
+    examples.Command7.click();
+    auto &run = form<apotelesmata>();
+    run.setConversionPause(false);
+    run.Command2.click();
+    while (run.Timer1.running())
+        run.Timer1.tick();
+    form<grafiki1>().changerates.click();
+    auto &rates = form<mathematical>();
+    std::vector<double> product, ph;
+    for (int i = 0; i < 5; ++i) {
+        auto start = Clock::now();
+        rates.grafvcshos.click();
+        product.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        start = Clock::now();
+        form<grafvxc>().phshow.click();
+        ph.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("product-graph-click-ms", median(product));
+    report.figure("ph-graph-click-ms", median(ph));
+}
+
 // "Optimization" for a duration of 1000.
 void optimization(Report &report)
 {
@@ -223,6 +260,7 @@ constexpr Benchmark benchmarks[] = {
     {"tick", tick},
     {"optimization", optimization},
     {"product-graph", productGraph},
+    {"acid-graphs", acidGraphClicks},
     {"decay", decay},
     {"memory", memory},
 };

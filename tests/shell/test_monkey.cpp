@@ -115,21 +115,30 @@ private slots:
     {
         QTest::addColumn<int>("seed");
         QTest::addColumn<bool>("decays"); // the road starts in the decay chapter
+        QTest::addColumn<bool>("acids");  // the road starts at the acid examples
         for (int seed : {1, 2, 3, 4, 5, 6, 7, 8})
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << false;
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << false << false;
         for (int seed : {9, 10, 11, 12})
-            QTest::newRow(qPrintable(QStringLiteral("seed %1, decays").arg(seed))) << seed << true;
+            QTest::newRow(qPrintable(QStringLiteral("seed %1, decays").arg(seed))) << seed << true << false;
+        for (int seed : {13, 14, 15, 16})
+            QTest::newRow(qPrintable(QStringLiteral("seed %1, acids").arg(seed))) << seed << false << true;
     }
 
     void randomRoads()
     {
         QFETCH(int, seed);
         QFETCH(bool, decays);
+        QFETCH(bool, acids);
         std::mt19937 pick(seed);
         road::startProgram(seed % 2 ? QSize(1366, 768) : QSize(1024, 600));
         if (decays) {
             form<eisodos>().Command1.click();
             form<eisagogi>().RADIO[1].click();
+        }
+        if (acids) {
+            form<eisodos>().Command1.click();
+            form<eisagogi>().ximia[0].click();
+            form<neaepilogi>().ACIDS.click();
         }
         for (int action = 0; action < 1500; ++action) {
             if (ended())

@@ -61,6 +61,8 @@ class LatticeTest : public QObject
     Q_OBJECT
 
 private slots:
+    void tickInterval_data();
+    void tickInterval();
     void temperatureFactorTable_data();
     void temperatureFactorTable();
     void decayCodesIgnoreTemperature_data();
@@ -317,6 +319,28 @@ void LatticeTest::eventDecisions()
     const bool blueTurnedGreen = code == defaultCodeA && newCode == defaultCodeB;
     QCOMPARE(hooks.beeps, blueTurnedGreen ? 1 : 0);
     QCOMPARE(hooks.pauses, blueTurnedGreen ? 1 : 0);
+}
+
+void LatticeTest::tickInterval_data()
+{
+    QTest::addColumn<int>("modelCode");
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<int>("interval");
+    QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26; // Sqr(651) = 25.51
+    QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20;
+    QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19;
+    QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1;
+    QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20;
+    QTest::newRow("decay series, any temperature") << -2 << 100.0 << 2;
+    QTest::newRow("worked decay, cold") << -1 << 0.0 << 2;
+}
+
+void LatticeTest::tickInterval()
+{
+    QFETCH(int, modelCode);
+    QFETCH(double, temperature);
+    QFETCH(int, interval);
+    QCOMPARE(kinetics::core::tickInterval(ModelCode(modelCode), temperature), interval);
 }
 
 QTEST_GUILESS_MAIN(LatticeTest)

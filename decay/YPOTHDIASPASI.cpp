@@ -15,6 +15,8 @@
 #include "shell/eisagogi.h"
 
 
+#include <algorithm>
+
 using namespace toolkit;
 using shell::core::shared;
 namespace palette = kinetics::core::palette;
@@ -53,7 +55,12 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     for (int k = 0; k <= 2; ++k) {
         Picture2[k].setTwips(1440 + 1200 * k, 2640, 600, 255);
         Picture2[k].canvas().setBorder(false);
-        Picture2[k].canvas().setPicture(shell::arrowPicture);
+        // The wizard's arrow, kept slim in a box made tall to centre it on
+        // the letters.
+        Picture2[k].canvas().setPicture([](QPainter &painter, const QRectF &box) {
+            const double h = std::min(box.height(), box.width() * 0.22);
+            shell::arrowPicture(painter, QRectF(box.left(), box.center().y() - h / 2, box.width(), h));
+        });
     }
     const int letterLefts[] = {2520, 3720, 2640, 2760};
     const int letterTops[] = {2040, 2040, 1320, 2400};

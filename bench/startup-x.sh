@@ -21,12 +21,10 @@ cd "$(dirname "$0")/.."
 
 runs=7
 build=build-release
-inside=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
-    --inside-x) inside=("$2" "$3"); shift 3 ;; # how the script calls itself under xvfb-run
     *) echo "usage: bench/startup-x.sh [--runs N] [--build DIR]" >&2; exit 2 ;;
   esac
 done
@@ -41,24 +39,54 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # One start: prints the milliseconds until the first window is painted and
 # the peak resident memory in MB.
 start_once() {
-  local rss t0 t1
+  local rss err t0 t1
   rss=$(mktemp)
+  err=$(mktemp)
   t0=$EPOCHREALTIME
-  SPOTSIM_EXIT_WHEN_SHOWN=1 /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1
+  if ! SPOTSIM_EXIT_WHEN_SHOWN=1 /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
+    echo "startup-x.sh: $* failed on $DISPLAY:" >&2
+    tail -n 3 "$err" >&2
+    rm -f "$rss" "$err"
+    return 1
+  fi
   t1=$EPOCHREALTIME
   awk -v a="$t0" -v b="$t1" -v kb="$(tail -n 1 "$rss")" 'BEGIN { printf "%.1f %.1f\n", (b - a) * 1000, kb / 1024 }'
-  rm -f "$rss"
+  rm -f "$rss" "$err"
 }
 
 peak_mb() {
-  local rss
+  local rss err
   rss=$(mktemp)
-  /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; rm -f "$rss"; return 1; }
+  err=$(mktemp)
+  if ! /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
+    echo "startup-x.sh: $* failed on $DISPLAY:" >&2
+    tail -n 3 "$err" >&2
+    rm -f "$rss" "$err"
+    return 1
+  fi
   awk -v kb="$(tail -n 1 "$rss")" 'BEGIN { printf "%.1f\n", kb / 1024 }'
-  rm -f "$rss"
+  rm -f "$rss" "$err"
 }
 
-# Runs inside xvfb-run: the measurements at one screen size.
+# An X server of the given size on a display number it picks itself (other
+# programs may be starting servers at the same time); sets DISPLAY.
+start_x() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+  xserver=$!
+  read -r number <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+stop_x() {
+  kill "$xserver"
+  wait "$xserver" 2>/dev/null || true
+}
+
+# The measurements at one screen size, on its own X server.
 measure() {
   local name=$1 size=$2
   local work
@@ -99,11 +127,6 @@ measure() {
   rm -rf "$work"
 }
 
-if [ ${#inside[@]} -gt 0 ]; then
-  measure "${inside[@]}"
-  exit 0
-fi
-
 source tools/setup.sh
 spotsim_ensure_packages
 if [ -f "$build/CMakeCache.txt" ]; then
@@ -112,9 +135,10 @@ else
   spotsim_build "$build" --target spotsim --target spotsim-drive --target spotsim-bare -DCMAKE_BUILD_TYPE=Release
 fi
 
+trap 'stop_x' EXIT
 for screen in 1366:1366x768 4k:3840x2160; do
-  name=${screen%%:*}
-  size=${screen#*:}
-  xvfb-run -a -s "-screen 0 ${size}x24 -nolisten tcp" \
-    "$0" --runs "$runs" --build "$build" --inside-x "$name" "$size"
+  start_x "${screen#*:}"
+  measure "${screen%%:*}" "${screen#*:}"
+  stop_x
 done
+trap - EXIT

@@ -45,7 +45,7 @@ start_once() {
   t0=$EPOCHREALTIME
   if ! SPOTSIM_EXIT_WHEN_SHOWN=1 /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
     echo "startup-x.sh: $* failed on $DISPLAY:" >&2
-    tail -n 3 "$err" >&2
+    tail -n 6 "$err" >&2
     rm -f "$rss" "$err"
     return 1
   fi
@@ -60,7 +60,7 @@ peak_mb() {
   err=$(mktemp)
   if ! /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
     echo "startup-x.sh: $* failed on $DISPLAY:" >&2
-    tail -n 3 "$err" >&2
+    tail -n 6 "$err" >&2
     rm -f "$rss" "$err"
     return 1
   fi
@@ -74,7 +74,9 @@ start_x() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
+  # -noreset: the server would reset whenever its last client leaves,
+  # refusing the next program for a moment.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
   xserver=$!
   read -r number <"$fifo"
   rm -f "$fifo"

@@ -227,6 +227,8 @@ void Canvas::makeSurface()
     QImage fresh = render(dpr);
     m_strokes.clear();
     m_strokes.shrink_to_fit();
+    m_texts.clear();
+    m_texts.shrink_to_fit();
     m_image = std::move(fresh);
     m_imageClient = clientRect().size();
     m_dpr = dpr;
@@ -248,38 +250,75 @@ void Canvas::endPainter()
         m_painter.end();
 }
 
-void Canvas::paintStroke(QPainter &p, const Stroke &s)
+QPen Canvas::pen(const Stroke &s)
+{
+    QPen p(QColor::fromRgb(s.colour));
+    p.setWidth(s.width);
+    if (s.width == 1) {
+        switch (s.style) {
+        case DrawStyle::Dash: p.setStyle(Qt::DashLine); break;
+        case DrawStyle::Dot: p.setStyle(Qt::DotLine); break;
+        case DrawStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
+        case DrawStyle::Solid: break;
+        }
+        if (s.style != DrawStyle::Solid)
+            p.setDashOffset(s.dashOffset);
+    } else {
+        p.setCapStyle(Qt::RoundCap);
+        p.setJoinStyle(Qt::RoundJoin);
+    }
+    return p;
+}
+
+void Canvas::paintStroke(QPainter &p, const Stroke &s) const
 {
     using Kind = Stroke::Kind;
-    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse);
+    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse || s.kind == Kind::Disc);
     switch (s.kind) {
     case Kind::Line:
-        p.setPen(s.pen);
+        p.setPen(pen(s));
         p.drawLine(s.a, s.b);
         break;
     case Kind::Rect:
-        p.setPen(s.pen);
+        p.setPen(pen(s));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(s.a, s.b));
         break;
     case Kind::Fill:
-        p.fillRect(QRectF(s.a, s.b), s.pen.color());
+        p.fillRect(QRectF(s.a, s.b), QColor::fromRgb(s.colour));
         break;
     case Kind::Ellipse:
-        p.setPen(s.pen);
-        p.setBrush(s.brush);
+        p.setPen(pen(s));
+        p.setBrush(s.filled ? QBrush(QColor::fromRgb(s.fill)) : QBrush(Qt::NoBrush));
         p.drawEllipse(s.a, s.b.x(), s.b.y());
         break;
-    case Kind::Text:
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setFont(s.font);
-        p.setPen(s.pen);
-        p.drawText(s.a, s.text);
+    case Kind::Disc:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgb(s.colour));
+        p.drawEllipse(s.a, s.b.x(), s.b.y());
         break;
-    case Kind::Point:
-        p.fillRect(QRectF(s.a, QSizeF(1, 1)), s.pen.color());
+    case Kind::Text: {
+        const Text &t = m_texts[std::size_t(s.text)];
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(t.font);
+        p.setPen(QColor::fromRgb(s.colour));
+        p.drawText(s.a, t.text);
         break;
     }
+    case Kind::Point:
+        p.fillRect(QRectF(s.a, QSizeF(1, 1)), QColor::fromRgb(s.colour));
+        break;
+    }
+}
+
+Canvas::Stroke Canvas::stroke(Stroke::Kind kind, QRgb colour) const
+{
+    Stroke s;
+    s.kind = kind;
+    s.style = m_drawStyle;
+    s.width = m_drawWidth;
+    s.colour = colour;
+    return s;
 }
 
 void Canvas::paintStrokes(QPainter &p) const
@@ -289,13 +328,14 @@ void Canvas::paintStrokes(QPainter &p) const
     p.setBrush(Qt::NoBrush);
 }
 
-void Canvas::draw(Stroke &&stroke)
+void Canvas::draw(const Stroke &s)
 {
     changing();
     if (!m_image.isNull()) {
-        paintStroke(surfacePainter(), stroke);
+        paintStroke(surfacePainter(), s);
+        m_texts.clear(); // with an image, a text is kept only while it is drawn
     } else {
-        m_strokes.push_back(std::move(stroke));
+        m_strokes.push_back(s);
         // A run draws thousands of points: past a few hundred strokes one
         // image paints faster than the list. A hidden window keeps its
         // strokes until it is shown, within a bound.
@@ -342,24 +382,6 @@ void Canvas::copyToClipboard() const
     QGuiApplication::clipboard()->setImage(const_cast<QWidget *>(top)->grab(area).toImage());
 }
 
-QPen Canvas::pen(const QColor &color) const
-{
-    QPen p(color);
-    p.setWidth(m_drawWidth);
-    if (m_drawWidth == 1) {
-        switch (m_drawStyle) {
-        case DrawStyle::Dash: p.setStyle(Qt::DashLine); break;
-        case DrawStyle::Dot: p.setStyle(Qt::DotLine); break;
-        case DrawStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
-        case DrawStyle::Solid: break;
-        }
-    } else {
-        p.setCapStyle(Qt::RoundCap);
-        p.setJoinStyle(Qt::RoundJoin);
-    }
-    return p;
-}
-
 void Canvas::clear()
 {
     changing();
@@ -369,6 +391,8 @@ void Canvas::clear()
     m_bits = nullptr;
     m_strokes.clear();
     m_strokes.shrink_to_fit();
+    m_texts.clear();
+    m_texts.shrink_to_fit();
     m_currentX = 0;
     m_currentY = 0;
     update();
@@ -390,11 +414,9 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
 {
     m_currentX = x2;
     m_currentY = y2;
-    Stroke s;
-    s.kind = Stroke::Kind::Line;
+    Stroke s = stroke(Stroke::Kind::Line, color.rgb());
     s.a = QPointF(xToPixel(x1), yToPixel(y1));
     s.b = QPointF(xToPixel(x2), yToPixel(y2));
-    s.pen = pen(color);
     // Only the part inside the client area is kept: the frames draw grid
     // lines far past the edges, and a dashed line that long would come out
     // solid. The dashes keep their phase.
@@ -404,20 +426,17 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     if (!clipSegment(s.a, s.b, QRectF(QPointF(0, 0), QSizeF(clientRect().size())).adjusted(-margin, -margin, margin, margin),
                      start))
         return;
-    if (s.pen.style() != Qt::SolidLine)
-        s.pen.setDashOffset(start * full / m_drawWidth);
-    draw(std::move(s));
+    s.dashOffset = start * full / m_drawWidth;
+    draw(s);
 }
 
 void Canvas::box(double x1, double y1, double x2, double y2, const QColor &color, bool filled)
 {
     const QRectF r = QRectF(QPointF(xToPixel(x1), yToPixel(y1)), QPointF(xToPixel(x2), yToPixel(y2))).normalized();
-    Stroke s;
-    s.kind = filled ? Stroke::Kind::Fill : Stroke::Kind::Rect;
+    Stroke s = stroke(filled ? Stroke::Kind::Fill : Stroke::Kind::Rect, color.rgb());
     s.a = r.topLeft();
     s.b = r.bottomRight();
-    s.pen = pen(color);
-    draw(std::move(s));
+    draw(s);
     m_currentX = x2;
     m_currentY = y2;
 }
@@ -425,13 +444,12 @@ void Canvas::box(double x1, double y1, double x2, double y2, const QColor &color
 void Canvas::circle(double x, double y, double radius, const QColor &color)
 {
     const double r = safePixel(std::fabs(radius / nonZero(scaleWidth())) * clientRect().width());
-    Stroke s;
-    s.kind = Stroke::Kind::Ellipse;
+    Stroke s = stroke(Stroke::Kind::Ellipse, color.rgb());
     s.a = QPointF(xToPixel(x), yToPixel(y));
     s.b = QPointF(r, r);
-    s.pen = pen(color);
-    s.brush = m_fillSolid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush);
-    draw(std::move(s));
+    s.filled = m_fillSolid;
+    s.fill = m_fillColor.rgb();
+    draw(s);
     m_currentX = x;
     m_currentY = y;
 }
@@ -444,13 +462,10 @@ void Canvas::pset(double x, double y, QRgb color)
     const double py = yToPixel(y);
     if (m_drawWidth > 1) {
         const double r = m_drawWidth / 2.0;
-        Stroke s;
-        s.kind = Stroke::Kind::Ellipse;
+        Stroke s = stroke(Stroke::Kind::Disc, color);
         s.a = QPointF(px, py);
         s.b = QPointF(r, r);
-        s.pen = QPen(Qt::NoPen);
-        s.brush = QBrush(QColor::fromRgb(color));
-        draw(std::move(s));
+        draw(s);
         return;
     }
     const int ix = static_cast<int>(std::floor(px));
@@ -459,11 +474,9 @@ void Canvas::pset(double x, double y, QRgb color)
     if (ix < 0 || iy < 0 || ix >= client.width() || iy >= client.height())
         return;
     if (m_image.isNull()) {
-        Stroke s;
-        s.kind = Stroke::Kind::Point;
+        Stroke s = stroke(Stroke::Kind::Point, color);
         s.a = QPointF(ix, iy);
-        s.pen = QPen(QColor::fromRgb(color));
-        draw(std::move(s));
+        draw(s);
         return;
     }
     // The run plots thousands of single points a tick: write the pixels of
@@ -494,13 +507,11 @@ void Canvas::print(const QString &text)
     const QFontMetricsF metrics(m_font, this);
     const double px = xToPixel(m_currentX);
     const double py = yToPixel(m_currentY);
-    Stroke s;
-    s.kind = Stroke::Kind::Text;
+    Stroke s = stroke(Stroke::Kind::Text, m_foreColor.rgb());
     s.a = QPointF(px, py + metrics.ascent());
-    s.pen = QPen(m_foreColor);
-    s.font = m_font;
-    s.text = text;
-    draw(std::move(s));
+    s.text = static_cast<int>(m_texts.size());
+    m_texts.push_back(Text{m_font, text});
+    draw(s);
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight
                              : nextY * twipsPerPixel();

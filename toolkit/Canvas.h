@@ -135,21 +135,31 @@ protected:
     void setClientTop(int pixels) { m_clientTop = pixels; }
 
 private:
-    // One drawing operation, in logical pixels of the client area.
+    // One drawing operation, in logical pixels of the client area: plain
+    // data, so that thousands of them cost little to keep.
     struct Stroke
     {
-        enum class Kind : unsigned char { Line, Rect, Fill, Ellipse, Text, Point };
+        enum class Kind : unsigned char { Line, Rect, Fill, Ellipse, Disc, Text, Point };
         Kind kind = Kind::Line;
-        QPointF a; // line start, rectangle corner, ellipse centre, text baseline, point
-        QPointF b; // line end, opposite corner, ellipse radii
-        QPen pen;
-        QBrush brush;
+        DrawStyle style = DrawStyle::Solid;
+        bool filled = false; // an ellipse's inside, in fill
+        int width = 1;       // pen width
+        QRgb colour = 0;     // pen, or the colour of a fill, a disc or a point
+        QRgb fill = 0;
+        QPointF a; // line start, rectangle corner, centre, text baseline, point
+        QPointF b; // line end, opposite corner, radii
+        double dashOffset = 0;
+        int text = -1; // index into m_texts
+    };
+    struct Text
+    {
         QFont font;
         QString text;
     };
-    static void paintStroke(QPainter &p, const Stroke &stroke);
+    void paintStroke(QPainter &p, const Stroke &s) const;
+    Stroke stroke(Stroke::Kind kind, QRgb colour) const;
 
-    void draw(Stroke &&stroke);
+    void draw(const Stroke &s);
     void paintStrokes(QPainter &p) const;
     QPainter &surfacePainter();
     void endPainter();
@@ -170,11 +180,12 @@ private:
     void changed();
     // Gives the window its Ctrl+C the first time its canvas is used.
     void useCanvas();
-    QPen pen(const QColor &color) const;
+    static QPen pen(const Stroke &s);
     QSizeF clientTwips() const;
 
     QImage m_image;        // the persistent image, device pixels, null until needed
     std::vector<Stroke> m_strokes; // what is drawn and not yet in m_image
+    std::vector<Text> m_texts;     // the printed texts among them
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio

@@ -5,6 +5,8 @@
 #include "shell/core/SharedState.h"
 #include "toolkit/Canvas.h"
 
+#include <cmath>
+
 using shell::core::shared;
 
 void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin)
@@ -26,12 +28,19 @@ void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMa
         target.line(line.x1, line.y1, line.x2, line.y2, black);
     }
     target.setDrawStyle(toolkit::DrawStyle::Solid);
-    for (const auto *labels : {&frame.timeLabels, &frame.valueLabels}) {
-        for (const auto &label : *labels) {
-            target.setCurrentX(label.x);
-            target.setCurrentY(label.y);
-            target.print(QString::fromStdString(label.text));
-        }
+    // Time labels hang below the time axis and value labels stand on their
+    // grid line, so that no line strikes through a number and the two zeros
+    // at the origin do not print over each other.
+    for (const auto &label : frame.timeLabels) {
+        target.setCurrentX(label.x);
+        target.setCurrentY(-std::fabs(label.y));
+        target.print(QString::fromStdString(label.text));
+    }
+    const double lineHeight = target.textHeight();
+    for (const auto &label : frame.valueLabels) {
+        target.setCurrentX(label.x);
+        target.setCurrentY(label.y + lineHeight);
+        target.print(QString::fromStdString(label.text));
     }
 }
 

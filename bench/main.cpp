@@ -136,6 +136,33 @@ toolkit::Timer &startedRun(int duration)
     return road::startRun().Timer1;
 }
 
+// The drawing images the windows hold, in MB: none after start-up (a little
+// drawing is kept as strokes), one for each window a run draws much on.
+double drawingMegabytes()
+{
+    double bytes = 0;
+    for (toolkit::Form *window : toolkit::createdForms()) {
+        QList<toolkit::Canvas *> canvases = window->findChildren<toolkit::Canvas *>();
+        canvases << window;
+        for (const toolkit::Canvas *canvas : canvases)
+            bytes += 4.0 * canvas->surfaceSize().width() * canvas->surfaceSize().height();
+    }
+    return bytes / (1024 * 1024);
+}
+
+void drawingMemory(Report &report)
+{
+    road::startProgram();
+    report.figure("drawing-mb-startup", drawingMegabytes());
+    toolkit::Timer &timer = startedRun(250);
+    while (timer.running())
+        timer.tick();
+    toolkit::form<grafiki1>().diaforikes.click();
+    toolkit::form<grafiki1>().changerates.click();
+    QCoreApplication::processEvents();
+    report.figure("drawing-mb-road", drawingMegabytes());
+}
+
 // One tick of the run control: 625 events, the points and the bars, with and
 // without the pause after each A -> B conversion.
 void tick(Report &report)
@@ -257,6 +284,7 @@ struct Benchmark
 
 constexpr Benchmark benchmarks[] = {
     {"startup", startup},
+    {"drawing-memory", drawingMemory},
     {"tick", tick},
     {"optimization", optimization},
     {"product-graph", productGraph},

@@ -201,6 +201,9 @@ void YPOTHDIASPASI1::layOut()
 
 void YPOTHDIASPASI1::drawFrame()
 {
+    // Nothing else is drawn here: a frame drawn before the window last
+    // changed size would show beside the new one.
+    cls();
     box(frameLeft, frameTop, frameRight, frameBottom, RGB(0, 0, 0));
 }
 

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QtTest>
 
 #include <cmath>
@@ -332,14 +333,20 @@ private slots:
     }
 
     // The graphs window during a run: its drawing is twice its logical size
-    // in pixels at scale factor 2.
-    void graphsWindowAtDeviceResolution()
+    // in pixels at scale factor 2. And every drawing window of the run copies
+    // its picture with Ctrl+C.
+    void runWindowsAtDeviceResolution()
     {
         road::startProgram();
         road::toParameters(true, true);
         auto &run = road::startRun();
         for (int n = 0; n < 3; ++n)
             run.Timer1.tick();
+        form<grafiki1>().changerates.click();
+        for (const char *name : {"antidrasi", "grafiki1", "ravdogram", "mathematical"}) {
+            const Form *window = createdForm(QLatin1String(name));
+            QVERIFY2(window && window->findChild<QShortcut *>(QStringLiteral("copyPicture")), name);
+        }
         auto &graphs = form<grafiki1>();
         QVERIFY(graphs.isVisible());
         const QImage image = graphs.image();

@@ -128,6 +128,28 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
     piso.setCancel(true);
 }
 
+std::array<double, 4> YPOTHDIASPASI1::seriesConstants() const
+{
+    using decay::core::halfLifeFromBar;
+    return decay::core::seriesConstants(form<YPOTHDIASPASI>().steps(), halfLifeFromBar(blezoi.value()),
+                                        halfLifeFromBar(prasinizoi.value()), halfLifeFromBar(kokinizoi.value()));
+}
+
+void YPOTHDIASPASI1::applySeriesRates(const std::array<double, 4> &k)
+{
+    auto &parameters = form<YPOTHETIKES>();
+    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
+    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
+    parameters.pithanotipiso.setValue(0);
+    parameters.kokkinaprasina.setValue(0);
+    auto &s = shared();
+    s.rateK1 = k[0];
+    s.rateK2 = k[1];
+    s.rateK3 = k[2];
+    s.rateK4 = k[3];
+    s.rateK5 = 0;
+}
+
 void YPOTHDIASPASI1::load()
 {
     placeFullScreen(*this);
@@ -275,20 +297,10 @@ void YPOTHDIASPASI1::next()
     graphs.setRunScale();
 
     const int steps = model.steps();
-    const auto k = decay::core::seriesConstants(steps, halfLifeFromBar(blezoi.value()),
-                                                halfLifeFromBar(prasinizoi.value()),
-                                                halfLifeFromBar(kokinizoi.value()));
+    const auto k = seriesConstants();
     run.beginRateList();
     (steps == 1 ? form<neaepilogi>().Option1 : form<neaepilogi>().Option2).setValue(true);
-    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
-    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
-    parameters.pithanotipiso.setValue(0);
-    parameters.kokkinaprasina.setValue(0);
-    s.rateK1 = k[0];
-    s.rateK2 = k[1];
-    s.rateK3 = k[2];
-    s.rateK4 = k[3];
-    s.rateK5 = 0;
+    applySeriesRates(k);
 
     run.kapa[0].setCaption(QStringLiteral("K1= ") + Format(s.rateK1, "0.00e+00"));
     run.kapa[1].setCaption(QStringLiteral("K2= ") + Format(s.rateK2, "0.00"));

@@ -2,6 +2,8 @@
 // kind with its decay constant, and the temperature; "Next >" starts the run.
 #pragma once
 
+#include <array>
+
 #include "toolkit/Toolkit.h"
 
 class YPOTHDIASPASI1 final : public toolkit::Form
@@ -30,6 +32,12 @@ public:
 
     // The start-up layout of the rows, in the window's scale.
     void layOut();
+    // The constants of the series chosen on the model window, from the
+    // half-life bars.
+    std::array<double, 4> seriesConstants() const;
+    // The series' constants become the run's rates; the parameters window's
+    // forward bars read their whole parts and its reverse bars 0.
+    void applySeriesRates(const std::array<double, 4> &k);
     // Corners of the outline that frames the three half-life rows.
     static constexpr double frameLeft = 20, frameTop = 174, frameRight = 140, frameBottom = 102;
 

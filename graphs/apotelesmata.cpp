@@ -253,18 +253,23 @@ void apotelesmata::tick()
     auto &spots = form<antidrasi>();
     auto &bars = form<ravdogram>();
     const double scaleY = s.initialAmount / double(m_spotTotal) / 100;
-    // Red once there is a second step; cyan for a decay series of three.
     const bool decay = kinetics::core::isDecay(s.modelCode);
     const bool secondStep = decay ? !form<YPOTHDIASPASI>().Option1.value() : !form<neaepilogi>().Option1.value();
     const bool thirdStep = decay && form<YPOTHDIASPASI>().Option3.value();
 
+    // The counts at time x: blue and green always, red once there is a
+    // second step, cyan for a decay series of three.
+    const auto plotCounts = [&](double x, const kinetics::core::Counts &c) {
+        graphs.pset(x, c.a * scaleY, blue);
+        graphs.pset(x, c.b * scaleY, green);
+        if (secondStep)
+            graphs.pset(x, c.c * scaleY, red);
+        if (thirdStep)
+            graphs.pset(x, c.d * scaleY, cyan);
+    };
+
     graphs.setDrawWidth(3);
-    graphs.pset(m_runTime, s.countA * scaleY, blue);
-    graphs.pset(m_runTime, s.countB * scaleY, green);
-    if (secondStep)
-        graphs.pset(m_runTime, s.countC * scaleY, red);
-    if (thirdStep)
-        graphs.pset(m_runTime, s.countD * scaleY, cyan);
+    plotCounts(m_runTime, shell::core::counts(s));
     graphs.setDrawWidth(1);
 
     // What an event does besides changing a site: redraw that spot and, after
@@ -290,13 +295,7 @@ void apotelesmata::tick()
     const kinetics::core::LatticeRun lattice = shell::core::latticeRun(s);
     kinetics::core::Counts n = shell::core::counts(s);
     for (int k = 0; k < eventsPerTick; ++k) {
-        const double x = m_runTime + k * double(m_tickInterval) / eventsPerTick;
-        graphs.pset(x, n.a * scaleY, blue);
-        graphs.pset(x, n.b * scaleY, green);
-        if (secondStep)
-            graphs.pset(x, n.c * scaleY, red);
-        if (thirdStep)
-            graphs.pset(x, n.d * scaleY, cyan);
+        plotCounts(m_runTime + k * double(m_tickInterval) / eventsPerTick, n);
 
         kinetics::core::randomStep(m_cells, lattice, n, m_spotTotal, rng, StepHooks{this, &spots});
         shell::core::setCounts(s, n);

@@ -233,21 +233,9 @@ void grafiki1::drawDecaySeries()
     auto &rates = form<YPOTHDIASPASI1>();
     s.initialAmount = rates.arithatomon.value();
     const double total = kinetics::core::layoutTarget(s.initialAmount);
-    using decay::core::halfLifeFromBar;
-    const auto k = decay::core::seriesConstants(form<YPOTHDIASPASI>().steps(), halfLifeFromBar(rates.blezoi.value()),
-                                                halfLifeFromBar(rates.prasinizoi.value()),
-                                                halfLifeFromBar(rates.kokinizoi.value()));
-    auto &parameters = form<YPOTHETIKES>();
-    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
-    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
-    parameters.pithanotipiso.setValue(0);
-    parameters.kokkinaprasina.setValue(0);
-    s.rateK1 = k[0];
-    s.rateK2 = k[1];
-    s.rateK3 = k[2];
-    s.rateK4 = k[3];
-    s.rateK5 = 0;
-    s.temperatureC = parameters.tempotherm.value();
+    const auto k = rates.seriesConstants();
+    rates.applySeriesRates(k);
+    s.temperatureC = form<YPOTHETIKES>().tempotherm.value();
 
     setRunScale();
     drawMarks(graphs::core::decaySeriesMarks(k[0], k[1], k[2]));

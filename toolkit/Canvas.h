@@ -6,6 +6,8 @@
 // never draws holds no image at all, whatever the size of the screen.
 #pragma once
 
+#include "toolkit/Fonts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -207,7 +209,7 @@ private:
     bool m_fillSolid = false;
     QColor m_backColor = QColor(240, 240, 240);
     bool m_autoRedraw = false;
-    QString m_fontName = QStringLiteral("MS Sans Serif");
+    QString m_fontName = fonts::defaultSans;
     double m_fontSize = 8.25;
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;

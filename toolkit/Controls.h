@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/Fonts.h"
 
 #include <QObject>
 #include <QPointer>
@@ -111,7 +112,7 @@ private:
     QRect m_pixels;   // where the widget is
     bool m_placed = false;
     bool m_visible = true;
-    QString m_fontName = QStringLiteral("MS Sans Serif");
+    QString m_fontName = fonts::defaultSans;
     double m_fontSize = 8.25;
     bool m_bold = false;
     bool m_italic = false;

@@ -1,5 +1,7 @@
 #include "toolkit/Screen.h"
 
+#include "toolkit/Fonts.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -69,7 +71,7 @@ QFont makeFont(const QString &designName, double pointSize, bool bold, bool ital
 void setUpApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, false, false));
+    QApplication::setFont(makeFont(fonts::defaultSans, 8.25, false, false));
     QApplication::setQuitOnLastWindowClosed(true);
 }
 

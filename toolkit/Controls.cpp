@@ -113,19 +113,17 @@ QRect keptInside(const QRect &designed, const QRect &bounds)
         return designed;
     QRect r = designed;
     auto keep = [](int start, int length, int lowest, int highest, int &newStart, int &newLength) {
-        newStart = start;
-        newLength = std::min(length, highest - lowest);
-        if (start < lowest) {
-            const int visible = start + length - lowest;
-            newStart = lowest;
-            newLength = visible * 2 >= length ? visible : newLength;
-        } else if (start + length > highest) {
-            const int visible = highest - start;
-            if (visible * 2 >= length) {
-                newLength = visible;
-            } else {
-                newStart = highest - newLength;
-            }
+        const int from = std::max(start, lowest);
+        const int to = std::min(start + length, highest);
+        if (from == start && to == start + length) {
+            newStart = start;
+            newLength = length;
+        } else if (2 * (to - from) >= length) {
+            newStart = from;
+            newLength = to - from;
+        } else {
+            newLength = std::min(length, highest - lowest);
+            newStart = std::clamp(start, lowest, highest - newLength);
         }
     };
     int x = 0, w = 0, y = 0, h = 0;
@@ -192,8 +190,30 @@ Fitted fitCaption(const CaptionSurface &surface, const QFont &base, const QRect 
     const QSize frame = designed.size() - floorBox.size();
     const int widest = bounds.isValid() ? bounds.width() - frame.width() : 1 << 20;
     const Qt::Alignment alignment = surface.textAlignment();
+    // The box grows the way its caption is aligned, or, where that would
+    // cover other controls, whichever way covers the least of them.
     auto grownTo = [&](const QSize &needed) {
-        return grownRect(designed, (needed + frame).expandedTo(designed.size()), alignment, bounds);
+        const QSize size = (needed + frame).expandedTo(designed.size());
+        const QRect natural = grownRect(designed, size, alignment, bounds);
+        if (!overlap || natural == designed)
+            return natural;
+        const bool wider = size.width() > designed.width();
+        const Qt::Alignment across = wider ? Qt::Alignment(Qt::AlignHorizontal_Mask) : Qt::Alignment(Qt::AlignVertical_Mask);
+        QRect best = natural;
+        qint64 least = overlap(natural);
+        static const Qt::Alignment sideways[] = {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft};
+        static const Qt::Alignment upDown[] = {Qt::AlignBottom, Qt::AlignVCenter, Qt::AlignTop};
+        for (Qt::Alignment way : wider ? sideways : upDown) {
+            if (least == 0)
+                break;
+            const QRect other = grownRect(designed, size, (alignment & ~across) | way, bounds);
+            const qint64 covered = overlap(other);
+            if (covered < least) {
+                best = other;
+                least = covered;
+            }
+        }
+        return best;
     };
     // On one line, as wide as the caption.
     const QSize line = textSize(font, text, false, 0) + QSize(captionSlack, 0);
@@ -212,8 +232,9 @@ Fitted fitCaption(const CaptionSurface &surface, const QFont &base, const QRect 
             return {font, true, wrapped()};
         return {font, false, grownTo(line)};
     }
-    // A one-line caption that grows over its neighbours rather wraps, when its
-    // box is wide enough for a phrase a line and the neighbours are spared so.
+    // A one-line caption that still covers its neighbours rather wraps, when
+    // its box is wide enough for a phrase a line and the neighbours are
+    // spared so.
     const QRect widened = grownTo(line);
     if (overlap && floorBox.width() >= 12 * QFontMetrics(font).averageCharWidth()) {
         const QRect taller = wrapped();

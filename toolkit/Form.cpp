@@ -26,7 +26,8 @@ Form::Form(const QString &name, double widthTwips, double heightTwips)
     setObjectName(name);
     setWindowTitle(name);
     const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
-    m_frame = QRect(QPoint(0, 0), client.grownBy(frameMarginsPixels()));
+    const QSize frame = client.grownBy(frameMarginsPixels());
+    m_frame = QRectF(0, 0, frame.width() * twipsPerPixel(), frame.height() * twipsPerPixel());
     placeFrame(); // a screen smaller than the design gets a smaller window
 }
 
@@ -44,32 +45,32 @@ QMargins Form::frameMarginsPixels() const
     return g_lastFrame;
 }
 
-double Form::left() const { return m_frame.x() * twipsPerPixel(); }
-double Form::top() const { return m_frame.y() * twipsPerPixel(); }
-double Form::widthTwips() const { return m_frame.width() * twipsPerPixel(); }
-double Form::heightTwips() const { return m_frame.height() * twipsPerPixel(); }
+double Form::left() const { return m_frame.x(); }
+double Form::top() const { return m_frame.y(); }
+double Form::widthTwips() const { return m_frame.width(); }
+double Form::heightTwips() const { return m_frame.height(); }
 
 void Form::setLeft(double twips)
 {
-    m_frame.moveLeft(toPixels(twips));
+    m_frame.moveLeft(twips);
     placeFrame();
 }
 
 void Form::setTop(double twips)
 {
-    m_frame.moveTop(toPixels(twips));
+    m_frame.moveTop(twips);
     placeFrame();
 }
 
 void Form::setWidthTwips(double twips)
 {
-    m_frame.setWidth(std::max(1, toPixels(twips)));
+    m_frame.setWidth(std::max(twips, twipsPerPixel()));
     placeFrame();
 }
 
 void Form::setHeightTwips(double twips)
 {
-    m_frame.setHeight(std::max(1, toPixels(twips)));
+    m_frame.setHeight(std::max(twips, twipsPerPixel()));
     placeFrame();
 }
 
@@ -77,12 +78,15 @@ void Form::placeFrame()
 {
     const QRect area = workArea();
     const QMargins margins = frameMarginsPixels();
-    // Larger than the work area: as large as it; sticking out: moved back in.
-    QRect frame = m_frame;
-    frame.setWidth(std::min(frame.width(), area.width()));
-    frame.setHeight(std::min(frame.height(), area.height()));
-    frame.moveLeft(std::clamp(frame.left(), 0, area.width() - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), 0, area.height() - frame.height()));
+    // Edges rounded, not sizes: windows that meet in twips meet in pixels.
+    // Sticking out of the work area, a window ends at its edge while it keeps
+    // at least half its size, and moves back in otherwise.
+    const double tpp = twipsPerPixel();
+    const int left = toPixels(m_frame.left(), tpp);
+    const int top = toPixels(m_frame.top(), tpp);
+    const QRect asked(left, top, std::max(1, toPixels(m_frame.left() + m_frame.width(), tpp) - left),
+                      std::max(1, toPixels(m_frame.top() + m_frame.height(), tpp) - top));
+    const QRect frame = keptInside(asked, QRect(QPoint(0, 0), area.size()));
     QRect client = frame.translated(area.topLeft()).marginsRemoved(margins);
     client.setWidth(std::max(1, client.width()));
     client.setHeight(std::max(1, client.height()));
@@ -98,17 +102,22 @@ void Form::placeFrame()
 // inside the work area. And when the window manager's frame arrives or
 // changes (it is known only once a window is shown), the window is placed
 // again so that the frame, not the client area, takes its place.
-void Form::followFrame()
+void Form::followFrame(const QEvent *event)
 {
     if (m_placing || !isWindow())
         return;
     const QMargins margins = frameMarginsPixels();
-    if (geometry() != m_placedClient) {
+    if (geometry() != m_placedClient && margins != m_placedMargins && event->spontaneous()) {
+        // The window manager framing a window it was given without a frame.
+        placeFrame();
+    } else if (geometry() != m_placedClient) {
         const QRect area = workArea();
         m_placedClient = geometry();
         m_placedMargins = margins;
-        m_frame = m_placedClient.marginsAdded(margins).translated(-area.topLeft());
-        if (!QRect(QPoint(0, 0), area.size()).contains(m_frame))
+        const QRect frame = m_placedClient.marginsAdded(margins).translated(-area.topLeft());
+        const double tpp = twipsPerPixel();
+        m_frame = QRectF(frame.x() * tpp, frame.y() * tpp, frame.width() * tpp, frame.height() * tpp);
+        if (!QRect(QPoint(0, 0), area.size()).contains(frame))
             placeFrame();
     } else if (margins != m_placedMargins) {
         placeFrame();
@@ -122,7 +131,7 @@ bool Form::event(QEvent *event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
-        followFrame();
+        followFrame(event);
         break;
     default:
         break;

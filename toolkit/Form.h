@@ -66,10 +66,10 @@ private:
     void takeKeyboard();
     // Applies the frame rectangle asked for, kept inside the work area.
     void placeFrame();
-    void followFrame();
+    void followFrame(const QEvent *event);
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
-    QRect m_frame;            // asked for, pixels from the work area's corner
+    QRectF m_frame;           // asked for, twips from the work area's corner
     QRect m_placedClient;     // the client area it gave, on the desktop
     QMargins m_placedMargins; // the frame margins it was given with
     bool m_placing = false;

@@ -1,21 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds spotsim in Release and starts it. Without a
-# display it runs the tours offscreen instead and writes their screenshots to
-# screenshots/.
+# Installs what is missing, builds spotsim and starts it. Without a display it
+# runs the tours offscreen instead, writes their screenshots to screenshots/
+# and says what each one shows. It builds in build/ exactly as ./test.sh does,
+# so that neither compiles again what the other has built.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
 spotsim_ensure_packages
-spotsim_build build-release --target spotsim --target spotsim-drive -DCMAKE_BUILD_TYPE=Release
+spotsim_build "$SPOTSIM_BUILD_DIR" --target spotsim --target spotsim-drive "${SPOTSIM_BUILD_ARGS[@]}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec build-release/shell/spotsim "$@"
+  exec "$SPOTSIM_BUILD_DIR/shell/spotsim" "$@"
 fi
 
-echo "No display found: running the tours offscreen; screenshots go to screenshots/."
+echo "No display found: running the tours of tools/tours offscreen."
 mkdir -p screenshots
 for tour in tools/tours/*.drive; do
-  build-release/tools/drive/spotsim-drive "$tour"
+  "$SPOTSIM_BUILD_DIR/tools/drive/spotsim-drive" "$tour"
 done
-ls screenshots
+# A tour says what a picture shows in a "# picture:" line just above the
+# line that takes it.
+echo "Screenshots:"
+for tour in tools/tours/*.drive; do
+  what=
+  while IFS= read -r line; do
+    case "$line" in
+      "# picture: "*) what=${line#"# picture: "} ;;
+      shot\ *|screen\ *)
+        echo "  ${line##* }  ${what:-(${line% *})}"
+        what= ;;
+      *) what= ;;
+    esac
+  done <"$tour"
+done

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds spotsim with its tests and runs them all.
-#   ./test.sh             optimised build with debug information
-#   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build
+#   ./test.sh             optimised build with debug information, in build/,
+#                         the build ./run.sh uses too
+#   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build,
+#                         in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -16,8 +18,8 @@ case "${1:-}" in
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     ;;
   "")
-    dir=build-test
-    spotsim_build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPOTSIM_WERROR=ON
+    dir=$SPOTSIM_BUILD_DIR
+    spotsim_build "$dir" "${SPOTSIM_BUILD_ARGS[@]}"
     ;;
   *)
     echo "usage: ./test.sh [--sanitize]" >&2

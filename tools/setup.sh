@@ -33,6 +33,11 @@ spotsim_ensure_packages() {
   fi
 }
 
+# The one build that ./run.sh and ./test.sh share: same folder, same options,
+# so that one never compiles again what the other has built.
+SPOTSIM_BUILD_DIR=${SPOTSIM_BUILD_DIR:-build}
+SPOTSIM_BUILD_ARGS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPOTSIM_WERROR=ON)
+
 # spotsim_build DIR [--target T]... CMAKE-ARGS...: configures and builds DIR,
 # only the named targets when there are any.
 spotsim_build() {

@@ -676,8 +676,24 @@ void Captioned::applyFont(const QFont &font)
     captionChanged();
 }
 
+void Captioned::settle()
+{
+    if (!m_fitPending)
+        return;
+    m_settling = true;
+    fitAndPlace();
+    m_settling = false;
+}
+
 QRect Captioned::fit(const QRect &designed, const QRect &bounds)
 {
+    // The start routine sets up many windows that stay hidden for long or
+    // for ever: their captions are fitted when they are shown.
+    if (!m_settling && widget() && widget()->window()->isHidden()) {
+        m_fitPending = true;
+        return keptInside(designed, bounds);
+    }
+    m_fitPending = false;
     // How much a rectangle would cover of the other controls beside it.
     auto overlap = [this](const QRect &r) {
         qint64 area = 0;

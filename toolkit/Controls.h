@@ -131,6 +131,8 @@ public:
     // to shrink.
     QFont shownFont() const;
     void describe() override;
+    // Fits a caption that waited for its window to be shown.
+    void settle();
 
 protected:
     // widget is one of the toolkit's caption widgets.
@@ -143,6 +145,8 @@ protected:
 private:
     CaptionSurface *m_surface;
     QFont m_base;
+    bool m_fitPending = false;
+    bool m_settling = false;
 };
 
 class Label final : public Captioned

@@ -145,6 +145,8 @@ void Form::setVisible(bool visible)
         return;
     formShown(this, visible);
     if (visible) {
+        for (Captioned *control : findChildren<Captioned *>())
+            control->settle();
         // Reading order for Tab; the focus starts on the first control, or
         // stays where it was when the window comes back.
         const std::vector<Control *> order = arrangeTabOrder(this);

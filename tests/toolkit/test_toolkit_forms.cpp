@@ -178,6 +178,73 @@ private slots:
         QCOMPARE(w.image().pixelColor(50, 50), QColor(9, 9, 9));
     }
 
+    // A caption keeps its designed size when it fits, shrinks down to the
+    // readable floor when it does not, and only then widens its control;
+    // blanks at its end need no room.
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fits") << "Go" << 12.0 << QRect(150, 150, 1500, 450) << "designed";
+        QTest::newRow("shrinks") << "Reversible reaction" << 12.0 << QRect(150, 150, 1500, 300) << "shrunk";
+        QTest::newRow("grows") << "A caption far too long for its box" << 12.0 << QRect(150, 150, 900, 300)
+                               << "grown";
+        QTest::newRow("blanks at the end") << "K          " << 14.0 << QRect(150, 150, 300, 450) << "designed";
+    }
+
+    void captionsFit()
+    {
+        QFETCH(QString, caption);
+        QFETCH(double, points);
+        QFETCH(QRect, twips);
+        QFETCH(QString, expected);
+        auto &w = form<Probe>();
+        w.show();
+        w.label.setTwips(twips.x(), twips.y(), twips.width(), twips.height());
+        w.label.setFont(QStringLiteral("Arial"), points);
+        w.label.setCaption(caption);
+        const QRect designed(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
+                             toPixels(twips.height()));
+        const QWidget *shown = w.label.widget();
+        const double size = shown->font().pointSizeF();
+        if (expected == QLatin1String("designed")) {
+            QCOMPARE(size, points);
+            QCOMPARE(shown->geometry(), designed);
+        } else if (expected == QLatin1String("shrunk")) {
+            QVERIFY(size < points && size >= readableFloorPoints);
+            QCOMPARE(shown->geometry(), designed);
+        } else {
+            QCOMPARE(size, readableFloorPoints);
+            QVERIFY(shown->width() > designed.width());
+            QVERIFY(QRect(QPoint(0, 0), w.size()).contains(shown->geometry()));
+        }
+        const QRect needed = QFontMetrics(shown->font()).boundingRect(caption.trimmed());
+        QVERIFY(needed.width() <= shown->width());
+    }
+
+    void controlsKeptInside_data()
+    {
+        QTest::addColumn<QRect>("designed");
+        QTest::addColumn<QRect>("kept");
+        // The window's client area is 0,0 100x50.
+        QTest::newRow("inside") << QRect(10, 10, 20, 20) << QRect(10, 10, 20, 20);
+        QTest::newRow("over the right edge, most inside") << QRect(70, 10, 40, 20) << QRect(70, 10, 30, 20);
+        QTest::newRow("over the right edge, most outside") << QRect(90, 10, 40, 20) << QRect(60, 10, 40, 20);
+        QTest::newRow("below, most outside") << QRect(10, 45, 20, 20) << QRect(10, 30, 20, 20);
+        QTest::newRow("above") << QRect(10, -4, 20, 20) << QRect(10, 0, 20, 16);
+        QTest::newRow("wider than the window") << QRect(-10, 10, 130, 20) << QRect(0, 10, 100, 20);
+        QTest::newRow("far outside") << QRect(300, 300, 20, 20) << QRect(80, 30, 20, 20);
+    }
+
+    void controlsKeptInside()
+    {
+        QFETCH(QRect, designed);
+        QFETCH(QRect, kept);
+        QCOMPARE(keptInside(designed, QRect(0, 0, 100, 50)), kept);
+    }
+
     void endProgramStopsEverything()
     {
         auto &w = form<Probe>();

@@ -1,8 +1,8 @@
 // Every window of the program, on small and large screens: each caption shows
 // whole in its control (font metrics of the font it is shown in), no font is
 // shrunk below the readable floor, no control sticks out of its window and no
-// window's frame out of the work area. Run once at scale factor 1 and once at
-// 2 (QT_SCALE_FACTOR): the screen sizes are device pixels, as a real screen's.
+// window's frame out of the work area. Run at scale factors 1, 1.5 and 2
+// (QT_SCALE_FACTOR): the screen sizes are device pixels, as a real screen's.
 #include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "shell/Windows.h"

@@ -1,5 +1,7 @@
 #include "decay/Pictures.h"
 
+#include "shell/Pictures.h"
+
 #include "toolkit/Fonts.h"
 #include "toolkit/Screen.h"
 
@@ -38,19 +40,7 @@ double drawNuclide(QPainter &p, const Nuclide &n, double x, double baseline, con
 void drawArrow(QPainter &p, double x1, double x2, double y, double head, const QString &kind, const QFont &font)
 {
     const QColor ink(40, 40, 40);
-    QPen pen(ink, std::max(1.5, head / 4));
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.drawLine(QPointF(x1, y), QPointF(x2 - head * 0.6, y));
-    QPainterPath tip;
-    tip.moveTo(x2, y);
-    tip.lineTo(x2 - head, y - head * 0.55);
-    tip.lineTo(x2 - head, y + head * 0.55);
-    tip.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPath(tip);
-    p.setBrush(Qt::NoBrush);
+    shell::drawRightArrow(p, x1, x2, y, head, std::max(1.5, head / 4));
     p.setPen(ink);
     p.setFont(font);
     const QFontMetricsF m(font);

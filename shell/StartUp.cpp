@@ -21,7 +21,19 @@ using shell::core::shared;
 
 namespace shell {
 
-void startRoutine()
+namespace {
+
+// The title window touches nothing of the others, nor they of it: it may
+// come first.
+void showTitle()
+{
+    auto &title = form<eisodos>();
+    title.setTop(0);
+    title.setLeft(0);
+    title.show();
+}
+
+void buildWindows()
 {
     auto &s = shared();
     s.runCount = 0;
@@ -56,11 +68,6 @@ void startRoutine()
     acidExamples.scale(0, 250, 150, 0);
     parameters.scale(-40, 250, 110, 0);
     example.scale(0, 250, 150, 0);
-
-    auto &title = form<eisodos>();
-    title.setTop(0);
-    title.setLeft(0);
-    title.show();
 
     s.runDuration = 250;
 
@@ -104,6 +111,20 @@ void startRoutine()
     model.layOutDiagram();
     example.layOutDiagram();
     rates.layOut();
+}
+
+} // namespace
+
+void startRoutine()
+{
+    showTitle();
+    buildWindows();
+}
+
+void startTitleFirst()
+{
+    showTitle();
+    afterFirstShown(form<eisodos>(), buildWindows);
 }
 
 void resetProgram()

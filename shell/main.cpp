@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     toolkit::setUpApplication();
-    shell::startRoutine();
+    shell::startTitleFirst();
     const int result = app.exec();
     toolkit::resetForms(); // windows go before the application object
     return result;

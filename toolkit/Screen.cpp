@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
 
 namespace toolkit {
 
@@ -73,6 +76,78 @@ void setUpApplication()
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(makeFont(fonts::defaultSans, 8.25, false, false));
     QApplication::setQuitOnLastWindowClosed(true);
+}
+
+namespace {
+
+// Watches one window's first paint and every input of the application until
+// its work has run.
+class FirstShown final : public QObject
+{
+public:
+    FirstShown(QWidget &window, std::function<void()> work)
+        : QObject(&window)
+        , m_window(&window)
+        , m_work(std::move(work))
+    {
+        window.installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Paint:
+            if (watched == m_window && !m_queued) {
+                // Queued twice: the first turn is still the paint's own, with
+                // whatever it queued; the second comes after it.
+                m_queued = true;
+                QPointer<FirstShown> self(this);
+                QTimer::singleShot(0, this, [self] {
+                    QTimer::singleShot(0, self, [self] {
+                        if (self)
+                            self->run();
+                    });
+                });
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            run();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        qApp->removeEventFilter(this);
+        if (m_window)
+            m_window->removeEventFilter(this);
+        const auto work = std::move(m_work);
+        m_work = nullptr;
+        deleteLater();
+        if (work)
+            work();
+    }
+
+    QPointer<QWidget> m_window;
+    std::function<void()> m_work;
+    bool m_queued = false;
+};
+
+} // namespace
+
+void afterFirstShown(QWidget &window, std::function<void()> work)
+{
+    new FirstShown(window, std::move(work));
 }
 
 void beep() { QApplication::beep(); }

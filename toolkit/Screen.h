@@ -7,6 +7,10 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace toolkit {
 
 // Twips per pixel, from the screen's logical dpi (15 at 96 dpi).
@@ -48,6 +52,12 @@ QFont makeFont(const QString &designName, double pointSize, bool bold, bool ital
 // Style and fonts shared by the program, the driver, the tests and the
 // benchmarks, so that every window looks the same wherever it runs.
 void setUpApplication();
+
+// Runs `work` once, as soon as `window`'s first picture is on the screen
+// (after anything that painting asked for), or earlier, before the first key
+// or mouse button of the session reaches any window. A window that is
+// destroyed first cancels it.
+void afterFirstShown(QWidget &window, std::function<void()> work);
 
 // The system beep.
 void beep();

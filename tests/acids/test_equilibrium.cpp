@@ -28,174 +28,161 @@ class EquilibriumTest : public QObject
     Q_OBJECT
 
 private slots:
-    void temperatureFits_data();
-    void temperatureFits();
-    void pH_data();
-    void pH();
-    void percentagesOfAStepAddUpTo100_data();
-    void percentagesOfAStepAddUpTo100();
-    void pHFallsWithConcentration_data();
-    void pHFallsWithConcentration();
-    void productGraph_data();
-    void productGraph();
-    void lockstepGivesTheSameResults_data();
-    void lockstepGivesTheSameResults();
+    void temperatureFits_data()
+    {
+        QTest::addColumn<double>("actual");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<double>("relative");
+        QTest::newRow("Ka1 at 25 C") << carbonicKa1(25) << 4.18e-7 << 3e-3;
+        QTest::newRow("Kw at 25 C") << waterKw(25) << 9.12e-15 << 3e-3;
+        // The fitted line is extrapolated beyond the table, without complaint.
+        QTest::newRow("Ka1 rises on to 100 C") << double(carbonicKa1(100) > carbonicKa1(50)) << 1.0 << 0.0;
+    }
+
+    void temperatureFits()
+    {
+        QFETCH(double, actual);
+        QFETCH(double, expected);
+        QFETCH(double, relative);
+        QVERIFY2(near(actual, expected, relative), qPrintable(QString::number(actual, 'g', 8)));
+    }
+
+    void pH_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<double>("c");
+        QTest::addColumn<double>("pH");
+        QTest::addColumn<double>("p1"); // percentage of A -> B
+        QTest::newRow("carbonic 0.15 mol/L") << carbonicCode << 0.15 << 3.60 << 0.17;
+        QTest::newRow("phosphoric 0.15 mol/L") << phosphoricCode << 0.15 << 1.52 << 20.0;
+        QTest::newRow("pyrophosphoric 0.99 mol/L") << pyrophosphoricCode << 0.99 << 0.47 << 29.4;
+    }
+
+    void pH()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(double, c);
+        QFETCH(double, pH);
+        QFETCH(double, p1);
+        const double h = hydrogenIonConcentration(c, acidConstants(ModelCode(modelCode), 25), ModelCode(modelCode));
+        QVERIFY2(near(-acids::core::log10(h), pH, 0.01), qPrintable(QString::number(-acids::core::log10(h))));
+        const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), 25);
+        QVERIFY2(near(p.p1, p1, 0.02), qPrintable(QString::number(p.p1)));
+    }
+
+    void percentagesOfAStepAddUpTo100_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<double>("c");
+        QTest::addColumn<int>("temperature");
+        for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode})
+            for (double c : {0.02, 0.15, 0.99})
+                for (int t : {0, 25, 100})
+                    QTest::addRow("acid %d, %g mol/L, %d C", code, c, t) << code << c << t;
+    }
+
+    void percentagesOfAStepAddUpTo100()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(double, c);
+        QFETCH(int, temperature);
+        const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), temperature);
+        QVERIFY(near(p.p1 + p.p2, 100, 1e-12));
+        QVERIFY(near(p.p3 + p.p4, 100, 1e-12));
+        QVERIFY(p.p1 > 0 && p.p3 > 0);
+        // A second dissociation is always the weaker one.
+        QVERIFY(p.p3 < p.p1);
+
+        const auto r = acidRates(p, 0.9062);
+        QVERIFY(near(r.k1 + r.k1Reverse, 0.9062, 1e-12));
+        QVERIFY(near(r.k2 + r.k2Reverse, 0.9062, 1e-12));
+    }
+
+    void pHFallsWithConcentration_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<int>("temperature");
+        QTest::newRow("carbonic, 25 C") << carbonicCode << 25;
+        QTest::newRow("carbonic, 80 C") << carbonicCode << 80;
+        QTest::newRow("arsenic") << arsenicCode << 25;
+        QTest::newRow("phosphoric") << phosphoricCode << 25;
+        QTest::newRow("pyrophosphoric") << pyrophosphoricCode << 25;
+    }
+
+    void pHFallsWithConcentration()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(int, temperature);
+        const std::vector<PhPoint> points = phSeries(ModelCode(modelCode), temperature);
+        QCOMPARE(points.size(), std::size_t(phSteps + 1));
+        QVERIFY(near(points[150].c, 15, 1e-15));
+        for (std::size_t i = 2; i < points.size(); ++i)
+            QVERIFY2(points[i].pH < points[i - 1].pH, qPrintable(QString("at %1 mol/L").arg(points[i].c)));
+    }
+
+    void productGraph_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode})
+            QTest::addRow("acid %d", code) << code;
+    }
+
+    void productGraph()
+    {
+        QFETCH(int, modelCode);
+        const ProductGraph g = acids::core::productGraph(ModelCode(modelCode));
+        QCOMPARE(g.points.size(), std::size_t(productSteps + 1));
+        double largest = 0;
+        for (std::size_t i = 1; i < g.points.size(); ++i) {
+            const ProductPoint &p = g.points[i];
+            QVERIFY(near(p.c, i / 100.0, 1e-15));
+            // The three species make up the acid; [H+] comes on top.
+            QVERIFY(near(p.monoAnion + p.dianion + p.acid, 100, 1e-9));
+            QVERIFY(p.hydrogen > 0);
+            largest = std::max({largest, p.monoAnion, p.dianion, p.acid, p.hydrogen});
+        }
+        QVERIFY(near(g.maximum, largest, 1e-15));
+    }
+
+    void lockstepGivesTheSameResults_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<AcidConstants>("constants");
+        QTest::addColumn<QList<double>>("c");
+
+        // Fewer concentrations than lanes, and enough to refill them, across the
+        // range of the product graph (15 mol/L is the slowest).
+        const QList<double> few{0.01, 0.15, 0.99, 7.5, 15};
+        QList<double> many;
+        for (int i : {1, 2, 3, 9, 15, 40, 99, 150, 333, 500, 777, 1000, 1200, 1350, 1420, 1499, 1500, 250, 5, 64})
+            many << i / 100.0;
+        for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode}) {
+            QTest::addRow("acid %d, few", code) << code << productGraphConstants(ModelCode(code)) << few;
+            QTest::addRow("acid %d, many", code) << code << productGraphConstants(ModelCode(code)) << many;
+        }
+        QTest::newRow("carbonic fits at 60 C") << carbonicCode << acidConstants(ModelCode::Carbonic, 60) << many;
+        // Without acid, x' = Kw / x swaps between two values for ever: both run
+        // into the bound and must stop at the same step.
+        QTest::newRow("never settles") << carbonicCode << AcidConstants{4.3e-7, 5.61e-11, 4e-14}
+                                       << QList<double>{0.0, 0.5};
+    }
+
+    void lockstepGivesTheSameResults()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(AcidConstants, constants);
+        QFETCH(QList<double>, c);
+
+        const std::vector<double> concentrations(c.begin(), c.end());
+        std::vector<double> fast(concentrations.size());
+        hydrogenIonConcentrations(concentrations, constants, ModelCode(modelCode), fast);
+        for (std::size_t i = 0; i < concentrations.size(); ++i) {
+            const double plain = hydrogenIonConcentration(concentrations[i], constants, ModelCode(modelCode));
+            QVERIFY2(near(fast[i], plain, 1e-10),
+                     qPrintable(QString("c %1: %2 vs %3").arg(concentrations[i]).arg(fast[i]).arg(plain)));
+        }
+    }
 };
-
-void EquilibriumTest::temperatureFits_data()
-{
-    QTest::addColumn<double>("actual");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<double>("relative");
-    QTest::newRow("Ka1 at 25 C") << carbonicKa1(25) << 4.18e-7 << 3e-3;
-    QTest::newRow("Kw at 25 C") << waterKw(25) << 9.12e-15 << 3e-3;
-    // The fitted line is extrapolated beyond the table, without complaint.
-    QTest::newRow("Ka1 rises on to 100 C") << double(carbonicKa1(100) > carbonicKa1(50)) << 1.0 << 0.0;
-}
-
-void EquilibriumTest::temperatureFits()
-{
-    QFETCH(double, actual);
-    QFETCH(double, expected);
-    QFETCH(double, relative);
-    QVERIFY2(near(actual, expected, relative), qPrintable(QString::number(actual, 'g', 8)));
-}
-
-void EquilibriumTest::pH_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<double>("c");
-    QTest::addColumn<double>("pH");
-    QTest::addColumn<double>("p1"); // percentage of A -> B
-    QTest::newRow("carbonic 0.15 mol/L") << carbonicCode << 0.15 << 3.60 << 0.17;
-    QTest::newRow("phosphoric 0.15 mol/L") << phosphoricCode << 0.15 << 1.52 << 20.0;
-    QTest::newRow("pyrophosphoric 0.99 mol/L") << pyrophosphoricCode << 0.99 << 0.47 << 29.4;
-}
-
-void EquilibriumTest::pH()
-{
-    QFETCH(int, modelCode);
-    QFETCH(double, c);
-    QFETCH(double, pH);
-    QFETCH(double, p1);
-    const double h = hydrogenIonConcentration(c, acidConstants(ModelCode(modelCode), 25), ModelCode(modelCode));
-    QVERIFY2(near(-acids::core::log10(h), pH, 0.01), qPrintable(QString::number(-acids::core::log10(h))));
-    const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), 25);
-    QVERIFY2(near(p.p1, p1, 0.02), qPrintable(QString::number(p.p1)));
-}
-
-void EquilibriumTest::percentagesOfAStepAddUpTo100_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<double>("c");
-    QTest::addColumn<int>("temperature");
-    for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode})
-        for (double c : {0.02, 0.15, 0.99})
-            for (int t : {0, 25, 100})
-                QTest::addRow("acid %d, %g mol/L, %d C", code, c, t) << code << c << t;
-}
-
-void EquilibriumTest::percentagesOfAStepAddUpTo100()
-{
-    QFETCH(int, modelCode);
-    QFETCH(double, c);
-    QFETCH(int, temperature);
-    const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), temperature);
-    QVERIFY(near(p.p1 + p.p2, 100, 1e-12));
-    QVERIFY(near(p.p3 + p.p4, 100, 1e-12));
-    QVERIFY(p.p1 > 0 && p.p3 > 0);
-    // A second dissociation is always the weaker one.
-    QVERIFY(p.p3 < p.p1);
-
-    const auto r = acidRates(p, 0.9062);
-    QVERIFY(near(r.k1 + r.k1Reverse, 0.9062, 1e-12));
-    QVERIFY(near(r.k2 + r.k2Reverse, 0.9062, 1e-12));
-}
-
-void EquilibriumTest::pHFallsWithConcentration_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<int>("temperature");
-    QTest::newRow("carbonic, 25 C") << carbonicCode << 25;
-    QTest::newRow("carbonic, 80 C") << carbonicCode << 80;
-    QTest::newRow("arsenic") << arsenicCode << 25;
-    QTest::newRow("phosphoric") << phosphoricCode << 25;
-    QTest::newRow("pyrophosphoric") << pyrophosphoricCode << 25;
-}
-
-void EquilibriumTest::pHFallsWithConcentration()
-{
-    QFETCH(int, modelCode);
-    QFETCH(int, temperature);
-    const std::vector<PhPoint> points = phSeries(ModelCode(modelCode), temperature);
-    QCOMPARE(points.size(), std::size_t(phSteps + 1));
-    QVERIFY(near(points[150].c, 15, 1e-15));
-    for (std::size_t i = 2; i < points.size(); ++i)
-        QVERIFY2(points[i].pH < points[i - 1].pH, qPrintable(QString("at %1 mol/L").arg(points[i].c)));
-}
-
-void EquilibriumTest::productGraph_data()
-{
-    QTest::addColumn<int>("modelCode");
-    for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode})
-        QTest::addRow("acid %d", code) << code;
-}
-
-void EquilibriumTest::productGraph()
-{
-    QFETCH(int, modelCode);
-    const ProductGraph g = acids::core::productGraph(ModelCode(modelCode));
-    QCOMPARE(g.points.size(), std::size_t(productSteps + 1));
-    double largest = 0;
-    for (std::size_t i = 1; i < g.points.size(); ++i) {
-        const ProductPoint &p = g.points[i];
-        QVERIFY(near(p.c, i / 100.0, 1e-15));
-        // The three species make up the acid; [H+] comes on top.
-        QVERIFY(near(p.monoAnion + p.dianion + p.acid, 100, 1e-9));
-        QVERIFY(p.hydrogen > 0);
-        largest = std::max({largest, p.monoAnion, p.dianion, p.acid, p.hydrogen});
-    }
-    QVERIFY(near(g.maximum, largest, 1e-15));
-}
-
-void EquilibriumTest::lockstepGivesTheSameResults_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<AcidConstants>("constants");
-    QTest::addColumn<QList<double>>("c");
-
-    // Fewer concentrations than lanes, and enough to refill them, across the
-    // range of the product graph (15 mol/L is the slowest).
-    const QList<double> few{0.01, 0.15, 0.99, 7.5, 15};
-    QList<double> many;
-    for (int i : {1, 2, 3, 9, 15, 40, 99, 150, 333, 500, 777, 1000, 1200, 1350, 1420, 1499, 1500, 250, 5, 64})
-        many << i / 100.0;
-    for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode}) {
-        QTest::addRow("acid %d, few", code) << code << productGraphConstants(ModelCode(code)) << few;
-        QTest::addRow("acid %d, many", code) << code << productGraphConstants(ModelCode(code)) << many;
-    }
-    QTest::newRow("carbonic fits at 60 C") << carbonicCode << acidConstants(ModelCode::Carbonic, 60) << many;
-    // Without acid, x' = Kw / x swaps between two values for ever: both run
-    // into the bound and must stop at the same step.
-    QTest::newRow("never settles") << carbonicCode << AcidConstants{4.3e-7, 5.61e-11, 4e-14}
-                                   << QList<double>{0.0, 0.5};
-}
-
-void EquilibriumTest::lockstepGivesTheSameResults()
-{
-    QFETCH(int, modelCode);
-    QFETCH(AcidConstants, constants);
-    QFETCH(QList<double>, c);
-
-    const std::vector<double> concentrations(c.begin(), c.end());
-    std::vector<double> fast(concentrations.size());
-    hydrogenIonConcentrations(concentrations, constants, ModelCode(modelCode), fast);
-    for (std::size_t i = 0; i < concentrations.size(); ++i) {
-        const double plain = hydrogenIonConcentration(concentrations[i], constants, ModelCode(modelCode));
-        QVERIFY2(near(fast[i], plain, 1e-10),
-                 qPrintable(QString("c %1: %2 vs %3").arg(concentrations[i]).arg(fast[i]).arg(plain)));
-    }
-}
 
 QTEST_GUILESS_MAIN(EquilibriumTest)
 #include "test_equilibrium.moc"

@@ -1,6 +1,7 @@
 // A decay run on the run control: its rates, its pace, its counts, and the
 // half-life marks drawn over its graph.
-#include "DecayRoad.h"
+#include "tests/support/Road.h"
+#include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/antidrasi.h"
 #include "shell/core/SharedState.h"

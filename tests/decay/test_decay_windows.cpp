@@ -1,6 +1,7 @@
 // The decay model, rates and example windows: what the number of steps shows,
 // the labels the bars write and the scroll bars that mirror one another.
-#include "DecayRoad.h"
+#include "tests/support/Road.h"
+#include "decay/GNOSTED.h"
 #include "shell/core/SharedState.h"
 
 #include <QtTest>

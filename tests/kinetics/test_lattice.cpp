@@ -61,287 +61,273 @@ class LatticeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void tickInterval_data();
-    void tickInterval();
-    void temperatureFactorTable_data();
-    void temperatureFactorTable();
-    void decayCodesIgnoreTemperature_data();
-    void decayCodesIgnoreTemperature();
-    void blockOfAnAmount_data();
-    void blockOfAnAmount();
-    void topUpContinuesDownTheNextColumn();
-    void topUpStopsAtTheLastColumn();
-    void restOfTheLatticeBecomesEmpty();
-    void eventDecisions_data();
-    void eventDecisions();
+    void temperatureFactorTable_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<double>("temperature");
+        QTest::addColumn<double>("factor");
+        const std::pair<double, double> table[] = {{-250, 0.258256}, {-100, 0.702155}, {0, 0.870832},
+                                                   {25, 0.906200},   {100, 1.000000},  {200, 1.101643},
+                                                   {400, 1.245910}};
+        for (const auto &[t, f] : table)
+            QTest::addRow("reaction %g C", t) << 0 << t << f;
+        // The acids scale their rates the same way.
+        QTest::addRow("carbonic 25 C") << 1 << 25.0 << 0.906200;
+        QTest::addRow("pyrophosphoric 0 C") << 4 << 0.0 << 0.870832;
+    }
+
+    void temperatureFactorTable()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(double, temperature);
+        QFETCH(double, factor);
+        const double f = temperatureFactor(ModelCode(modelCode), temperature, temperature);
+        // The table is rounded to six decimals.
+        QVERIFY2(std::fabs(f - factor) <= 5e-7, qPrintable(QString::number(f, 'g', 10)));
+    }
+
+    void decayCodesIgnoreTemperature_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<double>("t");
+        QTest::addColumn<double>("temperatureC");
+        QTest::newRow("worked example, decay constants at 400") << -1 << 400.0 << 25.0;
+        QTest::newRow("own series, cold") << -2 << -250.0 << -250.0;
+        QTest::newRow("own series, decay constants at 400") << -2 << 400.0 << 0.0;
+        QTest::newRow("own series, hot") << -2 << 100.0 << 100.0;
+    }
+
+    void decayCodesIgnoreTemperature()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(double, t);
+        QFETCH(double, temperatureC);
+        QVERIFY(near(temperatureFactor(ModelCode(modelCode), t, temperatureC), 1.0, 1e-15));
+    }
+
+    void blockOfAnAmount_data()
+    {
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<double>("target");
+        QTest::newRow("smallest") << 2 << 4 << 12.5;
+        QTest::newRow("designed") << 20 << 12 << 125.0;
+        QTest::newRow("old maximum") << 44 << 17 << 275.0;
+        QTest::newRow("largest fills the lattice") << 99 << 25 << 618.75;
+    }
+
+    void blockOfAnAmount()
+    {
+        QFETCH(int, amount);
+        QFETCH(int, side);
+        QFETCH(double, target);
+        QCOMPARE(blockSide(amount), side);
+        QVERIFY(near(layoutTarget(amount), target, 1e-12));
+
+        Grid grid{};
+        int calls = 0;
+        const int placed = layOutBlock(grid, amount, amount, 25, defaultCodeA, [&](int i, int j) {
+            QVERIFY(i >= 1 && i <= side && j >= 1 && j <= side);
+            ++calls;
+        });
+        // The block always holds more than the target, so nothing is topped up.
+        QCOMPARE(placed, side * side);
+        QCOMPARE(calls, placed);
+        QCOMPARE(grid[side][side], defaultCodeA);
+        if (side < 25) {
+            QCOMPARE(grid[side + 1][1], 0);
+            QCOMPARE(grid[1][side + 1], 0);
+        }
+    }
+
+    void topUpContinuesDownTheNextColumn()
+    {
+        // A block for 2 % (side 4) topped up to the target of 15 %: 93.75 spots.
+        Grid grid{};
+        std::vector<std::pair<int, int>> order;
+        const int placed = layOutBlock(grid, 2, 15, 25, defaultCodeA,
+                                       [&](int i, int j) { order.emplace_back(i, j); });
+        QCOMPARE(placed, 94);
+        QCOMPARE(int(order.size()), 94);
+        QCOMPARE(order[16], std::make_pair(5, 5));   // first after the block
+        QCOMPARE(order[36], std::make_pair(5, 25));  // down to the last row
+        QCOMPARE(order[37], std::make_pair(6, 1));   // then the next column from the top
+        QCOMPARE(order.back(), std::make_pair(8, 7));
+        QCOMPARE(grid[5][4], 0); // the column's rows above the start are skipped
+        QCOMPARE(grid[8][8], 0);
+    }
+
+    void topUpStopsAtTheLastColumn()
+    {
+        Grid grid{};
+        const int placed = layOutBlock(grid, 2, 99, 25, defaultCodeA, [](int, int) {});
+        QCOMPARE(placed, 16 + 21 + 20 * 25); // short of 618.75: the lattice ran out
+        for (int j = 0; j < gridSize; ++j)
+            QCOMPARE(grid[26][j], 0);
+    }
+
+    void restOfTheLatticeBecomesEmpty()
+    {
+        Grid grid{};
+        grid[20][20] = defaultCodeB; // left over from an earlier run
+        layOutBlock(grid, 20, 20);
+        int emptied = 0;
+        emptyTheRest(grid, 25, defaultCodeA, [&](int, int) { ++emptied; });
+        QCOMPARE(emptied, 625 - 144);
+        QCOMPARE(grid[20][20], codeEmpty);
+        QCOMPARE(grid[12][12], defaultCodeA);
+        QCOMPARE(grid[0][0], 0); // the border is never used
+    }
+
+    void eventDecisions_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<bool>("reactionRun");
+        QTest::addColumn<QList<double>>("rates"); // K1, K1 reverse, K2, K2 reverse, K3
+        QTest::addColumn<CountList>("counts");
+        QTest::addColumn<QList<double>>("draws"); // after the two that pick the site
+        QTest::addColumn<int>("newCode");
+        QTest::addColumn<CountList>("newCounts");
+        QTest::addColumn<QList<double>>("mixes");
+        QTest::addColumn<int>("clockMixes");
+
+        const int A = defaultCodeA, B = defaultCodeB;
+        const CountList start{5, 3, 2, 0, 10};
+        const CountList unchanged{5, 3, 2, 0};
+        const QList<double> none;
+
+        QTest::newRow("empty site draws nothing more")
+            << codeEmpty << 0 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeEmpty << unchanged
+            << none << 0;
+        QTest::newRow("A -> B admits equality")
+            << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5} << B
+            << CountList{4, 4, 2, 0} << QList<double>{300} << 0;
+        QTest::newRow("A stays just above the probability")
+            << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
+            << A << unchanged << QList<double>{300} << 0;
+        QTest::newRow("rateK1 = 1 converts every blue spot")
+            << A << 0 << false << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
+            << B << CountList{4, 4, 2, 0} << QList<double>{700} << 0;
+        QTest::newRow("B -> C is strict")
+            << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
+            << unchanged << QList<double>{2e7} << 0;
+        QTest::newRow("B -> C below the probability")
+            << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.4999}
+            << codeC << CountList{5, 2, 3, 0} << QList<double>{2e7} << 0;
+        QTest::newRow("B -> A after B -> C failed, from the clock")
+            << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.5}
+            << A << CountList{6, 2, 2, 0} << QList<double>{1e7} << 1;
+        QTest::newRow("B -> A is strict")
+            << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.6}
+            << B << unchanged << QList<double>{1e7} << 1;
+        QTest::newRow("no reverse test outside reaction runs")
+            << B << -2 << false << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3}
+            << B << unchanged << QList<double>{1e7} << 0;
+        QTest::newRow("rateK2 = 1 turns green red before the reverse test")
+            << B << 0 << true << QList<double>{0, 1, 1, 0, 0} << start << QList<double>{0.1, 0.999} << codeC
+            << CountList{5, 2, 3, 0} << QList<double>{1e7} << 0;
+        QTest::newRow("reaction: C -> B, never cyan")
+            << codeC << 0 << true << QList<double>{0, 0, 0, 0.5, 0.9} << start << QList<double>{0.4, 0.3}
+            << B << CountList{5, 4, 1, 0} << QList<double>{4e9} << 0;
+        QTest::newRow("decay: C -> D")
+            << codeC << -2 << false << QList<double>{0, 0, 0, 0.5, 0.5} << start << QList<double>{0.4, 0.3}
+            << codeD << CountList{5, 3, 1, 1} << QList<double>{4e9} << 0;
+        QTest::newRow("decay: C -> D is strict")
+            << codeC << -1 << false << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
+            << codeC << unchanged << QList<double>{4e9} << 0;
+        QTest::newRow("cyan never changes")
+            << codeD << -2 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
+            << none << 0;
+        QTest::newRow("counts held at N and 0")
+            << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
+            << QList<double>{0.5, 0.5} << B << CountList{0, 3, 0, 0} << QList<double>{500} << 0;
+    }
+
+    void eventDecisions()
+    {
+        QFETCH(int, code);
+        QFETCH(int, modelCode);
+        QFETCH(bool, reactionRun);
+        QFETCH(QList<double>, rates);
+        QFETCH(CountList, counts);
+        QFETCH(QList<double>, draws);
+        QFETCH(int, newCode);
+        QFETCH(CountList, newCounts);
+        QFETCH(QList<double>, mixes);
+        QFETCH(int, clockMixes);
+
+        shell::core::SharedState s;
+        s.latticeSide = latticeSide;
+        s.lowestIndex = 1;
+        s.codeA = defaultCodeA;
+        s.codeB = defaultCodeB;
+        s.modelCode = ModelCode(modelCode);
+        s.reactionRun = reactionRun;
+        s.rateK1 = rates[0];
+        s.rateK1Reverse = rates[1];
+        s.rateK2 = rates[2];
+        s.rateK2Reverse = rates[3];
+        s.rateK3 = rates[4];
+        s.countA = counts[0];
+        s.countB = counts[1];
+        s.countC = counts[2];
+        s.countD = counts[3];
+        const int total = counts[4];
+
+        Grid grid{};
+        grid[3][4] = static_cast<std::int16_t>(code);
+        ScriptedRng rng;
+        rng.draws = {2.5 / 25, 3.5 / 25}; // column 3, row 4
+        for (double u : draws)
+            rng.draws.push_back(u);
+        RecordingHooks hooks;
+
+        kinetics::core::Counts n = shell::core::counts(s);
+        randomStep(grid, shell::core::latticeRun(s), n, total, rng, hooks);
+
+        QCOMPARE(int(grid[3][4]), newCode);
+        QCOMPARE((CountList{n.a, n.b, n.c, n.d}), newCounts);
+        QCOMPARE(rng.drawn, 2 + int(draws.size()));
+        QCOMPARE(int(rng.mixes.size()), int(mixes.size()));
+        for (int k = 0; k < mixes.size(); ++k)
+            QVERIFY(near(rng.mixes[std::size_t(k)], mixes[k], 1e-12));
+        QCOMPARE(rng.clockMixes, clockMixes);
+
+        const bool changed = newCode != code;
+        QCOMPARE(int(hooks.redraws.size()), changed ? 1 : 0);
+        if (changed) {
+            QCOMPARE(hooks.redraws[0].i, 3);
+            QCOMPARE(hooks.redraws[0].j, 4);
+            QCOMPARE(hooks.redraws[0].code, newCode);
+        }
+        const bool blueTurnedGreen = code == defaultCodeA && newCode == defaultCodeB;
+        QCOMPARE(hooks.beeps, blueTurnedGreen ? 1 : 0);
+        QCOMPARE(hooks.pauses, blueTurnedGreen ? 1 : 0);
+    }
+
+    void tickInterval_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<double>("temperature");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26; // Sqr(651) = 25.51
+        QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20;
+        QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19;
+        QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1;
+        QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20;
+        QTest::newRow("decay series, any temperature") << -2 << 100.0 << 2;
+        QTest::newRow("worked decay, cold") << -1 << 0.0 << 2;
+    }
+
+    void tickInterval()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(double, temperature);
+        QFETCH(int, interval);
+        QCOMPARE(kinetics::core::tickInterval(ModelCode(modelCode), temperature), interval);
+    }
 };
-
-void LatticeTest::temperatureFactorTable_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<double>("temperature");
-    QTest::addColumn<double>("factor");
-    const std::pair<double, double> table[] = {{-250, 0.258256}, {-100, 0.702155}, {0, 0.870832},
-                                               {25, 0.906200},   {100, 1.000000},  {200, 1.101643},
-                                               {400, 1.245910}};
-    for (const auto &[t, f] : table)
-        QTest::addRow("reaction %g C", t) << 0 << t << f;
-    // The acids scale their rates the same way.
-    QTest::addRow("carbonic 25 C") << 1 << 25.0 << 0.906200;
-    QTest::addRow("pyrophosphoric 0 C") << 4 << 0.0 << 0.870832;
-}
-
-void LatticeTest::temperatureFactorTable()
-{
-    QFETCH(int, modelCode);
-    QFETCH(double, temperature);
-    QFETCH(double, factor);
-    const double f = temperatureFactor(ModelCode(modelCode), temperature, temperature);
-    // The table is rounded to six decimals.
-    QVERIFY2(std::fabs(f - factor) <= 5e-7, qPrintable(QString::number(f, 'g', 10)));
-}
-
-void LatticeTest::decayCodesIgnoreTemperature_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<double>("t");
-    QTest::addColumn<double>("temperatureC");
-    QTest::newRow("worked example, decay constants at 400") << -1 << 400.0 << 25.0;
-    QTest::newRow("own series, cold") << -2 << -250.0 << -250.0;
-    QTest::newRow("own series, decay constants at 400") << -2 << 400.0 << 0.0;
-    QTest::newRow("own series, hot") << -2 << 100.0 << 100.0;
-}
-
-void LatticeTest::decayCodesIgnoreTemperature()
-{
-    QFETCH(int, modelCode);
-    QFETCH(double, t);
-    QFETCH(double, temperatureC);
-    QVERIFY(near(temperatureFactor(ModelCode(modelCode), t, temperatureC), 1.0, 1e-15));
-}
-
-void LatticeTest::blockOfAnAmount_data()
-{
-    QTest::addColumn<int>("amount");
-    QTest::addColumn<int>("side");
-    QTest::addColumn<double>("target");
-    QTest::newRow("smallest") << 2 << 4 << 12.5;
-    QTest::newRow("designed") << 20 << 12 << 125.0;
-    QTest::newRow("old maximum") << 44 << 17 << 275.0;
-    QTest::newRow("largest fills the lattice") << 99 << 25 << 618.75;
-}
-
-void LatticeTest::blockOfAnAmount()
-{
-    QFETCH(int, amount);
-    QFETCH(int, side);
-    QFETCH(double, target);
-    QCOMPARE(blockSide(amount), side);
-    QVERIFY(near(layoutTarget(amount), target, 1e-12));
-
-    Grid grid{};
-    int calls = 0;
-    const int placed = layOutBlock(grid, amount, amount, 25, defaultCodeA, [&](int i, int j) {
-        QVERIFY(i >= 1 && i <= side && j >= 1 && j <= side);
-        ++calls;
-    });
-    // The block always holds more than the target, so nothing is topped up.
-    QCOMPARE(placed, side * side);
-    QCOMPARE(calls, placed);
-    QCOMPARE(grid[side][side], defaultCodeA);
-    if (side < 25) {
-        QCOMPARE(grid[side + 1][1], 0);
-        QCOMPARE(grid[1][side + 1], 0);
-    }
-}
-
-void LatticeTest::topUpContinuesDownTheNextColumn()
-{
-    // A block for 2 % (side 4) topped up to the target of 15 %: 93.75 spots.
-    Grid grid{};
-    std::vector<std::pair<int, int>> order;
-    const int placed = layOutBlock(grid, 2, 15, 25, defaultCodeA,
-                                   [&](int i, int j) { order.emplace_back(i, j); });
-    QCOMPARE(placed, 94);
-    QCOMPARE(int(order.size()), 94);
-    QCOMPARE(order[16], std::make_pair(5, 5));   // first after the block
-    QCOMPARE(order[36], std::make_pair(5, 25));  // down to the last row
-    QCOMPARE(order[37], std::make_pair(6, 1));   // then the next column from the top
-    QCOMPARE(order.back(), std::make_pair(8, 7));
-    QCOMPARE(grid[5][4], 0); // the column's rows above the start are skipped
-    QCOMPARE(grid[8][8], 0);
-}
-
-void LatticeTest::topUpStopsAtTheLastColumn()
-{
-    Grid grid{};
-    const int placed = layOutBlock(grid, 2, 99, 25, defaultCodeA, [](int, int) {});
-    QCOMPARE(placed, 16 + 21 + 20 * 25); // short of 618.75: the lattice ran out
-    for (int j = 0; j < gridSize; ++j)
-        QCOMPARE(grid[26][j], 0);
-}
-
-void LatticeTest::restOfTheLatticeBecomesEmpty()
-{
-    Grid grid{};
-    grid[20][20] = defaultCodeB; // left over from an earlier run
-    layOutBlock(grid, 20, 20);
-    int emptied = 0;
-    emptyTheRest(grid, 25, defaultCodeA, [&](int, int) { ++emptied; });
-    QCOMPARE(emptied, 625 - 144);
-    QCOMPARE(grid[20][20], codeEmpty);
-    QCOMPARE(grid[12][12], defaultCodeA);
-    QCOMPARE(grid[0][0], 0); // the border is never used
-}
-
-void LatticeTest::eventDecisions_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<bool>("reactionRun");
-    QTest::addColumn<QList<double>>("rates"); // K1, K1 reverse, K2, K2 reverse, K3
-    QTest::addColumn<CountList>("counts");
-    QTest::addColumn<QList<double>>("draws"); // after the two that pick the site
-    QTest::addColumn<int>("newCode");
-    QTest::addColumn<CountList>("newCounts");
-    QTest::addColumn<QList<double>>("mixes");
-    QTest::addColumn<int>("clockMixes");
-
-    const int A = defaultCodeA, B = defaultCodeB;
-    const CountList start{5, 3, 2, 0, 10};
-    const CountList unchanged{5, 3, 2, 0};
-    const QList<double> none;
-
-    QTest::newRow("empty site draws nothing more")
-        << codeEmpty << 0 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeEmpty << unchanged
-        << none << 0;
-    QTest::newRow("A -> B admits equality")
-        << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5} << B
-        << CountList{4, 4, 2, 0} << QList<double>{300} << 0;
-    QTest::newRow("A stays just above the probability")
-        << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
-        << A << unchanged << QList<double>{300} << 0;
-    QTest::newRow("rateK1 = 1 converts every blue spot")
-        << A << 0 << false << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
-        << B << CountList{4, 4, 2, 0} << QList<double>{700} << 0;
-    QTest::newRow("B -> C is strict")
-        << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
-        << unchanged << QList<double>{2e7} << 0;
-    QTest::newRow("B -> C below the probability")
-        << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.4999}
-        << codeC << CountList{5, 2, 3, 0} << QList<double>{2e7} << 0;
-    QTest::newRow("B -> A after B -> C failed, from the clock")
-        << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.5}
-        << A << CountList{6, 2, 2, 0} << QList<double>{1e7} << 1;
-    QTest::newRow("B -> A is strict")
-        << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.6}
-        << B << unchanged << QList<double>{1e7} << 1;
-    QTest::newRow("no reverse test outside reaction runs")
-        << B << -2 << false << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3}
-        << B << unchanged << QList<double>{1e7} << 0;
-    QTest::newRow("rateK2 = 1 turns green red before the reverse test")
-        << B << 0 << true << QList<double>{0, 1, 1, 0, 0} << start << QList<double>{0.1, 0.999} << codeC
-        << CountList{5, 2, 3, 0} << QList<double>{1e7} << 0;
-    QTest::newRow("reaction: C -> B, never cyan")
-        << codeC << 0 << true << QList<double>{0, 0, 0, 0.5, 0.9} << start << QList<double>{0.4, 0.3}
-        << B << CountList{5, 4, 1, 0} << QList<double>{4e9} << 0;
-    QTest::newRow("decay: C -> D")
-        << codeC << -2 << false << QList<double>{0, 0, 0, 0.5, 0.5} << start << QList<double>{0.4, 0.3}
-        << codeD << CountList{5, 3, 1, 1} << QList<double>{4e9} << 0;
-    QTest::newRow("decay: C -> D is strict")
-        << codeC << -1 << false << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
-        << codeC << unchanged << QList<double>{4e9} << 0;
-    QTest::newRow("cyan never changes")
-        << codeD << -2 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
-        << none << 0;
-    QTest::newRow("counts held at N and 0")
-        << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
-        << QList<double>{0.5, 0.5} << B << CountList{0, 3, 0, 0} << QList<double>{500} << 0;
-}
-
-void LatticeTest::eventDecisions()
-{
-    QFETCH(int, code);
-    QFETCH(int, modelCode);
-    QFETCH(bool, reactionRun);
-    QFETCH(QList<double>, rates);
-    QFETCH(CountList, counts);
-    QFETCH(QList<double>, draws);
-    QFETCH(int, newCode);
-    QFETCH(CountList, newCounts);
-    QFETCH(QList<double>, mixes);
-    QFETCH(int, clockMixes);
-
-    shell::core::SharedState s;
-    s.latticeSide = latticeSide;
-    s.lowestIndex = 1;
-    s.codeA = defaultCodeA;
-    s.codeB = defaultCodeB;
-    s.modelCode = ModelCode(modelCode);
-    s.reactionRun = reactionRun;
-    s.rateK1 = rates[0];
-    s.rateK1Reverse = rates[1];
-    s.rateK2 = rates[2];
-    s.rateK2Reverse = rates[3];
-    s.rateK3 = rates[4];
-    s.countA = counts[0];
-    s.countB = counts[1];
-    s.countC = counts[2];
-    s.countD = counts[3];
-    const int total = counts[4];
-
-    Grid grid{};
-    grid[3][4] = static_cast<std::int16_t>(code);
-    ScriptedRng rng;
-    rng.draws = {2.5 / 25, 3.5 / 25}; // column 3, row 4
-    for (double u : draws)
-        rng.draws.push_back(u);
-    RecordingHooks hooks;
-
-    kinetics::core::Counts n = shell::core::counts(s);
-    randomStep(grid, shell::core::latticeRun(s), n, total, rng, hooks);
-
-    QCOMPARE(int(grid[3][4]), newCode);
-    QCOMPARE((CountList{n.a, n.b, n.c, n.d}), newCounts);
-    QCOMPARE(rng.drawn, 2 + int(draws.size()));
-    QCOMPARE(int(rng.mixes.size()), int(mixes.size()));
-    for (int k = 0; k < mixes.size(); ++k)
-        QVERIFY(near(rng.mixes[std::size_t(k)], mixes[k], 1e-12));
-    QCOMPARE(rng.clockMixes, clockMixes);
-
-    const bool changed = newCode != code;
-    QCOMPARE(int(hooks.redraws.size()), changed ? 1 : 0);
-    if (changed) {
-        QCOMPARE(hooks.redraws[0].i, 3);
-        QCOMPARE(hooks.redraws[0].j, 4);
-        QCOMPARE(hooks.redraws[0].code, newCode);
-    }
-    const bool blueTurnedGreen = code == defaultCodeA && newCode == defaultCodeB;
-    QCOMPARE(hooks.beeps, blueTurnedGreen ? 1 : 0);
-    QCOMPARE(hooks.pauses, blueTurnedGreen ? 1 : 0);
-}
-
-void LatticeTest::tickInterval_data()
-{
-    QTest::addColumn<int>("modelCode");
-    QTest::addColumn<double>("temperature");
-    QTest::addColumn<int>("interval");
-    QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26; // Sqr(651) = 25.51
-    QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20;
-    QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19;
-    QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1;
-    QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20;
-    QTest::newRow("decay series, any temperature") << -2 << 100.0 << 2;
-    QTest::newRow("worked decay, cold") << -1 << 0.0 << 2;
-}
-
-void LatticeTest::tickInterval()
-{
-    QFETCH(int, modelCode);
-    QFETCH(double, temperature);
-    QFETCH(int, interval);
-    QCOMPARE(kinetics::core::tickInterval(ModelCode(modelCode), temperature), interval);
-}
 
 QTEST_GUILESS_MAIN(LatticeTest)
 #include "test_lattice.moc"

@@ -1,6 +1,9 @@
 // Walking the windows as a student would, for the window tests.
 #pragma once
 
+#include "acids/OXEA1.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
@@ -9,6 +12,8 @@
 #include "shell/eisodos.h"
 #include "shell/neaepilogi.h"
 #include "toolkit/Toolkit.h"
+
+#include <cmath>
 
 namespace road {
 
@@ -35,15 +40,100 @@ inline YPOTHETIKES &toParameters(bool twoSteps, bool reversible)
     return form<YPOTHETIKES>();
 }
 
-// "Next>" on the parameters window and "Start" on the run control.
-inline apotelesmata &startRun()
+// "Start" on the run control, without the pause after each conversion.
+inline apotelesmata &start()
 {
-    using toolkit::form;
-    form<YPOTHETIKES>().Command2.click();
-    auto &run = form<apotelesmata>();
+    auto &run = toolkit::form<apotelesmata>();
     run.setConversionPause(false);
     run.Command2.click();
     return run;
+}
+
+// "Next>" on the parameters window and "Start" on the run control.
+inline apotelesmata &startRun()
+{
+    toolkit::form<YPOTHETIKES>().Command2.click();
+    return start();
+}
+
+// n intervals of the run control's timer.
+inline void ticks(int n)
+{
+    for (int k = 0; k < n; ++k)
+        toolkit::form<apotelesmata>().Timer1.tick();
+}
+
+// Ticks until the run stops by itself; how many it took.
+inline int runToTheEnd()
+{
+    auto &timer = toolkit::form<apotelesmata>().Timer1;
+    int n = 0;
+    for (; timer.enabled() && n < 10000; ++n)
+        timer.tick();
+    return n;
+}
+
+// "Start" and "Radioactive Decays": the decay model window is showing.
+inline YPOTHDIASPASI &toDecayModel()
+{
+    using toolkit::form;
+    form<eisodos>().Command1.click();
+    form<eisagogi>().RADIO[1].click();
+    return form<YPOTHDIASPASI>();
+}
+
+// The number of steps and "Next >": the rates window is showing.
+inline YPOTHDIASPASI1 &toDecayRates(int steps)
+{
+    auto &model = toDecayModel();
+    (steps == 1 ? model.Option1 : steps == 3 ? model.Option3 : model.Option2).click();
+    model.mprosta.click();
+    return toolkit::form<YPOTHDIASPASI1>();
+}
+
+// "Next >" on the rates window and "Start" on the run control.
+inline apotelesmata &startDecayRun(int steps)
+{
+    toDecayRates(steps).mprosta.click();
+    return start();
+}
+
+// "Start", "Chemical Reactions", "ACID": the acid examples window is showing.
+inline OXEA1 &toAcidExamples()
+{
+    using toolkit::form;
+    form<eisodos>().Command1.click();
+    form<eisagogi>().ximia[0].click();
+    form<neaepilogi>().ACIDS.click();
+    return form<OXEA1>();
+}
+
+// Pixels of a colour in a window's drawing.
+inline int inkCount(const toolkit::Canvas &canvas, QRgb rgb)
+{
+    const QImage image = canvas.image();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (rgb & 0xffffff);
+    return n;
+}
+
+// Whether a pixel of the colour lies within a few pixels across of the point
+// (x, y) of the window's scale.
+inline bool inkNear(const toolkit::Canvas &canvas, double x, double y, QRgb rgb, int across = 2)
+{
+    const QImage image = canvas.image();
+    const double dpr = image.devicePixelRatio();
+    const int px = int(std::lround(canvas.xToPixel(x) * dpr));
+    const int py = int(std::lround(canvas.yToPixel(y) * dpr));
+    for (int dx = -across; dx <= across; ++dx)
+        for (int dy = -across; dy <= across; ++dy) {
+            const QPoint p(px + dx, py + dy);
+            if (image.rect().contains(p) && (image.pixel(p) & 0xffffff) == (rgb & 0xffffff))
+                return true;
+        }
+    return false;
 }
 
 } // namespace road

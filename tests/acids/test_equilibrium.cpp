@@ -47,29 +47,6 @@ private slots:
         QVERIFY2(near(actual, expected, relative), qPrintable(QString::number(actual, 'g', 8)));
     }
 
-    void pH_data()
-    {
-        QTest::addColumn<int>("modelCode");
-        QTest::addColumn<double>("c");
-        QTest::addColumn<double>("pH");
-        QTest::addColumn<double>("p1"); // percentage of A -> B
-        QTest::newRow("carbonic 0.15 mol/L") << carbonicCode << 0.15 << 3.60 << 0.17;
-        QTest::newRow("phosphoric 0.15 mol/L") << phosphoricCode << 0.15 << 1.52 << 20.0;
-        QTest::newRow("pyrophosphoric 0.99 mol/L") << pyrophosphoricCode << 0.99 << 0.47 << 29.4;
-    }
-
-    void pH()
-    {
-        QFETCH(int, modelCode);
-        QFETCH(double, c);
-        QFETCH(double, pH);
-        QFETCH(double, p1);
-        const double h = hydrogenIonConcentration(c, acidConstants(ModelCode(modelCode), 25), ModelCode(modelCode));
-        QVERIFY2(near(-acids::core::log10(h), pH, 0.01), qPrintable(QString::number(-acids::core::log10(h))));
-        const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), 25);
-        QVERIFY2(near(p.p1, p1, 0.02), qPrintable(QString::number(p.p1)));
-    }
-
     void percentagesOfAStepAddUpTo100_data()
     {
         QTest::addColumn<int>("modelCode");

@@ -43,33 +43,6 @@ class ChainTest : public QObject
     Q_OBJECT
 
 private slots:
-    void oneStepFollowsTheExponential_data()
-    {
-        QTest::addColumn<double>("k");
-        QTest::newRow("slow") << 0.01;
-        QTest::newRow("designed 50 % at 100 C, a tenth") << 0.05;
-        QTest::newRow("fast") << 0.2;
-    }
-
-    void oneStepFollowsTheExponential()
-    {
-        QFETCH(double, k);
-        const double total = 144;
-        Coefficients p{};
-        p[0] = k;
-        const int steps = curveStepCount(50); // 50 ticks
-        QCOMPARE(steps, 250);
-        const ChainSeries y = solveChain(total, p, steps);
-        QCOMPARE(y[0].size(), std::size_t(steps + 1));
-        for (int s = 0; s <= steps; s += 25) {
-            const double t = s * curveStepTicks;
-            const double a = total * std::exp(-k * t);
-            QVERIFY2(near(y[0][std::size_t(s)], a, 1e-6), qPrintable(QString("t %1").arg(t)));
-            if (s > 0)
-                QVERIFY(near(y[1][std::size_t(s)], total - a, 1e-6));
-        }
-    }
-
     void decayChainFollowsBateman_data()
     {
         QTest::addColumn<Constants>("k");

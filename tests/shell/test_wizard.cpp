@@ -1,6 +1,9 @@
-// The reaction kind wizard decides which transitions the parameters window
-// offers and switches the absent ones off with a probability of 0.
+// The start routine, the title and choices windows, and the reaction kind
+// wizard: which transitions the parameters window offers, the absent ones
+// switched off with a probability of 0; the Back and Exit buttons.
 #include "tests/support/Road.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/Windows.h"
 #include "shell/core/SharedState.h"
 
 #include <QtTest>
@@ -15,6 +18,76 @@ private slots:
     void init() { road::startProgram(); }
     void cleanupTestCase() { resetForms(); }
 
+    void onlyTheTitleIsVisible()
+    {
+        QCOMPARE(visibleForms(), std::vector<Form *>{&form<eisodos>()});
+        for (Form *window : createdForms())
+            QCOMPARE(window->isVisible(), window == &form<eisodos>());
+        QVERIFY(createdForms().size() >= 2);
+    }
+
+    void titleFramesItsTexts()
+    {
+        auto &w = form<eisodos>();
+        QCOMPARE(w.widthTwips(), screenWidth());
+        const double bottom = w.Text1[2].top() - w.Text1[2].height();
+        QCOMPARE(w.Line1.y1(), w.Text1[0].top());
+        QVERIFY(qAbs(w.Line1.y2() - bottom) < 0.1);
+        QVERIFY(qAbs(w.Line2.x1() - 135) < 0.1); // 15 + 120
+        QVERIFY(qAbs(w.Line4.y1() - bottom) < 0.1);
+    }
+
+    void choiceButtonsFollowTheScreenWidth_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366 wide") << QSize(1366, 768);
+        QTest::newRow("1024 wide") << QSize(1024, 768);
+        QTest::newRow("1920 wide") << QSize(1920, 1080);
+    }
+
+    void choiceButtonsFollowTheScreenWidth()
+    {
+        QFETCH(QSize, screen);
+        road::startProgram(screen);
+        auto &w = form<eisagogi>();
+        const double W = screen.width() * twipsPerPixel();
+        const double tolerance = twipsPerPixel(); // one pixel
+        auto near = [&](double a, double b) { return qAbs(a - b) <= tolerance; };
+        QVERIFY(near(w.ximia[0].left(), 480));
+        QVERIFY(near(w.ximia[0].width(), W / 3));
+        QVERIFY(near(w.RADIO[1].left(), W / 2));
+        QVERIFY(near(w.RADIO[1].left() + w.RADIO[1].width(), 5 * W / 6));
+        QVERIFY(near(w.Command2.left(), W / 5));
+        QVERIFY(near(w.Command2.width(), W / 5));
+        QVERIFY(w.Command2.top() > w.ximia[0].top() + w.ximia[0].height());
+    }
+
+    void chapterChoicesReset_data()
+    {
+        QTest::addColumn<bool>("chemistry");
+        QTest::addColumn<int>("duration");
+        QTest::newRow("chemical reactions") << true << 250;
+        QTest::newRow("radioactive decays") << false << 75;
+    }
+
+    void chapterChoicesReset()
+    {
+        QFETCH(bool, chemistry);
+        QFETCH(int, duration);
+        auto &w = form<eisagogi>();
+        for (int pass = 0; pass < 2; ++pass) {
+            shared().runCount = 3;
+            shared().derivedGraphCount = 2;
+            shared().temperatureC = 60;
+            chemistry ? w.ximia[0].click() : w.RADIO[1].click();
+            QCOMPARE(shared().runCount, 0);
+            QCOMPARE(shared().derivedGraphCount, 0);
+            QCOMPARE(shared().runDuration, duration);
+            QCOMPARE(shared().chemistryChosen, chemistry);
+            QCOMPARE(shared().temperatureC, chemistry ? 25 : 60);
+        }
+    }
+
     void finalRule_data()
     {
         QTest::addColumn<bool>("twoSteps");
@@ -26,7 +99,8 @@ private slots:
     }
 
     // After "Next>": A -> B always, B -> A when reversible, B -> C with two
-    // steps, C -> B with both; absent steps have probability 0.
+    // steps, C -> B with both; absent steps have probability 0 whatever
+    // their hidden bars hold. A hidden B -> C bar is read all the same.
     void finalRule()
     {
         QFETCH(bool, twoSteps);
@@ -46,26 +120,14 @@ private slots:
         QCOMPARE(p.Label4[2].visible(), reversible);
 
         for (ScrollBar *bar : {&p.pithanotipiso, &p.kokkina, &p.kokkinaprasina})
-            if (bar->visible())
-                bar->setValue(25);
+            bar->setValue(bar->visible() ? 25 : 60);
         p.Command2.click();
         const auto &s = shared();
+        const double f = kinetics::core::temperatureFactor(kinetics::core::ModelCode::Reaction, 25, 25);
         QVERIFY(s.rateK1 > 0);
-        QCOMPARE(s.rateK1Reverse > 0, reversible);
-        QCOMPARE(s.rateK2 > 0, twoSteps);
-        QCOMPARE(s.rateK2Reverse > 0, twoSteps && reversible);
-    }
-
-    void firstPassWithDesignedChoices()
-    {
-        auto &p = road::toParameters(false, false);
-        QVERIFY(p.bleprasino.visible());
-        QVERIFY(!p.pithanotipiso.visible());
-        QVERIFY(!p.kokkina.visible());
-        QVERIFY(!p.kokkinaprasina.visible());
-        QCOMPARE(p.pithanotipiso.value(), 0);
-        QCOMPARE(p.kokkinaprasina.value(), 0);
-        QCOMPARE(p.kokkina.value(), 0);
+        QCOMPARE(s.rateK1Reverse, reversible ? 0.25 * f : 0.0);
+        QCOMPARE(s.rateK2, (twoSteps ? 0.25 : 0.6) * f);
+        QCOMPARE(s.rateK2Reverse, twoSteps && reversible ? 0.25 * f : 0.0);
     }
 
     void oneStepResetsSecondStepAtOnce()
@@ -125,6 +187,7 @@ private slots:
         QVERIFY(!form<YPOTHETIKES>().isVisible());
         QCOMPARE(visibleForms().back(), &form<amfinaioxi>());
         const std::function<CommandButton &()> exits[] = {
+            [] () -> CommandButton & { return form<eisodos>().Command2; },
             [] () -> CommandButton & { return form<neaepilogi>().Command4; },
             [] () -> CommandButton & { return form<amfinaioxi>().Command4; },
             [] () -> CommandButton & { return form<YPOTHETIKES>().Command3; },
@@ -134,6 +197,7 @@ private slots:
             road::startProgram();
             exit().click();
             QVERIFY(ended());
+            QVERIFY(visibleForms().empty());
         }
     }
 };

@@ -1,0 +1,349 @@
+// The chemical reaction's parameters window and its run: the labels and
+// probabilities of the parameters, the run control's pace, counts and
+// records, the graphs window's menus and the notes window.
+#include "tests/support/Road.h"
+#include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/antidrasi.h"
+#include "kinetics/core/TemperatureFactor.h"
+#include "shell/Simiosi.h"
+#include "shell/core/SharedState.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace toolkit;
+using road::inkCount;
+using shell::core::shared;
+
+namespace {
+
+constexpr QRgb blue = 0x0000ff;
+
+} // namespace
+
+class TestReaction : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { road::startProgram(); }
+    void cleanupTestCase() { resetForms(); }
+
+    void startUpState()
+    {
+        auto &p = form<YPOTHETIKES>();
+        QCOMPARE(p.Label3.caption(), QStringLiteral("0.15  mol/L"));
+        QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = 250"));
+        QCOMPARE(p.Label5.caption(), QStringLiteral("25°C"));
+        QCOMPARE((QList<int>{p.tempotherm.min(), p.tempotherm.max(), p.tempotherm.value()}), (QList<int>{0, 100, 25}));
+        QCOMPARE((QList<int>{p.sidesq.min(), p.sidesq.max(), p.sidesq.value()}), (QList<int>{2, 99, 15}));
+        QCOMPARE((QList<int>{p.xronosolos.min(), p.xronosolos.max(), p.xronosolos.value()}),
+                 (QList<int>{20, 1000, 250}));
+        QCOMPARE(shared().initialAmount, 15);
+        // The atoms bar of the decay rates window, set to 15 at start-up, wrote it last.
+        QCOMPARE(shared().concentrationAxisTop, 0.18);
+        QCOMPARE(form<apotelesmata>().temperatura.caption(), QStringLiteral("Temperature  = 25°C"));
+    }
+
+    void rateLabels_data()
+    {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("100 °C, 50") << 100 << 50 << "5.00E-01 sec";
+        QTest::newRow("25 °C, 50") << 25 << 50 << "4.53E-01 sec";
+        QTest::newRow("0 °C, 100") << 0 << 100 << "8.71E-01 sec";
+        QTest::newRow("100 °C, 0") << 100 << 0 << "0.00E+00 sec";
+    }
+
+    void rateLabels()
+    {
+        QFETCH(int, temperature);
+        QFETCH(int, value);
+        QFETCH(QString, label);
+        auto &p = road::toParameters(false, false);
+        p.tempotherm.setValue(temperature);
+        p.bleprasino.setValue(value == 50 ? 49 : 50); // make sure the change runs
+        p.bleprasino.setValue(value);
+        QCOMPARE(p.Label2[2].caption(), label);
+        p.Command2.click();
+        QCOMPARE(form<apotelesmata>().kapa[0].caption(), QStringLiteral("KA->B =") + label.chopped(4));
+        QVERIFY(qAbs(shared().rateK1 - value * kinetics::core::temperatureFactor(kinetics::core::ModelCode::Reaction, temperature, temperature) / 100) <
+                1e-12);
+    }
+
+    void temperatureRewritesLabelsOnly()
+    {
+        auto &p = road::toParameters(true, true);
+        p.pithanotipiso.setValue(40);
+        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =3.62E-01"));
+        const double before = shared().rateK1Reverse;
+        p.tempotherm.setValue(100);
+        QCOMPARE(shared().rateK1Reverse, before);
+        QCOMPARE(p.Label4[2].caption(), QStringLiteral("4.00E-01 sec"));
+        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =0.40"));
+        QCOMPARE(form<apotelesmata>().temperatura.caption(), QStringLiteral("Temperature  = 100°C"));
+        p.Command2.click();
+        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =4.00E-01"));
+        QCOMPARE(shared().rateK1Reverse, 0.4);
+    }
+
+    // The amount's labels, and the block of spots and the bars of Next> and
+    // Start.
+    void amountSetsTheBlock_data()
+    {
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("side");
+        QTest::newRow("2") << 2 << "0.02   mol/L" << 4;
+        QTest::newRow("20") << 20 << "0.20   mol/L" << 12;
+        QTest::newRow("44") << 44 << "0.44   mol/L" << 17;
+        QTest::newRow("99") << 99 << "0.99   mol/L" << 25;
+    }
+
+    void amountSetsTheBlock()
+    {
+        QFETCH(int, amount);
+        QFETCH(QString, label);
+        QFETCH(int, side);
+        auto &p = road::toParameters(false, false);
+        p.sidesq.setValue(amount);
+        QCOMPARE(p.Label3.caption(), label);
+        QCOMPARE(form<apotelesmata>().concentr.caption(), label);
+        QVERIFY(shared().amountChanged);
+        p.Command2.click();
+        QCOMPARE(shared().countA, side * side);
+        // The blue bar stands on the bottom edge and reaches the count.
+        auto &bars = form<ravdogram>();
+        QCOMPARE(bars.Shape1.height(), double(side * side));
+        QCOMPARE(bars.Shape2.height(), 0.0);
+        QCOMPARE(bars.scaleTop(), 1.2 * side * side);
+
+        auto &run = road::start();
+        QCOMPARE(run.blockSide(), side);
+        QCOMPARE(run.spotTotal(), side * side);
+        int blue = 0, empty = 0;
+        for (int i = 1; i <= 25; ++i)
+            for (int j = 1; j <= 25; ++j) {
+                blue += run.cells()[i][j] == 11;
+                empty += run.cells()[i][j] == 100;
+            }
+        QCOMPARE(blue, side * side);
+        QCOMPARE(blue + empty, 625);
+    }
+
+    // The list the run control window prints: one line a step, in order.
+    void runControlListsTheSteps()
+    {
+        auto &p = road::toParameters(true, true);
+        p.kokkina.setValue(30);
+        p.Command2.click();
+        auto &run = form<apotelesmata>();
+        // Each rate line leaves ink at its height on the left of the window.
+        for (double y : {185.0, 161.0, 137.0, 113.0}) {
+            int ink = 0;
+            for (double x = 0; x < 40; x += 0.25)
+                ink += run.pixelAt(x, y - 3).lightness() < 80;
+            QVERIFY2(ink > 5, qPrintable(QString::number(y)));
+        }
+    }
+
+    // The tick interval follows the temperature; the run ends with the first
+    // tick past its duration, having recorded 79 samples a tick, also beyond
+    // the first record arrays.
+    void runPace_data()
+    {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("25 °C, 250") << 25 << 250 << 19 << 14; // 13 x 19 = 247 is not past 250
+        QTest::newRow("25 °C, 20") << 25 << 20 << 19 << 2;
+        QTest::newRow("0 °C, 250") << 0 << 250 << 20 << 13;
+        QTest::newRow("100 °C, 1000") << 100 << 1000 << 17 << 59;
+    }
+
+    void runPace()
+    {
+        QFETCH(int, temperature);
+        QFETCH(int, duration);
+        QFETCH(int, interval);
+        QFETCH(int, ticks);
+        auto &p = road::toParameters(false, false);
+        p.tempotherm.setValue(temperature);
+        p.xronosolos.setValue(duration);
+        auto &run = road::startRun();
+        QCOMPARE(run.Timer1.interval(), interval);
+        QCOMPARE(run.tickInterval(), interval);
+        QVERIFY(run.Timer1.enabled());
+        QVERIFY(form<grafiki1>().diaforikes.enabled());
+        QVERIFY(run.Command1.enabled());
+        QCOMPARE(road::runToTheEnd(), ticks);
+        QCOMPARE(shared().tickCount, ticks);
+        QCOMPARE(run.recordIndex(), 79 * ticks + 1);
+        QCOMPARE(run.record(0, 79 * ticks) + run.record(1, 79 * ticks), run.spotTotal());
+    }
+
+    // Every tick records 79 samples; the counts always add up to the total.
+    void ticksRecordAndConserve()
+    {
+        road::toParameters(true, true);
+        auto &p = form<YPOTHETIKES>();
+        p.kokkina.setValue(40);
+        p.pithanotipiso.setValue(30);
+        p.kokkinaprasina.setValue(20);
+        auto &run = road::startRun();
+        for (int n = 1; n <= 5; ++n) {
+            run.Timer1.tick();
+            const auto &s = shared();
+            QCOMPARE(s.countA + s.countB + s.countC + s.countD, run.spotTotal());
+            QCOMPARE(run.recordIndex(), 79 * n + 1);
+            for (int m = 1; m <= 79 * n; m += 13)
+                QCOMPARE(run.record(0, m) + run.record(1, m) + run.record(2, m), run.spotTotal());
+        }
+        QCOMPARE(shared().tickCount, 5);
+        QCOMPARE(run.runTime(), 5.0 * run.tickInterval());
+    }
+
+    // A second run over the first, by Start or by "New Adjustment of the
+    // parameters" and Next>: the first stays drawn, or is replayed, unless
+    // "Erase Previous Graphs" is ticked or the amount changed.
+    void secondRunOverTheFirst_data()
+    {
+        QTest::addColumn<bool>("byStart");
+        QTest::addColumn<bool>("erase");
+        QTest::addColumn<bool>("changeAmount");
+        QTest::newRow("Start, kept") << true << false << false;
+        QTest::newRow("Start, erased") << true << true << false;
+        QTest::newRow("Next>, replayed") << false << false << false;
+        QTest::newRow("Next>, new amount") << false << false << true;
+    }
+
+    void secondRunOverTheFirst()
+    {
+        QFETCH(bool, byStart);
+        QFETCH(bool, erase);
+        QFETCH(bool, changeAmount);
+        auto &p = road::toParameters(false, false);
+        auto &run = road::startRun();
+        auto &graphs = form<grafiki1>();
+        road::ticks(6);
+        const int first = inkCount(graphs, blue);
+        QVERIFY(first > 100);
+        graphs.Check1.setValue(erase);
+        if (byStart) {
+            run.Command2.click();
+        } else {
+            run.Command1.click();
+            QVERIFY(p.isVisible());
+            if (changeAmount)
+                p.sidesq.setValue(30);
+            p.Command2.click();
+        }
+        const int after = inkCount(graphs, blue);
+        QVERIFY2(erase || changeAmount ? after < 20 : after > first * 9 / 10,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(first).arg(after)));
+    }
+
+    // The replay draws each sample exactly under the live point it was taken from.
+    void replayRedrawsTheRecordedPoints()
+    {
+        road::toParameters(false, false);
+        auto &run = road::startRun();
+        road::ticks(4);
+        auto &graphs = form<grafiki1>();
+        const QImage live = graphs.image();
+        run.Command1.click(); // "New Adjustment of the parameters"
+        graphs.cls();
+        run.zografizografiki();
+        const QImage replay = graphs.image();
+        int checked = 0;
+        for (int n = 0; n < 4; ++n)
+            for (int m = 0; m < 79; m += 11) {
+                const double x = n * run.tickInterval() + 8.0 * m * run.tickInterval() / 625;
+                const double y = shared().initialAmount * double(run.record(0, 79 * n + m + 1)) / run.spotTotal() / 100;
+                const QPoint p(int(std::floor(graphs.xToPixel(x))), int(std::floor(graphs.yToPixel(y))));
+                if ((replay.pixel(p) & 0xffffff) == 0)
+                    continue; // the frame is drawn over the replayed points
+                QCOMPARE(replay.pixel(p) & 0xffffff, QRgb(blue));
+                QCOMPARE(live.pixel(p) & 0xffffff, QRgb(blue));
+                ++checked;
+            }
+        QVERIFY(checked > 20);
+    }
+
+    void optimizationMatchesTheExponential()
+    {
+        road::toParameters(false, false);
+        auto &run = road::startRun();
+        run.Timer1.tick();
+        form<grafiki1>().diaforikes.click();
+        const auto &s = shared();
+        const double N = 625.0 * s.initialAmount / 100;
+        QCOMPARE(s.curveA.size(), std::size_t(1251)); // duration 250: entries 0..1250
+        QCOMPARE(s.derivedGraphCount, 1);
+        for (int k : {0, 5, 50, 400, 1250}) {
+            const double exact = N * std::exp(-s.rateK1 * k * 0.2);
+            QVERIFY(std::fabs(s.curveA[k] - exact) <= 1e-6 * N);
+            QVERIFY(std::fabs(s.curveB[k] - (N - exact)) <= 1e-6 * N);
+        }
+        QCOMPARE(form<grafiki1>().curveStep, run.tickInterval() / 5.0);
+        QVERIFY(inkCount(form<grafiki1>(), 0x00009b) > 100); // the dark blue curve
+    }
+
+    void kratimatimonBeforeAnySolutionDrawsNothing()
+    {
+        road::toParameters(false, false);
+        auto &graphs = form<grafiki1>();
+        graphs.cls();
+        const QImage before = graphs.image();
+        graphs.kratimatimon();
+        QCOMPARE(graphs.image(), before);
+    }
+
+    void changeOfRatesOpensItsWindow()
+    {
+        road::toParameters(true, false).kokkina.setValue(30);
+        auto &run = road::startRun();
+        run.Timer1.tick();
+        form<grafiki1>().changerates.click();
+        auto &rates = form<mathematical>();
+        QVERIFY(rates.isVisible());
+        QVERIFY(!rates.grafvcshos.visible());
+        const auto &s = shared();
+        QCOMPARE(s.rateCurveA.size(), s.curveA.size());
+        // The rate of A at the start is -p1 N and B gains what A loses.
+        const double N = 625.0 * s.initialAmount / 100;
+        QVERIFY(std::fabs(s.rateCurveA[0] + s.rateK1 * N) < 1e-9 * N);
+        QVERIFY(std::fabs(s.rateCurveA[0] + s.rateCurveB[0]) < 1e-9 * N);
+        QVERIFY(inkCount(rates, 0x00009b) > 50);
+        QCOMPARE(s.modelCode, kinetics::core::ModelCode::Reaction);
+    }
+
+    void notesCoverTheRunControl_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+    }
+
+    void notesCoverTheRunControl()
+    {
+        QFETCH(QSize, screen);
+        road::startProgram(screen);
+        road::toParameters(false, false).Command2.click();
+        form<grafiki1>().voithia.click();
+        auto &run = form<apotelesmata>();
+        auto &note = form<Simiosi>();
+        QVERIFY(note.isVisible());
+        QCOMPARE(note.geometry(), run.geometry());
+        QCOMPARE(visibleForms().back(), &note);
+        QVERIFY(note.OLE2.plainText().contains(QStringLiteral("Rate = k [A]")));
+    }
+};
+
+QTEST_MAIN(TestReaction)
+#include "test_reaction.moc"

@@ -180,6 +180,9 @@ void YPOTHDIASPASI1::layOut()
     kokinizoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[2]));
     Label8.setTop(arithatomon.top());
     Label8.setLeft(arithatomon.left() + arithatomon.width());
+    // One row high: on a narrow window the amount shrinks rather than wraps
+    // onto the temperature below it.
+    Label8.setHeight(a);
     tempotherm.setTop(arithatomon.top() - a);
     tempotherm.setLeft(arithatomon.left());
     tempotherm.setWidth(arithatomon.width());
@@ -195,7 +198,6 @@ void YPOTHDIASPASI1::layOut()
 
     // The "-1" completes the unit as a superscript: it starts where "min"
     // ends and its foot rises to the middle of the constant's capitals.
-    const double exponentShift = 1.3 * 17.5;
     const QFont valueFont = makeFont(etiketa1[0].fontName(), etiketa1[0].fontSize(), true, false);
     const QFontMetricsF metrics(valueFont);
     const double textWidth = widthFromTwips(metrics.horizontalAdvance(QStringLiteral("0.00000 min ")) * twipsPerPixel());
@@ -209,7 +211,7 @@ void YPOTHDIASPASI1::layOut()
         row[0].setTop(bar.top());
         row[0].setLeft(bar.left() + bar.width());
         row[1].setTop(row[0].top() + a / 3);
-        row[1].setLeft(row[0].left() + std::min(exponentShift, textWidth));
+        row[1].setLeft(row[0].left() + textWidth);
         row[1].setHeight(a / 3 + 0.5 * capitals);
         row[1].setWidth(5);
         row[1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);

@@ -17,6 +17,8 @@
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
+#include <algorithm>
+
 using namespace toolkit;
 using shell::core::shared;
 using toolkit::core::Int;
@@ -33,6 +35,9 @@ constexpr QRgb blue = palette::blue.argb();
 constexpr QRgb green = palette::green.argb();
 constexpr QRgb red = palette::liveRed.argb();
 constexpr QRgb cyan = palette::cyan.argb();
+
+// How far below its value line a rate's label is printed.
+constexpr double labelDrop = 12;
 
 } // namespace
 
@@ -148,6 +153,14 @@ void apotelesmata::beginRateList()
     setFontSize(12);
     setFontBold(true);
     setFontItalic(true);
+    // The list keeps left of the amount and temperature beside it, and each
+    // value above its label: on a small window its print shrinks, to the
+    // readable floor at most.
+    const double room = concentr.left() - 1;
+    const double widest = textWidth(QStringLiteral("K       =0.00E+00"));
+    const double shrink = std::min({1.0, room / widest, labelDrop / textHeight()});
+    m_printShrink = std::max(readableFloorPoints / 12, shrink);
+    setFontSize(12 * m_printShrink);
 }
 
 void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
@@ -155,11 +168,11 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setCurrentX(0);
     setCurrentY(y);
     print(QStringLiteral("K       =") + Format(rate, pattern));
-    setFontSize(10);
+    setFontSize(10 * m_printShrink);
     setCurrentX(0);
-    setCurrentY(y - 12);
+    setCurrentY(y - labelDrop);
     print(label);
-    setFontSize(12);
+    setFontSize(12 * m_printShrink);
 }
 
 void apotelesmata::layOutLattice()

@@ -39,7 +39,8 @@ public:
     // the amount changed, replays the last run's points and its smooth curves.
     // Returns whether the smooth curves were redrawn.
     bool replayEarlierRun();
-    // Clears the window for the list of rates and sets its font.
+    // Clears the window for the list of rates and sets its font: 12 points,
+    // less on a window too small for the list beside its labels.
     void beginRateList();
     // Prints one rate of the list at x = 0: the value line at y and its label
     // just below, in a smaller font.
@@ -66,6 +67,7 @@ private:
 
     kinetics::core::Grid m_cells{};
     int m_blockSide = 0;
+    double m_printShrink = 1; // of the rate list's print, on small windows
     int m_placedCount = 0;
     int m_spotTotal = 0;
     int m_replayTotal = 0;

@@ -5,6 +5,7 @@
 #include "shell/core/SharedState.h"
 #include "toolkit/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 using shell::core::shared;
@@ -30,14 +31,24 @@ void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMa
     target.setDrawStyle(toolkit::DrawStyle::Solid);
     // Time labels hang below the time axis and value labels stand on their
     // grid line, so that no line strikes through a number and the two zeros
-    // at the origin do not print over each other.
+    // at the origin do not print over each other. The grid runs on past the
+    // edges; a number that would be cut there is left out.
+    const double left = std::min(target.scaleLeft(), target.scaleLeft() + target.scaleWidth());
+    const double right = std::max(target.scaleLeft(), target.scaleLeft() + target.scaleWidth());
+    const double bottom = std::min(target.scaleTop(), target.scaleTop() + target.scaleHeight());
+    const double top = std::max(target.scaleTop(), target.scaleTop() + target.scaleHeight());
+    const double lineHeight = target.textHeight();
     for (const auto &label : frame.timeLabels) {
+        const QString text = QString::fromStdString(label.text);
+        if (label.x < left || label.x + target.textWidth(text) > right)
+            continue;
         target.setCurrentX(label.x);
         target.setCurrentY(-std::fabs(label.y));
-        target.print(QString::fromStdString(label.text));
+        target.print(text);
     }
-    const double lineHeight = target.textHeight();
     for (const auto &label : frame.valueLabels) {
+        if (label.y < bottom || label.y + lineHeight > top)
+            continue;
         target.setCurrentX(label.x);
         target.setCurrentY(label.y + lineHeight);
         target.print(QString::fromStdString(label.text));

@@ -524,6 +524,12 @@ double Canvas::textHeight() const
     return heightFromTwips(metrics.height() * twipsPerPixel());
 }
 
+double Canvas::textWidth(const QString &text) const
+{
+    const QFontMetricsF metrics(m_font, this);
+    return widthFromTwips(metrics.horizontalAdvance(text) * twipsPerPixel());
+}
+
 void Canvas::setFontName(const QString &name)
 {
     m_fontName = name;

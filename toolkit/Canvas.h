@@ -96,8 +96,10 @@ public:
     void setFontBold(bool bold) { m_font.setBold(bold); }
     bool fontItalic() const { return m_font.italic(); }
     void setFontItalic(bool italic) { m_font.setItalic(italic); }
-    // The height of a line of printed text, in scale units (positive).
+    // The height of a line of printed text and the width of `text` in the
+    // print font, in scale units (positive).
     double textHeight() const;
+    double textWidth(const QString &text) const;
 
     // A thin frame around the client area, as picture boxes have.
     void setBorder(bool visible);

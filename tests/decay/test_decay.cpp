@@ -1,7 +1,10 @@
-// The decay model, rates and example windows: what the number of steps shows,
-// the labels the bars write and the scroll bars that mirror one another.
+// The radioactive decay chapter: what the number of steps shows, the labels
+// the bars write, the scroll bars that mirror one another, the worked
+// example; a decay run's rates, pace and counts, and the half-life marks
+// drawn over its graph.
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
+#include "graphs/grafiki1.h"
 #include "shell/core/SharedState.h"
 
 #include <QtTest>
@@ -10,9 +13,16 @@
 #include <numbers>
 
 using namespace toolkit;
+using road::inkNear;
 using shell::core::shared;
 
-class TestDecayWindows : public QObject
+namespace {
+
+constexpr double ln2 = std::numbers::ln2;
+
+} // namespace
+
+class TestDecay : public QObject
 {
     Q_OBJECT
 private slots:
@@ -23,6 +33,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<int>("steps");
+        QTest::newRow("at start-up") << QList<int>{} << 2;
         QTest::newRow("1") << QList<int>{1} << 1;
         QTest::newRow("2") << QList<int>{2} << 2;
         QTest::newRow("3") << QList<int>{3} << 3;
@@ -66,24 +77,6 @@ private slots:
         QCOMPARE(model.Picture2[2].visible(), steps == 3);
     }
 
-    void startsWithTwoSteps()
-    {
-        auto &model = form<YPOTHDIASPASI>();
-        QVERIFY(model.Option2.value());
-        QVERIFY(!model.Option1.value() && !model.Option3.value());
-        QVERIFY(model.Shape3.visible());
-        QVERIFY(!model.Shape4.visible());
-        auto &rates = form<YPOTHDIASPASI1>();
-        QVERIFY(rates.prasinizoi.visible());
-        QVERIFY(!rates.kokinizoi.visible());
-        QVERIFY(!rates.etiketa3[0].visible());
-        QCOMPARE(model.Label5[0].caption(), QStringLiteral("A "));
-        QCOMPARE(model.Label5[3].caption(), QStringLiteral("D "));
-        // The diagram lies in the window's scale: circles every 18 units.
-        QVERIFY(std::fabs(model.Shape2.left() - model.Shape1.left() - 18) < 0.2);
-        QVERIFY(std::fabs(model.Label5[0].top() - 193.5) < 0.2);
-    }
-
     void halfLifeRowsWriteTheirConstants_data()
     {
         QTest::addColumn<int>("colour");
@@ -115,7 +108,7 @@ private slots:
         QCOMPARE((*rows[colour])[2].caption(), QStringLiteral("K"));
         QCOMPARE((*rows[colour])[3].caption(), QString::number(colour + 1));
         // The stored constant is ln 2 / T whatever the row shows.
-        QVERIFY(std::fabs(*stored[colour] / (std::numbers::ln2 / (value / 100.0)) - 1) < 1e-12);
+        QVERIFY(std::fabs(*stored[colour] / (ln2 / (value / 100.0)) - 1) < 1e-12);
 
         // The temperature never changes a decay constant.
         rates.tempotherm.setValue(90);
@@ -148,53 +141,29 @@ private slots:
         QVERIFY(std::fabs(shared().concentrationAxisTop - 1.2 * value / 100) < 1e-12);
     }
 
-    void workedExampleCaptions()
-    {
-        auto &example = form<GNOSTED>();
-        QCOMPARE(example.caption(), QStringLiteral("Example of Radioactive Reaction"));
-        QCOMPARE(example.etiketa1.caption(), QStringLiteral("Half Life for Po=3.05 min"));
-        QCOMPARE(example.etiketa2.caption(), QStringLiteral("Half Life for Pb=26.80 min"));
-        QCOMPARE(example.etiketa3.caption(), QStringLiteral("Half Life for Bi=19.70 min"));
-        QCOMPARE(example.etiketa4.caption(), QStringLiteral("Half Life for Pb  is 22 years"));
-        const char *mass[] = {"218", "218", "218", "214", "214", "210"};
-        for (int k = 0; k <= 5; ++k)
-            QCOMPARE(example.Label1[k].caption(), QLatin1String(mass[k]));
-        // Each mass number sits with its half-life label.
-        QVERIFY(std::fabs(example.Label1[3].left() - example.etiketa2.left() - 15) < 0.2);
-        QVERIFY(std::fabs(example.etiketa4.width() - 43.5) < 0.2);
-    }
-
+    // The worked example's run, and Back to the model window.
     void exampleAtDesignedAmount()
     {
         road::toDecayModel();
         auto &run = form<apotelesmata>();
         run.Command4.click();
         auto &example = form<GNOSTED>();
-        QVERIFY(example.isVisible());
-        QCOMPARE(shared().runDuration, 75);
-        QCOMPARE(example.xronosolos.value(), 75);
         example.HScroll1.setValue(25);
-        QCOMPARE(example.Label4.caption(), QStringLiteral("Number of atoms of Po       = 156"));
         example.mprosta.click();
-        QCOMPARE(shared().countA, 169); // a block of 13 x 13
-        QCOMPARE(kinetics::core::toInt(shared().modelCode), -1);
-        QCOMPARE(example.etiketa1.caption(), QStringLiteral("Half Life1=3.05"));
         QCOMPARE(example.etiketa2.caption(), QStringLiteral("Half Life2=26.80"));
         QCOMPARE(example.etiketa3.caption(), QStringLiteral("Half Life=19.70"));
         QCOMPARE(form<YPOTHDIASPASI1>().blezoi.value(), 305);
-        QVERIFY(std::fabs(shared().rateK1 - 0.227262) < 1e-6);
         QVERIFY(std::fabs(shared().rateK2 - 0.0258637) < 1e-6);
         QVERIFY(std::fabs(shared().rateK3 - 0.0351851) < 1e-6);
-        run.setConversionPause(false);
-        run.Command2.click();
-        QCOMPARE(run.spotTotal(), 169);
-        QCOMPARE(run.Timer1.interval(), 2);
+        QCOMPARE(road::start().spotTotal(), 169); // a block of 13 x 13
         example.mpros.click();
         QVERIFY(!example.isVisible());
         QVERIFY(form<YPOTHDIASPASI>().isVisible());
         QCOMPARE(kinetics::core::toInt(shared().modelCode), -1);
     }
 
+    // The bars of one quantity on the parameters, decay and acid windows
+    // follow one another, and no other bar moves.
     void barsMirrorOneQuantity_data()
     {
         QTest::addColumn<QString>("window");
@@ -204,11 +173,14 @@ private slots:
         QTest::newRow("rates atoms") << "YPOTHDIASPASI1" << "arithatomon" << 0 << 40;
         QTest::newRow("example atoms") << "GNOSTED" << "HScroll1" << 0 << 30;
         QTest::newRow("parameters atoms") << "YPOTHETIKES" << "sidesq" << 0 << 61;
+        QTest::newRow("acid concentration") << "OXEA1" << "concentration" << 0 << 33;
         QTest::newRow("model duration") << "YPOTHDIASPASI" << "xronosolos" << 1 << 400;
         QTest::newRow("example duration") << "GNOSTED" << "xronosolos" << 1 << 530;
         QTest::newRow("parameters duration") << "YPOTHETIKES" << "xronosolos" << 1 << 90;
+        QTest::newRow("acid duration") << "OXEA1" << "xronosolos" << 1 << 420;
         QTest::newRow("rates temperature") << "YPOTHDIASPASI1" << "tempotherm" << 2 << 60;
         QTest::newRow("parameters temperature") << "YPOTHETIKES" << "tempotherm" << 2 << 80;
+        QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << 2 << 70;
     }
 
     void barsMirrorOneQuantity()
@@ -219,9 +191,11 @@ private slots:
         QFETCH(int, value);
         road::toDecayModel();
         const std::vector<std::vector<ScrollBar *>> groups = {
-            {&form<YPOTHDIASPASI1>().arithatomon, &form<GNOSTED>().HScroll1, &form<YPOTHETIKES>().sidesq},
-            {&form<YPOTHDIASPASI>().xronosolos, &form<GNOSTED>().xronosolos, &form<YPOTHETIKES>().xronosolos},
-            {&form<YPOTHDIASPASI1>().tempotherm, &form<YPOTHETIKES>().tempotherm},
+            {&form<YPOTHDIASPASI1>().arithatomon, &form<GNOSTED>().HScroll1, &form<YPOTHETIKES>().sidesq,
+             &form<OXEA1>().concentration},
+            {&form<YPOTHDIASPASI>().xronosolos, &form<GNOSTED>().xronosolos, &form<YPOTHETIKES>().xronosolos,
+             &form<OXEA1>().xronosolos},
+            {&form<YPOTHDIASPASI1>().tempotherm, &form<YPOTHETIKES>().tempotherm, &form<OXEA1>().tempotherm},
         };
         std::vector<std::vector<int>> before;
         for (const auto &g : groups) {
@@ -242,7 +216,164 @@ private slots:
         const int shares[] = {shared().initialAmount, shared().runDuration, shared().temperatureC};
         QCOMPARE(shares[quantity], value);
     }
+    void ratesOfTheSteps_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::newRow("one step") << 1;
+        QTest::newRow("two steps") << 2;
+        QTest::newRow("three steps") << 3;
+    }
+
+    void ratesOfTheSteps()
+    {
+        QFETCH(int, steps);
+        road::toDecayRates(steps).mprosta.click();
+        const auto &s = shared();
+        QCOMPARE(kinetics::core::toInt(s.modelCode), -2);
+        QVERIFY(std::fabs(s.rateK1 / (ln2 / 3.05) - 1) < 1e-12);
+        QCOMPARE(s.rateK2 != 0, steps >= 2);
+        QCOMPARE(s.rateK3 != 0, steps == 3);
+        QCOMPARE(s.rateK4 != 0, steps == 3);
+        if (steps >= 2)
+            QVERIFY(std::fabs(s.rateK2 / (ln2 / 26.8) - 1) < 1e-12);
+        if (steps == 3) {
+            QVERIFY(std::fabs(s.rateK3 / (ln2 / 19.7) - 1) < 1e-12);
+            QVERIFY(std::fabs(s.rateK4 - 5.99e-8) < 0.01e-8);
+        }
+        QCOMPARE(s.rateK5, 0.0);
+        // The parameters window's forward bars read 0.
+        auto &p = form<YPOTHETIKES>();
+        QCOMPARE(p.bleprasino.value(), 0);
+        QCOMPARE(p.kokkina.value(), 0);
+        QCOMPARE(p.pithanotipiso.value(), 0);
+        QCOMPARE(p.kokkinaprasina.value(), 0);
+
+        auto &run = form<apotelesmata>();
+        QCOMPARE(run.kapa[0].caption(), QStringLiteral("K1= 2.27e-01"));
+        QCOMPARE(run.kapa[1].caption(), steps >= 2 ? QStringLiteral("K2= 0.03") : QStringLiteral("K2= 0.00"));
+        QCOMPARE(run.kapa[2].caption(), steps == 3 ? QStringLiteral("K3= 0.04") : QStringLiteral("K3= 0.00"));
+        QCOMPARE(run.concentr.caption(), QStringLiteral("Number of Atoms = 94"));
+        QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 25°C"));
+        QCOMPARE(run.Timer1.interval(), 2);
+        QVERIFY(form<grafiki1>().xronoimizoi.visible());
+        QCOMPARE(form<neaepilogi>().Option1.value(), steps == 1);
+        QCOMPARE(s.countA, 100);
+        QCOMPARE(s.countB + s.countC + s.countD, 0);
+    }
+
+    void countsStayWithinTheSpots()
+    {
+        auto &run = road::startDecayRun(3);
+        QCOMPARE(run.Timer1.interval(), 2);
+        QVERIFY(!shared().reactionRun);
+        const int total = run.spotTotal();
+        int lastD = 0;
+        int ticks = 0;
+        while (run.Timer1.enabled() && ticks < 1000) {
+            run.Timer1.tick();
+            ++ticks;
+            const auto &s = shared();
+            for (int n : {s.countA, s.countB, s.countC, s.countD})
+                QVERIFY(n >= 0 && n <= total);
+            QCOMPARE(s.countA + s.countB + s.countC + s.countD, total);
+            QVERIFY(s.countD >= lastD); // cyan never changes back
+            lastD = s.countD;
+        }
+        QCOMPARE(ticks, 38); // 75 / 2 ms, ended when the run time passed 75
+        QVERIFY(lastD > 0);
+    }
+
+    void halfLifesMarkTheRunTimeAxis()
+    {
+        road::toDecayRates(2).mprosta.click();
+        auto &run = form<apotelesmata>();
+        run.Timer1.setInterval(19); // paced otherwise: the marks still use 2 ms
+        auto &graphs = form<grafiki1>();
+        graphs.cls();
+        graphs.setRunScale();
+        graphs.xronoimizoi.click();
+        QCOMPARE(run.Timer1.interval(), 2);
+        const double y = 0.9 * shared().concentrationAxisTop;
+        const double blueAt = 2 * 0.694 / (ln2 / 3.05); // 6.107
+        const double greenAt = 2 * 0.693 / (ln2 / 26.8);
+        QVERIFY(std::fabs(blueAt - 6.107) < 1e-3);
+        QVERIFY(inkNear(graphs, blueAt, y, 0x0000ff, 1));
+        QVERIFY(!inkNear(graphs, blueAt + 3, y, 0x0000ff, 1));
+        QVERIFY(!inkNear(graphs, ln2 / (ln2 / 3.05), y, 0x0000ff, 1)); // not at the series' mark
+        QVERIFY(inkNear(graphs, greenAt, y, 0x00ff00, 1));
+        QVERIFY(!inkNear(graphs, 2 * 0.693 / (ln2 / 19.7), y, 0xff0000, 1)); // no third step
+    }
+
+    void decaySeriesMarksAndCurves_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("greenBar");
+        QTest::newRow("one step") << 1 << 2680;
+        QTest::newRow("three steps") << 3 << 2680;
+        QTest::newRow("equal half-lives") << 2 << 305;
+    }
+
+    void decaySeriesMarksAndCurves()
+    {
+        QFETCH(int, steps);
+        QFETCH(int, greenBar);
+        auto &rates = road::toDecayRates(steps);
+        rates.prasinizoi.setValue(greenBar);
+        auto &run = form<apotelesmata>();
+        run.Timer1.setInterval(2);
+        auto &graphs = form<grafiki1>();
+        graphs.cls();
+        graphs.drawDecaySeries();
+        const double top = shared().concentrationAxisTop;
+        const double k1 = ln2 / 3.05, k2 = ln2 / (greenBar / 100.0);
+        // ln 2 / k1; with equal half-lives the green mark covers it.
+        QVERIFY(inkNear(graphs, 3.05, 0.95 * top, greenBar == 305 ? 0x00ff00 : 0x0000ff, 1));
+        QCOMPARE(inkNear(graphs, greenBar / 100.0, 0.95 * top, 0x00ff00, 1), steps >= 2);
+        QCOMPARE(inkNear(graphs, 19.7, 0.95 * top, 0xff0000, 1), steps == 3);
+        // The curves in the graph's time: A at half the amount at its mark,
+        // B by the exact solution, also for equal constants.
+        const double c0 = shared().initialAmount / 100.0;
+        QVERIFY(inkNear(graphs, 3.05, c0 / 2, 0x0000ff));
+        if (steps >= 2) {
+            const double t = 4;
+            const double b = greenBar == 305 ? k1 * t * std::exp(-k1 * t)
+                                             : k1 / (k2 - k1) * (std::exp(-k1 * t) - std::exp(-k2 * t));
+            QVERIFY(inkNear(graphs, t, c0 * b, 0x00ff00));
+        }
+        QVERIFY(std::fabs(shared().rateK1 - k1) < 1e-12);
+    }
+
+    void newAdjustmentReplaysOrErases_data()
+    {
+        QTest::addColumn<int>("atoms"); // 0: unchanged
+        QTest::addColumn<bool>("erase");
+        QTest::addColumn<bool>("replayed");
+        QTest::newRow("same amount") << 0 << false << true;
+        QTest::newRow("amount changed") << 30 << false << false;
+        QTest::newRow("erase ticked") << 0 << true << false;
+    }
+
+    void newAdjustmentReplaysOrErases()
+    {
+        QFETCH(int, atoms);
+        QFETCH(bool, erase);
+        QFETCH(bool, replayed);
+        auto &run = road::startDecayRun(2);
+        road::runToTheEnd();
+        run.Command1.click();
+        auto &model = form<YPOTHDIASPASI>();
+        QVERIFY(model.isVisible());
+        QCOMPARE(visibleForms().back(), static_cast<Form *>(&model));
+        model.mprosta.click();
+        auto &rates = form<YPOTHDIASPASI1>();
+        if (atoms)
+            rates.arithatomon.setValue(atoms);
+        form<grafiki1>().Check1.setValue(erase ? 1 : 0);
+        rates.mprosta.click();
+        // The replayed points of the earlier run: green ink over the graph.
+        QCOMPARE(road::inkCount(form<grafiki1>(), 0x00ff00) > 50, replayed);
+    }
 };
 
-QTEST_MAIN(TestDecayWindows)
-#include "test_decay_windows.moc"
+QTEST_MAIN(TestDecay)
+#include "test_decay.moc"

@@ -1,5 +1,5 @@
 // The Runge-Kutta-Gill solution of the chain, the exact decay amounts and
-// the half-life marks.
+// the decay series' marks.
 #include "graphs/core/Chain.h"
 #include "graphs/core/DecaySeries.h"
 #include "tests/support/Near.h"
@@ -167,20 +167,6 @@ private slots:
         for (const MarkItem &m : graphs::core::decaySeriesMarks(ln2 / 3.05, 0, 0))
             oneStepLines += m.kind == MarkItem::Kind::Line;
         QCOMPARE(oneStepLines, 1);
-    }
-
-    void halfLifeMarks()
-    {
-        const double ln2 = std::numbers::ln2;
-        const auto marks = graphs::core::halfLifeMarks(2, ln2 / 3.05, ln2 / 26.8, 0, 0.18);
-        QCOMPARE(marks.size(), std::size_t(3));
-        QCOMPARE(marks[0].kind, MarkItem::Kind::TextPosition);
-        QVERIFY(near(marks[0].y1, 60, 1e-12));
-        QCOMPARE(marks[1].kind, MarkItem::Kind::Line);
-        QVERIFY(near(marks[1].x, 6.107, 1e-4)); // 2 x 0.694 / (ln 2 / 3.05)
-        QVERIFY(near(marks[1].y2, 0.27, 1e-12));
-        QCOMPARE(marks[1].colour, (Rgb{0, 0, 255}));
-        QCOMPARE(marks[2].colour, (Rgb{0, 255, 0}));
     }
 };
 

@@ -131,15 +131,10 @@ private slots:
         QFETCH(bool, acids);
         std::mt19937 pick(seed);
         road::startProgram(seed % 2 ? QSize(1366, 768) : QSize(1024, 600));
-        if (decays) {
-            form<eisodos>().Command1.click();
-            form<eisagogi>().RADIO[1].click();
-        }
-        if (acids) {
-            form<eisodos>().Command1.click();
-            form<eisagogi>().ximia[0].click();
-            form<neaepilogi>().ACIDS.click();
-        }
+        if (decays)
+            road::toDecayModel();
+        if (acids)
+            road::toAcidExamples();
         for (int action = 0; action < 1500; ++action) {
             if (ended())
                 road::startProgram();

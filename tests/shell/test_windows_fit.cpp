@@ -68,6 +68,11 @@ QString captionOf(const Control *control)
     return {};
 }
 
+QString describe(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // What is wrong with the visible windows, one line a fault.
 QStringList faults(const QString &when)
 {
@@ -77,12 +82,7 @@ QStringList faults(const QString &when)
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
         const QRect frame = form->frameGeometry();
         if (!area.contains(frame))
-            found << QStringLiteral("%1 frame %2,%3 %4x%5 leaves the work area")
-                         .arg(where)
-                         .arg(frame.x())
-                         .arg(frame.y())
-                         .arg(frame.width())
-                         .arg(frame.height());
+            found << QStringLiteral("%1 frame %2 leaves the work area").arg(where, describe(frame));
         for (Control *control : form->findChildren<Control *>()) {
             QWidget *w = control->widget();
             if (!w || !w->isVisibleTo(form) || w->width() <= 0 || w->height() <= 0)
@@ -90,14 +90,8 @@ QStringList faults(const QString &when)
             const auto *container = qobject_cast<const Canvas *>(w->parentWidget());
             const QRect inside = container ? container->clientRect() : w->parentWidget()->rect();
             if (!inside.contains(w->geometry()))
-                found << QStringLiteral("%1.%2 at %3,%4 %5x%6 is not inside %7x%8")
-                             .arg(where, control->objectName())
-                             .arg(w->x())
-                             .arg(w->y())
-                             .arg(w->width())
-                             .arg(w->height())
-                             .arg(inside.width())
-                             .arg(inside.height());
+                found << QStringLiteral("%1.%2 at %3 is not inside %4")
+                             .arg(where, control->objectName(), describe(w->geometry()), describe(inside));
 
             const QString caption = trailingBlanksCut(captionOf(control));
             if (caption.isEmpty())
@@ -105,12 +99,8 @@ QStringList faults(const QString &when)
             const CaptionPlace place = captionPlace(w);
             const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
             if (!place.box.contains(needed))
-                found << QStringLiteral("%1.%2 '%3' needs %4x%5, has %6x%7")
-                             .arg(where, control->objectName(), caption)
-                             .arg(needed.width())
-                             .arg(needed.height())
-                             .arg(place.box.width())
-                             .arg(place.box.height());
+                found << QStringLiteral("%1.%2 '%3' needs %4, has %5")
+                             .arg(where, control->objectName(), caption, describe(needed), describe(place.box));
             const double floor = std::min(readableFloorPoints, control->fontSize());
             if (w->font().pointSizeF() < floor - 0.01)
                 found << QStringLiteral("%1.%2 '%3' shrunk to %4 pt")
@@ -121,6 +111,8 @@ QStringList faults(const QString &when)
     return found;
 }
 
+const QSize screens[] = {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)};
+
 } // namespace
 
 class TestWindowsFit : public QObject
@@ -129,16 +121,15 @@ class TestWindowsFit : public QObject
 private slots:
     void cleanupTestCase() { resetForms(); }
 
-    void screens_data()
+    // Every window the program has, shown one after the other as the start
+    // routine left it.
+    void everyWindowAlone_data()
     {
         QTest::addColumn<QSize>("screen");
-        for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)})
+        for (QSize s : screens)
             QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height()))) << s;
     }
 
-    // Every window the program has, shown one after the other as the start
-    // routine left it.
-    void everyWindowAlone_data() { screens_data(); }
     void everyWindowAlone()
     {
         QFETCH(QSize, screen);
@@ -162,7 +153,7 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("twoSteps");
         QTest::addColumn<bool>("reversible");
-        for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)})
+        for (QSize s : screens)
             for (int kind = 0; kind < 4; ++kind)
                 QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3 step%4%5")
                                              .arg(s.width())

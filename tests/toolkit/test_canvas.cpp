@@ -71,6 +71,14 @@ int blendedPixels(const QImage &image, int row, QRgb a, QRgb b)
     return n;
 }
 
+// The drawing kept as strokes, or rendered into an image.
+void strokesOrImage()
+{
+    QTest::addColumn<bool>("asImage");
+    QTest::newRow("strokes") << false;
+    QTest::newRow("image") << true;
+}
+
 int pixelsOf(const QImage &image, int row, QRgb colour)
 {
     int n = 0;
@@ -87,13 +95,6 @@ class TestCanvas : public QObject
 private slots:
     void init() { resetForms(); }
     void cleanupTestCase() { resetForms(); }
-
-    void runsAtTheAskedScale()
-    {
-        auto &w = form<Sheet>();
-        w.show();
-        QCOMPARE(w.devicePixelRatioF(), ratio());
-    }
 
     // Start-up draws a little on hidden windows; none of them, nor the title
     // window, holds an image for it.
@@ -166,12 +167,7 @@ private slots:
 
     // What was drawn stays where it was when the window grows, both while it
     // is kept as strokes and once it is an image; the new area is blank.
-    void drawingSurvivesResize_data()
-    {
-        QTest::addColumn<bool>("asImage");
-        QTest::newRow("strokes") << false;
-        QTest::newRow("image") << true;
-    }
+    void drawingSurvivesResize_data() { strokesOrImage(); }
 
     void drawingSurvivesResize()
     {
@@ -193,12 +189,7 @@ private slots:
         QCOMPARE(shown.pixelColor(int(300 * dpr), int(200 * dpr)), QColor(255, 255, 255));
     }
 
-    void clsClears_data()
-    {
-        QTest::addColumn<bool>("asImage");
-        QTest::newRow("strokes") << false;
-        QTest::newRow("image") << true;
-    }
+    void clsClears_data() { strokesOrImage(); }
 
     void clsClears()
     {
@@ -276,12 +267,7 @@ private slots:
 
     // Lines are drawn at the screen's resolution: a thin line is whole device
     // pixels of ink with no blended edge, as wide as the pixel ratio.
-    void linesAreSharp_data()
-    {
-        QTest::addColumn<bool>("asImage");
-        QTest::newRow("strokes") << false;
-        QTest::newRow("image") << true;
-    }
+    void linesAreSharp_data() { strokesOrImage(); }
 
     void linesAreSharp()
     {
@@ -349,6 +335,7 @@ private slots:
         }
         auto &graphs = form<grafiki1>();
         QVERIFY(graphs.isVisible());
+        QCOMPARE(graphs.devicePixelRatioF(), ratio()); // the scale asked for
         const QImage image = graphs.image();
         QCOMPARE(image.size(), graphs.clientRect().size() * ratio());
         QCOMPARE(image.devicePixelRatio(), ratio());

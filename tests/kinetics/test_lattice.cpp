@@ -92,41 +92,6 @@ private slots:
         QVERIFY2(std::fabs(f - factor) <= 5e-7, qPrintable(QString::number(f, 'g', 10)));
     }
 
-    void blockOfAnAmount_data()
-    {
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<int>("side");
-        QTest::addColumn<double>("target");
-        QTest::newRow("smallest") << 2 << 4 << 12.5;
-        QTest::newRow("designed") << 20 << 12 << 125.0;
-        QTest::newRow("old maximum") << 44 << 17 << 275.0;
-        QTest::newRow("largest fills the lattice") << 99 << 25 << 618.75;
-    }
-
-    void blockOfAnAmount()
-    {
-        QFETCH(int, amount);
-        QFETCH(int, side);
-        QFETCH(double, target);
-        QCOMPARE(blockSide(amount), side);
-        QVERIFY(near(layoutTarget(amount), target, 1e-12));
-
-        Grid grid{};
-        int calls = 0;
-        const int placed = layOutBlock(grid, amount, amount, 25, defaultCodeA, [&](int i, int j) {
-            QVERIFY(i >= 1 && i <= side && j >= 1 && j <= side);
-            ++calls;
-        });
-        // The block always holds more than the target, so nothing is topped up.
-        QCOMPARE(placed, side * side);
-        QCOMPARE(calls, placed);
-        QCOMPARE(grid[side][side], defaultCodeA);
-        if (side < 25) {
-            QCOMPARE(grid[side + 1][1], 0);
-            QCOMPARE(grid[1][side + 1], 0);
-        }
-    }
-
     void topUpContinuesDownTheNextColumn()
     {
         // A block for 2 % (side 4) topped up to the target of 15 %: 93.75 spots.

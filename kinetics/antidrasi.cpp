@@ -54,6 +54,7 @@ void antidrasi::setSpotScale(int blockSide)
     const double cx = across * (side + 1) / 2;
     const double cy = up * (side + 1) / 2;
     scale(cx - xRange / 2, cy + yRange / 2, cx + xRange / 2, cy - yRange / 2);
+    m_spacing = across;
     m_radius = 0.3 * across;
 }
 
@@ -61,6 +62,11 @@ void antidrasi::drawSpot(int i, int j, int code, int blockSide)
 {
     const Ratios r = screenRatios();
     const auto centre = kinetics::core::spotCentre(i, j, blockSide, r.w, r.h);
+    // The background first, a little wider than the spot: the soft edge of
+    // the spot drawn before would otherwise stay as a faint ring.
+    const QColor back = backColor();
+    setFillColor(back);
+    circle(centre.x, centre.y, m_radius + m_spacing / 10, back);
     const QColor colour = qColor(kinetics::core::spotColour(code));
     setFillColor(colour);
     circle(centre.x, centre.y, m_radius, colour);

@@ -31,4 +31,5 @@ public:
 private:
     kinetics::core::Grid m_cells{};
     double m_radius = kinetics::core::spotRadius;
+    double m_spacing = 0; // between spot centres, in x units
 };

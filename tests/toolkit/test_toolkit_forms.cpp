@@ -3,7 +3,6 @@
 // program.
 #include "toolkit/Toolkit.h"
 
-#include <QScrollBar>
 #include <QtTest>
 
 using namespace toolkit;
@@ -82,16 +81,6 @@ private slots:
         w.bar.setMin(2);
         w.bar.setMax(99);
         QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), QList<int>{44});
-    }
-
-    void userMoveRunsTheHandler()
-    {
-        auto &w = form<Probe>();
-        w.show();
-        auto *bar = qobject_cast<QScrollBar *>(w.bar.widget());
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(w.bar.value(), 51);
-        QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), QList<int>{51});
     }
 
     void optionButtonInCode()

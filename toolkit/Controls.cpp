@@ -1121,6 +1121,16 @@ Document::Document(Canvas *container, const QString &name)
 }
 
 void Document::setHtml(const QString &html) { m_browser->setHtml(html); }
+
+QRect Document::fit(const QRect &designed, const QRect &bounds)
+{
+    // While two lines still show, the rest scrolls into view.
+    const int fewLines = 2 * QFontMetrics(m_browser->font()).lineSpacing();
+    const QRect shown = designed.intersected(bounds);
+    if (bounds.isValid() && shown.width() == designed.width() && shown.height() >= std::min(fewLines, designed.height()))
+        return shown;
+    return Control::fit(designed, bounds);
+}
 void Document::describe() { m_browser->setAccessibleName(container()->window()->windowTitle()); }
 QString Document::plainText() const { return m_browser->toPlainText(); }
 

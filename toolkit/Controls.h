@@ -334,6 +334,11 @@ public:
     // Read by its window's caption.
     void describe() override;
 
+protected:
+    // It scrolls: on a window too short for it, it ends at the bottom edge
+    // rather than move up over the controls above it.
+    QRect fit(const QRect &designed, const QRect &bounds) override;
+
 private:
     QTextBrowser *m_browser;
 };

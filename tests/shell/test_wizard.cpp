@@ -1,6 +1,7 @@
-// The start routine, the title and choices windows, and the reaction kind
-// wizard: which transitions the parameters window offers, the absent ones
-// switched off with a probability of 0; the Back and Exit buttons.
+// The start routine and the title-first start, the title and choices windows,
+// and the reaction kind wizard: which transitions the parameters window
+// offers, the absent ones switched off with a probability of 0; the Back and
+// Exit buttons.
 #include "tests/support/Road.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Windows.h"
@@ -199,6 +200,74 @@ private slots:
             QVERIFY(ended());
             QVERIFY(visibleForms().empty());
         }
+    }
+
+    // What a start leaves: each window's place, and each control's place,
+    // visibility, caption and value.
+    static QStringList programState()
+    {
+        QStringList lines;
+        for (Form *w : createdForms()) {
+            lines << QStringLiteral("%1 %2 %3 %4 %5")
+                         .arg(w->objectName())
+                         .arg(w->left())
+                         .arg(w->top())
+                         .arg(w->widthTwips())
+                         .arg(w->heightTwips());
+            for (const Control *c : w->findChildren<Control *>()) {
+                QString line = QStringLiteral("%1.%2 %3 %4 %5 %6 %7")
+                                   .arg(w->objectName(), c->objectName())
+                                   .arg(c->visible())
+                                   .arg(c->left())
+                                   .arg(c->top())
+                                   .arg(c->width())
+                                   .arg(c->height());
+                if (auto *bar = qobject_cast<const ScrollBar *>(c))
+                    line += QStringLiteral(" %1 in %2..%3").arg(bar->value()).arg(bar->min()).arg(bar->max());
+                else if (auto *label = qobject_cast<const Label *>(c))
+                    line += QLatin1Char(' ') + label->caption();
+                else if (auto *box = qobject_cast<const TextBox *>(c))
+                    line += QLatin1Char(' ') + box->text();
+                else if (auto *option = qobject_cast<const OptionButton *>(c))
+                    line += option->value() ? QStringLiteral(" on") : QStringLiteral(" off");
+                lines << line;
+            }
+        }
+        const auto &s = shared();
+        lines << QStringLiteral("shared %1 %2 %3 %4 %5")
+                     .arg(kinetics::core::toInt(s.modelCode))
+                     .arg(s.initialAmount)
+                     .arg(s.runDuration)
+                     .arg(s.temperatureC)
+                     .arg(s.concentrationAxisTop);
+        lines.sort();
+        return lines;
+    }
+
+    // A person's start shows the title first and makes the other windows
+    // once it is on the screen, or before the first key reaches it: either
+    // way the program is the one the start routine makes.
+    void titleFirstMakesTheSameProgram_data()
+    {
+        QTest::addColumn<bool>("keyFirst");
+        QTest::newRow("after the first paint") << false;
+        QTest::newRow("a key before it") << true;
+    }
+
+    void titleFirstMakesTheSameProgram()
+    {
+        QFETCH(bool, keyFirst);
+        const QStringList reference = programState();
+        shell::resetProgram();
+        shell::startTitleFirst();
+        auto &title = form<eisodos>();
+        QCOMPARE(createdForms(), std::vector<Form *>{&title});
+        if (keyFirst)
+            QTest::keyClick(&title, Qt::Key_Tab);
+        else
+            QTRY_VERIFY(createdForms().size() > 1);
+        QCOMPARE(programState(), reference);
+        QCOMPARE(visibleForms(), std::vector<Form *>{&title});
     }
 };
 

@@ -1,13 +1,22 @@
 // Every window of the program, on small and large screens: each caption shows
 // whole in its control (font metrics of the font it is shown in), no font is
 // shrunk below the readable floor, no control sticks out of its window and no
-// window's frame out of the work area. Run at scale factors 1, 1.5 and 2
-// (QT_SCALE_FACTOR): the screen sizes are device pixels, as a real screen's.
+// window's frame out of the work area, and nothing covers a button or a
+// scroll bar (on a work area of 640 x 480 logical pixels or more). Run at
+// scale factors 1, 1.5 and 2 (QT_SCALE_FACTOR): the screen sizes are device
+// pixels, as a real screen's.
 #include "tests/support/Road.h"
+#include "acids/CARBONIC.h"
+#include "acids/carbonic2.h"
+#include "acids/grafvxc.h"
+#include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
+#include "graphs/mathematical.h"
 #include "shell/Windows.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -73,11 +82,34 @@ QString describe(const QRect &r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+// A visible control stacked above `w` that covers part of it, when `w` is
+// one a student clicks, scrolls or reads on.
+const QWidget *coveringSibling(const QWidget *w)
+{
+    if (!qobject_cast<const QAbstractButton *>(w) && !qobject_cast<const QAbstractSlider *>(w) &&
+        !qobject_cast<const QAbstractScrollArea *>(w))
+        return nullptr;
+    const QObjectList &siblings = w->parentWidget()->children();
+    for (qsizetype k = siblings.indexOf(w) + 1; k < siblings.size(); ++k) {
+        const auto *other = qobject_cast<const QWidget *>(siblings[k]);
+        if (!other || !other->isVisible() || other->isWindow())
+            continue;
+        // Neighbours designed edge to edge may share a pixel when rounded.
+        const QRect common = other->geometry().intersected(w->geometry());
+        if (common.width() > 2 && common.height() > 2)
+            return other;
+    }
+    return nullptr;
+}
+
 // What is wrong with the visible windows, one line a fault.
 QStringList faults(const QString &when)
 {
     QStringList found;
     const QRect area = workArea();
+    // Below the smallest screen the windows were designed for, controls may
+    // have to share room.
+    const bool roomy = area.width() >= 640 && area.height() >= 480;
     for (Form *form : visibleForms()) {
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
         const QRect frame = form->frameGeometry();
@@ -92,6 +124,11 @@ QStringList faults(const QString &when)
             if (!inside.contains(w->geometry()))
                 found << QStringLiteral("%1.%2 at %3 is not inside %4")
                              .arg(where, control->objectName(), describe(w->geometry()), describe(inside));
+
+            if (const QWidget *above = roomy ? coveringSibling(w) : nullptr)
+                found << QStringLiteral("%1.%2 at %3 is covered by %4 at %5")
+                             .arg(where, control->objectName(), describe(w->geometry()), above->objectName(),
+                                  describe(above->geometry()));
 
             const QString caption = trailingBlanksCut(captionOf(control));
             if (caption.isEmpty())
@@ -189,6 +226,62 @@ private slots:
         found << faults(QStringLiteral("rates"));
         form<grafiki1>().voithia.click();
         found << faults(QStringLiteral("notes"));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // The windows of a decay series and its worked example, and of an acid
+    // and the carbonic acid example, step by step.
+    void chapterRoads_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("decay");
+        for (QSize s : screens)
+            for (bool decay : {true, false})
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(s.width()).arg(s.height()).arg(decay ? "decay" : "acids")))
+                    << s << decay;
+    }
+
+    void chapterRoads()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, decay);
+        road::startProgram(screen);
+        QStringList found;
+        auto &run = form<apotelesmata>();
+        if (decay) {
+            road::toDecayRates(3);
+            found << faults(QStringLiteral("decay rates"));
+            road::startDecayRun(3);
+            run.Timer1.tick();
+            form<grafiki1>().xronoimizoi.click();
+            found << faults(QStringLiteral("decay run"));
+            run.Command4.click();
+            found << faults(QStringLiteral("worked example"));
+            form<GNOSTED>().mprosta.click();
+            road::start();
+            run.Timer1.tick();
+            found << faults(QStringLiteral("worked example run"));
+        } else {
+            auto &examples = road::toAcidExamples();
+            examples.Command2.click();
+            found << faults(QStringLiteral("acid examples"));
+            examples.Command7.click();
+            road::start();
+            run.Timer1.tick();
+            found << faults(QStringLiteral("acid run"));
+            form<grafiki1>().changerates.click();
+            form<mathematical>().grafvcshos.click();
+            form<grafvxc>().phshow.click();
+            found << faults(QStringLiteral("acid graphs"));
+            run.Command4.click();
+            found << faults(QStringLiteral("carbonic acid"));
+            form<CARBONIC>().Command2.click();
+            found << faults(QStringLiteral("carbonic rates"));
+            form<carbonic2>().Command2.click();
+            road::start();
+            run.Timer1.tick();
+            found << faults(QStringLiteral("carbonic run"));
+        }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 };

@@ -1,6 +1,6 @@
 // The classic form semantics the windows rely on: scroll bar and option
-// button events, user scales, drawing, fitted captions and the end of the
-// program.
+// button events, user scales, drawing, fitted captions, documents that end
+// at the window edge and the end of the program.
 #include "toolkit/Toolkit.h"
 
 #include <QtTest>
@@ -28,6 +28,7 @@ public:
     OptionButton one{this, QStringLiteral("one")};
     OptionButton two{this, QStringLiteral("two")};
     Label label{this, QStringLiteral("label")};
+    Document notes{this, QStringLiteral("notes")};
     std::vector<int> changes;
     int clicksOne = 0;
     int clicksTwo = 0;
@@ -211,6 +212,27 @@ private slots:
         QFETCH(QRect, designed);
         QFETCH(QRect, kept);
         QCOMPARE(keptInside(designed, QRect(0, 0, 100, 50)), kept);
+    }
+
+    // A document scrolls: on a window too short for it, it ends at the
+    // bottom edge while two lines still show, rather than cover what is above.
+    void documentEndsAtTheEdge_data()
+    {
+        QTest::addColumn<int>("topTwips");
+        QTest::addColumn<QRect>("kept");
+        // The probe's client area is 200 x 200 pixels; the document 100 x 100.
+        QTest::newRow("inside") << 1500 << QRect(0, 100, 100, 100);
+        QTest::newRow("most of it below") << 2400 << QRect(0, 160, 100, 40);
+        QTest::newRow("not two lines left") << 2940 << QRect(0, 100, 100, 100);
+    }
+
+    void documentEndsAtTheEdge()
+    {
+        QFETCH(int, topTwips);
+        QFETCH(QRect, kept);
+        auto &probe = form<Probe>();
+        probe.notes.setTwips(0, topTwips, 1500, 1500);
+        QCOMPARE(probe.notes.pixelRect(), kept);
     }
 
     void endProgramStopsEverything()

@@ -134,19 +134,35 @@ private slots:
         QCOMPARE(blue + empty, 625);
     }
 
-    // The list the run control window prints: one line a step, in order.
+    // The list the run control window prints: one line a step, in order,
+    // left of the amount and temperature beside it, on a small screen too.
+    void runControlListsTheSteps_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("640x480") << QSize(640, 480);
+    }
+
     void runControlListsTheSteps()
     {
+        QFETCH(QSize, screen);
+        road::startProgram(screen);
         auto &p = road::toParameters(true, true);
         p.kokkina.setValue(30);
         p.Command2.click();
         auto &run = form<apotelesmata>();
-        // Each rate line leaves ink at its height on the left of the window.
+        const double labels = run.concentr.left();
+        // Each rate line leaves ink at its height on the left of the window,
+        // none under the labels.
         for (double y : {185.0, 161.0, 137.0, 113.0}) {
-            int ink = 0;
+            int ink = 0, under = 0;
             for (double x = 0; x < 40; x += 0.25)
                 ink += run.pixelAt(x, y - 3).lightness() < 80;
+            for (double x = labels; x < 150; x += 0.5)
+                for (double dy = 0; dy < 10; dy += 1)
+                    under += run.pixelAt(x, y - dy).lightness() < 80;
             QVERIFY2(ink > 5, qPrintable(QString::number(y)));
+            QVERIFY2(under == 0, qPrintable(QString::number(y)));
         }
     }
 

@@ -4,6 +4,7 @@
 // picture. The same tests run at scale factor 1 and 2 (QT_SCALE_FACTOR).
 #include "../support/Road.h"
 #include "graphs/grafiki1.h"
+#include "kinetics/antidrasi.h"
 #include "toolkit/Toolkit.h"
 
 #include <QClipboard>
@@ -263,6 +264,37 @@ private slots:
         p.drawImage(QPointF(0, 0), late.image().copy(QRect(QPoint(0, 0), QSize(8, 8) * late.devicePixelRatioF())));
         p.end();
         QCOMPARE(strokesWithCorner, late.image());
+    }
+
+    // A block of spots turned from blue to green looks as if it had been
+    // drawn green at once: no ring of the old colour stays around a spot.
+    void spotsChangeWithoutARing()
+    {
+        road::startProgram();
+        auto &spots = form<antidrasi>();
+        spots.show();
+        constexpr int side = 5;
+        auto draw = [&](std::initializer_list<int> codes) {
+            spots.cls();
+            spots.setSpotScale(side);
+            for (int code : codes)
+                for (int i = 1; i <= side; ++i)
+                    for (int j = 1; j <= side; ++j)
+                        spots.drawSpot(i, j, code, side);
+            return spots.image();
+        };
+        const QImage fresh = draw({kinetics::core::defaultCodeB});
+        const QImage changed = draw({kinetics::core::defaultCodeA, kinetics::core::defaultCodeB});
+        QCOMPARE(changed.size(), fresh.size());
+        int differ = 0;
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x) {
+                const QColor a = fresh.pixelColor(x, y), b = changed.pixelColor(x, y);
+                const int apart = std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                  std::abs(a.blue() - b.blue());
+                differ += apart > 6;
+            }
+        QCOMPARE(differ, 0);
     }
 
     // Lines are drawn at the screen's resolution: a thin line is whole device

@@ -1127,7 +1127,8 @@ QRect Document::fit(const QRect &designed, const QRect &bounds)
     // While two lines still show, the rest scrolls into view.
     const int fewLines = 2 * QFontMetrics(m_browser->font()).lineSpacing();
     const QRect shown = designed.intersected(bounds);
-    if (bounds.isValid() && shown.width() == designed.width() && shown.height() >= std::min(fewLines, designed.height()))
+    const bool twoLinesShow = shown.height() >= std::min(fewLines, designed.height());
+    if (bounds.isValid() && shown.width() == designed.width() && twoLinesShow)
         return shown;
     return Control::fit(designed, bounds);
 }

@@ -237,7 +237,8 @@ private slots:
         QTest::addColumn<bool>("decay");
         for (QSize s : screens)
             for (bool decay : {true, false})
-                QTest::newRow(qPrintable(QStringLiteral("%1x%2 %3").arg(s.width()).arg(s.height()).arg(decay ? "decay" : "acids")))
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1x%2 %3").arg(s.width()).arg(s.height()).arg(decay ? "decay" : "acids")))
                     << s << decay;
     }
 

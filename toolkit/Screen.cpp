@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -103,13 +102,7 @@ protected:
                 // Queued twice: the first turn is still the paint's own, with
                 // whatever it queued; the second comes after it.
                 m_queued = true;
-                QPointer<FirstShown> self(this);
-                QTimer::singleShot(0, this, [self] {
-                    QTimer::singleShot(0, self, [self] {
-                        if (self)
-                            self->run();
-                    });
-                });
+                QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, [this] { run(); }); });
             }
             break;
         case QEvent::KeyPress:
@@ -129,8 +122,7 @@ private:
     void run()
     {
         qApp->removeEventFilter(this);
-        if (m_window)
-            m_window->removeEventFilter(this);
+        m_window->removeEventFilter(this);
         const auto work = std::move(m_work);
         m_work = nullptr;
         deleteLater();
@@ -138,7 +130,7 @@ private:
             work();
     }
 
-    QPointer<QWidget> m_window;
+    QWidget *m_window; // its parent: it goes with the window
     std::function<void()> m_work;
     bool m_queued = false;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/CaptionFit.h"
 #include "toolkit/Fonts.h"
 
 #include <QObject>
@@ -30,18 +31,6 @@ using Handler = std::function<void()>;
 
 // Runs a handler unless the program has ended.
 void fire(const Handler &handler);
-
-// The smallest font a caption shrinks to, in points: below it the control
-// grows instead.
-inline constexpr double readableFloorPoints = 7;
-
-class CaptionSurface;
-
-// Where a control designed at `designed` (pixels) goes in a container whose
-// client area is `bounds`: unchanged when it fits; sticking out over an edge,
-// it ends there while it keeps at least half its size and moves back in
-// otherwise.
-QRect keptInside(const QRect &designed, const QRect &bounds);
 
 // Geometry, visibility and font of a control placed on a canvas.
 class Control : public QObject

@@ -25,10 +25,7 @@ using toolkit::core::Int;
 
 namespace {
 
-using kinetics::core::eventsPerTick;
 using kinetics::core::ModelCode;
-using kinetics::core::sampleStride;
-using kinetics::core::samplesPerTick;
 namespace palette = kinetics::core::palette;
 
 constexpr QRgb blue = palette::blue.argb();
@@ -103,8 +100,9 @@ void apotelesmata::load()
 
     // The blue block of the initial layout; the other sites wait for Start.
     const int amount = form<YPOTHETIKES>().sidesq.value();
-    m_blockSide = kinetics::core::blockSide(amount);
-    form<antidrasi>().layOut(m_cells, amount, amount, false);
+    auto &run = shared().run;
+    run.setBlockSide(kinetics::core::blockSide(amount));
+    form<antidrasi>().layOut(run.cells(), amount, amount, false);
 }
 
 void apotelesmata::showRunWindows()
@@ -117,10 +115,9 @@ void apotelesmata::showRunWindows()
     spots.show();
     show();
     graphs.show();
-    s.countA = spots.drawInitialSpots();
-    s.countB = s.countC = s.countD = 0;
-    bars.setTotal(s.countA);
-    bars.drawBars();
+    s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
+    bars.setTotal(s.run.counts().a);
+    bars.drawBars(s.run.counts());
     bars.show();
 }
 
@@ -175,12 +172,12 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setFontSize(12 * m_printShrink);
 }
 
-void apotelesmata::layOutLattice()
+int apotelesmata::layOutLattice()
 {
-    const auto &s = shared();
-    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
+    auto &s = shared();
+    s.run.setBlockSide(kinetics::core::blockSide(s.initialAmount, s.latticeSide));
     // The block is always full: no top-up.
-    m_placedCount = form<antidrasi>().layOut(m_cells, s.initialAmount, 0, true);
+    return form<antidrasi>().layOut(s.run.cells(), s.initialAmount, 0, true);
 }
 
 void apotelesmata::zografizoble()
@@ -215,8 +212,8 @@ void apotelesmata::start()
     graphs.setForeColor(RGB(0, 0, 0));
     graphs.print(s.chemistryChosen ? QStringLiteral("mol/L") : QStringLiteral("    N"));
 
-    m_tickInterval = kinetics::core::tickInterval(s.modelCode, s.temperatureC);
-    Timer1.setInterval(m_tickInterval);
+    const int interval = kinetics::core::tickInterval(s.modelCode, s.temperatureC);
+    Timer1.setInterval(interval);
 
     auto &parameters = form<YPOTHETIKES>();
     s.latticeSide = kinetics::core::latticeSide;
@@ -227,117 +224,81 @@ void apotelesmata::start()
     s.codeB = kinetics::core::defaultCodeB;
     s.codeA = kinetics::core::defaultCodeA;
     s.lowestIndex = 1;
-    layOutLattice();
-
-    m_spotTotal = m_placedCount;
-    s.countA = m_spotTotal;
-    s.countB = s.countC = s.countD = 0;
-    s.tickCount = 0;
-    m_recordIndex = 1;
-    m_recordA.assign(1, 0);
-    m_recordB.assign(1, 0);
-    m_recordC.assign(1, 0);
-    m_runTime = 0;
-    form<ravdogram>().setTotal(m_spotTotal);
+    s.run.start(layOutLattice(), interval);
+    form<ravdogram>().setTotal(s.run.spotTotal());
 
     Timer1.setEnabled(true);
 
     graphs.setDrawWidth(5);
-    graphs.pset(s.tickCount, s.initialAmount * double(s.countA) / m_spotTotal / 100, graphs.foreColor());
+    const double perSpot = kinetics::core::amountPerSpot(s.initialAmount, s.run.spotTotal());
+    graphs.pset(s.run.tickCount(), s.run.counts().a * perSpot, graphs.foreColor());
     graphs.setDrawWidth(1);
 
     s.runCount += 1;
-    m_replayTotal = m_spotTotal;
     s.amountChanged = false;
 }
+
+// What a tick draws: its points on the graphs window, the counts on the bars
+// and the changed spots on the spot window.
+class apotelesmata::View final : public kinetics::core::RunView
+{
+public:
+    View(grafiki1 &graphs, ravdogram &bars, antidrasi &spots, bool pause)
+        : m_graphs(graphs)
+        , m_bars(bars)
+        , m_spots(spots)
+        , m_pause(pause)
+    {
+    }
+
+    void plot(double x, const kinetics::core::Amounts &y, int kinds, int penWidth) override
+    {
+        static constexpr QRgb colours[] = {blue, green, red, cyan};
+        m_graphs.setDrawWidth(penWidth);
+        for (int m = 0; m < kinds; ++m)
+            m_graphs.pset(x, y[std::size_t(m)], colours[m]);
+        m_graphs.setDrawWidth(1);
+    }
+    void showCounts(const kinetics::core::Counts &counts) override { m_bars.drawBars(counts); }
+    void redrawSpot(int i, int j, int code, int blockSide) override { m_spots.drawSpot(i, j, code, blockSide); }
+    void converted() override
+    {
+        if (!m_pause)
+            return;
+        toolkit::beep();
+        kinetics::core::conversionPause();
+    }
+
+private:
+    grafiki1 &m_graphs;
+    ravdogram &m_bars;
+    antidrasi &m_spots;
+    bool m_pause;
+};
 
 void apotelesmata::tick()
 {
     auto &s = shared();
-    if (m_spotTotal <= 0)
+    if (s.run.spotTotal() <= 0)
         return; // no run was started
     s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
-    m_blockSide = kinetics::core::blockSide(s.initialAmount, s.latticeSide);
     s.lowestIndex = 1;
-    toolkit::core::randomizeFromClock();
 
-    auto &graphs = form<grafiki1>();
-    auto &spots = form<antidrasi>();
-    auto &bars = form<ravdogram>();
-    const double scaleY = s.initialAmount / double(m_spotTotal) / 100;
+    // Blue and green always, red once there is a second step, cyan for a
+    // decay series of three.
     const bool decay = kinetics::core::isDecay(s.modelCode);
     const bool secondStep = decay ? !form<YPOTHDIASPASI>().Option1.value() : !form<neaepilogi>().Option1.value();
     const bool thirdStep = decay && form<YPOTHDIASPASI>().Option3.value();
+    kinetics::core::TickInput in;
+    in.amount = s.initialAmount;
+    in.kinds = 2 + int(secondStep) + int(thirdStep);
+    in.interval = Timer1.interval();
+    in.duration = s.runDuration;
 
-    // The counts at time x: blue and green always, red once there is a
-    // second step, cyan for a decay series of three.
-    const auto plotCounts = [&](double x, const kinetics::core::Counts &c) {
-        graphs.pset(x, c.a * scaleY, blue);
-        graphs.pset(x, c.b * scaleY, green);
-        if (secondStep)
-            graphs.pset(x, c.c * scaleY, red);
-        if (thirdStep)
-            graphs.pset(x, c.d * scaleY, cyan);
-    };
-
-    graphs.setDrawWidth(3);
-    plotCounts(m_runTime, shell::core::counts(s));
-    graphs.setDrawWidth(1);
-
-    // What an event does besides changing a site: redraw that spot and, after
-    // a blue spot turns green, beep and pause.
-    struct StepHooks
-    {
-        apotelesmata *run;
-        antidrasi *spots;
-        void redraw(int i, int j, int code) { spots->drawSpot(i, j, code, run->m_blockSide); }
-        void beep()
-        {
-            if (run->m_pause)
-                toolkit::beep();
-        }
-        void pause()
-        {
-            if (run->m_pause)
-                kinetics::core::conversionPause();
-        }
-    };
-
-    auto &rng = toolkit::core::generator();
-    const kinetics::core::LatticeRun lattice = shell::core::latticeRun(s);
-    kinetics::core::Counts n = shell::core::counts(s);
-    for (int k = 0; k < eventsPerTick; ++k) {
-        plotCounts(m_runTime + k * double(m_tickInterval) / eventsPerTick, n);
-
-        kinetics::core::randomStep(m_cells, lattice, n, m_spotTotal, rng, StepHooks{this, &spots});
-        shell::core::setCounts(s, n);
-
-        bars.drawBars();
-        if (k % sampleStride == 0) {
-            if (static_cast<std::size_t>(m_recordIndex) >= m_recordA.size()) {
-                const std::size_t grown = m_recordA.size() + 16 * samplesPerTick;
-                m_recordA.resize(grown);
-                m_recordB.resize(grown);
-                m_recordC.resize(grown);
-            }
-            m_recordA[m_recordIndex] = s.countA;
-            m_recordB[m_recordIndex] = s.countB;
-            m_recordC[m_recordIndex] = s.countC;
-            m_recordIndex += 1;
-        }
-    }
-
-    s.tickCount += 1;
-    m_runTime += Timer1.interval();
-    if (m_runTime > s.runDuration)
+    View view(form<grafiki1>(), form<ravdogram>(), form<antidrasi>(), m_pause);
+    if (s.run.tick(toolkit::core::generator(), shell::core::latticeRun(s), in, view))
         Timer1.setEnabled(false);
-}
-
-int apotelesmata::record(int kind, int index) const
-{
-    const std::vector<int> &r = kind == 0 ? m_recordA : kind == 1 ? m_recordB : m_recordC;
-    return index >= 0 && static_cast<std::size_t>(index) < r.size() && index < m_recordIndex ? r[index] : 0;
 }
 
 void apotelesmata::zografizografiki()
@@ -345,22 +306,11 @@ void apotelesmata::zografizografiki()
     auto &s = shared();
     auto &graphs = form<grafiki1>();
     graphs.setAutoRedraw(true);
-    if (m_replayTotal > 0 && m_tickInterval > 0) {
-        const int recorded = m_recordIndex; // entries 1..recorded-1 hold samples
-        int index = 1;
-        const double scaleY = s.initialAmount / double(m_replayTotal) / 100;
-        for (int n = 0; n * double(m_tickInterval) < s.runDuration && index < recorded; ++n) {
-            const double t = n * double(m_tickInterval);
-            if (t > m_stopTime)
-                continue;
-            for (int k = 0; k < eventsPerTick && index < recorded; k += sampleStride, ++index) {
-                const double x = t + k * double(m_tickInterval) / eventsPerTick;
-                graphs.pset(x, m_recordA[index] * scaleY, blue);
-                graphs.pset(x, m_recordB[index] * scaleY, green);
-                graphs.pset(x, m_recordC[index] * scaleY, red);
-            }
-        }
-    }
+    s.run.replay(s.initialAmount, s.runDuration, [&](double x, double a, double b, double c) {
+        graphs.pset(x, a, blue);
+        graphs.pset(x, b, green);
+        graphs.pset(x, c, red);
+    });
     graphs.setRunScale();
 }
 
@@ -369,7 +319,7 @@ void apotelesmata::newAdjustment()
     form<grafvxc>().hide();
     form<phform>().hide();
     Timer1.setEnabled(false);
-    m_stopTime = m_runTime;
+    shared().run.stop();
     form<grafiki1>().setAutoRedraw(true);
     if (kinetics::core::isChemistry(shared().modelCode))
         form<YPOTHETIKES>().show();

@@ -2,10 +2,7 @@
 // counts, plots them and leads back to the parameters.
 #pragma once
 
-#include "kinetics/core/Lattice.h"
 #include "toolkit/Toolkit.h"
-
-#include <vector>
 
 class apotelesmata final : public toolkit::Form
 {
@@ -46,35 +43,20 @@ public:
     // just below, in a smaller font.
     void printRate(double rate, double y, const QString &label, const char *pattern);
 
-    // The run, readable by tests.
-    const kinetics::core::Grid &cells() const { return m_cells; }
-    int spotTotal() const { return m_spotTotal; }
-    int blockSide() const { return m_blockSide; }
-    double runTime() const { return m_runTime; }
-    int tickInterval() const { return m_tickInterval; }
-    int recordIndex() const { return m_recordIndex; }
-    int record(int kind, int index) const;
-    // Whether a tick pauses after each A -> B conversion, as the run does;
-    // the benchmarks measure both.
+    // Whether a tick beeps and pauses after each A -> B conversion, as the
+    // run does; the benchmarks measure both.
     void setConversionPause(bool on) { m_pause = on; }
 
 private:
+    class View;
     void start();
     void tick();
     void newAdjustment();
     void presetExample();
-    void layOutLattice();
+    // Lays out the lattice of the run: the full blue block, every other site
+    // empty; returns the number of spots.
+    int layOutLattice();
 
-    kinetics::core::Grid m_cells{};
-    int m_blockSide = 0;
     double m_printShrink = 1; // of the rate list's print, on small windows
-    int m_placedCount = 0;
-    int m_spotTotal = 0;
-    int m_replayTotal = 0;
-    double m_runTime = 0;
-    double m_stopTime = 0;
-    int m_tickInterval = 0;
-    std::vector<int> m_recordA, m_recordB, m_recordC;
-    int m_recordIndex = 1;
     bool m_pause = true;
 };

@@ -48,16 +48,13 @@ void ravdogram::resizeEvent(QResizeEvent *event)
     std::fill(std::begin(m_heights), std::end(m_heights), -1);
 }
 
-void ravdogram::drawBars()
+void ravdogram::drawBars(const kinetics::core::Counts &n)
 {
-    auto &s = shared();
-    int *counts[] = {&s.countA, &s.countB, &s.countC, &s.countD};
+    const int counts[] = {n.a, n.b, n.c, n.d};
     Shape *bars[] = {&Shape1, &Shape2, &Shape3, &Shape4};
     for (int k = 0; k < 4; ++k) {
-        if (*counts[k] < 0)
-            *counts[k] = 0;
         // top = height: the bar stands on the bottom edge and reaches the count
-        const double h = Int(*counts[k]);
+        const double h = Int(std::max(0, counts[k]));
         if (h != m_heights[k])
             bars[k]->move(10 + 20 * k, h, 20, h);
         m_heights[k] = h;

@@ -333,7 +333,9 @@ void YPOTHETIKES::next()
     run.kapa[2].setCaption(QStringLiteral("KB->C =") + Format(rateConstant(kokkina), "0.00E+00"));
     run.kapa[3].setCaption(QStringLiteral("KC->B =") + Format(rateConstant(kokkinaprasina), "0.00E+00"));
 
-    s.countD = 0;
+    auto counts = s.run.counts();
+    counts.d = 0;
+    s.run.setCounts(counts);
     s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = sidesq.value();
     if (s.runCount == 0) {

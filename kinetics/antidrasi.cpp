@@ -86,8 +86,8 @@ void antidrasi::load()
     Timer1.setInterval(kinetics::core::chemistryTickInterval(s.temperatureC));
     s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = form<YPOTHETIKES>().sidesq.value();
-    s.countA = static_cast<int>(Int(kinetics::core::layoutTarget(s.initialAmount) + 1));
-    s.countB = s.countC = 0;
+    const int target = static_cast<int>(Int(kinetics::core::layoutTarget(s.initialAmount) + 1));
+    s.run.setCounts({target, 0, 0, s.run.counts().d});
     if (kinetics::core::isChemistry(s.modelCode))
         s.reactionRun = true;
 

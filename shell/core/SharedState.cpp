@@ -44,16 +44,6 @@ kinetics::core::LatticeRun latticeRun(const SharedState &s)
     return run;
 }
 
-kinetics::core::Counts counts(const SharedState &s) { return {s.countA, s.countB, s.countC, s.countD}; }
-
-void setCounts(SharedState &s, const kinetics::core::Counts &n)
-{
-    s.countA = n.a;
-    s.countB = n.b;
-    s.countC = n.c;
-    s.countD = n.d;
-}
-
 kinetics::core::RunRates runRates(const SharedState &s) { return {stepProbabilities(s), s.rateK4, s.rateK5}; }
 
 namespace {
@@ -92,14 +82,9 @@ const auto numberFields = std::to_array<std::pair<std::string_view, Field<int>>>
     {"runDuration", &SharedState::runDuration},
     {"initialAmount", &SharedState::initialAmount},
     {"latticeSide", &SharedState::latticeSide},
-    {"tickCount", &SharedState::tickCount},
     {"lowestIndex", &SharedState::lowestIndex},
     {"codeA", &SharedState::codeA},
     {"codeB", &SharedState::codeB},
-    {"countA", &SharedState::countA},
-    {"countB", &SharedState::countB},
-    {"countC", &SharedState::countC},
-    {"countD", &SharedState::countD},
 });
 
 const auto realFields = std::to_array<std::pair<std::string_view, Field<double>>>({
@@ -119,12 +104,24 @@ const auto flagFields = std::to_array<std::pair<std::string_view, Field<bool>>>(
     {"amountChanged", &SharedState::amountChanged},
 });
 
+// The run's own numbers, read through it.
+const auto runFields = std::to_array<std::pair<std::string_view, int (*)(const kinetics::core::Run &)>>({
+    {"tickCount", [](const kinetics::core::Run &r) { return r.tickCount(); }},
+    {"countA", [](const kinetics::core::Run &r) { return r.counts().a; }},
+    {"countB", [](const kinetics::core::Run &r) { return r.counts().b; }},
+    {"countC", [](const kinetics::core::Run &r) { return r.counts().c; }},
+    {"countD", [](const kinetics::core::Run &r) { return r.counts().d; }},
+});
+
 } // namespace
 
 std::optional<SharedValue> sharedValue(std::string_view name)
 {
     if (name == "modelCode")
         return SharedValue(static_cast<double>(kinetics::core::toInt(shared().modelCode)));
+    for (const auto &[n, read] : runFields)
+        if (n == name)
+            return SharedValue(static_cast<double>(read(shared().run)));
     for (const auto &[n, field] : numberFields)
         if (n == name)
             return SharedValue(static_cast<double>(shared().*field));

@@ -4,6 +4,7 @@
 
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
+#include "kinetics/core/Run.h"
 
 #include <array>
 #include <optional>
@@ -25,14 +26,10 @@ struct SharedState
     bool chemistryChosen = false;
     bool reactionRun = false;        // allows the two reverse steps of a lattice event
     int latticeSide = 0;
-    int tickCount = 0;
     int lowestIndex = 0;
     int codeA = 0;
     int codeB = 0;
-    int countA = 0;
-    int countB = 0;
-    int countC = 0;
-    int countD = 0;
+    kinetics::core::Run run;         // the lattice, the counts of each kind and the run clock
     double rateK1 = 0;
     double rateK2 = 0;
     double rateK3 = 0;
@@ -53,8 +50,6 @@ void setStepProbabilities(SharedState &state, const kinetics::core::StepProbabil
 
 // What an event needs of the state: C -> D runs only in a decay series.
 kinetics::core::LatticeRun latticeRun(const SharedState &state);
-kinetics::core::Counts counts(const SharedState &state);
-void setCounts(SharedState &state, const kinetics::core::Counts &counts);
 
 // Every rate of the process: the lattice's steps and the two further decays.
 kinetics::core::RunRates runRates(const SharedState &state);

@@ -99,8 +99,8 @@ private slots:
             QCOMPARE(p.kokkinaprasina.value(), bars[3]);
         }
         QVERIFY(p.pithanotipiso.visible() && p.kokkina.visible() && p.kokkinaprasina.visible());
-        QVERIFY(s.countA > 0);
-        QCOMPARE(s.countB + s.countC + s.countD, 0);
+        QVERIFY(s.run.counts().a > 0);
+        QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
     }
 
     void nextWithoutAnAcid()
@@ -144,8 +144,8 @@ private slots:
         w.Command2.click();
         QCOMPARE(s.rateK1, k1); // the run is set up at the chosen concentration
         QVERIFY(s.reactionRun);
-        QVERIFY(s.countA > 0);
-        QCOMPARE(s.countB + s.countC, 0);
+        QVERIFY(s.run.counts().a > 0);
+        QCOMPARE(s.run.counts().b + s.run.counts().c, 0);
         road::start();
         road::runToTheEnd();
 

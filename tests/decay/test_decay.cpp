@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(form<YPOTHDIASPASI1>().blezoi.value(), 305);
         QVERIFY(std::fabs(shared().rateK2 - 0.0258637) < 1e-6);
         QVERIFY(std::fabs(shared().rateK3 - 0.0351851) < 1e-6);
-        QCOMPARE(road::start().spotTotal(), 169); // a block of 13 x 13
+        QCOMPARE((road::start(), shared().run.spotTotal()), 169); // a block of 13 x 13
         example.mpros.click();
         QVERIFY(!example.isVisible());
         QVERIFY(form<YPOTHDIASPASI>().isVisible());
@@ -248,8 +248,8 @@ private slots:
         QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 25°C"));
         QVERIFY(form<grafiki1>().xronoimizoi.visible());
         QCOMPARE(form<neaepilogi>().Option1.value(), steps == 1);
-        QCOMPARE(s.countA, 100);
-        QCOMPARE(s.countB + s.countC + s.countD, 0);
+        QCOMPARE(s.run.counts().a, 100);
+        QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
     }
 
     void countsStayWithinTheSpots()
@@ -257,18 +257,18 @@ private slots:
         auto &run = road::startDecayRun(3);
         QCOMPARE(run.Timer1.interval(), 2);
         QVERIFY(!shared().reactionRun);
-        const int total = run.spotTotal();
+        const int total = shared().run.spotTotal();
         int lastD = 0;
         int ticks = 0;
         while (run.Timer1.enabled() && ticks < 1000) {
             run.Timer1.tick();
             ++ticks;
             const auto &s = shared();
-            for (int n : {s.countA, s.countB, s.countC, s.countD})
+            for (int n : {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d})
                 QVERIFY(n >= 0 && n <= total);
-            QCOMPARE(s.countA + s.countB + s.countC + s.countD, total);
-            QVERIFY(s.countD >= lastD); // cyan never changes back
-            lastD = s.countD;
+            QCOMPARE(s.run.counts().a + s.run.counts().b + s.run.counts().c + s.run.counts().d, total);
+            QVERIFY(s.run.counts().d >= lastD); // cyan never changes back
+            lastD = s.run.counts().d;
         }
         QCOMPARE(ticks, 38); // 75 / 2 ms, ended when the run time passed 75
         QVERIFY(lastD > 0);

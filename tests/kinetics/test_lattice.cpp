@@ -221,10 +221,6 @@ private slots:
         s.rateK2 = rates[2];
         s.rateK2Reverse = rates[3];
         s.rateK3 = rates[4];
-        s.countA = counts[0];
-        s.countB = counts[1];
-        s.countC = counts[2];
-        s.countD = counts[3];
         const int total = counts[4];
 
         Grid grid{};
@@ -235,7 +231,7 @@ private slots:
             rng.draws.push_back(u);
         RecordingHooks hooks;
 
-        kinetics::core::Counts n = shell::core::counts(s);
+        kinetics::core::Counts n{counts[0], counts[1], counts[2], counts[3]};
         randomStep(grid, shell::core::latticeRun(s), n, total, rng, hooks);
 
         QCOMPARE(int(grid[3][4]), newCode);

@@ -114,21 +114,21 @@ private slots:
         QCOMPARE(form<apotelesmata>().concentr.caption(), label);
         QVERIFY(shared().amountChanged);
         p.Command2.click();
-        QCOMPARE(shared().countA, side * side);
+        QCOMPARE(shared().run.counts().a, side * side);
         // The blue bar stands on the bottom edge and reaches the count.
         auto &bars = form<ravdogram>();
         QCOMPARE(bars.Shape1.height(), double(side * side));
         QCOMPARE(bars.Shape2.height(), 0.0);
         QCOMPARE(bars.scaleTop(), 1.2 * side * side);
 
-        auto &run = road::start();
-        QCOMPARE(run.blockSide(), side);
-        QCOMPARE(run.spotTotal(), side * side);
+        road::start();
+        QCOMPARE(shared().run.blockSide(), side);
+        QCOMPARE(shared().run.spotTotal(), side * side);
         int blue = 0, empty = 0;
         for (int i = 1; i <= 25; ++i)
             for (int j = 1; j <= 25; ++j) {
-                blue += run.cells()[i][j] == 11;
-                empty += run.cells()[i][j] == 100;
+                blue += shared().run.cells()[i][j] == 11;
+                empty += shared().run.cells()[i][j] == 100;
             }
         QCOMPARE(blue, side * side);
         QCOMPARE(blue + empty, 625);
@@ -192,14 +192,14 @@ private slots:
         p.xronosolos.setValue(duration);
         auto &run = road::startRun();
         QCOMPARE(run.Timer1.interval(), interval);
-        QCOMPARE(run.tickInterval(), interval);
+        QCOMPARE(shared().run.tickInterval(), interval);
         QVERIFY(run.Timer1.enabled());
         QVERIFY(form<grafiki1>().diaforikes.enabled());
         QVERIFY(run.Command1.enabled());
         QCOMPARE(road::runToTheEnd(), ticks);
-        QCOMPARE(shared().tickCount, ticks);
-        QCOMPARE(run.recordIndex(), 79 * ticks + 1);
-        QCOMPARE(run.record(0, 79 * ticks) + run.record(1, 79 * ticks), run.spotTotal());
+        QCOMPARE(shared().run.tickCount(), ticks);
+        QCOMPARE(shared().run.recordIndex(), 79 * ticks + 1);
+        QCOMPARE(shared().run.record(0, 79 * ticks) + shared().run.record(1, 79 * ticks), shared().run.spotTotal());
     }
 
     // Every tick records 79 samples; the counts always add up to the total.
@@ -214,13 +214,13 @@ private slots:
         for (int n = 1; n <= 5; ++n) {
             run.Timer1.tick();
             const auto &s = shared();
-            QCOMPARE(s.countA + s.countB + s.countC + s.countD, run.spotTotal());
-            QCOMPARE(run.recordIndex(), 79 * n + 1);
+            QCOMPARE(s.run.counts().a + s.run.counts().b + s.run.counts().c + s.run.counts().d, shared().run.spotTotal());
+            QCOMPARE(shared().run.recordIndex(), 79 * n + 1);
             for (int m = 1; m <= 79 * n; m += 13)
-                QCOMPARE(run.record(0, m) + run.record(1, m) + run.record(2, m), run.spotTotal());
+                QCOMPARE(shared().run.record(0, m) + shared().run.record(1, m) + shared().run.record(2, m), shared().run.spotTotal());
         }
-        QCOMPARE(shared().tickCount, 5);
-        QCOMPARE(run.runTime(), 5.0 * run.tickInterval());
+        QCOMPARE(shared().run.tickCount(), 5);
+        QCOMPARE(shared().run.runTime(), 5.0 * shared().run.tickInterval());
     }
 
     // A second run over the first, by Start or by "New Adjustment of the
@@ -278,8 +278,8 @@ private slots:
         int checked = 0;
         for (int n = 0; n < 4; ++n)
             for (int m = 0; m < 79; m += 11) {
-                const double x = n * run.tickInterval() + 8.0 * m * run.tickInterval() / 625;
-                const double y = shared().initialAmount * double(run.record(0, 79 * n + m + 1)) / run.spotTotal() / 100;
+                const double x = n * shared().run.tickInterval() + 8.0 * m * shared().run.tickInterval() / 625;
+                const double y = shared().initialAmount * double(shared().run.record(0, 79 * n + m + 1)) / shared().run.spotTotal() / 100;
                 const QPoint p(int(std::floor(graphs.xToPixel(x))), int(std::floor(graphs.yToPixel(y))));
                 if ((replay.pixel(p) & 0xffffff) == 0)
                     continue; // the frame is drawn over the replayed points
@@ -305,7 +305,7 @@ private slots:
             QVERIFY(std::fabs(s.curveA[k] - exact) <= 1e-6 * N);
             QVERIFY(std::fabs(s.curveB[k] - (N - exact)) <= 1e-6 * N);
         }
-        QCOMPARE(form<grafiki1>().curveStep, run.tickInterval() / 5.0);
+        QCOMPARE(form<grafiki1>().curveStep, shared().run.tickInterval() / 5.0);
         QVERIFY(inkCount(form<grafiki1>(), 0x00009b) > 100); // the dark blue curve
     }
 

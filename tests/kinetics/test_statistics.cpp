@@ -5,7 +5,7 @@
 // stream, a wrong decision order or a missing reverse step all show up here.
 #include "acids/core/Equilibrium.h"
 #include "graphs/core/Chain.h"
-#include "kinetics/core/Lattice.h"
+#include "kinetics/core/Run.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/core/Random.h"
@@ -40,26 +40,39 @@ shell::core::SharedState stateOf(int amount, int modelCode, bool reactionRun)
     return s;
 }
 
-// Runs each seed's lattice from the starting block for whole ticks (a re-seed
-// from the clock, then one event a site, as the run control's tick does),
-// calling seen(tick, counts) after each; the number of spots.
+// A view that draws nothing.
+struct Unseen final : RunView
+{
+    void plot(double, const Amounts &, int, int) override {}
+    void showCounts(const Counts &) override {}
+    void redrawSpot(int, int, int, int) override {}
+    void converted() override {}
+};
+
+// Runs each seed's lattice through the program's own run from the starting
+// block of a Start for whole ticks, calling seen(tick, counts) after each;
+// returns the number of spots.
 template <class Seen>
 int runSeeds(const shell::core::SharedState &s, int seeds, int lastTick, Seen &&seen)
 {
     Grid start{};
-    const int total = layOutBlock(start, s.initialAmount, s.initialAmount);
+    const int total = layOutBlock(start, s.initialAmount, 0);
     emptyTheRest(start);
-    const LatticeRun run = shell::core::latticeRun(s);
+    const LatticeRun lattice = shell::core::latticeRun(s);
+    TickInput in;
+    in.amount = s.initialAmount;
+    in.interval = 10;
+    in.duration = 1e9;
+    Unseen unseen;
     for (int seed = 1; seed <= seeds; ++seed) {
         toolkit::core::Random rng;
         rng.seed(std::uint64_t(seed) * 104729);
-        Grid grid = start;
-        Counts n{total, 0, 0, 0};
+        Run run;
+        run.cells() = start;
+        run.start(total, in.interval);
         for (int tick = 1; tick <= lastTick; ++tick) {
-            rng.mixClock();
-            for (int e = 0; e < eventsPerTick; ++e)
-                randomStep(grid, run, n, total, rng);
-            seen(tick, n);
+            run.tick(rng, lattice, in, unseen);
+            seen(tick, run.counts());
         }
     }
     return total;

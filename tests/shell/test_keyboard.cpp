@@ -72,7 +72,7 @@ struct Outcome
 Outcome outcome()
 {
     const auto &s = shared();
-    return {s.countA, s.countB, s.countC, s.countD, s.tickCount, s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse};
+    return {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d, s.run.tickCount(), s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse};
 }
 
 constexpr int ticks = 6;
@@ -150,7 +150,7 @@ private slots:
         for (int i = 0; i < ticks; ++i)
             run.Timer1.tick(); // the timer's part, not the student's
         QVERIFY(outcome() == byMouse);
-        QCOMPARE(shared().countA + shared().countB + shared().countC + shared().countD, run.spotTotal());
+        QCOMPARE(shared().run.counts().a + shared().run.counts().b + shared().run.counts().c + shared().run.counts().d, shared().run.spotTotal());
 
         // The graphs window's menus by Alt and their letter; the captions
         // stay as they are.

@@ -49,9 +49,9 @@ void tickAsTheTimer()
 void verifyCounts(int total)
 {
     const auto &s = shared();
-    for (int count : {s.countA, s.countB, s.countC, s.countD})
+    for (int count : {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d})
         QVERIFY2(count >= 0 && count <= total, qPrintable(QStringLiteral("count %1 of %2").arg(count).arg(total)));
-    QCOMPARE(s.countA + s.countB + s.countC + s.countD, total);
+    QCOMPARE(s.run.counts().a + s.run.counts().b + s.run.counts().c + s.run.counts().d, total);
 }
 
 // count timer intervals, the counts verified after each; false on a failure.
@@ -75,13 +75,13 @@ void interruptWithErase(bool newAdjustment, int amount, int ticksAfter)
     auto &parameters = form<YPOTHETIKES>();
     const auto &s = shared();
     QVERIFY(run.Timer1.running());
-    const int ticked = s.tickCount;
+    const int ticked = s.run.tickCount();
     form<grafiki1>().Check1.setValue(1);
     if (newAdjustment) {
         run.Command1.click();
         QVERIFY(!run.Timer1.running());
-        QVERIFY(ticksKeepingCounts(3, run.spotTotal()));
-        QCOMPARE(s.tickCount, ticked);
+        QVERIFY(ticksKeepingCounts(3, shared().run.spotTotal()));
+        QCOMPARE(s.run.tickCount(), ticked);
     }
     if (amount)
         parameters.sidesq.setValue(amount);
@@ -90,16 +90,16 @@ void interruptWithErase(bool newAdjustment, int amount, int ticksAfter)
 
     // The spots are laid out afresh, every one an A, and wait for Start.
     QVERIFY(!run.Timer1.running());
-    QCOMPARE(s.countB + s.countC + s.countD, 0);
-    const int total = s.countA;
+    QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
+    const int total = s.run.counts().a;
     if (sameAmount)
-        QCOMPARE(total, run.spotTotal());
+        QCOMPARE(total, shared().run.spotTotal());
     QVERIFY(ticksKeepingCounts(5, total));
-    QCOMPARE(s.tickCount, ticked);
+    QCOMPARE(s.run.tickCount(), ticked);
 
     run.Command2.click();
-    QCOMPARE(run.spotTotal(), total);
-    QCOMPARE(s.tickCount, 0);
+    QCOMPARE(shared().run.spotTotal(), total);
+    QCOMPARE(s.run.tickCount(), 0);
     QVERIFY(ticksKeepingCounts(ticksAfter, total));
 }
 
@@ -171,10 +171,10 @@ private slots:
             }
             auto &run = form<apotelesmata>();
             const auto &s = shared();
-            for (int count : {s.countA, s.countB, s.countC, s.countD})
+            for (int count : {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d})
                 QVERIFY(count >= 0);
-            if (run.spotTotal() > 0 && run.Timer1.running() && !ended()) {
-                verifyCounts(run.spotTotal());
+            if (shared().run.spotTotal() > 0 && run.Timer1.running() && !ended()) {
+                verifyCounts(shared().run.spotTotal());
                 if (QTest::currentTestFailed())
                     return;
             }
@@ -215,17 +215,17 @@ private slots:
         road::startProgram();
         road::toParameters(twoSteps, reversible);
         auto &run = road::startRun();
-        QVERIFY(ticksKeepingCounts(ticksBefore, run.spotTotal()));
+        QVERIFY(ticksKeepingCounts(ticksBefore, shared().run.spotTotal()));
         interruptWithErase(newAdjustment, amount, 1000);
         if (QTest::currentTestFailed())
             return;
 
         // The new run went on to its end; the stopped timer ticks no more.
         QVERIFY(!run.Timer1.running());
-        const int ran = shared().tickCount;
+        const int ran = shared().run.tickCount();
         QVERIFY(ran > 0);
-        QVERIFY(ticksKeepingCounts(5, run.spotTotal()));
-        QCOMPARE(shared().tickCount, ran);
+        QVERIFY(ticksKeepingCounts(5, shared().run.spotTotal()));
+        QCOMPARE(shared().run.tickCount(), ran);
     }
 };
 

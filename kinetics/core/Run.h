@@ -1,0 +1,106 @@
+// A run of the lattice process, as a physics engine's world owns its time
+// step: the lattice, the counts of each kind, the samples recorded for the
+// replay and the run clock. The run control window paces it with its timer
+// and draws what each tick reports.
+#pragma once
+
+#include "kinetics/core/Lattice.h"
+#include "toolkit/core/Random.h"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace kinetics::core {
+
+// The y of one spot on the graphs: a count n is plotted at
+// n x amountPerSpot(amount, spots), that is amount x n / spots / 100 (mol/L
+// for chemistry, a share of the lattice for decays).
+double amountPerSpot(double amount, double spots);
+
+// The time on the graphs of event k of a tick that starts at tickStart and
+// spreads its events over interval.
+double eventTime(double tickStart, int event, double interval);
+
+// Amounts of A, B, C and D as the graphs plot them.
+using Amounts = std::array<double, 4>;
+
+// What a tick shows, as it happens.
+class RunView
+{
+public:
+    virtual ~RunView() = default;
+    // The amounts of the first `kinds` kinds (2: A and B, 3: and C, 4: and D)
+    // at time x, in a pen of that width.
+    virtual void plot(double x, const Amounts &amounts, int kinds, int penWidth) = 0;
+    // The counts after an event, for the bars.
+    virtual void showCounts(const Counts &counts) = 0;
+    // A site that changed kind, in a lattice drawn for a block of that side.
+    virtual void redrawSpot(int i, int j, int code, int blockSide) = 0;
+    // A blue spot has just turned green.
+    virtual void converted() = 0;
+};
+
+// What a tick reads afresh each time from the windows.
+struct TickInput
+{
+    double amount = 0;   // the amount bar: the scale of the points and the block's side
+    int kinds = 2;       // how many kinds are plotted
+    int interval = 0;    // the timer's interval now: how far the clock moves
+    double duration = 0; // the run ends once the clock has passed it
+};
+
+class Run
+{
+public:
+    // The lattice, laid out and drawn by the spot window.
+    Grid &cells() { return m_cells; }
+    const Grid &cells() const { return m_cells; }
+    Counts counts() const { return m_counts; }
+    // Counts that a preview of the lattice stands for, before a Start.
+    void setCounts(const Counts &counts) { m_counts = counts; }
+    int tickCount() const { return m_tickCount; }
+    int spotTotal() const { return m_spotTotal; }
+    int blockSide() const { return m_blockSide; }
+    void setBlockSide(int side) { m_blockSide = side; }
+    double runTime() const { return m_runTime; }
+    int tickInterval() const { return m_tickInterval; }
+    int recordIndex() const { return m_recordIndex; }
+    // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
+    int record(int kind, int index) const;
+
+    // Start on a lattice of `placed` blue spots, the events of each tick
+    // spread over `interval` ms: the counts are all A, the clock and the
+    // records start afresh.
+    void start(int placed, int interval);
+    // One tick: after a re-seed from the clock, the counts at the run time,
+    // then for each of the 625 events the counts at its time, the event and
+    // a sample of the counts every 8th event; the clock moves by the timer's
+    // interval. Nothing happens before the first Start. Returns whether the
+    // clock has passed the duration.
+    bool tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view);
+    // New parameters: the clock stops here, and the replay leaves out ticks
+    // that start later.
+    void stop() { m_stopTime = m_runTime; }
+    // The recorded samples of the last run at their times, up to the
+    // duration, as amounts of A, B and C.
+    void replay(double amount, double duration,
+                const std::function<void(double x, double a, double b, double c)> &point) const;
+
+private:
+    void recordSample();
+
+    Grid m_cells{};
+    Counts m_counts;
+    int m_tickCount = 0;
+    int m_blockSide = 0;
+    int m_spotTotal = 0;
+    int m_replayTotal = 0;
+    double m_runTime = 0;
+    double m_stopTime = 0;
+    int m_tickInterval = 0;
+    std::array<std::vector<int>, 3> m_records; // A, B, C; entry 0 unused
+    int m_recordIndex = 1;
+};
+
+} // namespace kinetics::core

@@ -22,8 +22,6 @@ using testing::near;
 
 } // namespace
 
-Q_DECLARE_METATYPE(AcidConstants)
-
 class EquilibriumTest : public QObject
 {
     Q_OBJECT
@@ -125,45 +123,6 @@ private slots:
                     : testing::phSeriesMismatch(code, phSeries(code, temperature),
                                                 testing::straightforwardPhSeries(code, temperature));
         QVERIFY2(mismatch.empty(), mismatch.c_str());
-    }
-
-    void lockstepGivesTheSameResults_data()
-    {
-        QTest::addColumn<int>("modelCode");
-        QTest::addColumn<AcidConstants>("constants");
-        QTest::addColumn<QList<double>>("c");
-
-        // Fewer concentrations than lanes, and enough to refill them, across the
-        // range of the product graph (15 mol/L is the slowest).
-        const QList<double> few{0.01, 0.15, 0.99, 7.5, 15};
-        QList<double> many;
-        for (int i : {1, 2, 3, 9, 15, 40, 99, 150, 333, 500, 777, 1000, 1200, 1350, 1420, 1499, 1500, 250, 5, 64})
-            many << i / 100.0;
-        for (int code : {carbonicCode, arsenicCode, phosphoricCode, pyrophosphoricCode}) {
-            QTest::addRow("acid %d, few", code) << code << productGraphConstants(ModelCode(code)) << few;
-            QTest::addRow("acid %d, many", code) << code << productGraphConstants(ModelCode(code)) << many;
-        }
-        QTest::newRow("carbonic fits at 60 C") << carbonicCode << acidConstants(ModelCode::Carbonic, 60) << many;
-        // Without acid, x' = Kw / x swaps between two values for ever: both run
-        // into the bound and must stop at the same step.
-        QTest::newRow("never settles") << carbonicCode << AcidConstants{4.3e-7, 5.61e-11, 4e-14}
-                                       << QList<double>{0.0, 0.5};
-    }
-
-    void lockstepGivesTheSameResults()
-    {
-        QFETCH(int, modelCode);
-        QFETCH(AcidConstants, constants);
-        QFETCH(QList<double>, c);
-
-        const std::vector<double> concentrations(c.begin(), c.end());
-        std::vector<double> fast(concentrations.size());
-        hydrogenIonConcentrations(concentrations, constants, ModelCode(modelCode), fast);
-        for (std::size_t i = 0; i < concentrations.size(); ++i) {
-            const double plain = hydrogenIonConcentration(concentrations[i], constants, ModelCode(modelCode));
-            QVERIFY2(near(fast[i], plain, 1e-10),
-                     qPrintable(QString("c %1: %2 vs %3").arg(concentrations[i]).arg(fast[i]).arg(plain)));
-        }
     }
 };
 

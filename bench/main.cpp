@@ -17,6 +17,8 @@
 #include "graphs/mathematical.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
+#include "shell/core/SharedState.h"
+#include "tests/support/AcidGraphs.h"
 #include "tests/support/Road.h"
 #include "toolkit/Toolkit.h"
 
@@ -28,6 +30,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -66,46 +69,6 @@ double bestSeconds(int runs, Work &&work)
         best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
     }
     return best;
-}
-
-// The carbonic acid product graph: 1500 concentrations, about 1.2e8 steps of
-// the hydrogen-ion iteration. Straightforward: one concentration after the
-// other; fast: the graph as the window computes it.
-void productGraph(Report &report)
-{
-    using namespace acids::core;
-    constexpr auto code = kinetics::core::ModelCode::Carbonic;
-    constexpr int runs = 3;
-    const AcidConstants k = productGraphConstants(code);
-
-    std::vector<double> plain(productSteps + 1);
-    double plainMaximum = 0;
-    const double straightforward = bestSeconds(runs, [&] {
-        plainMaximum = 0;
-        for (int i = 1; i <= productSteps; ++i) {
-            const double c = i / 100.0;
-            plain[std::size_t(i)] = hydrogenIonConcentration(c, k, code);
-            const ProductPoint p = productPoint(c, plain[std::size_t(i)], k);
-            plainMaximum = std::max({plainMaximum, p.monoAnion, p.dianion, p.acid, p.hydrogen});
-        }
-    });
-
-    ProductGraph graph;
-    const double fast = bestSeconds(runs, [&] { graph = acids::core::productGraph(code); });
-
-    for (int i = 1; i <= productSteps; ++i) {
-        const double h = graph.points[std::size_t(i)].hydrogen * graph.points[std::size_t(i)].c / 100;
-        if (std::fabs(h - plain[std::size_t(i)]) > 1e-10 * plain[std::size_t(i)]) {
-            report.fail("product-graph: the fast results differ from the straightforward ones");
-            break;
-        }
-    }
-    if (graph.maximum != plainMaximum)
-        report.fail("product-graph: the maxima differ");
-
-    report.figure("product-graph-straightforward-s", straightforward);
-    report.figure("product-graph-s", fast);
-    report.figure("product-graph-speedup", straightforward / fast);
 }
 
 double median(std::vector<double> values)
@@ -184,37 +147,86 @@ void tick(Report &report)
     }
 }
 
-// The whole clicks of the acid graphs after a carbonic acid run at the
-// default duration: the species graph (1500 concentrations, computed and
-// drawn) and the pH graph (150).
-void acidGraphClicks(Report &report)
+template <class Work>
+double milliseconds(Work &&work)
 {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+template <class Work>
+double medianMs(int runs, Work &&work)
+{
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r)
+        ms.push_back(milliseconds(work));
+    return median(ms);
+}
+
+// The acid graphs after each acid's run at the default duration: the whole
+// clicks, computed and drawn, of the species graph (1500 concentrations) and
+// the pH graph (150); the graphs' own sweeps alone; and, beside them, the
+// straightforward loop, the hydrogen-ion iteration at every concentration.
+// The sweeps' points must lie within half a pixel of that loop's.
+void acidGraphs(Report &report)
+{
+    using kinetics::core::ModelCode;
     using toolkit::form;
-    road::startProgram();
-    form<eisodos>().Command1.click();
-    form<eisagogi>().ximia[0].click();
-    form<neaepilogi>().ACIDS.click();
-    auto &examples = form<OXEA1>();
-    examples.Command1.click(); // carbonic acid
-    examples.Command7.click();
-    auto &run = form<apotelesmata>();
-    run.setConversionPause(false);
-    run.Command2.click();
-    while (run.Timer1.running())
-        run.Timer1.tick();
-    form<grafiki1>().changerates.click();
-    auto &rates = form<mathematical>();
-    std::vector<double> product, ph;
-    for (int i = 0; i < 5; ++i) {
-        auto start = Clock::now();
-        rates.grafvcshos.click();
-        product.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        start = Clock::now();
-        form<grafvxc>().phshow.click();
-        ph.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    struct Acid
+    {
+        const char *name;
+        ModelCode code;
+        toolkit::CommandButton OXEA1::*button;
+    };
+    const Acid acids[] = {{"carbonic", ModelCode::Carbonic, &OXEA1::Command1},
+                          {"arsenic", ModelCode::Arsenic, &OXEA1::Command3},
+                          {"phosphoric", ModelCode::Phosphoric, &OXEA1::Command2},
+                          {"pyrophosphoric", ModelCode::Pyrophosphoric, &OXEA1::Command4}};
+    constexpr int clicks = 7;
+    for (const Acid &acid : acids) {
+        road::startProgram();
+        auto &examples = road::toAcidExamples();
+        (examples.*acid.button).click();
+        examples.Command7.click();
+        road::start();
+        road::runToTheEnd();
+        form<grafiki1>().changerates.click();
+        auto &rates = form<mathematical>();
+        const double temperature = shell::core::shared().temperatureC;
+        const std::string name = acid.name;
+
+        std::vector<double> species, ph;
+        for (int i = 0; i < clicks; ++i) {
+            // Each click until its window is painted.
+            species.push_back(milliseconds([&] {
+                rates.grafvcshos.click();
+                QCoreApplication::processEvents();
+            }));
+            ph.push_back(milliseconds([&] {
+                form<grafvxc>().phshow.click();
+                QCoreApplication::processEvents();
+            }));
+        }
+        report.figure("species-click-ms." + name, median(species));
+        report.figure("ph-click-ms." + name, median(ph));
+
+        acids::core::ProductGraph own, plain;
+        std::vector<acids::core::PhPoint> ownPh, plainPh;
+        report.figure("species-sweep-ms." + name,
+                      medianMs(clicks, [&] { own = acids::core::productGraph(acid.code); }));
+        report.figure("ph-sweep-ms." + name,
+                      medianMs(clicks, [&] { ownPh = acids::core::phSeries(acid.code, temperature); }));
+        report.figure("species-straightforward-ms." + name,
+                      medianMs(3, [&] { plain = testing::straightforwardProductGraph(acid.code); }));
+        report.figure("ph-straightforward-ms." + name,
+                      medianMs(3, [&] { plainPh = testing::straightforwardPhSeries(acid.code, temperature); }));
+
+        for (const std::string &mismatch : {testing::productGraphMismatch(acid.code, own, plain),
+                                            testing::phSeriesMismatch(acid.code, ownPh, plainPh)})
+            if (!mismatch.empty())
+                report.fail("acid-graphs, " + name + ": " + mismatch);
     }
-    report.figure("product-graph-click-ms", median(product));
-    report.figure("ph-graph-click-ms", median(ph));
 }
 
 // "Optimization" for a duration of 1000.
@@ -287,8 +299,7 @@ constexpr Benchmark benchmarks[] = {
     {"drawing-memory", drawingMemory},
     {"tick", tick},
     {"optimization", optimization},
-    {"product-graph", productGraph},
-    {"acid-graphs", acidGraphClicks},
+    {"acid-graphs", acidGraphs},
     {"decay", decay},
     {"memory", memory},
 };

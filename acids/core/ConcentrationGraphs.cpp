@@ -1,38 +1,33 @@
 #include "acids/core/ConcentrationGraphs.h"
 
-#include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <thread>
 
 namespace acids::core {
 
 namespace {
 
-// [H+] for every concentration, on every core: the concentrations are dealt
-// out in chunks, each worked in lockstep. Each value depends on its own
-// concentration only, so the results are those of one thread.
-void hydrogenIons(std::span<const double> c, const AcidConstants &k, kinetics::core::ModelCode modelCode,
-                  std::span<double> out)
+constexpr int maxNewtonSteps = 100;
+
+// [H+] by Newton's method on the charge balance
+// f(h) = h - [HA-] - 2 [A2-] - Kw / h, which rises with h and has one positive
+// root, from a positive guess; stops once a step is below 1e-14 of h. A step
+// never leaves h > 0: while f > 0, f / f' < h (f <= h - Kw/h, f' >= 1 + Kw/h^2).
+// The graphs start each concentration from the previous one's root, a
+// handful of steps as [H+] grows with c, and the first from sqrt(Kw), pure
+// water's [H+], below any acid's.
+double hydrogenIonRoot(double c, const AcidConstants &k, double guess)
 {
-    constexpr std::size_t chunk = 48;
-    const std::size_t chunks = (c.size() + chunk - 1) / chunk;
-    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
-    const std::size_t workers = std::min<std::size_t>(cores, chunks);
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t n = next++; n < chunks; n = next++) {
-            const std::size_t first = n * chunk;
-            const std::size_t size = std::min(chunk, c.size() - first);
-            hydrogenIonConcentrations(c.subspan(first, size), k, modelCode, out.subspan(first, size));
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t w = 1; w < workers; ++w)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread &t : helpers)
-        t.join();
+    double h = guess;
+    for (int n = 0; n < maxNewtonSteps; ++n) {
+        const double d = h * h + k.ka1 * h + k.ka1 * k.ka2;
+        const double f = h - c * k.ka1 * (h + 2 * k.ka2) / d - k.kw / h;
+        const double slope = 1 + c * k.ka1 * (h * h + 4 * k.ka2 * h + k.ka1 * k.ka2) / (d * d) + k.kw / (h * h);
+        const double next = h - f / slope;
+        if (std::fabs(next - h) <= 1e-14 * next)
+            return next;
+        h = next;
+    }
+    return h;
 }
 
 } // namespace
@@ -66,13 +61,11 @@ ProductGraph productGraph(kinetics::core::ModelCode modelCode)
     if (k.ka1 == 0)
         return graph;
 
-    std::vector<double> c(productSteps), h(productSteps);
-    for (int i = 1; i <= productSteps; ++i)
-        c[i - 1] = i / 100.0;
-    hydrogenIons(c, k, modelCode, h);
-
+    double h = std::sqrt(k.kw);
     for (int i = 1; i <= productSteps; ++i) {
-        const ProductPoint p = productPoint(c[i - 1], h[i - 1], k);
+        const double c = i / 100.0;
+        h = hydrogenIonRoot(c, k, h);
+        const ProductPoint p = productPoint(c, h, k);
         graph.points[i] = p;
         for (double v : {p.monoAnion, p.dianion, p.acid, p.hydrogen})
             if (v > graph.maximum)
@@ -88,12 +81,12 @@ std::vector<PhPoint> phSeries(kinetics::core::ModelCode modelCode, double temper
     if (k.ka1 == 0)
         return points;
 
-    std::vector<double> c(phSteps), h(phSteps);
-    for (int i = 1; i <= phSteps; ++i)
-        c[i - 1] = i / 10.0;
-    hydrogenIons(c, k, modelCode, h);
-    for (int i = 1; i <= phSteps; ++i)
-        points[i] = {c[i - 1], -log10(h[i - 1])};
+    double h = std::sqrt(k.kw);
+    for (int i = 1; i <= phSteps; ++i) {
+        const double c = i / 10.0;
+        h = hydrogenIonRoot(c, k, h);
+        points[i] = {c, -log10(h)};
+    }
     return points;
 }
 

@@ -1,11 +1,8 @@
 #include "acids/core/Equilibrium.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
-#include <limits>
-#include <utility>
+#include <span>
 
 namespace acids::core {
 
@@ -48,119 +45,6 @@ double fitted(std::span<const TableRow> rows, double t)
 }
 
 constexpr double startingGuess = 1e-7;
-
-// ---- Lockstep iteration -------------------------------------------------
-//
-// Each iteration of one concentration is a short chain of dependent
-// divisions, so a single chain leaves the divider mostly idle. Here 16
-// concentrations advance together in vectors of 4; a concentration that
-// stops hands its lane to the next one. Every lane does exactly the
-// arithmetic of hydrogenIonConcentration, in the same order (the library is
-// built without floating-point contraction), so the results are identical.
-
-#if defined(__x86_64__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define SPOTSIM_LOCKSTEP_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-#endif
-#ifndef SPOTSIM_LOCKSTEP_CLONES
-#define SPOTSIM_LOCKSTEP_CLONES
-#endif
-
-typedef double Lanes __attribute__((vector_size(32)));
-constexpr int laneWidth = 4;
-constexpr int laneGroups = 4;
-constexpr int laneCount = laneWidth * laneGroups;
-
-SPOTSIM_LOCKSTEP_CLONES
-void solveLockstep(const double *c, double *out, std::size_t n, double ka1, double ka2, double kw,
-                   double eps)
-{
-    if (n == 0)
-        return;
-    constexpr std::int64_t idle = std::numeric_limits<std::int64_t>::max() / 2;
-    const double ka1ka2 = ka1 * ka2;
-
-    Lanes x[laneGroups];
-    Lanes conc[laneGroups];
-    Lanes next[laneGroups];
-    Lanes change[laneGroups];
-    std::int64_t job[laneCount];
-    std::int64_t started[laneCount];
-    std::size_t nextJob = 0;
-    std::int64_t iteration = 0;
-    std::int64_t deadline = 0;
-    int active = 0;
-
-    // A lane without work repeats the first concentration; its results are
-    // dropped.
-    for (int l = 0; l < laneCount; ++l) {
-        const int g = l / laneWidth, w = l % laneWidth;
-        x[g][w] = startingGuess;
-        if (nextJob < n) {
-            job[l] = static_cast<std::int64_t>(nextJob);
-            conc[g][w] = c[nextJob++];
-            started[l] = 0;
-            ++active;
-        } else {
-            job[l] = -1;
-            conc[g][w] = c[0];
-            started[l] = idle;
-        }
-    }
-    deadline = maxIterations;
-
-    while (active > 0) {
-        for (;;) {
-            constexpr double inf = std::numeric_limits<double>::infinity();
-            Lanes smallest = {inf, inf, inf, inf};
-            for (int g = 0; g < laneGroups; ++g) {
-                const Lanes xv = x[g];
-                const Lanes d = xv * xv + ka1 * xv + ka1ka2;
-                const Lanes ck = conc[g] * ka1;
-                const Lanes v = ck * xv / d + 2.0 * (ck * ka2 / d) + kw / xv;
-                next[g] = v;
-                const Lanes diff = v - xv;
-                const Lanes size = diff < 0 ? -diff : diff;
-                change[g] = size;
-                smallest = size < smallest ? size : smallest;
-            }
-            ++iteration;
-            double least = smallest[0];
-            for (int w = 1; w < laneWidth; ++w)
-                least = smallest[w] < least ? smallest[w] : least;
-            if (least <= eps || iteration >= deadline)
-                break;
-            for (int g = 0; g < laneGroups; ++g)
-                x[g] = next[g];
-        }
-
-        deadline = idle;
-        for (int l = 0; l < laneCount; ++l) {
-            const int g = l / laneWidth, w = l % laneWidth;
-            const bool stopped = change[g][w] <= eps || iteration - started[l] >= maxIterations;
-            if (stopped) {
-                if (job[l] >= 0) {
-                    out[job[l]] = next[g][w];
-                    --active;
-                }
-                if (nextJob < n) {
-                    job[l] = static_cast<std::int64_t>(nextJob);
-                    conc[g][w] = c[nextJob++];
-                    started[l] = iteration;
-                    ++active;
-                } else {
-                    job[l] = -1;
-                    started[l] = idle;
-                }
-                next[g][w] = startingGuess;
-            }
-            x[g][w] = next[g][w];
-            if (job[l] >= 0 && started[l] + maxIterations < deadline)
-                deadline = started[l] + maxIterations;
-        }
-    }
-}
 
 } // namespace
 
@@ -214,13 +98,6 @@ double hydrogenIonConcentration(double c, const AcidConstants &k, kinetics::core
         x = next;
     }
     return x;
-}
-
-void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, kinetics::core::ModelCode modelCode,
-                               std::span<double> out)
-{
-    const std::size_t n = std::min(c.size(), out.size());
-    solveLockstep(c.data(), out.data(), n, k.ka1, k.ka2, k.kw, iterationTolerance(modelCode));
 }
 
 Percentages acidEquilibrium(float c, kinetics::core::ModelCode modelCode, double temperatureC)

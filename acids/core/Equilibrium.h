@@ -5,8 +5,6 @@
 
 #include "kinetics/core/Process.h"
 
-#include <span>
-
 namespace acids::core {
 
 
@@ -42,16 +40,9 @@ inline constexpr int maxIterations = 1'000'000;
 // [HA-] = c Ka1 x / D and [A2-] = c Ka1 Ka2 / D, until |x' - x| <= the
 // tolerance of modelCode; returns x'. After maxIterations steps it returns
 // the last value. Carbonic acid needs tens of thousands of steps: the map's
-// slope is close to -1 when Ka1 is small.
+// slope is close to -1 when Ka1 is small. The graphs against c, which need
+// [H+] at many concentrations, solve the same balance by Newton's method.
 double hydrogenIonConcentration(double c, const AcidConstants &k, kinetics::core::ModelCode modelCode);
-
-// The same for many concentrations at once: out[i] is exactly what
-// hydrogenIonConcentration(c[i], k, modelCode) returns, computed several
-// concentrations in lockstep (each with its own stopping rule) so that their
-// divisions overlap; several times faster for long runs of concentrations.
-// out must be as long as c.
-void hydrogenIonConcentrations(std::span<const double> c, const AcidConstants &k, kinetics::core::ModelCode modelCode,
-                               std::span<double> out);
 
 // Percentages of the two steps at equilibrium:
 // p1 (A -> B) + p2 (B -> A) = 100 with p1 / p2 = Ka1 / [H+], and

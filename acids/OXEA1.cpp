@@ -3,7 +3,6 @@
 #include "acids/OXEA1.h"
 
 #include "acids/AcidEquilibrium.h"
-#include "acids/Mirrors.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/grafiki1.h"
@@ -11,6 +10,7 @@
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
 #include "shell/amfinaioxi.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
@@ -109,23 +109,20 @@ void OXEA1::concentrationChange()
 {
     shared().initialAmount = concentration.value();
     showConcentration();
-    acids::mirrorAmount(concentration.value());
-    form<YPOTHETIKES>().sidesq.setValue(concentration.value());
+    shell::amount().spread(concentration);
 }
 
 void OXEA1::tempothermChange()
 {
     shared().temperatureC = tempotherm.value();
     showTemperature();
-    acids::mirrorTemperature(tempotherm.value());
-    form<YPOTHETIKES>().tempotherm.setValue(tempotherm.value());
+    shell::temperature().spread(tempotherm);
 }
 
 void OXEA1::xronosolosChange()
 {
     shared().runDuration = xronosolos.value();
-    acids::mirrorDuration(xronosolos.value());
-    form<YPOTHETIKES>().xronosolos.setValue(xronosolos.value());
+    shell::duration().spread(xronosolos);
     Label4.setCaption(QStringLiteral("Duration = ") + Format(xronosolos.value(), "0"));
 }
 

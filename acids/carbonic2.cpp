@@ -4,7 +4,6 @@
 
 #include "acids/AcidEquilibrium.h"
 #include "acids/CARBONIC.h"
-#include "acids/Mirrors.h"
 #include "acids/OXEA1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
@@ -12,6 +11,7 @@
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/amfinaioxi.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
@@ -84,7 +84,7 @@ carbonic2::carbonic2()
         // The concentration of the run: the parameters window's bar follows,
         // and the decay windows' bars follow that.
         shared().initialAmount = moleanalitro.value();
-        form<YPOTHETIKES>().sidesq.setValue(moleanalitro.value());
+        shell::amount().set(moleanalitro.value());
         recompute();
     });
     tempotherm.onChange([this] { tempothermChange(); });
@@ -112,9 +112,7 @@ void carbonic2::tempothermChange()
     auto &s = shared();
     const int t = tempotherm.value();
     s.temperatureC = t;
-    form<YPOTHETIKES>().tempotherm.setValue(t);
-    form<OXEA1>().tempotherm.setValue(t);
-    acids::mirrorTemperature(t);
+    shell::temperature().set(t);
     auto &run = form<apotelesmata>();
     // The timer paces only a run that Start enabled.
     const bool running = run.Timer1.running();

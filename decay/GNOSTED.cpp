@@ -2,7 +2,6 @@
 // bismuth-214 -> lead-210, run with the student's number of atoms and duration.
 #include "decay/GNOSTED.h"
 
-#include "decay/Mirrors.h"
 #include "decay/Pictures.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
@@ -16,6 +15,7 @@
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
 #include "shell/Pictures.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 
 #include <QFontMetricsF>
@@ -182,17 +182,14 @@ void GNOSTED::HScroll1Change()
     auto &s = shared();
     s.initialAmount = HScroll1.value();
     Label4.setCaption(atomsText());
-    form<YPOTHDIASPASI1>().arithatomon.setValue(s.initialAmount);
-    form<YPOTHETIKES>().sidesq.setValue(s.initialAmount);
+    shell::amount().spread(HScroll1);
 }
 
 void GNOSTED::xronosolosChange()
 {
     auto &s = shared();
     s.runDuration = xronosolos.value();
-    form<YPOTHDIASPASI>().xronosolos.setValue(s.runDuration);
-    form<YPOTHETIKES>().xronosolos.setValue(s.runDuration);
-    decay::setAcidBar("xronosolos", s.runDuration);
+    shell::duration().spread(xronosolos);
 }
 
 void GNOSTED::next()

@@ -4,13 +4,13 @@
 
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI1.h"
-#include "decay/Mirrors.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Palette.h"
 #include "shell/Pictures.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
 
@@ -207,9 +207,7 @@ void YPOTHDIASPASI::xronosolosChange()
 {
     auto &s = shared();
     s.runDuration = xronosolos.value();
-    decay::setAcidBar("xronosolos", s.runDuration);
-    form<YPOTHETIKES>().xronosolos.setValue(s.runDuration);
-    form<GNOSTED>().xronosolos.setValue(s.runDuration);
+    shell::duration().spread(xronosolos);
     Label4.setCaption(QStringLiteral("Duration = ") + Format(s.runDuration, "0"));
 }
 

@@ -3,7 +3,6 @@
 #include "decay/YPOTHDIASPASI1.h"
 
 #include "decay/GNOSTED.h"
-#include "decay/Mirrors.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
@@ -15,6 +14,7 @@
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
 #include "shell/amfinaioxi.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
@@ -253,9 +253,7 @@ void YPOTHDIASPASI1::arithatomonChange()
     auto &s = shared();
     const int n = arithatomon.value();
     s.initialAmount = n;
-    form<YPOTHETIKES>().sidesq.setValue(n);
-    decay::setAcidBar("concentration", n);
-    form<GNOSTED>().HScroll1.setValue(n);
+    shell::amount().spread(arithatomon);
     Label8.setCaption(QStringLiteral("Number of Atoms = ") + Format(kinetics::core::layoutTarget(n), "0"));
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(n);
     form<ravdogram>().setTotal(toolkit::core::Int(kinetics::core::layoutTarget(n) + 1));
@@ -266,7 +264,7 @@ void YPOTHDIASPASI1::tempothermChange()
 {
     auto &s = shared();
     s.temperatureC = tempotherm.value();
-    form<YPOTHETIKES>().tempotherm.setValue(s.temperatureC);
+    shell::temperature().spread(tempotherm);
     const QString text = QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C");
     Label5.setCaption(text);
     auto &run = form<apotelesmata>();

@@ -2,10 +2,6 @@
 // the rates of the steps, with the rate constants rewritten at every change.
 #include "kinetics/YPOTHETIKES.h"
 
-#include "decay/GNOSTED.h"
-#include "decay/Mirrors.h"
-#include "decay/YPOTHDIASPASI.h"
-#include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/ravdogram.h"
@@ -13,6 +9,7 @@
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/amfinaioxi.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
@@ -196,10 +193,9 @@ void YPOTHETIKES::tempothermChange()
 {
     auto &s = shared();
     s.temperatureC = tempotherm.value();
-    // The mirrored bars first: the decay window's handler chooses the decay
+    // The other bars first: the decay window's handler chooses the decay
     // model, and this window's constants are a reaction's.
-    decay::setAcidBar("tempotherm", s.temperatureC);
-    form<YPOTHDIASPASI1>().tempotherm.setValue(s.temperatureC);
+    shell::temperature().spread(tempotherm);
     s.modelCode = ModelCode::Reaction;
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
     auto &run = form<apotelesmata>();
@@ -231,8 +227,7 @@ void YPOTHETIKES::sidesqChange()
     s.initialAmount = sidesq.value();
     s.latticeSide = kinetics::core::latticeSide;
     s.amountChanged = true;
-    form<YPOTHDIASPASI1>().arithatomon.setValue(s.initialAmount);
-    form<GNOSTED>().HScroll1.setValue(s.initialAmount);
+    shell::amount().spread(sidesq);
     auto &spots = form<antidrasi>();
     spots.setAutoRedraw(false);
     spots.cls();
@@ -243,9 +238,7 @@ void YPOTHETIKES::xronosolosChange()
 {
     form<grafiki1>().cls();
     shared().runDuration = xronosolos.value();
-    decay::setAcidBar("xronosolos", shared().runDuration);
-    form<YPOTHDIASPASI>().xronosolos.setValue(shared().runDuration);
-    form<GNOSTED>().xronosolos.setValue(shared().runDuration);
+    shell::duration().spread(xronosolos);
     Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
 }
 

@@ -2,7 +2,7 @@
 #include "shell/eisagogi.h"
 
 #include "decay/GNOSTED.h"
-#include "decay/Mirrors.h"
+#include "acids/OXEA1.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
@@ -131,5 +131,5 @@ void eisagogi::radioactiveDecays()
     form<GNOSTED>().xronosolos.setValue(s.runDuration);
     s.derivedGraphCount = 0;
     s.runCount = 0;
-    decay::setAcidBar("tempotherm", s.temperatureC);
+    form<OXEA1>().tempotherm.setValue(s.temperatureC);
 }

@@ -251,6 +251,10 @@ public:
     int largeChange() const { return m_largeChange; }
     void setLargeChange(int step);
     void onChange(Handler handler) { m_change = std::move(handler); }
+    // Takes the value another bar of its quantity moved to; following() is
+    // true while the change handler runs for it.
+    void follow(int value);
+    bool following() const { return m_following; }
     void describe() override;
 
 private:
@@ -261,6 +265,7 @@ private:
     int m_value = 0;
     int m_smallChange = 1;
     int m_largeChange = 1;
+    bool m_following = false;
     Handler m_change;
 };
 

@@ -44,6 +44,14 @@ void ScrollBar::setValue(int value)
             bar->describe();
 }
 
+void ScrollBar::follow(int value)
+{
+    const bool was = m_following;
+    m_following = true;
+    setValue(value);
+    m_following = was;
+}
+
 namespace {
 
 // The quantity and the value a row of labels shows: the labels before the

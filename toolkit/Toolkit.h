@@ -6,6 +6,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
+#include "toolkit/Quantity.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Text.h"

@@ -1,0 +1,22 @@
+// The quantities that scroll bars on several windows show: each is one
+// object whose bars all join it, so a window sets the others through it and
+// never through their controls.
+#pragma once
+
+namespace toolkit {
+class Quantity;
+}
+
+namespace shell {
+
+// The temperature bars (tempotherm) of the reaction, acid and decay rates
+// windows.
+toolkit::Quantity &temperature();
+// The amount bars: the reaction's concentration (sidesq), the decay's atoms
+// (arithatomon), the acids' concentration and the worked example's atoms.
+toolkit::Quantity &amount();
+// The duration bars (xronosolos) of the reaction, acid, worked example and
+// decay model windows.
+toolkit::Quantity &duration();
+
+} // namespace shell

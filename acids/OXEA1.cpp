@@ -9,10 +9,9 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
-#include "shell/amfinaioxi.h"
 #include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
-#include "shell/neaepilogi.h"
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
@@ -82,7 +81,7 @@ OXEA1::OXEA1()
     tempotherm.onChange([this] { tempothermChange(); });
     xronosolos.onChange([this] { xronosolosChange(); });
     Command7.onClick([this] { next(); });
-    Command5.onClick([] { form<neaepilogi>().show(); });
+    Command5.onClick([] { shell::showPage(shell::Page::Steps); });
     Command6.onClick([] { endProgram(); });
     Command7.setDefault(true);
     Command5.setCancel(true);
@@ -137,7 +136,7 @@ void OXEA1::next()
     run.showRunWindows();
 
     s.reactionRun = true;
-    form<amfinaioxi>().reversibleno.setValue(false);
+    shell::setWizardOption(shell::WizardOption::NonReversible, false);
     graphs.cls();
 
     auto &parameters = form<YPOTHETIKES>();
@@ -145,8 +144,8 @@ void OXEA1::next()
         // An acid dissociates in two reversible steps, so the wizard says so
         // too: the red points of the second anion are plotted. Choosing two
         // steps zeroes the second step's bars, which the equilibrium then sets.
-        form<amfinaioxi>().reversibleyes.setValue(true);
-        form<neaepilogi>().Option2.setValue(true);
+        shell::setWizardOption(shell::WizardOption::Reversible, true);
+        shell::setWizardOption(shell::WizardOption::TwoSteps, true);
         const double c = s.initialAmount / 100.0;
         s.temperatureC = parameters.tempotherm.value();
         acids::acidEquilibrium(c, s.modelCode, s.temperatureC);

@@ -10,10 +10,9 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/amfinaioxi.h"
 #include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
-#include "shell/neaepilogi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -163,7 +162,7 @@ void carbonic2::recompute()
     run.kapa[0].setCaption(QStringLiteral("KA->B") + Format(s.rateK1, "0.00E+00"));
 
     printRates({s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse, 0});
-    acids::listRates(!form<amfinaioxi>().reversibleno.value(), !form<neaepilogi>().Option1.value());
+    acids::listRates(s.choices.reversible(), s.choices.twoSteps());
 }
 
 void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
@@ -198,10 +197,10 @@ void carbonic2::next()
         graphs.cls();
 
     s.reactionRun = true;
-    form<amfinaioxi>().reversibleno.setValue(false);
-    form<amfinaioxi>().reversibleyes.setValue(true);
-    form<neaepilogi>().Option1.setValue(false);
-    form<neaepilogi>().Option2.setValue(true);
+    shell::setWizardOption(shell::WizardOption::NonReversible, false);
+    shell::setWizardOption(shell::WizardOption::Reversible, true);
+    shell::setWizardOption(shell::WizardOption::OneStep, false);
+    shell::setWizardOption(shell::WizardOption::TwoSteps, true);
 
     acids::acidEquilibrium(s.initialAmount / 100.0, ModelCode::Carbonic, s.temperatureC);
     auto &parameters = form<YPOTHETIKES>();

@@ -275,7 +275,7 @@ void decay(Report &report)
     for (int i = 0; i < 5; ++i) {
         graphs.cls();
         const auto start = Clock::now();
-        graphs.drawDecaySeries();
+        toolkit::form<YPOTHDIASPASI>().drawExactSeries();
         draw.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     report.figure("decay-series-draw-ms", median(draw));

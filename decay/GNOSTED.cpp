@@ -14,7 +14,7 @@
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "shell/Pictures.h"
+#include "toolkit/Arrows.h"
 #include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 
@@ -80,7 +80,7 @@ GNOSTED::GNOSTED()
     for (int k = 0; k <= 2; ++k) {
         Picture2[k].setTwips(0, 0, 600, 300);
         Picture2[k].canvas().setBorder(false);
-        Picture2[k].canvas().setPicture(shell::arrowPicture);
+        Picture2[k].canvas().setPicture(toolkit::arrowPicture);
     }
     Picture1.setTwips(0, 0, 7200, 1200);
     Picture1.canvas().setBorder(false);
@@ -205,7 +205,7 @@ void GNOSTED::next()
 
     s.modelCode = ModelCode::DecayExample;
     graphs.cls();
-    s.runDuration = form<YPOTHETIKES>().xronosolos.value();
+    s.runDuration = shell::duration().value();
     auto &rates = form<YPOTHDIASPASI1>();
     rates.blezoi.setValue(decay::core::barFromHalfLife(workedHalfLives[0]));
     rates.prasinizoi.setValue(decay::core::barFromHalfLife(workedHalfLives[1]));

@@ -1,6 +1,6 @@
 #include "decay/Pictures.h"
 
-#include "shell/Pictures.h"
+#include "toolkit/Arrows.h"
 
 #include "toolkit/Fonts.h"
 #include "toolkit/Screen.h"
@@ -40,7 +40,7 @@ double drawNuclide(QPainter &p, const Nuclide &n, double x, double baseline, con
 void drawArrow(QPainter &p, double x1, double x2, double y, double head, const QString &kind, const QFont &font)
 {
     const QColor ink(40, 40, 40);
-    shell::drawRightArrow(p, x1, x2, y, head, std::max(1.5, head / 4));
+    toolkit::drawRightArrow(p, x1, x2, y, head, std::max(1.5, head / 4));
     p.setPen(ink);
     p.setFont(font);
     const QFontMetricsF m(font);

@@ -7,12 +7,11 @@
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "graphs/grafiki1.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Palette.h"
-#include "shell/Pictures.h"
+#include "toolkit/Arrows.h"
 #include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
-#include "shell/eisagogi.h"
+#include "shell/Roads.h"
 
 
 #include <algorithm>
@@ -35,6 +34,7 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     OptionButton *options[] = {&Option1, &Option2, &Option3};
     const int tops[] = {960, 1440, 2160};
     for (int k = 0; k < 3; ++k) {
+        options[k]->onToggle([this](bool) { shared().choices.decaySteps = this->steps(); });
         steps[k]->setTwips(240, tops[k], 1335, 375);
         steps[k]->setCaption(QLatin1String(stepCaptions[k]));
         steps[k]->setFont(serif, 12, true);
@@ -59,7 +59,7 @@ YPOTHDIASPASI::YPOTHDIASPASI()
         // the letters.
         Picture2[k].canvas().setPicture([](QPainter &painter, const QRectF &box) {
             const double h = std::min(box.height(), box.width() * 0.22);
-            shell::arrowPicture(painter, QRectF(box.left(), box.center().y() - h / 2, box.width(), h));
+            toolkit::arrowPicture(painter, QRectF(box.left(), box.center().y() - h / 2, box.width(), h));
         });
     }
     const int letterLefts[] = {2520, 3720, 2640, 2760};
@@ -90,7 +90,7 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     Option2.onClick([this] { showSteps(2); });
     Option3.onClick([this] { showSteps(3); });
     xronosolos.onChange([this] { xronosolosChange(); });
-    mpros.onClick([] { form<eisagogi>().show(); });
+    mpros.onClick([] { shell::showPage(shell::Page::Choices); });
     mprosta.onClick([this] { next(); });
     Command1.onClick([] { endProgram(); });
     mprosta.setDefault(true);
@@ -122,7 +122,18 @@ void YPOTHDIASPASI::load()
     rates.Label8.setCaption(QStringLiteral("αριθμός ατόμων = ") +
                             Format(double(rates.arithatomon.value()) * rates.arithatomon.value(), "0"));
 
-    form<grafiki1>().drawDecaySeries();
+    drawExactSeries();
+}
+
+void YPOTHDIASPASI::drawExactSeries()
+{
+    auto &s = shared();
+    auto &rates = form<YPOTHDIASPASI1>();
+    s.initialAmount = rates.arithatomon.value();
+    const auto k = rates.seriesConstants();
+    rates.applySeriesRates(k);
+    s.temperatureC = shell::temperature().value();
+    form<grafiki1>().drawDecaySeries(k);
 }
 
 int YPOTHDIASPASI::steps() const

@@ -38,6 +38,9 @@ public:
     // Shows and hides the circles, letters, arrows and half-life rows of a
     // series of that many steps, on this window and on the rates window.
     void showSteps(int steps);
+    // The exact curves of the series on the rates window, on the graphs
+    // window; its constants become the run's rates.
+    void drawExactSeries();
 
 private:
     void xronosolosChange();

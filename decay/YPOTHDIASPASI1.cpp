@@ -13,10 +13,9 @@
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
-#include "shell/amfinaioxi.h"
 #include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
-#include "shell/neaepilogi.h"
 
 #include <QFontMetricsF>
 
@@ -159,7 +158,7 @@ void YPOTHDIASPASI1::load()
     etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") +
                            Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
     etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
-    Label5.setCaption(QStringLiteral("Temperature  = ") + Format(form<YPOTHETIKES>().tempotherm.value(), "0") +
+    Label5.setCaption(QStringLiteral("Temperature  = ") + Format(shell::temperature().value(), "0") +
                       QStringLiteral("°C"));
     piso.move(20, 60, 20, 14);
     mprosta.move(55, 60, 20, 14);
@@ -284,7 +283,7 @@ void YPOTHDIASPASI1::next()
     auto &graphs = form<grafiki1>();
     auto &parameters = form<YPOTHETIKES>();
 
-    form<amfinaioxi>().reversibleno.setValue(true);
+    shell::setWizardOption(shell::WizardOption::NonReversible, true);
     run.showRunWindows();
     s.modelCode = ModelCode::DecaySeries;
     graphs.cls();
@@ -299,7 +298,7 @@ void YPOTHDIASPASI1::next()
     const int steps = model.steps();
     const auto k = seriesConstants();
     run.beginRateList();
-    (steps == 1 ? form<neaepilogi>().Option1 : form<neaepilogi>().Option2).setValue(true);
+    shell::setWizardOption(steps == 1 ? shell::WizardOption::OneStep : shell::WizardOption::TwoSteps, true);
     applySeriesRates(k);
 
     run.kapa[0].setCaption(QStringLiteral("K1= ") + Format(s.rateK1, "0.00e+00"));

@@ -2,20 +2,14 @@
 // counts, plots them and leads back to the parameters.
 #include "graphs/apotelesmata.h"
 
-#include "acids/CARBONIC.h"
-#include "acids/grafvxc.h"
-#include "acids/phform.h"
-#include "decay/GNOSTED.h"
-#include "decay/YPOTHDIASPASI.h"
+#include "graphs/SpotWindow.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
-#include "kinetics/YPOTHETIKES.h"
-#include "kinetics/antidrasi.h"
-#include "shell/amfinaioxi.h"
 #include "kinetics/core/Process.h"
+#include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
-#include "shell/neaepilogi.h"
 
 #include <algorithm>
 
@@ -91,28 +85,22 @@ void apotelesmata::load()
 
     for (int k = 0; k <= 3; ++k)
         kapa[k].hide();
-    if (form<amfinaioxi>().reversibleno.value()) {
-        const bool twoSteps = !form<neaepilogi>().Option1.value();
-        auto &p = form<YPOTHETIKES>();
-        p.Label1[0].setVisible(twoSteps);
-        p.Label1[1].setVisible(twoSteps);
-    }
 
     // The blue block of the initial layout; the other sites wait for Start.
-    const int amount = form<YPOTHETIKES>().sidesq.value();
+    const int amount = shell::amount().value();
     auto &run = shared().run;
     run.setBlockSide(kinetics::core::blockSide(amount));
-    form<antidrasi>().layOut(run.cells(), amount, amount, false);
+    shell::spotWindow().layOut(run.cells(), amount, amount, false);
 }
 
 void apotelesmata::showRunWindows()
 {
     auto &s = shared();
-    auto &spots = form<antidrasi>();
+    auto &spots = shell::spotWindow();
     auto &graphs = form<grafiki1>();
     auto &bars = form<ravdogram>();
-    spots.setAutoRedraw(true);
-    spots.show();
+    spots.window().setAutoRedraw(true);
+    spots.window().show();
     show();
     graphs.show();
     s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
@@ -125,7 +113,7 @@ bool apotelesmata::replayEarlierRun()
 {
     const auto &s = shared();
     auto &graphs = form<grafiki1>();
-    auto &spots = form<antidrasi>();
+    auto &spots = shell::spotWindow().window();
     if (graphs.Check1.value()) {
         graphs.cls();
         spots.cls();
@@ -177,7 +165,7 @@ int apotelesmata::layOutLattice()
     auto &s = shared();
     s.run.setBlockSide(kinetics::core::blockSide(s.initialAmount, s.latticeSide));
     // The block is always full: no top-up.
-    return form<antidrasi>().layOut(s.run.cells(), s.initialAmount, 0, true);
+    return shell::spotWindow().layOut(s.run.cells(), s.initialAmount, 0, true);
 }
 
 void apotelesmata::zografizoble()
@@ -196,11 +184,10 @@ void apotelesmata::start()
     Command1.setEnabled(true);
     auto &graphs = form<grafiki1>();
     graphs.diaforikes.setEnabled(true);
-    form<grafvxc>().hide();
-    form<phform>().hide();
+    shell::hideAcidGraphs();
     form<mathematical>().hide();
 
-    auto &spots = form<antidrasi>();
+    auto &spots = shell::spotWindow().window();
     spots.setAutoRedraw(false);
     graphs.setAutoRedraw(false);
     spots.cls();
@@ -215,11 +202,10 @@ void apotelesmata::start()
     const int interval = kinetics::core::tickInterval(s.modelCode, s.temperatureC);
     Timer1.setInterval(interval);
 
-    auto &parameters = form<YPOTHETIKES>();
     s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = parameters.sidesq.value();
-    s.runDuration = parameters.xronosolos.value();
-    parameters.tempotherm.setValue(s.temperatureC);
+    s.initialAmount = shell::amount().value();
+    s.runDuration = shell::duration().value();
+    shell::temperature().set(s.temperatureC);
     s.reactionRun = kinetics::core::isChemistry(s.modelCode);
     s.codeB = kinetics::core::defaultCodeB;
     s.codeA = kinetics::core::defaultCodeA;
@@ -243,7 +229,7 @@ void apotelesmata::start()
 class apotelesmata::View final : public kinetics::core::RunView
 {
 public:
-    View(grafiki1 &graphs, ravdogram &bars, antidrasi &spots, bool pause)
+    View(grafiki1 &graphs, ravdogram &bars, graphs::SpotWindow &spots, bool pause)
         : m_graphs(graphs)
         , m_bars(bars)
         , m_spots(spots)
@@ -272,7 +258,7 @@ public:
 private:
     grafiki1 &m_graphs;
     ravdogram &m_bars;
-    antidrasi &m_spots;
+    graphs::SpotWindow &m_spots;
     bool m_pause;
 };
 
@@ -282,21 +268,16 @@ void apotelesmata::tick()
     if (s.run.spotTotal() <= 0)
         return; // no run was started
     s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    s.initialAmount = shell::amount().value();
     s.lowestIndex = 1;
 
-    // Blue and green always, red once there is a second step, cyan for a
-    // decay series of three.
-    const bool decay = kinetics::core::isDecay(s.modelCode);
-    const bool secondStep = decay ? !form<YPOTHDIASPASI>().Option1.value() : !form<neaepilogi>().Option1.value();
-    const bool thirdStep = decay && form<YPOTHDIASPASI>().Option3.value();
     kinetics::core::TickInput in;
     in.amount = s.initialAmount;
-    in.kinds = 2 + int(secondStep) + int(thirdStep);
+    in.kinds = shell::core::plottedKinds(s);
     in.interval = Timer1.interval();
     in.duration = s.runDuration;
 
-    View view(form<grafiki1>(), form<ravdogram>(), form<antidrasi>(), m_pause);
+    View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
     if (s.run.tick(toolkit::core::generator(), shell::core::latticeRun(s), in, view))
         Timer1.setEnabled(false);
 }
@@ -316,28 +297,20 @@ void apotelesmata::zografizografiki()
 
 void apotelesmata::newAdjustment()
 {
-    form<grafvxc>().hide();
-    form<phform>().hide();
+    shell::hideAcidGraphs();
     Timer1.setEnabled(false);
     shared().run.stop();
     form<grafiki1>().setAutoRedraw(true);
-    if (kinetics::core::isChemistry(shared().modelCode))
-        form<YPOTHETIKES>().show();
-    else
-        form<YPOTHDIASPASI>().show();
+    shell::showParameters(kinetics::core::isChemistry(shared().modelCode));
 }
 
 void apotelesmata::presetExample()
 {
     Timer1.setEnabled(false);
     auto &s = shared();
-    if (!s.chemistryChosen) {
+    if (!s.chemistryChosen)
         s.modelCode = ModelCode::DecayExample;
-        auto &example = form<GNOSTED>();
-        example.show();
-        example.xronosolos.setValue(75);
+    shell::showExample(s.chemistryChosen);
+    if (!s.chemistryChosen)
         s.runDuration = 75;
-    } else {
-        form<CARBONIC>().show();
-    }
 }

@@ -2,20 +2,16 @@
 // solution, the rates and the notes in its menus.
 #include "graphs/grafiki1.h"
 
-#include "decay/YPOTHDIASPASI.h"
-#include "decay/YPOTHDIASPASI1.h"
-#include "decay/core/DecayConstants.h"
-#include "decay/core/DecaySteps.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/core/DecaySeries.h"
 #include "graphs/core/Chain.h"
+#include "graphs/core/DecaySeries.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/Simiosi.h"
+#include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
 
 #include <cmath>
@@ -62,7 +58,7 @@ void grafiki1::load()
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
     auto &s = shared();
     s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    s.initialAmount = shell::amount().value();
     setRunScale();
     xronoimizoi.setVisible(kinetics::core::isDecay(s.modelCode));
     curveStep = form<apotelesmata>().Timer1.interval();
@@ -110,11 +106,10 @@ graphs::core::Coefficients grafiki1::solveCurves()
     // The species and pH graphs belong to the acids.
     rates.grafvcshos.setVisible(kinetics::core::isAcid(s.modelCode));
 
-    auto &parameters = form<YPOTHETIKES>();
     if (kinetics::core::isChemistry(s.modelCode))
-        s.temperatureC = parameters.tempotherm.value();
+        s.temperatureC = shell::temperature().value();
     else
-        parameters.tempotherm.setValue(s.temperatureC);
+        shell::temperature().set(s.temperatureC);
     const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
 
     curveTotal = kinetics::core::layoutTarget(s.initialAmount);
@@ -159,7 +154,7 @@ void grafiki1::changeOfRates()
     w.line(0, -top, 0, top, qColor(palette::black));
 
     s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    s.initialAmount = shell::amount().value();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
     if (curveStep > 0 && largest > 0) {
         const double scaleY = p1 * c0 / largest;
@@ -183,16 +178,7 @@ void grafiki1::changeOfRates()
     s.modelCode = savedModel;
 }
 
-void grafiki1::help()
-{
-    auto &run = form<apotelesmata>();
-    auto &note = form<Simiosi>();
-    note.setTop(run.top());
-    note.setLeft(run.left());
-    note.setHeightTwips(run.heightTwips());
-    note.setWidthTwips(run.widthTwips());
-    note.show();
-}
+void grafiki1::help() { shell::showNotes(form<apotelesmata>()); }
 
 void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
 {
@@ -227,16 +213,10 @@ void grafiki1::halfLifes()
                                           s.concentrationAxisTop));
 }
 
-void grafiki1::drawDecaySeries()
+void grafiki1::drawDecaySeries(const std::array<double, 4> &k)
 {
-    auto &s = shared();
-    auto &rates = form<YPOTHDIASPASI1>();
-    s.initialAmount = rates.arithatomon.value();
+    const auto &s = shared();
     const double total = kinetics::core::layoutTarget(s.initialAmount);
-    const auto k = rates.seriesConstants();
-    rates.applySeriesRates(k);
-    s.temperatureC = form<YPOTHETIKES>().tempotherm.value();
-
     setRunScale();
     drawMarks(graphs::core::decaySeriesMarks(k[0], k[1], k[2]));
 

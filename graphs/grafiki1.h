@@ -6,6 +6,8 @@
 #include "graphs/core/DecaySeries.h"
 #include "toolkit/Toolkit.h"
 
+#include <array>
+
 class grafiki1 final : public toolkit::Form
 {
     Q_OBJECT
@@ -23,9 +25,9 @@ public:
     void setRunScale();
     // Redraws the stored smooth curves; nothing when there are none.
     void kratimatimon();
-    // The exact curves of the decay series set on the decay windows, with
-    // their half-life marks.
-    void drawDecaySeries();
+    // The exact curves of a decay series of constants k1..k4 from the shared
+    // amount of atoms, with their half-life marks.
+    void drawDecaySeries(const std::array<double, 4> &k);
 
     double curveStep = 0;  // graph time between two stored samples
     double curveTotal = 0; // spots the smooth solution counts

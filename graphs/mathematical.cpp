@@ -1,7 +1,7 @@
 // The rates window: how fast each kind changes during the run.
 #include "graphs/mathematical.h"
 
-#include "acids/grafvxc.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
 
 using namespace toolkit;
@@ -15,7 +15,7 @@ mathematical::mathematical()
     setFontName(fonts::serifGreek);
     grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));
     grafvcshos.setTwips(120, 120, 5400, 375);
-    grafvcshos.onClick([] { form<grafvxc>().drawProductGraph(); });
+    grafvcshos.onClick([] { shell::drawSpeciesGraph(); });
 }
 
 void mathematical::load()

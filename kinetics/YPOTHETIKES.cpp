@@ -8,10 +8,9 @@
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/amfinaioxi.h"
 #include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
-#include "shell/neaepilogi.h"
 
 using namespace toolkit;
 using shell::core::shared;
@@ -28,7 +27,7 @@ void setLatticeInterval()
     form<antidrasi>().Timer1.setInterval(kinetics::core::chemistryTickInterval(shared().temperatureC));
 }
 
-bool reversible() { return !form<amfinaioxi>().reversibleno.value(); }
+bool reversible() { return shared().choices.reversible(); }
 
 } // namespace
 
@@ -89,7 +88,7 @@ YPOTHETIKES::YPOTHETIKES()
     Command2.onClick([this] { next(); });
     Command1.onClick([this] {
         hide();
-        form<amfinaioxi>().show();
+        shell::showPage(shell::Page::Reversibility);
     });
     Command3.onClick([] { endProgram(); });
     Command2.setDefault(true);
@@ -187,6 +186,14 @@ void YPOTHETIKES::load()
 
     // Frames the rate rows from above and from the left.
     box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0));
+
+    // The row of B -> C only with two steps, while the wizard says
+    // "Non reversible".
+    const auto &choices = shared().choices;
+    if (!choices.reversible()) {
+        Label1[0].setVisible(choices.twoSteps());
+        Label1[1].setVisible(choices.twoSteps());
+    }
 }
 
 void YPOTHETIKES::tempothermChange()
@@ -303,7 +310,7 @@ void YPOTHETIKES::next()
     choice.bcBar = kokkina.value();
     choice.cbBar = kokkinaprasina.value();
     choice.reversible = reversible();
-    choice.oneStep = form<neaepilogi>().Option1.value();
+    choice.oneStep = s.choices.oneStep;
     const auto p = kinetics::core::reactionProbabilities(choice, factor());
     s.rateK1 = p.k1;
     s.rateK1Reverse = p.k1Reverse;

@@ -1,8 +1,7 @@
 // The spot window: the 25 x 25 lattice of coloured spots.
 #include "kinetics/antidrasi.h"
 
-#include "decay/GNOSTED.h"
-#include "kinetics/YPOTHETIKES.h"
+#include "shell/Quantities.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/core/SharedState.h"
 
@@ -81,11 +80,11 @@ void antidrasi::load()
     setAutoRedraw(true);
     Timer1.setEnabled(false);
     auto &s = shared();
-    s.temperatureC = form<YPOTHETIKES>().tempotherm.value();
+    s.temperatureC = shell::temperature().value();
     // The lattice window keeps the interval of the temperature, unused.
     Timer1.setInterval(kinetics::core::chemistryTickInterval(s.temperatureC));
     s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
+    s.initialAmount = shell::amount().value();
     const int target = static_cast<int>(Int(kinetics::core::layoutTarget(s.initialAmount) + 1));
     s.run.setCounts({target, 0, 0, s.run.counts().d});
     if (kinetics::core::isChemistry(s.modelCode))
@@ -116,9 +115,9 @@ int antidrasi::drawInitialSpots()
 {
     auto &s = shared();
     s.codeA = kinetics::core::defaultCodeA;
-    // The block's side follows the worked example's amount bar, which every
-    // amount scroll bar keeps equal to the shared amount.
-    const double blockAmount = form<GNOSTED>().HScroll1.value();
+    // The block's side follows the amount bars, which every amount bar keeps
+    // equal to the shared amount.
+    const double blockAmount = shell::amount().value();
     kinetics::core::Grid preview{};
     return layOut(preview, blockAmount, s.initialAmount, false);
 }

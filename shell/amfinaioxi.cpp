@@ -3,6 +3,7 @@
 
 #include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
 
 using namespace toolkit;
@@ -14,6 +15,7 @@ amfinaioxi::amfinaioxi()
     const QString &serif = fonts::serifGreek;
     reversibleyes.setTwips(480, 720, 1575, 255);
     reversibleyes.setCaption(QStringLiteral("Reversible"));
+    reversibleno.onToggle([](bool on) { shell::core::shared().choices.nonReversible = on; });
     reversibleno.setTwips(480, 1320, 1995, 315);
     reversibleno.setCaption(QStringLiteral("Non reversible"));
     reversibleno.setValue(true);
@@ -86,12 +88,12 @@ void showReversible(bool oneStep, bool showForwardRow)
 
 void amfinaioxi::reversible()
 {
-    showReversible(form<neaepilogi>().Option1.value(), false);
+    showReversible(shell::core::shared().choices.oneStep, false);
 }
 
 void amfinaioxi::next()
 {
-    const bool oneStep = form<neaepilogi>().Option1.value();
+    const bool oneStep = shell::core::shared().choices.oneStep;
     auto &p = form<YPOTHETIKES>();
     if (reversibleno.value()) {
         p.kokkinaprasina.setValue(0);

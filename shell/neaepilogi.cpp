@@ -3,8 +3,9 @@
 
 #include "acids/OXEA1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "shell/Pictures.h"
+#include "toolkit/Arrows.h"
 #include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
 
 using namespace toolkit;
@@ -14,6 +15,7 @@ neaepilogi::neaepilogi()
 {
     setCaption(QStringLiteral("NEW CHOICE"));
     const QString &serif = fonts::serifGreek;
+    Option1.onToggle([](bool on) { shell::core::shared().choices.oneStep = on; });
     Option1.setTwips(480, 720, 1335, 375);
     Option1.setCaption(QStringLiteral(" 1 step"));
     Option1.setFont(serif, 12, true);
@@ -34,7 +36,7 @@ neaepilogi::neaepilogi()
     Picture2[1].setTwips(3360, 1920, 855, 375);
     for (int k = 0; k <= 1; ++k) {
         Picture2[k].canvas().setBorder(false);
-        Picture2[k].canvas().setPicture(shell::arrowPicture);
+        Picture2[k].canvas().setPicture(toolkit::arrowPicture);
     }
     etiketa1.setTwips(600, 2280, 2175, 375);
     etiketa1.setCaption(QStringLiteral(" A                           B"));

@@ -332,6 +332,10 @@ OptionButton::OptionButton(Canvas *container, const QString &name)
 {
     m_button->setAutoExclusive(false);
     QObject::connect(m_button, &QRadioButton::clicked, this, [this] { setValue(true); });
+    QObject::connect(m_button, &QRadioButton::toggled, this, [this](bool on) {
+        if (m_toggled)
+            m_toggled(on);
+    });
 }
 
 QString OptionButton::caption() const { return m_button->text(); }

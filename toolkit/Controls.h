@@ -203,10 +203,14 @@ public:
     void setValue(bool value);
     void onClick(Handler handler) { m_click = std::move(handler); }
     void click() { setValue(true); }
+    // Runs whenever the value changes, whatever changed it, with the new
+    // value: how a window keeps a choice where other windows read it.
+    void onToggle(std::function<void(bool)> toggled) { m_toggled = std::move(toggled); }
 
 private:
     QRadioButton *m_button;
     Handler m_click;
+    std::function<void(bool)> m_toggled;
 };
 
 // Value 0 or 1; its click handler runs whenever the value changes.

@@ -44,6 +44,13 @@ kinetics::core::LatticeRun latticeRun(const SharedState &s)
     return run;
 }
 
+int plottedKinds(const SharedState &s)
+{
+    if (kinetics::core::isDecay(s.modelCode))
+        return s.choices.decaySteps == 1 ? 2 : s.choices.decaySteps == 3 ? 4 : 3;
+    return s.choices.twoSteps() ? 3 : 2;
+}
+
 kinetics::core::RunRates runRates(const SharedState &s) { return {stepProbabilities(s), s.rateK4, s.rateK5}; }
 
 namespace {

@@ -14,6 +14,16 @@
 
 namespace shell::core {
 
+// The choices of the wizard's pages, as their option buttons hold them.
+struct WizardChoices
+{
+    bool oneStep = true;       // " 1 step" chosen; with neither option, two steps
+    bool nonReversible = true; // "Non reversible" chosen; with neither option, reversible
+    int decaySteps = 2;        // the decay model's steps, 1 to 3
+    bool twoSteps() const { return !oneStep; }
+    bool reversible() const { return !nonReversible; }
+};
+
 struct SharedState
 {
     double concentrationAxisTop = 0; // top of the graphs' value axis: 1.2 x initialAmount / 100
@@ -40,6 +50,7 @@ struct SharedState
     std::vector<double> curveA, curveB, curveC, curveD, curveE, curveF;
     std::vector<double> rateCurveA, rateCurveB, rateCurveC, rateCurveD, rateCurveE, rateCurveF;
     bool amountChanged = false;
+    WizardChoices choices;
 };
 
 SharedState &shared();
@@ -50,6 +61,10 @@ void setStepProbabilities(SharedState &state, const kinetics::core::StepProbabil
 
 // What an event needs of the state: C -> D runs only in a decay series.
 kinetics::core::LatticeRun latticeRun(const SharedState &state);
+
+// How many kinds a run plots: blue and green always, red once there is a
+// second step, cyan for a decay series of three.
+int plottedKinds(const SharedState &state);
 
 // Every rate of the process: the lattice's steps and the two further decays.
 kinetics::core::RunRates runRates(const SharedState &state);

@@ -314,7 +314,7 @@ private slots:
         run.Timer1.setInterval(2);
         auto &graphs = form<grafiki1>();
         graphs.cls();
-        graphs.drawDecaySeries();
+        form<YPOTHDIASPASI>().drawExactSeries();
         const double top = shared().concentrationAxisTop;
         const double k1 = ln2 / 3.05, k2 = ln2 / (greenBar / 100.0);
         // ln 2 / k1; with equal half-lives the green mark covers it.

@@ -1,10 +1,10 @@
-// Vector pictures shown in picture boxes, clean at any size.
+// Arrows drawn in picture boxes, clean at any size.
 #pragma once
 
 class QPainter;
 class QRectF;
 
-namespace shell {
+namespace toolkit {
 
 // A right-pointing arrow across the box, as between two kinds of spot.
 void arrowPicture(QPainter &painter, const QRectF &box);
@@ -13,4 +13,4 @@ void arrowPicture(QPainter &painter, const QRectF &box);
 // and a shaft `width` thick, in the pictures' dark ink.
 void drawRightArrow(QPainter &painter, double x1, double x2, double y, double head, double width);
 
-} // namespace shell
+} // namespace toolkit

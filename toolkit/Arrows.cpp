@@ -1,11 +1,11 @@
-#include "shell/Pictures.h"
+#include "toolkit/Arrows.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 
-namespace shell {
+namespace toolkit {
 
 void arrowPicture(QPainter &painter, const QRectF &box)
 {
@@ -32,4 +32,4 @@ void drawRightArrow(QPainter &painter, double x1, double x2, double y, double he
     painter.setBrush(Qt::NoBrush);
 }
 
-} // namespace shell
+} // namespace toolkit

@@ -1,0 +1,91 @@
+#include "shell/Roads.h"
+
+#include "acids/CARBONIC.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
+#include "decay/GNOSTED.h"
+#include "decay/YPOTHDIASPASI.h"
+#include "kinetics/YPOTHETIKES.h"
+#include "kinetics/antidrasi.h"
+#include "shell/Simiosi.h"
+#include "shell/amfinaioxi.h"
+#include "shell/eisagogi.h"
+#include "shell/neaepilogi.h"
+
+using toolkit::form;
+
+namespace shell {
+
+graphs::SpotWindow &spotWindow() { return form<antidrasi>(); }
+
+void showParameters(bool chemistry)
+{
+    if (chemistry)
+        form<YPOTHETIKES>().show();
+    else
+        form<YPOTHDIASPASI>().show();
+}
+
+void showExample(bool chemistry)
+{
+    if (chemistry) {
+        form<CARBONIC>().show();
+        return;
+    }
+    auto &example = form<GNOSTED>();
+    example.show();
+    example.xronosolos.setValue(75);
+}
+
+void hideAcidGraphs()
+{
+    form<grafvxc>().hide();
+    form<phform>().hide();
+}
+
+void drawSpeciesGraph() { form<grafvxc>().drawProductGraph(); }
+
+void showNotes(const toolkit::Form &over)
+{
+    auto &note = form<Simiosi>();
+    note.setTop(over.top());
+    note.setLeft(over.left());
+    note.setHeightTwips(over.heightTwips());
+    note.setWidthTwips(over.widthTwips());
+    note.show();
+}
+
+void setWizardOption(WizardOption option, bool value)
+{
+    switch (option) {
+    case WizardOption::OneStep:
+        form<neaepilogi>().Option1.setValue(value);
+        break;
+    case WizardOption::TwoSteps:
+        form<neaepilogi>().Option2.setValue(value);
+        break;
+    case WizardOption::Reversible:
+        form<amfinaioxi>().reversibleyes.setValue(value);
+        break;
+    case WizardOption::NonReversible:
+        form<amfinaioxi>().reversibleno.setValue(value);
+        break;
+    }
+}
+
+void showPage(Page page)
+{
+    switch (page) {
+    case Page::Choices:
+        form<eisagogi>().show();
+        break;
+    case Page::Steps:
+        form<neaepilogi>().show();
+        break;
+    case Page::Reversibility:
+        form<amfinaioxi>().show();
+        break;
+    }
+}
+
+} // namespace shell

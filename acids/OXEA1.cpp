@@ -3,6 +3,7 @@
 #include "acids/OXEA1.h"
 
 #include "acids/AcidEquilibrium.h"
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/grafiki1.h"
@@ -101,7 +102,7 @@ void OXEA1::showConcentration()
 
 void OXEA1::showTemperature()
 {
-    Label5.setCaption(QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    Label5.setCaption(graphs::temperatureText(tempotherm.value()));
 }
 
 void OXEA1::concentrationChange()
@@ -122,14 +123,14 @@ void OXEA1::xronosolosChange()
 {
     shared().runDuration = xronosolos.value();
     shell::duration().spread(xronosolos);
-    Label4.setCaption(QStringLiteral("Duration = ") + Format(xronosolos.value(), "0"));
+    Label4.setCaption(graphs::durationText(xronosolos.value()));
 }
 
 void OXEA1::next()
 {
     auto &s = shared();
-    acids::stopRun(); // new parameters end the run in progress
     auto &run = form<apotelesmata>();
+    run.Timer1.setEnabled(false); // new parameters end the run in progress
     auto &graphs = form<grafiki1>();
     // The spots with the initial block, the run control, the graphs and the
     // bars standing at the new counts.
@@ -147,15 +148,15 @@ void OXEA1::next()
         shell::setWizardOption(shell::WizardOption::Reversible, true);
         shell::setWizardOption(shell::WizardOption::TwoSteps, true);
         const double c = s.initialAmount / 100.0;
-        s.temperatureC = parameters.tempotherm.value();
-        acids::acidEquilibrium(c, s.modelCode, s.temperatureC);
+        s.temperatureC = shell::temperature().value();
+        acids::applyEquilibrium(c, s.modelCode, s.temperatureC);
         for (Control *shown : std::initializer_list<Control *>{&parameters.pithanotipiso, &parameters.kokkina,
                                                                 &parameters.kokkinaprasina, &parameters.Label1[0],
                                                                 &parameters.Label1[1]})
             shown->show();
         s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
         graphs.setRunScale();
-        acids::listRates(true, true);
+        run.listReactionRates(shell::core::stepProbabilities(s), true, true);
     } else {
         // No acid chosen: the plain reaction's first step at one half.
         parameters.bleprasino.setValue(50);

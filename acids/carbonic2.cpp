@@ -15,7 +15,6 @@
 #include "shell/core/SharedState.h"
 
 #include <algorithm>
-#include <cmath>
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
@@ -23,7 +22,6 @@ using shell::core::shared;
 
 namespace {
 
-const QString letterK = QStringLiteral("K          ");
 
 const QString explanation = QStringLiteral(
     "<div style='font-family: DejaVu Serif; font-size: 10pt;'>"
@@ -115,10 +113,10 @@ void carbonic2::tempothermChange()
     auto &run = form<apotelesmata>();
     // The timer paces only a run that Start enabled.
     const bool running = run.Timer1.running();
-    run.Timer1.setInterval(int(std::floor(std::sqrt(401.0 - t))));
+    run.Timer1.setInterval(kinetics::core::wholeTickInterval(t));
     if (!running)
         run.Timer1.setEnabled(false);
-    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(t, "0") + QStringLiteral("°C"));
+    run.showTemperature(t);
     recompute();
 }
 
@@ -133,36 +131,27 @@ void carbonic2::recompute()
         // Set up hidden, at start-up: the page shows its rates, while the
         // reaction windows keep theirs until the student comes here.
         const int t = tempotherm.value();
-        const auto p = acids::core::acidEquilibrium(float(c), ModelCode::Carbonic, t);
-        printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t, t)));
+        const auto p = acids::core::equilibriumPercentages(float(c), ModelCode::Carbonic, t);
+        printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t)));
         return;
     }
     s.modelCode = ModelCode::Carbonic;
     s.temperatureC = tempotherm.value();
-    acids::acidEquilibrium(c, ModelCode::Carbonic, s.temperatureC);
+    acids::applyEquilibrium(c, ModelCode::Carbonic, s.temperatureC);
 
+    const auto rates = shell::core::stepProbabilities(s);
     auto &parameters = form<YPOTHETIKES>();
-    const struct
-    {
-        ControlArray<Label> *row;
-        double rate;
-        const char *unit;
-    } rows[] = {{&parameters.Label2, s.rateK1, " sec"},
-                {&parameters.Label4, s.rateK1Reverse, " sec"},
-                {&parameters.Label1, s.rateK2, "sec"},
-                {&parameters.Label6, s.rateK2Reverse, "sec"}};
-    for (const auto &r : rows) {
-        (*r.row)[0].setCaption(letterK);
-        (*r.row)[2].setCaption(Format(r.rate, "0.00E+00") + QLatin1String(r.unit));
-    }
+    const double steps[] = {rates.k1, rates.k1Reverse, rates.k2, rates.k2Reverse};
+    for (int step = 0; step < 4; ++step)
+        parameters.showRateConstant(step, steps[step]);
 
     auto &run = form<apotelesmata>();
-    run.kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(s.rateK2Reverse, "0.00E+00"));
-    run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(s.rateK1Reverse, "0.00E+00"));
-    run.kapa[0].setCaption(QStringLiteral("KA->B") + Format(s.rateK1, "0.00E+00"));
+    run.showRate(3, QStringLiteral("KC->B= "), rates.k2Reverse, "0.00E+00");
+    run.showRate(1, QStringLiteral("KB->A ="), rates.k1Reverse, "0.00E+00");
+    run.showRate(0, QStringLiteral("KA->B"), rates.k1, "0.00E+00");
 
-    printRates({s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse, 0});
-    acids::listRates(s.choices.reversible(), s.choices.twoSteps());
+    printRates(rates);
+    run.listReactionRates(rates, s.choices.reversible(), s.choices.twoSteps());
 }
 
 void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
@@ -186,7 +175,7 @@ void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
 void carbonic2::next()
 {
     auto &s = shared();
-    acids::stopRun(); // new parameters end the run in progress
+    form<apotelesmata>().Timer1.setEnabled(false); // new parameters end the run in progress
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
     s.modelCode = ModelCode::Carbonic;
 
@@ -202,7 +191,7 @@ void carbonic2::next()
     shell::setWizardOption(shell::WizardOption::OneStep, false);
     shell::setWizardOption(shell::WizardOption::TwoSteps, true);
 
-    acids::acidEquilibrium(s.initialAmount / 100.0, ModelCode::Carbonic, s.temperatureC);
+    acids::applyEquilibrium(s.initialAmount / 100.0, ModelCode::Carbonic, s.temperatureC);
     auto &parameters = form<YPOTHETIKES>();
     for (Control *shown : std::initializer_list<Control *>{
              &parameters.pithanotipiso, &parameters.kokkina, &parameters.kokkinaprasina, &parameters.Label4[0],
@@ -210,5 +199,5 @@ void carbonic2::next()
              &parameters.Label1[1], &parameters.Label1[2], &parameters.Label1[3], &parameters.Label6[0],
              &parameters.Label6[1], &parameters.Label6[2], &parameters.Label6[3]})
         shown->show();
-    acids::listRates(true, true);
+    run.listReactionRates(shell::core::stepProbabilities(s), true, true);
 }

@@ -69,9 +69,9 @@ GNOSTED::GNOSTED()
         Label1[k].setTwips(0, 0, 450, 240);
 
     Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(RGB(0, 192, 0));
+    Shape2.setFill(qColor(palette::diagramGreen));
     Shape3.setFill(qColor(palette::red));
-    Shape4.setFill(RGB(128, 255, 255));
+    Shape4.setFill(qColor(palette::lightCyan));
     for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4}) {
         s->setShape(ShapeKind::Circle);
         s->setTwips(0, 0, 375, 375);
@@ -207,9 +207,7 @@ void GNOSTED::next()
     graphs.cls();
     s.runDuration = shell::duration().value();
     auto &rates = form<YPOTHDIASPASI1>();
-    rates.blezoi.setValue(decay::core::barFromHalfLife(workedHalfLives[0]));
-    rates.prasinizoi.setValue(decay::core::barFromHalfLife(workedHalfLives[1]));
-    rates.kokinizoi.setValue(decay::core::barFromHalfLife(workedHalfLives[2]));
+    rates.showWorkedHalfLives();
     etiketa1.setCaption(QStringLiteral("Half Life1=") + Format(workedHalfLives[0], "0.00"));
     etiketa2.setCaption(QStringLiteral("Half Life2=") + Format(workedHalfLives[1], "0.00"));
     etiketa3.setCaption(QStringLiteral("Half Life=") + Format(workedHalfLives[2], "0.00"));
@@ -221,10 +219,7 @@ void GNOSTED::next()
     if (s.runCount != 0)
         run.replayEarlierRun();
 
-    run.beginRateList();
-    run.printRate(s.rateK1, 185, QStringLiteral("   1"), "0.00e+00");
-    run.printRate(s.rateK2, 149, QStringLiteral("   2"), "0.00e+00");
-    run.printRate(s.rateK3, 113, QStringLiteral("   3"), "0.00e+00");
+    run.listDecayRates({s.rateK1, s.rateK2, s.rateK3}, 3);
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
     form<ravdogram>().cls();
 }

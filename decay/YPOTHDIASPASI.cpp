@@ -6,6 +6,7 @@
 #include "decay/YPOTHDIASPASI1.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
+#include "graphs/Captions.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/core/Palette.h"
 #include "toolkit/Arrows.h"
@@ -47,9 +48,9 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     Shape3.setTwips(1200, 3720, 255, 255);
     Shape4.setTwips(1200, 4200, 255, 255);
     Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(RGB(0, 192, 0));
+    Shape2.setFill(qColor(palette::diagramGreen));
     Shape3.setFill(qColor(palette::red));
-    Shape4.setFill(RGB(128, 255, 255));
+    Shape4.setFill(qColor(palette::lightCyan));
     for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4})
         s->setShape(ShapeKind::Circle);
     for (int k = 0; k <= 2; ++k) {
@@ -102,15 +103,16 @@ void YPOTHDIASPASI::load()
     placeFullScreen(*this);
     auto &s = shared();
     s.runDuration = xronosolos.value();
-    Label4.setCaption(QStringLiteral("Duration = ") + Format(xronosolos.value(), "0"));
+    Label4.setCaption(graphs::durationText(xronosolos.value()));
     showSteps(2);
 
     auto &rates = form<YPOTHDIASPASI1>();
-    rates.etiketa1[0].setCaption(Format(3.05, "0.00"));
+    using decay::core::workedHalfLives;
+    rates.etiketa1[0].setCaption(Format(workedHalfLives[0], "0.00"));
     rates.etiketa1[2].setCaption(QStringLiteral("K"));
     rates.etiketa1[3].setCaption(QStringLiteral("1"));
-    rates.etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(26.8, "0.00"));
-    rates.etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(19.7, "0.00"));
+    rates.etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(workedHalfLives[1], "0.00"));
+    rates.etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(workedHalfLives[2], "0.00"));
 
     // The worked series' per-event probabilities, kept until a run sets its own.
     const auto worked = decay::core::workedExampleRates();
@@ -219,7 +221,7 @@ void YPOTHDIASPASI::xronosolosChange()
     auto &s = shared();
     s.runDuration = xronosolos.value();
     shell::duration().spread(xronosolos);
-    Label4.setCaption(QStringLiteral("Duration = ") + Format(s.runDuration, "0"));
+    Label4.setCaption(graphs::durationText(s.runDuration));
 }
 
 void YPOTHDIASPASI::next()

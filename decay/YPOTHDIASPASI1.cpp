@@ -6,6 +6,7 @@
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/ravdogram.h"
@@ -48,6 +49,11 @@ const Row rows[] = {
 };
 
 const QString minutes = QStringLiteral(" min");
+
+QString atomsText(int amount)
+{
+    return QStringLiteral("Number of Atoms = ") + Format(kinetics::core::layoutTarget(amount), "0");
+}
 
 } // namespace
 
@@ -158,8 +164,7 @@ void YPOTHDIASPASI1::load()
     etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") +
                            Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
     etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
-    Label5.setCaption(QStringLiteral("Temperature  = ") + Format(shell::temperature().value(), "0") +
-                      QStringLiteral("°C"));
+    Label5.setCaption(graphs::temperatureText(shell::temperature().value()));
     piso.move(20, 60, 20, 14);
     mprosta.move(55, 60, 20, 14);
     Command1.move(90, 60, 20, 14);
@@ -174,9 +179,7 @@ void YPOTHDIASPASI1::layOut()
     arithatomon.setTop(b);
     arithatomon.setLeft(50);
     arithatomon.setWidth(3 * a);
-    blezoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[0]));
-    prasinizoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[1]));
-    kokinizoi.setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[2]));
+    showWorkedHalfLives();
     Label8.setTop(arithatomon.top());
     Label8.setLeft(arithatomon.left() + arithatomon.width());
     // One row high: on a narrow window the amount shrinks rather than wraps
@@ -222,6 +225,12 @@ void YPOTHDIASPASI1::layOut()
     drawFrame();
 }
 
+void YPOTHDIASPASI1::showWorkedHalfLives()
+{
+    for (std::size_t c = 0; c < 3; ++c)
+        (this->*rows[c].bar).setValue(decay::core::barFromHalfLife(decay::core::workedHalfLives[c]));
+}
+
 void YPOTHDIASPASI1::drawFrame()
 {
     // Nothing else is drawn here: a frame drawn before the window last
@@ -253,7 +262,7 @@ void YPOTHDIASPASI1::arithatomonChange()
     const int n = arithatomon.value();
     s.initialAmount = n;
     shell::amount().spread(arithatomon);
-    Label8.setCaption(QStringLiteral("Number of Atoms = ") + Format(kinetics::core::layoutTarget(n), "0"));
+    Label8.setCaption(atomsText(n));
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(n);
     form<ravdogram>().setTotal(toolkit::core::Int(kinetics::core::layoutTarget(n) + 1));
     s.amountChanged = true;
@@ -264,10 +273,9 @@ void YPOTHDIASPASI1::tempothermChange()
     auto &s = shared();
     s.temperatureC = tempotherm.value();
     shell::temperature().spread(tempotherm);
-    const QString text = QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C");
-    Label5.setCaption(text);
+    Label5.setCaption(graphs::temperatureText(tempotherm.value()));
     auto &run = form<apotelesmata>();
-    run.temperatura.setCaption(text);
+    run.showTemperature(tempotherm.value());
     s.modelCode = ModelCode::DecaySeries;
     form<antidrasi>().Timer1.setInterval(1);
     run.Timer1.setInterval(kinetics::core::decayTickInterval);
@@ -297,28 +305,19 @@ void YPOTHDIASPASI1::next()
 
     const int steps = model.steps();
     const auto k = seriesConstants();
-    run.beginRateList();
     shell::setWizardOption(steps == 1 ? shell::WizardOption::OneStep : shell::WizardOption::TwoSteps, true);
     applySeriesRates(k);
 
-    run.kapa[0].setCaption(QStringLiteral("K1= ") + Format(s.rateK1, "0.00e+00"));
-    run.kapa[1].setCaption(QStringLiteral("K2= ") + Format(s.rateK2, "0.00"));
-    run.kapa[2].setCaption(QStringLiteral("K3= ") + Format(s.rateK3, "0.00"));
-
-    // One line a step, spread over the same height whatever their number.
-    static constexpr double lines[3][3] = {{185, 0, 0}, {185, 137, 0}, {185, 149, 113}};
-    const double rates[] = {s.rateK1, s.rateK2, s.rateK3};
-    const char *labels[] = {"   1", "   2", "   3"};
-    for (int i = 0; i < steps; ++i)
-        run.printRate(rates[i], lines[steps - 1][i], QLatin1String(labels[i]), "0.00e+00");
+    run.showRate(0, QStringLiteral("K1= "), s.rateK1, "0.00e+00");
+    run.showRate(1, QStringLiteral("K2= "), s.rateK2, "0.00");
+    run.showRate(2, QStringLiteral("K3= "), s.rateK3, "0.00");
+    run.listDecayRates({s.rateK1, s.rateK2, s.rateK3}, steps);
 
     if (s.runCount != 0)
         run.replayEarlierRun();
     run.Timer1.setInterval(kinetics::core::decayTickInterval);
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-    run.concentr.setCaption(QStringLiteral("Number of Atoms = ") +
-                            Format(kinetics::core::layoutTarget(s.initialAmount), "0"));
-    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(parameters.tempotherm.value(), "0") +
-                               QStringLiteral("°C"));
+    run.concentr.setCaption(atomsText(s.initialAmount));
+    run.showTemperature(shell::temperature().value());
     form<ravdogram>().cls();
 }

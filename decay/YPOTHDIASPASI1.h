@@ -32,6 +32,8 @@ public:
 
     // The start-up layout of the rows, in the window's scale.
     void layOut();
+    // The half-life bars take the worked series' half-lives.
+    void showWorkedHalfLives();
     // The constants of the series chosen on the model window, from the
     // half-life bars.
     std::array<double, 4> seriesConstants() const;

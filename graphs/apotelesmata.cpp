@@ -2,6 +2,7 @@
 // counts, plots them and leads back to the parameters.
 #include "graphs/apotelesmata.h"
 
+#include "graphs/Captions.h"
 #include "graphs/SpotWindow.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
@@ -158,6 +159,35 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setCurrentY(y - labelDrop);
     print(label);
     setFontSize(12 * m_printShrink);
+}
+
+void apotelesmata::showTemperature(int celsius) { temperatura.setCaption(graphs::temperatureText(celsius)); }
+
+void apotelesmata::showRate(int row, const QString &prefix, double rate, const char *pattern)
+{
+    kapa[row].setCaption(prefix + Format(rate, pattern));
+}
+
+void apotelesmata::listReactionRates(const kinetics::core::StepProbabilities &k, bool reversible, bool twoSteps)
+{
+    beginRateList();
+    printRate(k.k1, 185, QStringLiteral(" A->B"), "0.00E+00");
+    if (reversible)
+        printRate(k.k1Reverse, 161, QStringLiteral(" B->A"), "0.00E+00");
+    if (twoSteps) {
+        printRate(k.k2, 137, QStringLiteral(" B->C"), "0.00E+00");
+        if (reversible)
+            printRate(k.k2Reverse, 113, QStringLiteral(" C->B"), "0.00E+00");
+    }
+}
+
+void apotelesmata::listDecayRates(const std::array<double, 3> &k, int steps)
+{
+    static constexpr double lines[3][3] = {{185, 0, 0}, {185, 137, 0}, {185, 149, 113}};
+    const char *labels[] = {"   1", "   2", "   3"};
+    beginRateList();
+    for (int i = 0; i < steps; ++i)
+        printRate(k[std::size_t(i)], lines[steps - 1][i], QLatin1String(labels[i]), "0.00e+00");
 }
 
 int apotelesmata::layOutLattice()

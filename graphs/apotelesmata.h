@@ -2,7 +2,10 @@
 // counts, plots them and leads back to the parameters.
 #pragma once
 
+#include "kinetics/core/Process.h"
 #include "toolkit/Toolkit.h"
+
+#include <array>
 
 class apotelesmata final : public toolkit::Form
 {
@@ -36,12 +39,17 @@ public:
     // the amount changed, replays the last run's points and its smooth curves.
     // Returns whether the smooth curves were redrawn.
     bool replayEarlierRun();
-    // Clears the window for the list of rates and sets its font: 12 points,
-    // less on a window too small for the list beside its labels.
-    void beginRateList();
-    // Prints one rate of the list at x = 0: the value line at y and its label
-    // just below, in a smaller font.
-    void printRate(double rate, double y, const QString &label, const char *pattern);
+    // The temperature the window shows.
+    void showTemperature(int celsius);
+    // Label `row` of the rates beside the list: the prefix, then the rate in
+    // the pattern.
+    void showRate(int row, const QString &prefix, double rate, const char *pattern);
+    // The list of a reaction's or an acid's rates: A->B always, B->A when
+    // reversible, B->C with two steps and C->B with both.
+    void listReactionRates(const kinetics::core::StepProbabilities &k, bool reversible, bool twoSteps);
+    // The list of a decay series' rates k1..k3, one line a step, spread over
+    // the same height whatever their number.
+    void listDecayRates(const std::array<double, 3> &k, int steps);
 
     // Whether a tick beeps and pauses after each A -> B conversion, as the
     // run does; the benchmarks measure both.
@@ -49,6 +57,12 @@ public:
 
 private:
     class View;
+    // Clears the window for the list of rates and sets its font: 12 points,
+    // less on a window too small for the list beside its labels.
+    void beginRateList();
+    // Prints one rate of the list at x = 0: the value line at y and its label
+    // just below, in a smaller font.
+    void printRate(double rate, double y, const QString &label, const char *pattern);
     void start();
     void tick();
     void newAdjustment();

@@ -110,7 +110,7 @@ graphs::core::Coefficients grafiki1::solveCurves()
         s.temperatureC = shell::temperature().value();
     else
         shell::temperature().set(s.temperatureC);
-    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC, s.temperatureC);
+    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC);
 
     curveTotal = kinetics::core::layoutTarget(s.initialAmount);
     const auto p = graphs::core::chainCoefficients(s.modelCode, shell::core::runRates(s), f);
@@ -171,7 +171,7 @@ void grafiki1::changeOfRates()
             w.line(t, a[k] * scaleY, t + curveStep, a[k + 1] * scaleY, darkColours[0]);
             w.line(t, b[k] * scaleY, t + curveStep, b[k + 1] * scaleY, darkColours[1]);
             w.pset(t, c[k] * scaleY, qColor(palette::darkRed));
-            w.pset(t, d[k] * scaleY, QColor(5, 250, 250));
+            w.pset(t, d[k] * scaleY, qColor(palette::rateCyan));
             w.setDrawWidth(1);
         }
     }

@@ -23,7 +23,7 @@ ravdogram::ravdogram()
     Shape1.setFill(qColor(palette::blue));
     Shape2.setFill(qColor(palette::green));
     Shape3.setFill(qColor(palette::red));
-    Shape4.setBackOpaque(RGB(128, 255, 255));
+    Shape4.setBackOpaque(qColor(palette::lightCyan));
 }
 
 void ravdogram::load()

@@ -2,6 +2,7 @@
 // the rates of the steps, with the rate constants rewritten at every change.
 #include "kinetics/YPOTHETIKES.h"
 
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/ravdogram.h"
@@ -29,62 +30,63 @@ void setLatticeInterval()
 
 bool reversible() { return shared().choices.reversible(); }
 
+QString concentrationText(int value) { return Format(value / 100.0, "0.00") + QStringLiteral("   mol/L"); }
+
+// Each step's rate bar with its designed range, its row of labels and what
+// a change of the bar rewrites: the row, its label on the run control
+// window and its probability.
+struct RateStep
+{
+    ScrollBar YPOTHETIKES::*bar;
+    int largeChange;
+    int value;
+    ControlArray<Label> YPOTHETIKES::*row;
+    QColor colour;
+    const char *letter;
+    double letterSize;
+    const char *step;
+    const char *unit;
+    const char *kapaPrefix;
+    double shell::core::SharedState::*rate;
+};
+
+const RateStep rateSteps[] = {
+    {&YPOTHETIKES::bleprasino, 15, 50, &YPOTHETIKES::Label2, RGB(192, 255, 192), "K          ", 14, "   A ->B ",
+     " sec", "KA->B", &shell::core::SharedState::rateK1},
+    {&YPOTHETIKES::pithanotipiso, 10, 25, &YPOTHETIKES::Label4, RGB(192, 192, 255), "K          ", 13,
+     "   B ->A ", " sec", "KB->A =", &shell::core::SharedState::rateK1Reverse},
+    {&YPOTHETIKES::kokkina, 15, 0, &YPOTHETIKES::Label1, RGB(255, 192, 192), "K           ", 14, "   B ->C ",
+     "sec", "KB ->C = ", &shell::core::SharedState::rateK2},
+    {&YPOTHETIKES::kokkinaprasina, 20, 0, &YPOTHETIKES::Label6, RGB(128, 255, 128), "K          ", 14,
+     "   C ->B ", "sec", "KC->B= ", &shell::core::SharedState::rateK2Reverse},
+};
+
 } // namespace
 
 YPOTHETIKES::YPOTHETIKES()
     : Form(QStringLiteral("YPOTHETIKES"), 9600, 7200)
 {
     setCaption(QStringLiteral("Your Model of a Chemical Reaction"));
-    tempotherm.setMin(-250);
-    tempotherm.setMax(400);
-    tempotherm.setLargeChange(20);
-    sidesq.setMin(2);
-    sidesq.setMax(44);
-    sidesq.setLargeChange(5);
-    sidesq.setValue(20);
-    xronosolos.setMin(20);
-    xronosolos.setMax(1000);
-    xronosolos.setSmallChange(10);
-    xronosolos.setLargeChange(100);
-    xronosolos.setValue(100);
-    const struct
-    {
-        ScrollBar *bar;
-        int large;
-        int value;
-    } rates[] = {{&bleprasino, 15, 50}, {&pithanotipiso, 10, 25}, {&kokkina, 15, 0}, {&kokkinaprasina, 20, 0}};
-    for (const auto &r : rates) {
-        r.bar->setMin(0);
-        r.bar->setMax(100);
-        r.bar->setLargeChange(r.large);
-        r.bar->setValue(r.value);
+    design(tempotherm, {.min = -250, .max = 400, .largeChange = 20});
+    design(sidesq, {.min = 2, .max = 44, .largeChange = 5, .value = 20});
+    design(xronosolos, {.min = 20, .max = 1000, .smallChange = 10, .largeChange = 100, .value = 100});
+    for (const RateStep &r : rateSteps) {
+        design(this->*r.bar, {.min = 0, .max = 100, .largeChange = r.largeChange, .value = r.value});
+        for (int k = 0; k <= 3; ++k)
+            (this->*r.row)[k].setBackColor(r.colour);
     }
-
     Command2.setCaption(QStringLiteral("Next>"));
     Command1.setCaption(QStringLiteral("<Back"));
     Command3.setCaption(QStringLiteral("Exit"));
     Label8.setCaption(QStringLiteral("Make your choices about the rate of  the reaction:"));
     Label10.setCaption(QStringLiteral("Temperature"));
     Label9.setCaption(QStringLiteral("Initial concentration of A"));
-    const struct
-    {
-        ControlArray<Label> *row;
-        QColor colour;
-    } rows[] = {{&Label2, RGB(192, 255, 192)},
-                {&Label4, RGB(192, 192, 255)},
-                {&Label1, RGB(255, 192, 192)},
-                {&Label6, RGB(128, 255, 128)}};
-    for (const auto &r : rows)
-        for (int k = 0; k <= 3; ++k)
-            (*r.row)[k].setBackColor(r.colour);
 
     tempotherm.onChange([this] { tempothermChange(); });
     sidesq.onChange([this] { sidesqChange(); });
     xronosolos.onChange([this] { xronosolosChange(); });
-    bleprasino.onChange([this] { rateChanged(0); });
-    pithanotipiso.onChange([this] { rateChanged(1); });
-    kokkina.onChange([this] { rateChanged(2); });
-    kokkinaprasina.onChange([this] { rateChanged(3); });
+    for (int step = 0; step < 4; ++step)
+        (this->*rateSteps[step].bar).onChange([this, step] { rateChanged(step); });
     Command2.onClick([this] { next(); });
     Command1.onClick([this] {
         hide();
@@ -97,12 +99,19 @@ YPOTHETIKES::YPOTHETIKES()
 
 double YPOTHETIKES::factor() const
 {
-    return kinetics::core::temperatureFactor(shared().modelCode, shared().temperatureC, shared().temperatureC);
+    return kinetics::core::temperatureFactor(shared().modelCode, shared().temperatureC);
 }
 
 double YPOTHETIKES::rateConstant(const ScrollBar &bar) const
 {
     return kinetics::core::rateFromBar(bar.value(), factor());
+}
+
+void YPOTHETIKES::showRateConstant(int step, double k)
+{
+    auto &row = this->*rateSteps[step].row;
+    row[0].setCaption(letterK);
+    row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(rateSteps[step].unit));
 }
 
 void YPOTHETIKES::setRowFrame(ControlArray<Label> &row, const QString &letter, double letterSize, const QString &step)
@@ -133,12 +142,11 @@ void YPOTHETIKES::layOut()
     Label5.move(31, 190, 15, 10);
     Label5.setFont(Label5.fontName(), 13);
     Label3.setFont(Label3.fontName(), 12);
-    ScrollBar *bars[] = {&bleprasino, &pithanotipiso, &kokkina, &kokkinaprasina};
-    ControlArray<Label> *rows[] = {&Label2, &Label4, &Label1, &Label6};
     for (int n = 2; n <= 5; ++n) {
         const double top = 210 - n * 20;
-        bars[n - 2]->move(47, top, 61, 10);
-        auto &row = *rows[n - 2];
+        const RateStep &r = rateSteps[n - 2];
+        (this->*r.bar).move(47, top, 61, 10);
+        auto &row = this->*r.row;
         // "K" with the step as a subscript, the value and the "-1" exponent.
         row[0].move(2, top, 4, 10);
         row[1].move(6, top, 12, 10);
@@ -160,18 +168,19 @@ void YPOTHETIKES::load()
     setAutoRedraw(true);
     layOut();
 
-    setRowFrame(Label2, letterK, 14, QStringLiteral("   A ->B "));
-    setRowFrame(Label4, letterK, 14, QStringLiteral("   B ->A "));
-    setRowFrame(Label1, letterK, 14, QStringLiteral("   B ->C "));
-    setRowFrame(Label6, letterK, 14, QStringLiteral("   C ->B "));
-    Label2[2].setCaption(Format(rateConstant(bleprasino), "0.00E+00") + QStringLiteral(" sec"));
-    Label4[2].setCaption(Format(rateConstant(pithanotipiso), "0.00E+00") + QStringLiteral(" sec"));
-    Label1[2].setCaption(Format(rateConstant(kokkina), "0.00E+00") + QStringLiteral(" sec"));
-    Label6[2].setCaption(Format(rateConstant(kokkinaprasina), "0.00E+00") + QStringLiteral("sec"));
+    // Every row opens with the same letter; B -> C shows its unit as " sec"
+    // until its bar first moves.
+    for (const RateStep &r : rateSteps) {
+        auto &row = this->*r.row;
+        setRowFrame(row, letterK, 14, QLatin1String(r.step));
+        const bool last = &r == &rateSteps[3];
+        row[2].setCaption(Format(rateConstant(this->*r.bar), "0.00E+00") +
+                          (last ? QStringLiteral("sec") : QStringLiteral(" sec")));
+    }
 
-    Label3.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
+    Label3.setCaption(concentrationText(sidesq.value()));
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
-    Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
+    Label7.setCaption(graphs::durationText(shared().runDuration));
 
     kokkinaprasina.show();
     kokkina.show();
@@ -206,30 +215,26 @@ void YPOTHETIKES::tempothermChange()
     s.modelCode = ModelCode::Reaction;
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
     auto &run = form<apotelesmata>();
-    run.temperatura.setCaption(QStringLiteral("Temperature  = ") + Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    run.showTemperature(tempotherm.value());
     setLatticeInterval();
     if (reversible()) {
         const double kCB = rateConstant(kokkinaprasina);
-        Label6[2].setCaption(Format(kCB, "0.00E+00") + QStringLiteral("sec"));
-        run.kapa[3].setCaption(QStringLiteral("KC->B= ") + Format(kCB, "0.00E+00"));
+        showRateConstant(3, kCB);
+        run.showRate(3, QStringLiteral("KC->B= "), kCB, "0.00E+00");
         const double kBA = rateConstant(pithanotipiso);
-        Label4[2].setCaption(Format(kBA, "0.00E+00") + QStringLiteral(" sec"));
-        run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(kBA, "0.00"));
-        Label6[0].setCaption(letterK);
-        Label4[0].setCaption(letterK);
+        showRateConstant(1, kBA);
+        run.showRate(1, QStringLiteral("KB->A ="), kBA, "0.00");
     }
     const double kAB = rateConstant(bleprasino);
-    Label2[2].setCaption(Format(kAB, "0.00E+00") + QStringLiteral(" sec"));
-    run.kapa[0].setCaption(QStringLiteral("KA->B") + Format(kAB, "0.00E+00"));
-    Label2[0].setCaption(letterK);
+    showRateConstant(0, kAB);
+    run.showRate(0, QStringLiteral("KA->B"), kAB, "0.00E+00");
 }
 
 void YPOTHETIKES::sidesqChange()
 {
     auto &s = shared();
-    const QString text = Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L");
-    Label3.setCaption(text);
-    form<apotelesmata>().concentr.setCaption(text);
+    Label3.setCaption(concentrationText(sidesq.value()));
+    form<apotelesmata>().concentr.setCaption(concentrationText(sidesq.value()));
     setLatticeInterval();
     s.initialAmount = sidesq.value();
     s.latticeSide = kinetics::core::latticeSide;
@@ -246,38 +251,8 @@ void YPOTHETIKES::xronosolosChange()
     form<grafiki1>().cls();
     shared().runDuration = xronosolos.value();
     shell::duration().spread(xronosolos);
-    Label7.setCaption(QStringLiteral("Duration = ") + Format(shared().runDuration, "0"));
+    Label7.setCaption(graphs::durationText(shared().runDuration));
 }
-
-namespace {
-
-// What a change of each rate bar rewrites: its row, its label on the run
-// control window and its probability.
-struct RateStep
-{
-    ScrollBar YPOTHETIKES::*bar;
-    ControlArray<Label> YPOTHETIKES::*row;
-    const char *letter;
-    double letterSize;
-    const char *step;
-    const char *unit;
-    int kapa;
-    const char *kapaPrefix;
-    double shell::core::SharedState::*rate;
-};
-
-const RateStep rateSteps[] = {
-    {&YPOTHETIKES::bleprasino, &YPOTHETIKES::Label2, "K          ", 14, "   A ->B ", " sec", 0, "KA->B",
-     &shell::core::SharedState::rateK1},
-    {&YPOTHETIKES::pithanotipiso, &YPOTHETIKES::Label4, "K          ", 13, "   B ->A ", " sec", 1, "KB->A =",
-     &shell::core::SharedState::rateK1Reverse},
-    {&YPOTHETIKES::kokkina, &YPOTHETIKES::Label1, "K           ", 14, "   B ->C ", "sec", 2, "KB ->C = ",
-     &shell::core::SharedState::rateK2},
-    {&YPOTHETIKES::kokkinaprasina, &YPOTHETIKES::Label6, "K          ", 14, "   C ->B ", "sec", 3, "KC->B= ",
-     &shell::core::SharedState::rateK2Reverse},
-};
-
-} // namespace
 
 void YPOTHETIKES::rateChanged(int index)
 {
@@ -286,19 +261,19 @@ void YPOTHETIKES::rateChanged(int index)
     auto &row = this->*step.row;
     row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(step.unit));
     setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
-    form<apotelesmata>().kapa[step.kapa].setCaption(QLatin1String(step.kapaPrefix) + Format(k, "0.00E+00"));
+    form<apotelesmata>().showRate(index, QLatin1String(step.kapaPrefix), k, "0.00E+00");
     shared().*step.rate = k;
 }
 
 void YPOTHETIKES::next()
 {
     auto &s = shared();
+    auto &run = form<apotelesmata>();
     // New parameters end the run in progress: its counts start afresh below.
-    form<apotelesmata>().Timer1.setEnabled(false);
+    run.Timer1.setEnabled(false);
     s.modelCode = ModelCode::Reaction;
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
 
-    auto &run = form<apotelesmata>();
     run.showRunWindows();
     auto &graphs = form<grafiki1>();
     if (graphs.Check1.value())
@@ -312,26 +287,13 @@ void YPOTHETIKES::next()
     choice.reversible = reversible();
     choice.oneStep = s.choices.oneStep;
     const auto p = kinetics::core::reactionProbabilities(choice, factor());
-    s.rateK1 = p.k1;
-    s.rateK1Reverse = p.k1Reverse;
-    s.rateK2 = p.k2;
-    s.rateK2Reverse = p.k2Reverse;
+    shell::core::setReactionSteps(s, p);
 
     // The chosen constants, listed on the run control window.
-    run.beginRateList();
-    run.printRate(s.rateK1, 185, QStringLiteral(" A->B"), "0.00E+00");
-    if (choice.reversible)
-        run.printRate(s.rateK1Reverse, 161, QStringLiteral(" B->A"), "0.00E+00");
-    if (!choice.oneStep) {
-        run.printRate(s.rateK2, 137, QStringLiteral(" B->C"), "0.00E+00");
-        if (choice.reversible)
-            run.printRate(s.rateK2Reverse, 113, QStringLiteral(" C->B"), "0.00E+00");
-    }
-
-    run.kapa[0].setCaption(QStringLiteral("KA->B =") + Format(rateConstant(bleprasino), "0.00E+00"));
-    run.kapa[1].setCaption(QStringLiteral("KB->A =") + Format(rateConstant(pithanotipiso), "0.00E+00"));
-    run.kapa[2].setCaption(QStringLiteral("KB->C =") + Format(rateConstant(kokkina), "0.00E+00"));
-    run.kapa[3].setCaption(QStringLiteral("KC->B =") + Format(rateConstant(kokkinaprasina), "0.00E+00"));
+    run.listReactionRates(p, choice.reversible, !choice.oneStep);
+    static const char *prefixes[] = {"KA->B =", "KB->A =", "KB->C =", "KC->B ="};
+    for (int step = 0; step < 4; ++step)
+        run.showRate(step, QLatin1String(prefixes[step]), rateConstant(this->*rateSteps[step].bar), "0.00E+00");
 
     auto counts = s.run.counts();
     counts.d = 0;
@@ -348,7 +310,7 @@ void YPOTHETIKES::next()
     }
 
     s.modelCode = ModelCode::Reaction;
-    run.concentr.setCaption(Format(sidesq.value() / 100.0, "0.00") + QStringLiteral("   mol/L"));
+    run.concentr.setCaption(concentrationText(sidesq.value()));
     graphs.xronoimizoi.setVisible(false);
     form<ravdogram>().cls();
 }

@@ -34,6 +34,9 @@ public:
 
     // The rate constant of a step: scroll value x temperature factor / 100.
     double rateConstant(const toolkit::ScrollBar &bar) const;
+    // The row of step 0 (A -> B), 1 (B -> A), 2 (B -> C) or 3 (C -> B) shows
+    // the rate constant k.
+    void showRateConstant(int step, double k);
 
 private:
     void tempothermChange();

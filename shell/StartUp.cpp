@@ -101,11 +101,7 @@ void buildWindows()
     parameters.tempotherm.setMin(0);
     acidExamples.tempotherm.setMin(0);
     rates.tempotherm.setMin(0);
-    using decay::core::barFromHalfLife;
-    using decay::core::workedHalfLives;
-    rates.blezoi.setValue(barFromHalfLife(workedHalfLives[0]));
-    rates.prasinizoi.setValue(barFromHalfLife(workedHalfLives[1]));
-    rates.kokinizoi.setValue(barFromHalfLife(workedHalfLives[2]));
+    rates.showWorkedHalfLives();
 
     // The decay diagrams, in the order that decides their values.
     model.layOutDiagram();

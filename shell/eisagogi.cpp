@@ -4,6 +4,7 @@
 #include "decay/GNOSTED.h"
 #include "acids/OXEA1.h"
 #include "decay/YPOTHDIASPASI.h"
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
@@ -94,7 +95,7 @@ void eisagogi::load()
     p.Label6[1].show();
     p.xronosolos.setValue(250);
     form<YPOTHDIASPASI>().xronosolos.setValue(250);
-    p.Label7.setCaption(QStringLiteral("Duration = ") + Format(p.xronosolos.value(), "0"));
+    p.Label7.setCaption(graphs::durationText(p.xronosolos.value()));
 
     form<apotelesmata>().Timer1.setEnabled(false);
     shared().temperatureC = p.tempotherm.value();

@@ -5,6 +5,7 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "toolkit/Arrows.h"
 #include "shell/amfinaioxi.h"
+#include "kinetics/core/Palette.h"
 #include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
 
@@ -27,9 +28,10 @@ neaepilogi::neaepilogi()
     Shape1.setTwips(720, 1920, 255, 255);
     Shape2.setTwips(2400, 1920, 375, 255);
     Shape3.setTwips(4560, 1920, 255, 255);
-    Shape1.setFill(RGB(0, 0, 255));
-    Shape2.setFill(RGB(0, 192, 0));
-    Shape3.setFill(RGB(255, 0, 0));
+    namespace palette = kinetics::core::palette;
+    Shape1.setFill(qColor(palette::blue));
+    Shape2.setFill(qColor(palette::diagramGreen));
+    Shape3.setFill(qColor(palette::red));
     for (Shape *s : {&Shape1, &Shape2, &Shape3})
         s->setShape(ShapeKind::Circle);
     Picture2[0].setTwips(1440, 1920, 855, 375);

@@ -4,6 +4,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Design.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
 #include "toolkit/Quantity.h"

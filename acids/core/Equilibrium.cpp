@@ -32,7 +32,7 @@ double fitted(std::span<const TableRow> rows, double t)
     const double n = static_cast<double>(rows.size());
     double sx = 0, sy = 0, sxy = 0, sxx = 0;
     for (const TableRow &row : rows) {
-        const double kelvin = row.t + 273;
+        const double kelvin = kinetics::core::toKelvin(row.t);
         const double y = std::log(row.k);
         sx += 1 / kelvin;
         sy += y;
@@ -41,7 +41,7 @@ double fitted(std::span<const TableRow> rows, double t)
     }
     const double b = (sxy - sx * sy / n) / (sxx - sx * sx / n);
     const double a = (sy - b * sx) / n;
-    return std::exp(a) * std::exp(b / (t + 273));
+    return std::exp(a) * std::exp(b / kinetics::core::toKelvin(t));
 }
 
 constexpr double startingGuess = 1e-7;
@@ -100,7 +100,7 @@ double hydrogenIonConcentration(double c, const AcidConstants &k, kinetics::core
     return x;
 }
 
-Percentages acidEquilibrium(float c, kinetics::core::ModelCode modelCode, double temperatureC)
+Percentages equilibriumPercentages(float c, kinetics::core::ModelCode modelCode, double temperatureC)
 {
     const AcidConstants k = acidConstants(modelCode, temperatureC);
     if (k.ka1 == 0)

@@ -55,7 +55,7 @@ struct Percentages
 // The percentages of an acid (modelCode 1..4) of concentration c at a
 // temperature; c arrives in single precision, as the windows pass it.
 // Unknown codes give {0, 100, 0, 100}: no forward step.
-Percentages acidEquilibrium(float c, kinetics::core::ModelCode modelCode, double temperatureC);
+Percentages equilibriumPercentages(float c, kinetics::core::ModelCode modelCode, double temperatureC);
 
 // Per-event probabilities from the percentages and the temperature factor:
 // each percentage x factor / 100, as a rate bar's value would give.

@@ -11,6 +11,11 @@ int chemistryTickInterval(double temperatureC)
     return toolkit::core::CInt(std::sqrt(401.0 - temperatureC));
 }
 
+int wholeTickInterval(double temperatureC)
+{
+    return static_cast<int>(toolkit::core::Int(std::sqrt(401.0 - temperatureC)));
+}
+
 int tickInterval(ModelCode model, double temperatureC)
 {
     return isDecay(model) ? decayTickInterval : chemistryTickInterval(temperatureC);

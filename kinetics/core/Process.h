@@ -28,6 +28,7 @@ inline constexpr int latticeSide = 25;      // sites along each side of the latt
 inline constexpr int eventsPerTick = 625;   // elementary events in one tick of the run control
 inline constexpr int sampleStride = 8;      // a sample of the counts every 8th event
 inline constexpr double kelvinOffset = 273; // added to degrees Celsius
+constexpr double toKelvin(double celsius) { return celsius + kelvinOffset; }
 inline constexpr int decayTickInterval = 2; // ms: a decay does not depend on the temperature
 
 // Samples recorded in one tick: events 0, 8, ..., 624.
@@ -40,6 +41,11 @@ int chemistryTickInterval(double temperatureC);
 // The run control's interval for a process: the chemistry interval, or 2 ms
 // for decays.
 int tickInterval(ModelCode model, double temperatureC);
+
+// The whole part of Sqr(401 - t), the interval the carbonic acid page gives
+// the run control, and the acid examples the lattice window's idle timer:
+// 19 at 10 degrees where the run's own interval is 20.
+int wholeTickInterval(double temperatureC);
 
 // Top of the graphs' value axis: 1.2 x amount / 100 (the amount is in
 // hundredths of mol/L, or a percentage of the sites for decays).

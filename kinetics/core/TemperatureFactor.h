@@ -13,4 +13,8 @@ namespace kinetics::core {
 // a = (t + 273) / 373 (273 the Kelvin offset): 1 at 100 degrees, 0.906200 at 25, 0.258256 at -250.
 double temperatureFactor(ModelCode modelCode, double t, double temperatureC);
 
+// The factor at the shared temperature t itself, as every caller outside the
+// decay code asks for it.
+inline double temperatureFactor(ModelCode modelCode, double t) { return temperatureFactor(modelCode, t, t); }
+
 } // namespace kinetics::core

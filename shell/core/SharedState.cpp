@@ -21,13 +21,12 @@ kinetics::core::StepProbabilities stepProbabilities(const SharedState &s)
     return {s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse, s.rateK3};
 }
 
-void setStepProbabilities(SharedState &s, const kinetics::core::StepProbabilities &p)
+void setReactionSteps(SharedState &s, const kinetics::core::StepProbabilities &p)
 {
     s.rateK1 = p.k1;
     s.rateK1Reverse = p.k1Reverse;
     s.rateK2 = p.k2;
     s.rateK2Reverse = p.k2Reverse;
-    s.rateK3 = p.k3;
 }
 
 kinetics::core::LatticeRun latticeRun(const SharedState &s)

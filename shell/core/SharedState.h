@@ -55,9 +55,11 @@ struct SharedState
 
 SharedState &shared();
 
-// The probabilities of the lattice's steps as the state holds them, and back.
+// The probabilities of the lattice's steps as the state holds them.
 kinetics::core::StepProbabilities stepProbabilities(const SharedState &state);
-void setStepProbabilities(SharedState &state, const kinetics::core::StepProbabilities &p);
+// The four steps of a reaction or an acid, A <-> B and B <-> C; C -> D, a
+// decay series' own, keeps its rate.
+void setReactionSteps(SharedState &state, const kinetics::core::StepProbabilities &p);
 
 // What an event needs of the state: C -> D runs only in a decay series.
 kinetics::core::LatticeRun latticeRun(const SharedState &state);

@@ -62,7 +62,7 @@ private slots:
         QFETCH(int, modelCode);
         QFETCH(double, c);
         QFETCH(int, temperature);
-        const Percentages p = acidEquilibrium(float(c), ModelCode(modelCode), temperature);
+        const Percentages p = equilibriumPercentages(float(c), ModelCode(modelCode), temperature);
         QVERIFY(near(p.p1 + p.p2, 100, 1e-12));
         QVERIFY(near(p.p3 + p.p4, 100, 1e-12));
         QVERIFY(p.p1 > 0 && p.p3 > 0);

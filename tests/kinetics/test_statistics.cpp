@@ -189,8 +189,8 @@ private slots:
 
         shell::core::SharedState s = stateOf(amount, code, true);
         const double f = temperatureFactor(model, temperature, temperature);
-        shell::core::setStepProbabilities(
-            s, acids::core::acidRates(acids::core::acidEquilibrium(float(c), model, temperature), f));
+        shell::core::setReactionSteps(
+            s, acids::core::acidRates(acids::core::equilibriumPercentages(float(c), model, temperature), f));
         // Per seed, green and blue averaged over the last ticks; green -
         // expected x blue has mean 0 at equilibrium.
         constexpr int ticks = 60, averaged = 20;

@@ -1,5 +1,3 @@
-// The carbonic acid example, first page: a picture of the two dissociation
-// steps and the way on to the concentration and temperature.
 #include "acids/CARBONIC.h"
 
 #include "acids/Pictures.h"
@@ -12,17 +10,12 @@ CARBONIC::CARBONIC()
     : Form(QStringLiteral("CARBONIC"), 6930, 7095)
 {
     setCaption(QStringLiteral("Carbonic"));
-    Picture1.setTwips(1680, 0, 3600, 5640);
-    Picture1.canvas().setBorder(true);
+    design(Picture1, {1680, 0, 3600, 5640}).canvas().setBorder(true);
     Picture1.canvas().setPicture(acids::carbonicPicture);
-    Command1.setTwips(2040, 5760, 1335, 615);
-    Command1.setCaption(QStringLiteral("<Back"));
-    Command2.setTwips(3600, 5760, 1575, 615);
-    Command2.setCaption(QStringLiteral("Next>"));
-    Command3.setTwips(5400, 5760, 1455, 615);
-    Command3.setCaption(QStringLiteral("Exit"));
-    for (CommandButton *b : {&Command1, &Command2, &Command3})
-        b->setFont(fonts::serifGreek, 12, true);
+    const Font bold12{fonts::serifGreek, 12, true};
+    design(Command1, {2040, 5760, 1335, 615}, QStringLiteral("<Back"), bold12);
+    design(Command2, {3600, 5760, 1575, 615}, QStringLiteral("Next>"), bold12);
+    design(Command3, {5400, 5760, 1455, 615}, QStringLiteral("Exit"), bold12);
 
     Command1.onClick([] { form<YPOTHETIKES>().show(); });
     Command2.onClick([] { form<carbonic2>().show(); });

@@ -12,6 +12,10 @@ namespace acids {
 // The chosen concentration in mol/L: the run's amount / 100.
 double chosenConcentration();
 
+// The acid's name as each graph prints it; empty for a code that is no acid.
+enum class Graph { Species, Ph };
+QString graphName(kinetics::core::ModelCode code, Graph graph);
+
 // The marker of the chosen concentration, and the other colours of the graphs.
 inline const QColor markerColour{255, 0, 255};
 inline const QColor hydrogenColour{255, 255, 0};

@@ -1,5 +1,3 @@
-// The acid examples window: one of four diprotic acids, its concentration,
-// the temperature and the duration, then a run of its two dissociation steps.
 #include "acids/OXEA1.h"
 
 #include "acids/AcidEquilibrium.h"
@@ -22,48 +20,21 @@ OXEA1::OXEA1()
     : Form(QStringLiteral("OXEA1"), 7785, 5835)
 {
     setCaption(QStringLiteral("EXAMPLES"));
-    const struct
-    {
-        CommandButton *button;
-        const char *caption;
-        double left, top, width, height;
-    } buttons[] = {
-        {&Command1, "Carbonic Acid", 240, 480, 2295, 375},  {&Command2, "PHOSPHORIC", 2880, 480, 2295, 375},
-        {&Command3, "ARSENIC", 240, 1200, 2295, 375},       {&Command4, "PYROPHOSPHORIC", 2880, 1200, 2295, 375},
-        {&Command7, "Next", 2160, 1920, 1455, 495},         {&Command5, "Back", 2160, 2400, 1455, 495},
-        {&Command6, "Exit", 3720, 2400, 1455, 495},
-    };
-    for (const auto &b : buttons) {
-        b.button->setTwips(b.left, b.top, b.width, b.height);
-        b.button->setCaption(QString::fromLatin1(b.caption));
-        b.button->setFont(fonts::serifGreek, 10, true);
-    }
-
-    concentration.setTwips(6000, 720, 375, 3135);
-    concentration.setMin(2);
-    concentration.setMax(44);
-    concentration.setSmallChange(5);
-    concentration.setLargeChange(20);
-    concentration.setValue(10);
-    syngentrono.setTwips(5520, 240, 1935, 495);
-    syngentrono.setFont(fonts::serifGreek, 10, true);
-    Label3.setTwips(0, 3600, 2295, 495);
-    Label3.setCaption(QStringLiteral("Choose duration of the reaction"));
-    Label3.setFont(fonts::serifGreek, 10, true);
-    xronosolos.setTwips(2400, 3600, 1695, 495);
-    xronosolos.setMin(20);
-    xronosolos.setMax(1000);
-    xronosolos.setSmallChange(10);
-    xronosolos.setLargeChange(100);
-    xronosolos.setValue(100);
-    Label4.setTwips(4080, 3600, 1335, 495);
-    Label4.setFont(fonts::serifGreek, 10, true);
-    tempotherm.setTwips(1320, 4320, 3255, 375);
-    tempotherm.setMin(-250);
-    tempotherm.setMax(400);
-    tempotherm.setLargeChange(20);
-    Label5.setTwips(4680, 4320, 1575, 495);
-    Label5.setFont(fonts::serifGreek, 10, true);
+    const Font bold10{fonts::serifGreek, 10, true};
+    design(Command1, {240, 480, 2295, 375}, QStringLiteral("Carbonic Acid"), bold10);
+    design(Command2, {2880, 480, 2295, 375}, QStringLiteral("PHOSPHORIC"), bold10);
+    design(Command3, {240, 1200, 2295, 375}, QStringLiteral("ARSENIC"), bold10);
+    design(Command4, {2880, 1200, 2295, 375}, QStringLiteral("PYROPHOSPHORIC"), bold10);
+    design(Command7, {2160, 1920, 1455, 495}, QStringLiteral("Next"), bold10);
+    design(Command5, {2160, 2400, 1455, 495}, QStringLiteral("Back"), bold10);
+    design(Command6, {3720, 2400, 1455, 495}, QStringLiteral("Exit"), bold10);
+    design(concentration, {6000, 720, 375, 3135}, {2, 44, 5, 20, 10});
+    design(syngentrono, {5520, 240, 1935, 495}, bold10);
+    design(Label3, {0, 3600, 2295, 495}, QStringLiteral("Choose duration of the reaction"), bold10);
+    design(xronosolos, {2400, 3600, 1695, 495}, {20, 1000, 10, 100, 100});
+    design(Label4, {4080, 3600, 1335, 495}, bold10);
+    design(tempotherm, {1320, 4320, 3255, 375}, {.min = -250, .max = 400, .largeChange = 20});
+    design(Label5, {4680, 4320, 1575, 495}, bold10);
 
     // The button codes are those of every other window: phosphoric 3,
     // arsenic 2.

@@ -1,4 +1,3 @@
-// The carbonic acid picture, drawn as vectors: clean at any size.
 #include "acids/Pictures.h"
 
 #include "kinetics/core/Palette.h"

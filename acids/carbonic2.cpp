@@ -1,5 +1,3 @@
-// The carbonic acid example, second page: concentration and temperature, the
-// four rates of the two reversible steps they give, and the run.
 #include "acids/carbonic2.h"
 
 #include "acids/AcidEquilibrium.h"
@@ -48,34 +46,17 @@ carbonic2::carbonic2()
     : Form(QStringLiteral("carbonic2"), 7815, 5175)
 {
     setCaption(QStringLiteral("Form1"));
-    Label2.setTwips(0, 360, 2775, 615);
-    Label2.setCaption(QStringLiteral("Concentration"));
-    moleanalitro.setTwips(3360, 480, 2655, 375);
-    moleanalitro.setMin(2);
-    moleanalitro.setMax(99);
-    moleanalitro.setLargeChange(10);
-    moleanalitro.setValue(25);
-    Label1.setTwips(6120, 480, 1695, 495);
-    Label10.setTwips(120, 1200, 1935, 495);
-    Label10.setCaption(QStringLiteral("Temperature"));
-    tempotherm.setTwips(2760, 1200, 3015, 375);
-    tempotherm.setMin(-250);
-    tempotherm.setMax(400);
-    tempotherm.setLargeChange(20);
-    tempotherm.setValue(25);
-    Label5.setTwips(5760, 1200, 2415, 495);
-    for (Label *l : {&Label2, &Label1, &Label10, &Label5})
-        l->setFont(fonts::serifGreek, 12, true);
-    OLE1.setTwips(240, 5160, 7335, 2460);
-    OLE1.setHtml(explanation);
-    Command1.setTwips(1560, 4320, 1575, 615);
-    Command1.setCaption(QStringLiteral("Back"));
-    Command2.setTwips(3360, 4320, 1455, 615);
-    Command2.setCaption(QStringLiteral("Next"));
-    Command3.setTwips(5040, 4320, 1335, 615);
-    Command3.setCaption(QStringLiteral("End"));
-    for (CommandButton *b : {&Command1, &Command2, &Command3})
-        b->setFont(fonts::serifGreek, 12, true);
+    const Font bold12{fonts::serifGreek, 12, true};
+    design(Label2, {0, 360, 2775, 615}, QStringLiteral("Concentration"), bold12);
+    design(moleanalitro, {3360, 480, 2655, 375}, {.min = 2, .max = 99, .largeChange = 10, .value = 25});
+    design(Label1, {6120, 480, 1695, 495}, bold12);
+    design(Label10, {120, 1200, 1935, 495}, QStringLiteral("Temperature"), bold12);
+    design(tempotherm, {2760, 1200, 3015, 375}, {.min = -250, .max = 400, .largeChange = 20, .value = 25});
+    design(Label5, {5760, 1200, 2415, 495}, bold12);
+    design(OLE1, {240, 5160, 7335, 2460}).setHtml(explanation);
+    design(Command1, {1560, 4320, 1575, 615}, QStringLiteral("Back"), bold12);
+    design(Command2, {3360, 4320, 1455, 615}, QStringLiteral("Next"), bold12);
+    design(Command3, {5040, 4320, 1335, 615}, QStringLiteral("End"), bold12);
 
     moleanalitro.onChange([this] {
         // The concentration of the run: the parameters window's bar follows,

@@ -1,5 +1,3 @@
-// The species of an acid against its initial concentration: the percentage
-// of c that each of H2A, HA-, A2- and H+ makes up, from 0.01 to 15 mol/L.
 #include "acids/grafvxc.h"
 
 #include "acids/GraphMarks.h"
@@ -10,21 +8,18 @@
 #include "shell/core/SharedState.h"
 
 using namespace toolkit;
-using kinetics::core::ModelCode;
 using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 namespace {
 
-QString acidName(ModelCode code)
+// [HA-] green, [A2-] red, [H2A] blue, [H+] yellow.
+const QColor curveColours[] = {qColor(palette::green), qColor(palette::red), qColor(palette::blue),
+                               acids::hydrogenColour};
+
+double curveValue(const acids::core::ProductPoint &p, int curve)
 {
-    switch (code) {
-    case ModelCode::Carbonic: return QStringLiteral("Carbonic");
-    case ModelCode::Arsenic: return QStringLiteral("ARSENIC");
-    case ModelCode::Phosphoric: return QStringLiteral("PHOSPHORIC");
-    case ModelCode::Pyrophosphoric: return QStringLiteral("PHYROPHOSPHORIC");
-    default: return {};
-    }
+    return curve == 0 ? p.monoAnion : curve == 1 ? p.dianion : curve == 2 ? p.acid : p.hydrogen;
 }
 
 } // namespace
@@ -35,17 +30,12 @@ grafvxc::grafvxc()
     setCaption(QStringLiteral("Concentration of the products"));
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
-    phshow.setCaption(QStringLiteral("pH vs concentration"));
-    phshow.setTwips(4200, 1500, 1700, 400);
-    phshow.setFont(fonts::serifGreek, 10, true);
+    design(phshow, {4200, 1500, 1700, 400}, QStringLiteral("pH vs concentration"), {fonts::serifGreek, 10, true});
     phshow.onClick([] { form<phform>().drawPhGraph(); });
 }
 
-double grafvxc::log10(double value) { return acids::core::log10(value); }
-
 void grafvxc::drawProductGraph()
 {
-    const auto &s = shared();
     auto &rates = form<mathematical>();
     setLeft(rates.left());
     setTop(rates.top());
@@ -55,9 +45,19 @@ void grafvxc::drawProductGraph()
     cls();
     show();
 
-    const acids::core::ProductGraph graph = acids::core::productGraph(s.modelCode);
+    const acids::core::ProductGraph graph = acids::core::productGraph(shared().modelCode);
     m_maximum = graph.maximum;
+    drawFrame();
+    drawCurves(graph);
+    drawLegend();
+    const double x = acids::chosenConcentration();
+    setDrawStyle(DrawStyle::DashDot);
+    line(x, -1, x, 100, acids::markerColour);
+    setDrawStyle(DrawStyle::Solid);
+}
 
+void grafvxc::drawFrame()
+{
     scale(-2, 110, 15, 0);
     // The button stays in the empty band to the right, whatever the window's size.
     phshow.move(10.2, 72, 4.6, 7);
@@ -70,8 +70,8 @@ void grafvxc::drawProductGraph()
     setFontBold(true);
     setCurrentX(1);
     setCurrentY(108.5);
-    print(acidName(s.modelCode) + QStringLiteral("   Mέγιστο =") + Format(m_maximum, "0.00e+00") +
-          QStringLiteral(" %"));
+    print(acids::graphName(shared().modelCode, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
+          Format(m_maximum, "0.00e+00") + QStringLiteral(" %"));
     setFontBold(false);
     setFontSize(7);
     for (int k = 1; k <= 10; ++k) {
@@ -93,27 +93,26 @@ void grafvxc::drawProductGraph()
     setCurrentX(13.2);
     setCurrentY(15);
     print(QStringLiteral("c (mol/L)"));
+}
 
-    // [HA-] green, [A2-] red, [H2A] blue, [H+] yellow.
-    const QColor colours[] = {qColor(palette::green), qColor(palette::red), qColor(palette::blue),
-                              acids::hydrogenColour};
-    const auto value = [](const acids::core::ProductPoint &p, int curve) {
-        return curve == 0 ? p.monoAnion : curve == 1 ? p.dianion : curve == 2 ? p.acid : p.hydrogen;
-    };
+void grafvxc::drawCurves(const acids::core::ProductGraph &graph)
+{
     // [H+] and [HA-] coincide while the second step is weak, so the yellow
     // curve goes first and broad, the others over it.
     const int order[] = {3, 0, 1, 2};
     for (int curve : order) {
         setDrawWidth(curve == 3 ? 6 : 2);
-        for (int i = 1; i < static_cast<int>(graph.points.size()); ++i) {
-            const auto &a = graph.points[std::size_t(i - 1)];
-            const auto &b = graph.points[std::size_t(i)];
-            line(a.c, value(a, curve), b.c, value(b, curve), colours[curve]);
+        for (std::size_t i = 1; i < graph.points.size(); ++i) {
+            const auto &a = graph.points[i - 1];
+            const auto &b = graph.points[i];
+            line(a.c, curveValue(a, curve), b.c, curveValue(b, curve), curveColours[curve]);
         }
     }
     setDrawWidth(1);
+}
 
-    // Which curve is which.
+void grafvxc::drawLegend()
+{
     const QString names[] = {QStringLiteral("HA\u207B"), QStringLiteral("A\u00B2\u207B"), QStringLiteral("H\u2082A"),
                              QStringLiteral("H\u207A")};
     setFontSize(9);
@@ -121,17 +120,12 @@ void grafvxc::drawProductGraph()
     for (int curve = 0; curve < 4; ++curve) {
         const double y = 58 - 6.5 * curve;
         setDrawWidth(3);
-        line(10.4, y - 2.5, 11.4, y - 2.5, colours[curve]);
+        line(10.4, y - 2.5, 11.4, y - 2.5, curveColours[curve]);
         setDrawWidth(1);
-        setForeColor(black);
+        setForeColor(qColor(palette::black));
         setCurrentX(11.7);
         setCurrentY(y);
         print(names[curve]);
     }
     setFontBold(false);
-
-    const double x = acids::chosenConcentration();
-    setDrawStyle(DrawStyle::DashDot);
-    line(x, -1, x, 100, acids::markerColour);
-    setDrawStyle(DrawStyle::Solid);
 }

@@ -2,6 +2,7 @@
 // of c that each of H2A, HA-, A2- and H+ makes up, from 0.01 to 15 mol/L.
 #pragma once
 
+#include "acids/core/ConcentrationGraphs.h"
 #include "toolkit/Toolkit.h"
 
 class grafvxc final : public toolkit::Form
@@ -15,11 +16,15 @@ public:
     // Computes and draws the graph for the current acid, in the place of the
     // rates window.
     void drawProductGraph();
-    // ln(value) / ln 10.
-    static double log10(double value);
     // The largest of the four percentages that the last graph found.
     double maximum() const { return m_maximum; }
 
 private:
+    // The axes, the grid and their numbers, the acid's name and maximum.
+    void drawFrame();
+    void drawCurves(const acids::core::ProductGraph &graph);
+    // Which curve is which.
+    void drawLegend();
+
     double m_maximum = 0;
 };

@@ -1,4 +1,3 @@
-// The pH of an acid against its initial concentration, from 0.1 to 15 mol/L.
 #include "acids/phform.h"
 
 #include "acids/GraphMarks.h"
@@ -8,24 +7,8 @@
 #include "shell/core/SharedState.h"
 
 using namespace toolkit;
-using kinetics::core::ModelCode;
 using shell::core::shared;
 namespace palette = kinetics::core::palette;
-
-namespace {
-
-QString acidName(ModelCode code)
-{
-    switch (code) {
-    case ModelCode::Carbonic: return QStringLiteral("Carbonic");
-    case ModelCode::Arsenic: return QStringLiteral("ARSENIC");
-    case ModelCode::Phosphoric: return QStringLiteral("PHOSPHORIC ACID");
-    case ModelCode::Pyrophosphoric: return QStringLiteral("HYPERPHOSPHORIC");
-    default: return {};
-    }
-}
-
-} // namespace
 
 phform::phform()
     : Form(QStringLiteral("phform"), 6000, 4500)
@@ -79,7 +62,7 @@ void phform::drawPhGraph()
     setFontSize(10);
     setCurrentX(3);
     setCurrentY(6);
-    print(acidName(s.modelCode));
+    print(acids::graphName(s.modelCode, acids::Graph::Ph));
     setFontBold(false);
 
     const auto points = acids::core::phSeries(s.modelCode, s.temperatureC);

@@ -1,5 +1,3 @@
-// The worked example: the natural series polonium-218 -> lead-214 ->
-// bismuth-214 -> lead-210, run with the student's number of atoms and duration.
 #include "decay/GNOSTED.h"
 
 #include "decay/Pictures.h"
@@ -32,57 +30,39 @@ GNOSTED::GNOSTED()
     : Form(QStringLiteral("GNOSTED"), 9600, 7200)
 {
     setCaption(QStringLiteral("Example of Radioactive Reaction"));
-    const QString &serif = fonts::serifGreek;
-    HScroll1.setMin(2);
-    HScroll1.setMax(44);
-    HScroll1.setSmallChange(2);
-    HScroll1.setLargeChange(10);
-    HScroll1.setValue(25);
-    xronosolos.setMin(20);
-    xronosolos.setMax(1000);
-    xronosolos.setSmallChange(10);
-    xronosolos.setLargeChange(100);
-    xronosolos.setValue(150);
-    mprosta.setCaption(QStringLiteral("Next >"));
-    mpros.setCaption(QStringLiteral("< Back"));
-    Command1.setCaption(QStringLiteral("Exit"));
-    for (CommandButton *b : {&mpros, &mprosta, &Command1})
-        b->setFont(serif, 12, true);
-    Label2.setCaption(QStringLiteral("You can change the number of the atoms N of the Po   :"));
-    Label4.setCaption(QStringLiteral("Number  of atoms of Po"));
-    Label3.setCaption(QStringLiteral("Duration of the run:"));
-    for (Label *l : {&Label2, &Label4, &Label3})
-        l->setFont(serif, 12, true);
+    // The places of the diagram's controls are set at start-up, in the
+    // window's scale; only their sizes are designed.
+    const Font bold12{fonts::serifGreek, 12, true};
+    design(HScroll1, {2, 44, 2, 10, 25});
+    design(xronosolos, {20, 1000, 10, 100, 150});
+    design(mprosta, QStringLiteral("Next >"), bold12);
+    design(mpros, QStringLiteral("< Back"), bold12);
+    design(Command1, QStringLiteral("Exit"), bold12);
+    design(Label2, QStringLiteral("You can change the number of the atoms N of the Po   :"), bold12);
+    design(Label4, QStringLiteral("Number  of atoms of Po"), bold12);
+    design(Label3, QStringLiteral("Duration of the run:"), bold12);
     const char *massNumbers[] = {"218", "218", "218", "214", "214", "210"};
-    for (int k = 0; k <= 5; ++k) {
-        Label1[k].setCaption(QLatin1String(massNumbers[k]));
-        Label1[k].setFont(fonts::sans, 8, true);
-    }
+    for (int k = 0; k <= 5; ++k)
+        design(Label1[k], {0, 0, 450, 240}, QLatin1String(massNumbers[k]), {fonts::sans, 8, true});
     // Elements 0 and 1 belong to the banner, which writes its own numbers.
     Label1[0].hide();
     Label1[1].hide();
-    for (Label *l : {&etiketa1, &etiketa2, &etiketa3, &etiketa4}) {
-        l->setTwips(0, 0, 2400, 330);
-        l->setFont(fonts::sans, 10, true);
-    }
-    for (int k = 0; k <= 5; ++k)
-        Label1[k].setTwips(0, 0, 450, 240);
+    for (Label *l : {&etiketa1, &etiketa2, &etiketa3, &etiketa4})
+        design(*l, {0, 0, 2400, 330}, {fonts::sans, 10, true});
 
-    Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(qColor(palette::diagramGreen));
-    Shape3.setFill(qColor(palette::red));
-    Shape4.setFill(qColor(palette::lightCyan));
-    for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4}) {
-        s->setShape(ShapeKind::Circle);
-        s->setTwips(0, 0, 375, 375);
-        s->setBorder(RGB(0, 0, 0), 1);
+    const kinetics::core::Rgb fills[] = {palette::blue, palette::diagramGreen, palette::red, palette::lightCyan};
+    Shape *circles[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    for (int k = 0; k <= 3; ++k) {
+        design(*circles[k], {0, 0, 375, 375}).setFill(qColor(fills[k]));
+        circles[k]->setShape(ShapeKind::Circle);
+        circles[k]->setBorder(RGB(0, 0, 0), 1);
     }
     for (int k = 0; k <= 2; ++k) {
-        Picture2[k].setTwips(0, 0, 600, 300);
+        design(Picture2[k], {0, 0, 600, 300});
         Picture2[k].canvas().setBorder(false);
         Picture2[k].canvas().setPicture(toolkit::arrowPicture);
     }
-    Picture1.setTwips(0, 0, 7200, 1200);
+    design(Picture1, {0, 0, 7200, 1200});
     Picture1.canvas().setBorder(false);
     Picture1.canvas().setBackColor(RGB(255, 255, 255));
     Picture1.canvas().setPicture(decay::seriesBanner);

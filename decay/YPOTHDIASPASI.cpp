@@ -1,5 +1,3 @@
-// The decay model window: the number of steps of the series and the duration
-// of the run, with the diagram of the kinds A -> B -> C -> D.
 #include "decay/YPOTHDIASPASI.h"
 
 #include "decay/GNOSTED.h"
@@ -25,36 +23,28 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     : Form(QStringLiteral("YPOTHDIASPASI"), 6825, 4950)
 {
     setCaption(QStringLiteral("Your Model"));
-    const QString &serif = fonts::serifGreek;
-    Label2.setTwips(1560, 4440, 5055, 735);
-    Label2.setCaption(QStringLiteral("Choose the number os steps of the decay:"));
-    Label2.setFont(serif, 14, true);
-    Label2.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    const char *stepCaptions[] = {"1 Step", "2 Steps", "3 Steps"};
-    Label *steps[] = {&step1, &step2, &step3};
-    OptionButton *options[] = {&Option1, &Option2, &Option3};
-    const int tops[] = {960, 1440, 2160};
-    for (int k = 0; k < 3; ++k) {
-        options[k]->onToggle([this](bool) { shared().choices.decaySteps = this->steps(); });
-        steps[k]->setTwips(240, tops[k], 1335, 375);
-        steps[k]->setCaption(QLatin1String(stepCaptions[k]));
-        steps[k]->setFont(serif, 12, true);
-        options[k]->setTwips(1680, k == 2 ? 2280 : tops[k], 375, 375);
-    }
+    const Font bold12{fonts::serifGreek, 12, true};
+    design(Label2, {1560, 4440, 5055, 735}, QStringLiteral("Choose the number os steps of the decay:"),
+           {fonts::serifGreek, 14, true})
+        .setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    design(step1, {240, 960, 1335, 375}, QStringLiteral("1 Step"), bold12);
+    design(step2, {240, 1440, 1335, 375}, QStringLiteral("2 Steps"), bold12);
+    design(step3, {240, 2160, 1335, 375}, QStringLiteral("3 Steps"), bold12);
+    design(Option1, {1680, 960, 375, 375});
+    design(Option2, {1680, 1440, 375, 375});
+    design(Option3, {1680, 2280, 375, 375});
+    for (OptionButton *option : {&Option1, &Option2, &Option3})
+        option->onToggle([this](bool) { shared().choices.decaySteps = this->steps(); });
     Option2.setValue(true);
 
-    Shape1.setTwips(1320, 3000, 255, 255);
-    Shape2.setTwips(1200, 3360, 375, 255);
-    Shape3.setTwips(1200, 3720, 255, 255);
-    Shape4.setTwips(1200, 4200, 255, 255);
-    Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(qColor(palette::diagramGreen));
-    Shape3.setFill(qColor(palette::red));
-    Shape4.setFill(qColor(palette::lightCyan));
+    design(Shape1, {1320, 3000, 255, 255}).setFill(qColor(palette::blue));
+    design(Shape2, {1200, 3360, 375, 255}).setFill(qColor(palette::diagramGreen));
+    design(Shape3, {1200, 3720, 255, 255}).setFill(qColor(palette::red));
+    design(Shape4, {1200, 4200, 255, 255}).setFill(qColor(palette::lightCyan));
     for (Shape *s : {&Shape1, &Shape2, &Shape3, &Shape4})
         s->setShape(ShapeKind::Circle);
     for (int k = 0; k <= 2; ++k) {
-        Picture2[k].setTwips(1440 + 1200 * k, 2640, 600, 255);
+        design(Picture2[k], {1440 + 1200.0 * k, 2640, 600, 255});
         Picture2[k].canvas().setBorder(false);
         // The wizard's arrow, kept slim in a box made tall to centre it on
         // the letters.
@@ -63,29 +53,17 @@ YPOTHDIASPASI::YPOTHDIASPASI()
             toolkit::arrowPicture(painter, QRectF(box.left(), box.center().y() - h / 2, box.width(), h));
         });
     }
-    const int letterLefts[] = {2520, 3720, 2640, 2760};
-    const int letterTops[] = {2040, 2040, 1320, 2400};
-    for (int k = 0; k <= 3; ++k) {
-        Label5[k].setTwips(letterLefts[k], letterTops[k], 375, 255);
-        Label5[k].setFont(serif, 14, true);
-    }
+    const Font letter{fonts::serifGreek, 14, true};
+    design(Label5[0], {2520, 2040, 375, 255}, letter);
+    design(Label5[1], {3720, 2040, 375, 255}, letter);
+    design(Label5[2], {2640, 1320, 375, 255}, letter);
+    design(Label5[3], {2760, 2400, 375, 255}, letter);
 
-    xronosolos.setTwips(5040, 2040, 1695, 495);
-    xronosolos.setMin(20);
-    xronosolos.setMax(1000);
-    xronosolos.setSmallChange(10);
-    xronosolos.setLargeChange(100);
-    xronosolos.setValue(250);
-    Label4.setTwips(4560, 1440, 1335, 495);
-    Label4.setFont(serif, 12, true);
-    mpros.setTwips(2760, 5400, 1095, 495);
-    mpros.setCaption(QStringLiteral("< Back"));
-    mprosta.setTwips(4200, 5400, 1575, 495);
-    mprosta.setCaption(QStringLiteral("Next >"));
-    Command1.setTwips(6240, 5400, 1215, 495);
-    Command1.setCaption(QStringLiteral("Exit"));
-    for (CommandButton *b : {&mpros, &mprosta, &Command1})
-        b->setFont(serif, 12, true);
+    design(xronosolos, {5040, 2040, 1695, 495}, {20, 1000, 10, 100, 250});
+    design(Label4, {4560, 1440, 1335, 495}, bold12);
+    design(mpros, {2760, 5400, 1095, 495}, QStringLiteral("< Back"), bold12);
+    design(mprosta, {4200, 5400, 1575, 495}, QStringLiteral("Next >"), bold12);
+    design(Command1, {6240, 5400, 1215, 495}, QStringLiteral("Exit"), bold12);
 
     Option1.onClick([this] { showSteps(1); });
     Option2.onClick([this] { showSteps(2); });

@@ -1,5 +1,3 @@
-// The decay rates window: number of atoms, the half-life of each decaying
-// kind with its decay constant, and the temperature; "Next >" starts the run.
 #include "decay/YPOTHDIASPASI1.h"
 
 #include "decay/GNOSTED.h"
@@ -33,19 +31,27 @@ namespace {
 // The blue row has always shown ln 2 rounded to three places.
 constexpr double ln2Rounded = 0.693;
 
-// What each colour's row is made of.
+// What each colour's row is made of, as designed: its half-life bar, the
+// places of its value and exponent labels, and the rate it sets.
 struct Row
 {
     ScrollBar YPOTHDIASPASI1::*bar;
+    Twips barPlace;
+    int designedValue;
     ControlArray<Label> YPOTHDIASPASI1::*labels;
+    Twips valuePlace;
+    Twips exponentPlace;
     double shell::core::SharedState::*rate;
     const char *index; // the constant's index, written with its row
 };
 
 const Row rows[] = {
-    {&YPOTHDIASPASI1::blezoi, &YPOTHDIASPASI1::etiketa1, &shell::core::SharedState::rateK1, nullptr},
-    {&YPOTHDIASPASI1::prasinizoi, &YPOTHDIASPASI1::etiketa2, &shell::core::SharedState::rateK2, "2"},
-    {&YPOTHDIASPASI1::kokinizoi, &YPOTHDIASPASI1::etiketa3, &shell::core::SharedState::rateK3, "3"},
+    {&YPOTHDIASPASI1::blezoi, {960, 1560, 2535, 255}, 1000, &YPOTHDIASPASI1::etiketa1, {6240, 1560, 2200, 375},
+     {4560, 1560, 255, 255}, &shell::core::SharedState::rateK1, nullptr},
+    {&YPOTHDIASPASI1::prasinizoi, {1080, 2040, 2415, 255}, 100, &YPOTHDIASPASI1::etiketa2, {5520, 2040, 2200, 375},
+     {4560, 1920, 255, 255}, &shell::core::SharedState::rateK2, "2"},
+    {&YPOTHDIASPASI1::kokinizoi, {960, 2400, 2535, 255}, 200, &YPOTHDIASPASI1::etiketa3, {3480, 2760, 2200, 375},
+     {4560, 2280, 255, 255}, &shell::core::SharedState::rateK3, "3"},
 };
 
 const QString minutes = QStringLiteral(" min");
@@ -62,64 +68,30 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
 {
     setCaption(QStringLiteral("RATES OF DECAY"));
     const QString &serif = fonts::serifGreek;
-    Label1.setTwips(2400, 0, 4335, 735);
-    Label1.setCaption(QStringLiteral("Make your choices about the rate of the decay"));
-    Label1.setFont(serif, 14, true);
-    Label1.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    arithatomon.setTwips(1440, 1080, 3135, 375);
-    arithatomon.setMin(2);
-    arithatomon.setMax(99);
-    arithatomon.setLargeChange(5);
-    arithatomon.setValue(25);
-    Label8.setTwips(4560, 960, 3375, 615);
-    Label8.setFont(serif, 12, true);
-
-    blezoi.setTwips(960, 1560, 2535, 255);
-    prasinizoi.setTwips(1080, 2040, 2415, 255);
-    kokinizoi.setTwips(960, 2400, 2535, 255);
-    const int designed[] = {1000, 100, 200};
+    const Font bold12{serif, 12, true};
+    design(Label1, {2400, 0, 4335, 735}, QStringLiteral("Make your choices about the rate of the decay"),
+           {serif, 14, true})
+        .setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    design(arithatomon, {1440, 1080, 3135, 375}, {.min = 2, .max = 99, .largeChange = 5, .value = 25});
+    design(Label8, {4560, 960, 3375, 615}, bold12);
     for (int c = 0; c < 3; ++c) {
-        ScrollBar &bar = this->*rows[c].bar;
-        bar.setMin(100);
-        bar.setMax(15000);
-        bar.setSmallChange(5);
-        bar.setLargeChange(200);
-        bar.setValue(designed[c]);
-    }
-    etiketa1[0].setTwips(6240, 1560, 2200, 375);
-    etiketa2[0].setTwips(5520, 2040, 2200, 375);
-    etiketa3[0].setTwips(3480, 2760, 2200, 375);
-    etiketa1[1].setTwips(4560, 1560, 255, 255);
-    etiketa2[1].setTwips(4560, 1920, 255, 255);
-    etiketa3[1].setTwips(4560, 2280, 255, 255);
-    for (int c = 0; c < 3; ++c) {
-        auto &row = this->*rows[c].labels;
-        row[2].setTwips(120, 2160 + 240 * c, 255, 375);
-        row[3].setTwips(120, 2880 + 240 * c, 255, 255);
-        row[0].setFont(fonts::sans, 14, true);
-        row[1].setFont(fonts::sans, 9, true);
-        row[1].setCaption(QStringLiteral("-1"));
-        row[2].setFont(serif, 14, true, true);
-        row[3].setFont(serif, 9, true, true);
+        const Row &r = rows[c];
+        design(this->*r.bar, r.barPlace, {100, 15000, 5, 200, r.designedValue});
+        auto &row = this->*r.labels;
+        design(row[0], r.valuePlace, {fonts::sans, 14, true});
+        design(row[1], r.exponentPlace, QStringLiteral("-1"), {fonts::sans, 9, true});
+        design(row[2], {120, 2160 + 240.0 * c, 255, 375}, {serif, 14, true, true});
+        design(row[3], {120, 2880 + 240.0 * c, 255, 255}, {serif, 9, true, true});
     }
     etiketa3[0].setCaption(QStringLiteral("k"));
     etiketa3[2].setCaption(QStringLiteral("et3"));
     etiketa3[3].setCaption(QStringLiteral("t"));
 
-    tempotherm.setTwips(1320, 3360, 3015, 375);
-    tempotherm.setMin(-250);
-    tempotherm.setMax(400);
-    tempotherm.setLargeChange(20);
-    Label5.setTwips(4680, 3360, 3375, 495);
-    Label5.setFont(serif, 12, true);
-    piso.setTwips(2640, 5520, 1095, 495);
-    piso.setCaption(QStringLiteral("< Back"));
-    mprosta.setTwips(4200, 5520, 1575, 495);
-    mprosta.setCaption(QStringLiteral("Next >"));
-    Command1.setTwips(6120, 5520, 1215, 495);
-    Command1.setCaption(QStringLiteral("Exit"));
-    for (CommandButton *b : {&piso, &mprosta, &Command1})
-        b->setFont(serif, 12, true);
+    design(tempotherm, {1320, 3360, 3015, 375}, {.min = -250, .max = 400, .largeChange = 20});
+    design(Label5, {4680, 3360, 3375, 495}, bold12);
+    design(piso, {2640, 5520, 1095, 495}, QStringLiteral("< Back"), bold12);
+    design(mprosta, {4200, 5520, 1575, 495}, QStringLiteral("Next >"), bold12);
+    design(Command1, {6120, 5520, 1215, 495}, QStringLiteral("Exit"), bold12);
 
     arithatomon.onChange([this] { arithatomonChange(); });
     blezoi.onChange([this] { halfLifeChange(0); });

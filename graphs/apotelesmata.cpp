@@ -1,5 +1,3 @@
-// The run control window: starts and paces a run with its timer, records the
-// counts, plots them and leads back to the parameters.
 #include "graphs/apotelesmata.h"
 
 #include "graphs/Captions.h"

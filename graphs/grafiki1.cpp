@@ -1,5 +1,3 @@
-// The graphs window: amounts of A, B, C (and D) against time, with the smooth
-// solution, the rates and the notes in its menus.
 #include "graphs/grafiki1.h"
 
 #include "graphs/apotelesmata.h"
@@ -36,9 +34,8 @@ grafiki1::grafiki1()
     setCaption(QStringLiteral("Graphs"));
     setBackColor(RGB(255, 255, 192));
     setFontName(fonts::serifGreek);
-    Check1.setCaption(QStringLiteral("Erase Previous Graphs"));
+    design(Check1, {1680, 0, 2175, 200}).setCaption(QStringLiteral("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
-    Check1.setTwips(1680, 0, 2175, 200);
     diaforikes.setEnabled(false);
 
     diaforikes.onClick([this] { optimization(); });
@@ -140,41 +137,19 @@ void grafiki1::changeOfRates()
     shell::core::storeRateCurves(s, rates);
     const double largest = graphs::core::largestMagnitude(rates);
 
-    auto &w = form<mathematical>();
-    w.setTop(0);
-    w.setLeft(0);
-    w.show();
-    w.cls();
+    // The rates axis reaches 1.2 x the first rate at the start either way,
+    // and the largest rate reaches that first rate.
     const double c0 = s.initialAmount / 100.0;
     const double p1 = s.rateK1;
-    const double top = 1.2 * p1 * c0; // the rates axis: 1.2 x the first rate at the start
-    w.scale(0, top, duration, -top);
-    drawPlotFrame(w, duration, 0, top, -top);
-    w.line(0, 0, s.runDuration, 0, qColor(palette::black));
-    w.line(0, -top, 0, top, qColor(palette::black));
+    auto &w = form<mathematical>();
+    w.showFrame(duration, 1.2 * p1 * c0);
 
     s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = shell::amount().value();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
-    if (curveStep > 0 && largest > 0) {
-        const double scaleY = p1 * c0 / largest;
-        const int last = CInt(s.runDuration / curveStep) - 1;
-        const auto &a = s.rateCurveA;
-        const auto &b = s.rateCurveB;
-        const auto &c = s.rateCurveC;
-        const auto &d = s.rateCurveD;
-        for (int k = 1; k <= last && k * curveStep <= duration; ++k) {
-            if (static_cast<std::size_t>(k) + 1 >= a.size())
-                break; // past the stored rates: what is drawn stays
-            const double t = k * curveStep;
-            w.setDrawWidth(2);
-            w.line(t, a[k] * scaleY, t + curveStep, a[k + 1] * scaleY, darkColours[0]);
-            w.line(t, b[k] * scaleY, t + curveStep, b[k + 1] * scaleY, darkColours[1]);
-            w.pset(t, c[k] * scaleY, qColor(palette::darkRed));
-            w.pset(t, d[k] * scaleY, qColor(palette::rateCyan));
-            w.setDrawWidth(1);
-        }
-    }
+    if (curveStep > 0 && largest > 0)
+        w.drawRates({&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD}, curveStep, duration,
+                    p1 * c0 / largest);
     s.modelCode = savedModel;
 }
 

@@ -1,11 +1,14 @@
-// The rates window: how fast each kind changes during the run.
 #include "graphs/mathematical.h"
 
+#include "graphs/drawPlotFrame.h"
+#include "kinetics/core/Palette.h"
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/core/Numeric.h"
 
 using namespace toolkit;
 using shell::core::shared;
+namespace palette = kinetics::core::palette;
 
 mathematical::mathematical()
     : Form(QStringLiteral("mathematical"), 6000, 4500)
@@ -14,7 +17,7 @@ mathematical::mathematical()
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
     grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));
-    grafvcshos.setTwips(120, 120, 5400, 375);
+    design(grafvcshos, {120, 120, 5400, 375});
     grafvcshos.onClick([] { shell::drawSpeciesGraph(); });
 }
 
@@ -25,4 +28,34 @@ void mathematical::load()
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
     grafvcshos.setVisible(kinetics::core::isAcid(shared().modelCode));
+}
+
+void mathematical::showFrame(double duration, double top)
+{
+    setTop(0);
+    setLeft(0);
+    show();
+    cls();
+    scale(0, top, duration, -top);
+    drawPlotFrame(*this, duration, 0, top, -top);
+    line(0, 0, duration, 0, qColor(palette::black));
+    line(0, -top, 0, top, qColor(palette::black));
+}
+
+void mathematical::drawRates(const std::array<const std::vector<double> *, 4> &rates, double step, double duration,
+                             double scaleY)
+{
+    const auto &[a, b, c, d] = rates;
+    const int last = toolkit::core::CInt(duration / step) - 1;
+    for (int k = 1; k <= last && k * step <= duration; ++k) {
+        if (static_cast<std::size_t>(k) + 1 >= a->size())
+            break; // past the stored rates: what is drawn stays
+        const double t = k * step;
+        setDrawWidth(2);
+        line(t, (*a)[k] * scaleY, t + step, (*a)[k + 1] * scaleY, qColor(palette::darkBlue));
+        line(t, (*b)[k] * scaleY, t + step, (*b)[k + 1] * scaleY, qColor(palette::darkGreen));
+        pset(t, (*c)[k] * scaleY, qColor(palette::darkRed));
+        pset(t, (*d)[k] * scaleY, qColor(palette::rateCyan));
+        setDrawWidth(1);
+    }
 }

@@ -1,4 +1,3 @@
-// The bars window: the number of spots of each kind as four bars.
 #include "graphs/ravdogram.h"
 
 #include "shell/core/SharedState.h"
@@ -15,15 +14,11 @@ ravdogram::ravdogram()
     setCaption(QStringLiteral("Bars"));
     setBackColor(RGB(192, 255, 255));
     setFontName(fonts::serifGreek);
-    Shape1.setTwips(360, 1800, 735, 1455);
-    Shape2.setTwips(1080, 1800, 735, 1455);
-    Shape3.setTwips(1800, 1800, 735, 1455);
-    Shape4.setTwips(2520, 1800, 855, 1455);
     namespace palette = kinetics::core::palette;
-    Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(qColor(palette::green));
-    Shape3.setFill(qColor(palette::red));
-    Shape4.setBackOpaque(qColor(palette::lightCyan));
+    design(Shape1, {360, 1800, 735, 1455}).setFill(qColor(palette::blue));
+    design(Shape2, {1080, 1800, 735, 1455}).setFill(qColor(palette::green));
+    design(Shape3, {1800, 1800, 735, 1455}).setFill(qColor(palette::red));
+    design(Shape4, {2520, 1800, 855, 1455}).setBackOpaque(qColor(palette::lightCyan));
 }
 
 void ravdogram::load()

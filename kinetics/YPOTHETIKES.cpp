@@ -1,5 +1,3 @@
-// The reaction parameters window: temperature, concentration, duration and
-// the rates of the steps, with the rate constants rewritten at every change.
 #include "kinetics/YPOTHETIKES.h"
 
 #include "graphs/Captions.h"

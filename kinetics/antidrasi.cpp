@@ -1,4 +1,3 @@
-// The spot window: the 25 x 25 lattice of coloured spots.
 #include "kinetics/antidrasi.h"
 
 #include "shell/Quantities.h"

@@ -1,4 +1,3 @@
-// The notes window: a page on the rate constant and the graphs.
 #include "shell/Simiosi.h"
 
 using namespace toolkit;

@@ -1,4 +1,3 @@
-// The second wizard page: are the steps reversible?
 #include "shell/amfinaioxi.h"
 
 #include "graphs/apotelesmata.h"
@@ -12,23 +11,13 @@ amfinaioxi::amfinaioxi()
     : Form(QStringLiteral("amfinaioxi"), 8400, 5600)
 {
     setCaption(QStringLiteral("REVERSIBLE - NON REVERSIBLE"));
-    const QString &serif = fonts::serifGreek;
-    reversibleyes.setTwips(480, 720, 1575, 255);
-    reversibleyes.setCaption(QStringLiteral("Reversible"));
+    const Font bold12{fonts::serifGreek, 12, true};
     reversibleno.onToggle([](bool on) { shell::core::shared().choices.nonReversible = on; });
-    reversibleno.setTwips(480, 1320, 1995, 315);
-    reversibleno.setCaption(QStringLiteral("Non reversible"));
-    reversibleno.setValue(true);
-    for (OptionButton *o : {&reversibleyes, &reversibleno})
-        o->setFont(serif, 12, true);
-    Command2.setTwips(2880, 4200, 1695, 735);
-    Command2.setCaption(QStringLiteral("<Back"));
-    Command3.setTwips(4680, 4200, 1695, 735);
-    Command3.setCaption(QStringLiteral("Next>"));
-    Command4.setTwips(6480, 4200, 1455, 735);
-    Command4.setCaption(QStringLiteral("Exit"));
-    for (CommandButton *b : {&Command2, &Command3, &Command4})
-        b->setFont(serif, 12, true);
+    design(reversibleyes, {480, 720, 1575, 255}, QStringLiteral("Reversible"), bold12);
+    design(reversibleno, {480, 1320, 1995, 315}, QStringLiteral("Non reversible"), bold12).setValue(true);
+    design(Command2, {2880, 4200, 1695, 735}, QStringLiteral("<Back"), bold12);
+    design(Command3, {4680, 4200, 1695, 735}, QStringLiteral("Next>"), bold12);
+    design(Command4, {6480, 4200, 1455, 735}, QStringLiteral("Exit"), bold12);
 
     reversibleyes.onClick([this] { reversible(); });
     Command3.onClick([this] {

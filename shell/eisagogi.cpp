@@ -1,4 +1,3 @@
-// The choices window: introduces the program and leads into a chapter.
 #include "shell/eisagogi.h"
 
 #include "decay/GNOSTED.h"
@@ -20,22 +19,14 @@ eisagogi::eisagogi()
 {
     setCaption(QStringLiteral("CHOICES"));
     const QString &serif = fonts::serifGreek;
-    Text1[0].setTwips(720, 0, 9135, 615);
-    Text1[1].setTwips(120, 720, 9855, 975);
-    Text1[2].setTwips(120, 1680, 9855, 615);
-    Text1[3].setTwips(1920, 2400, 5415, 615);
-    for (int k = 0; k <= 3; ++k)
-        Text1[k].setFont(serif, 12);
-
-    ximia[0].setTwips(480, 3480, 4215, 1455);
-    ximia[0].setCaption(QStringLiteral("Chemical Reactions"));
-    ximia[0].setFont(serif, 21.75);
-    RADIO[1].setTwips(5040, 3480, 4215, 1455);
-    RADIO[1].setCaption(QStringLiteral("Radioactive Decays"));
-    RADIO[1].setFont(serif, 21.75);
-    Command2.setTwips(8880, 6120, 1575, 495);
-    Command2.setCaption(QStringLiteral("EXIT"));
-    Command2.setFont(serif, 15.75);
+    const Font text{serif, 12};
+    design(Text1[0], {720, 0, 9135, 615}, text);
+    design(Text1[1], {120, 720, 9855, 975}, text);
+    design(Text1[2], {120, 1680, 9855, 615}, text);
+    design(Text1[3], {1920, 2400, 5415, 615}, text);
+    design(ximia[0], {480, 3480, 4215, 1455}, QStringLiteral("Chemical Reactions"), {serif, 21.75});
+    design(RADIO[1], {5040, 3480, 4215, 1455}, QStringLiteral("Radioactive Decays"), {serif, 21.75});
+    design(Command2, {8880, 6120, 1575, 495}, QStringLiteral("EXIT"), {serif, 15.75});
 
     ximia[0].onClick([this] { chemicalReactions(); });
     RADIO[1].onClick([this] { radioactiveDecays(); });

@@ -1,4 +1,3 @@
-// The title window: names the two subjects and offers Start and Exit.
 #include "shell/eisodos.h"
 
 #include "shell/eisagogi.h"
@@ -10,24 +9,13 @@ eisodos::eisodos()
 {
     setCaption(QStringLiteral("spotsim"));
     setBackColor(RGB(255, 255, 224));
-    const QString &serif = fonts::serifGreek;
-    Text1[0].setTwips(240, 240, 6855, 975);
-    Text1[1].setTwips(240, 1200, 6855, 585);
-    Text1[2].setTwips(240, 1680, 6855, 900);
-    Text2.setTwips(600, 2880, 6135, 615);
-    for (int k = 0; k <= 2; ++k) {
-        Text1[k].setFont(serif, 12);
-        Text1[k].setAlignment(Qt::AlignCenter);
-    }
-    Text2.setFont(serif, 12);
-    Text2.setAlignment(Qt::AlignCenter);
-
-    Command1.setTwips(2160, 3720, 3255, 975);
-    Command1.setCaption(QStringLiteral("Start"));
-    Command1.setFont(serif, 26.25);
-    Command2.setTwips(5520, 5160, 1575, 495);
-    Command2.setCaption(QStringLiteral("Exit"));
-    Command2.setFont(serif, 15.75);
+    const Font text{fonts::serifGreek, 12};
+    design(Text1[0], {240, 240, 6855, 975}, text).setAlignment(Qt::AlignCenter);
+    design(Text1[1], {240, 1200, 6855, 585}, text).setAlignment(Qt::AlignCenter);
+    design(Text1[2], {240, 1680, 6855, 900}, text).setAlignment(Qt::AlignCenter);
+    design(Text2, {600, 2880, 6135, 615}, text).setAlignment(Qt::AlignCenter);
+    design(Command1, {2160, 3720, 3255, 975}, QStringLiteral("Start"), {fonts::serifGreek, 26.25});
+    design(Command2, {5520, 5160, 1575, 495}, QStringLiteral("Exit"), {fonts::serifGreek, 15.75});
     for (LineControl *line : {&Line1, &Line2, &Line3, &Line4})
         line->setBorder(RGB(255, 0, 0), 6);
 

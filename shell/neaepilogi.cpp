@@ -1,4 +1,3 @@
-// The first wizard page: one step (A -> B) or two (A -> B -> C), or the acids.
 #include "shell/neaepilogi.h"
 
 #include "acids/OXEA1.h"
@@ -15,49 +14,30 @@ neaepilogi::neaepilogi()
     : Form(QStringLiteral("neaepilogi"), 7800, 6400)
 {
     setCaption(QStringLiteral("NEW CHOICE"));
-    const QString &serif = fonts::serifGreek;
-    Option1.onToggle([](bool on) { shell::core::shared().choices.oneStep = on; });
-    Option1.setTwips(480, 720, 1335, 375);
-    Option1.setCaption(QStringLiteral(" 1 step"));
-    Option1.setFont(serif, 12, true);
-    Option1.setValue(true);
-    Option2.setTwips(480, 1200, 1455, 615);
-    Option2.setCaption(QStringLiteral("2 steps"));
-    Option2.setFont(serif, 12, true);
-
-    Shape1.setTwips(720, 1920, 255, 255);
-    Shape2.setTwips(2400, 1920, 375, 255);
-    Shape3.setTwips(4560, 1920, 255, 255);
+    const Font bold12{fonts::serifGreek, 12, true};
+    const Font bold10{fonts::serifGreek, 10, true};
     namespace palette = kinetics::core::palette;
-    Shape1.setFill(qColor(palette::blue));
-    Shape2.setFill(qColor(palette::diagramGreen));
-    Shape3.setFill(qColor(palette::red));
+    Option1.onToggle([](bool on) { shell::core::shared().choices.oneStep = on; });
+    design(Option1, {480, 720, 1335, 375}, QStringLiteral(" 1 step"), bold12).setValue(true);
+    design(Option2, {480, 1200, 1455, 615}, QStringLiteral("2 steps"), bold12);
+    design(Shape1, {720, 1920, 255, 255}).setFill(qColor(palette::blue));
+    design(Shape2, {2400, 1920, 375, 255}).setFill(qColor(palette::diagramGreen));
+    design(Shape3, {4560, 1920, 255, 255}).setFill(qColor(palette::red));
     for (Shape *s : {&Shape1, &Shape2, &Shape3})
         s->setShape(ShapeKind::Circle);
-    Picture2[0].setTwips(1440, 1920, 855, 375);
-    Picture2[1].setTwips(3360, 1920, 855, 375);
+    design(Picture2[0], {1440, 1920, 855, 375});
+    design(Picture2[1], {3360, 1920, 855, 375});
     for (int k = 0; k <= 1; ++k) {
         Picture2[k].canvas().setBorder(false);
         Picture2[k].canvas().setPicture(toolkit::arrowPicture);
     }
-    etiketa1.setTwips(600, 2280, 2175, 375);
-    etiketa1.setCaption(QStringLiteral(" A                           B"));
-    etiketa1.setFont(serif, 10, true);
-    etiketa2.setTwips(4440, 2280, 615, 495);
-    etiketa2.setCaption(QStringLiteral("C"));
-    etiketa2.setFont(serif, 10, true);
-    etiketa2.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    design(etiketa1, {600, 2280, 2175, 375}, QStringLiteral(" A                           B"), bold10);
+    design(etiketa2, {4440, 2280, 615, 495}, QStringLiteral("C"), bold10).setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Command3.setTwips(1680, 4080, 1695, 735);
-    Command3.setCaption(QStringLiteral("<Back"));
-    Command2.setTwips(3360, 4080, 1695, 735);
-    Command2.setCaption(QStringLiteral("Next >"));
-    Command4.setTwips(5760, 4080, 1455, 735);
-    Command4.setCaption(QStringLiteral("Exit"));
-    ACIDS.setTwips(3360, 5040, 1455, 855);
-    ACIDS.setCaption(QStringLiteral("ACID"));
-    for (CommandButton *b : {&Command3, &Command2, &Command4, &ACIDS})
-        b->setFont(serif, 12, true);
+    design(Command3, {1680, 4080, 1695, 735}, QStringLiteral("<Back"), bold12);
+    design(Command2, {3360, 4080, 1695, 735}, QStringLiteral("Next >"), bold12);
+    design(Command4, {5760, 4080, 1455, 735}, QStringLiteral("Exit"), bold12);
+    design(ACIDS, {3360, 5040, 1455, 855}, QStringLiteral("ACID"), bold12);
 
     Option1.onClick([this] { oneStep(); });
     Option2.onClick([this] { twoSteps(); });

@@ -31,15 +31,29 @@ struct Range
     int value = 0;
 };
 
+// A caption and a font, for a control that its window places at load.
 template <class Control>
-Control &design(Control &control, const Twips &place, const QString &caption, const Font &font)
+Control &design(Control &control, const QString &caption, const Font &font)
 {
-    control.setTwips(place.left, place.top, place.width, place.height);
     if constexpr (requires { control.setCaption(caption); })
         control.setCaption(caption);
     else
         control.setText(caption);
     control.setFont(font.name, font.size, font.bold, font.italic);
+    return control;
+}
+
+template <class Control>
+Control &design(Control &control, const Twips &place, const QString &caption, const Font &font)
+{
+    control.setTwips(place.left, place.top, place.width, place.height);
+    return design(control, caption, font);
+}
+
+template <class Control>
+Control &design(Control &control, const Twips &place)
+{
+    control.setTwips(place.left, place.top, place.width, place.height);
     return control;
 }
 

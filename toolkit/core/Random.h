@@ -52,8 +52,4 @@ private:
 // The process-wide generator every window shares.
 Random &generator();
 
-inline double rnd() { return generator().next(); }
-inline void randomize(double x) { generator().mix(x); }
-inline void randomizeFromClock() { generator().mixClock(); }
-
 } // namespace toolkit::core

@@ -7,9 +7,8 @@
 using namespace toolkit;
 
 CARBONIC::CARBONIC()
-    : Form(QStringLiteral("CARBONIC"), 6930, 7095)
+    : Form(QStringLiteral("CARBONIC"), QStringLiteral("Carbonic"), 6930, 7095)
 {
-    setCaption(QStringLiteral("Carbonic"));
     design(Picture1, {1680, 0, 3600, 5640}).canvas().setBorder(true);
     Picture1.canvas().setPicture(acids::carbonicPicture);
     const Font bold12{fonts::serifGreek, 12, true};

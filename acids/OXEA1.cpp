@@ -17,9 +17,8 @@ using kinetics::core::ModelCode;
 using shell::core::shared;
 
 OXEA1::OXEA1()
-    : Form(QStringLiteral("OXEA1"), 7785, 5835)
+    : Form(QStringLiteral("OXEA1"), QStringLiteral("EXAMPLES"), 7785, 5835)
 {
-    setCaption(QStringLiteral("EXAMPLES"));
     const Font bold10{fonts::serifGreek, 10, true};
     design(Command1, {240, 480, 2295, 375}, QStringLiteral("Carbonic Acid"), bold10);
     design(Command2, {2880, 480, 2295, 375}, QStringLiteral("PHOSPHORIC"), bold10);

@@ -43,9 +43,8 @@ const QString explanation = QStringLiteral(
 } // namespace
 
 carbonic2::carbonic2()
-    : Form(QStringLiteral("carbonic2"), 7815, 5175)
+    : Form(QStringLiteral("carbonic2"), QStringLiteral("Form1"), 7815, 5175)
 {
-    setCaption(QStringLiteral("Form1"));
     const Font bold12{fonts::serifGreek, 12, true};
     design(Label2, {0, 360, 2775, 615}, QStringLiteral("Concentration"), bold12);
     design(moleanalitro, {3360, 480, 2655, 375}, {.min = 2, .max = 99, .largeChange = 10, .value = 25});

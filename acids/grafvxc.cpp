@@ -25,9 +25,8 @@ double curveValue(const acids::core::ProductPoint &p, int curve)
 } // namespace
 
 grafvxc::grafvxc()
-    : Form(QStringLiteral("grafvxc"), 6000, 4500)
+    : Form(QStringLiteral("grafvxc"), QStringLiteral("Concentration of the products"), 6000, 4500)
 {
-    setCaption(QStringLiteral("Concentration of the products"));
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
     design(phshow, {4200, 1500, 1700, 400}, QStringLiteral("pH vs concentration"), {fonts::serifGreek, 10, true});

@@ -11,9 +11,8 @@ using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 phform::phform()
-    : Form(QStringLiteral("phform"), 6000, 4500)
+    : Form(QStringLiteral("phform"), QStringLiteral("pH vs c"), 6000, 4500)
 {
-    setCaption(QStringLiteral("pH vs c"));
     setBackColor(RGB(255, 255, 255));
 }
 

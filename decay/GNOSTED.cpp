@@ -1,5 +1,6 @@
 #include "decay/GNOSTED.h"
 
+#include "decay/Buttons.h"
 #include "decay/Pictures.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
@@ -12,9 +13,9 @@
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "toolkit/Arrows.h"
 #include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Arrows.h"
 
 #include <QFontMetricsF>
 
@@ -27,9 +28,8 @@ using decay::core::workedHalfLives;
 namespace palette = kinetics::core::palette;
 
 GNOSTED::GNOSTED()
-    : Form(QStringLiteral("GNOSTED"), 9600, 7200)
+    : Form(QStringLiteral("GNOSTED"), QStringLiteral("Example of Radioactive Reaction"), 9600, 7200)
 {
-    setCaption(QStringLiteral("Example of Radioactive Reaction"));
     // The places of the diagram's controls are set at start-up, in the
     // window's scale; only their sizes are designed.
     const Font bold12{fonts::serifGreek, 12, true};
@@ -106,9 +106,7 @@ void GNOSTED::load()
     HScroll1.move(80, 108, 55, 8);
     Label3.move(15, 93, 62, 10);
     xronosolos.move(80, 93, 55, 8);
-    mpros.move(20, 60, 20, 14);
-    mprosta.move(55, 60, 20, 14);
-    Command1.move(90, 60, 20, 14);
+    decay::placeButtons(mpros, mprosta, Command1);
 }
 
 void GNOSTED::layOutDiagram()

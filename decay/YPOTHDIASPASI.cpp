@@ -1,5 +1,6 @@
 #include "decay/YPOTHDIASPASI.h"
 
+#include "decay/Buttons.h"
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI1.h"
 #include "decay/core/DecayConstants.h"
@@ -7,10 +8,10 @@
 #include "graphs/Captions.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/core/Palette.h"
-#include "toolkit/Arrows.h"
 #include "shell/Quantities.h"
-#include "shell/core/SharedState.h"
 #include "shell/Roads.h"
+#include "shell/core/SharedState.h"
+#include "toolkit/Arrows.h"
 
 
 #include <algorithm>
@@ -20,9 +21,8 @@ using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 YPOTHDIASPASI::YPOTHDIASPASI()
-    : Form(QStringLiteral("YPOTHDIASPASI"), 6825, 4950)
+    : Form(QStringLiteral("YPOTHDIASPASI"), QStringLiteral("Your Model"), 6825, 4950)
 {
-    setCaption(QStringLiteral("Your Model"));
     const Font bold12{fonts::serifGreek, 12, true};
     design(Label2, {1560, 4440, 5055, 735}, QStringLiteral("Choose the number os steps of the decay:"),
            {fonts::serifGreek, 14, true})
@@ -189,9 +189,7 @@ void YPOTHDIASPASI::layOutDiagram()
     // The duration and the buttons below the diagram, clear of it on any screen.
     Label4.move(29, 140, 30, 10);
     xronosolos.move(62, 140, 50, 8);
-    mpros.move(20, 60, 20, 14);
-    mprosta.move(55, 60, 20, 14);
-    Command1.move(90, 60, 20, 14);
+    decay::placeButtons(mpros, mprosta, Command1);
 }
 
 void YPOTHDIASPASI::xronosolosChange()

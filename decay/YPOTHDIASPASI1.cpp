@@ -1,5 +1,7 @@
 #include "decay/YPOTHDIASPASI1.h"
 
+#include "decay/Buttons.h"
+
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/core/DecayConstants.h"
@@ -64,9 +66,8 @@ QString atomsText(int amount)
 } // namespace
 
 YPOTHDIASPASI1::YPOTHDIASPASI1()
-    : Form(QStringLiteral("YPOTHDIASPASI1"), 8400, 6200)
+    : Form(QStringLiteral("YPOTHDIASPASI1"), QStringLiteral("RATES OF DECAY"), 8400, 6200)
 {
-    setCaption(QStringLiteral("RATES OF DECAY"));
     const QString &serif = fonts::serifGreek;
     const Font bold12{serif, 12, true};
     design(Label1, {2400, 0, 4335, 735}, QStringLiteral("Make your choices about the rate of the decay"),
@@ -137,9 +138,7 @@ void YPOTHDIASPASI1::load()
                            Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
     etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
     Label5.setCaption(graphs::temperatureText(shell::temperature().value()));
-    piso.move(20, 60, 20, 14);
-    mprosta.move(55, 60, 20, 14);
-    Command1.move(90, 60, 20, 14);
+    decay::placeButtons(piso, mprosta, Command1);
 }
 
 void YPOTHDIASPASI1::layOut()

@@ -32,9 +32,8 @@ constexpr double labelDrop = 12;
 } // namespace
 
 apotelesmata::apotelesmata()
-    : Form(QStringLiteral("apotelesmata"), 6000, 4500)
+    : Form(QStringLiteral("apotelesmata"), QStringLiteral("Controls"), 6000, 4500)
 {
-    setCaption(QStringLiteral("Controls"));
     Timer1.setInterval(0);
     Timer1.setEnabled(true);
     Command4.setCaption(QStringLiteral("Preset Parameteres     An Example"));

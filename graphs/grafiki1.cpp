@@ -29,9 +29,8 @@ const QColor darkColours[] = {qColor(palette::darkBlue), qColor(palette::darkGre
 } // namespace
 
 grafiki1::grafiki1()
-    : Form(QStringLiteral("grafiki1"), 6000, 4500)
+    : Form(QStringLiteral("grafiki1"), QStringLiteral("Graphs"), 6000, 4500)
 {
-    setCaption(QStringLiteral("Graphs"));
     setBackColor(RGB(255, 255, 192));
     setFontName(fonts::serifGreek);
     design(Check1, {1680, 0, 2175, 200}).setCaption(QStringLiteral("Erase Previous Graphs"));

@@ -11,9 +11,8 @@ using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 mathematical::mathematical()
-    : Form(QStringLiteral("mathematical"), 6000, 4500)
+    : Form(QStringLiteral("mathematical"), QStringLiteral("Change of Rates"), 6000, 4500)
 {
-    setCaption(QStringLiteral("Change of Rates"));
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
     grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));

@@ -9,9 +9,8 @@ using shell::core::shared;
 using toolkit::core::Int;
 
 ravdogram::ravdogram()
-    : Form(QStringLiteral("ravdogram"), 4000, 3600)
+    : Form(QStringLiteral("ravdogram"), QStringLiteral("Bars"), 4000, 3600)
 {
-    setCaption(QStringLiteral("Bars"));
     setBackColor(RGB(192, 255, 255));
     setFontName(fonts::serifGreek);
     namespace palette = kinetics::core::palette;

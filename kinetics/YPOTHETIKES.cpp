@@ -62,9 +62,8 @@ const RateStep rateSteps[] = {
 } // namespace
 
 YPOTHETIKES::YPOTHETIKES()
-    : Form(QStringLiteral("YPOTHETIKES"), 9600, 7200)
+    : Form(QStringLiteral("YPOTHETIKES"), QStringLiteral("Your Model of a Chemical Reaction"), 9600, 7200)
 {
-    setCaption(QStringLiteral("Your Model of a Chemical Reaction"));
     design(tempotherm, {.min = -250, .max = 400, .largeChange = 20});
     design(sidesq, {.min = 2, .max = 44, .largeChange = 5, .value = 20});
     design(xronosolos, {.min = 20, .max = 1000, .smallChange = 10, .largeChange = 100, .value = 100});

@@ -1,7 +1,7 @@
 #include "kinetics/antidrasi.h"
 
-#include "shell/Quantities.h"
 #include "kinetics/core/TemperatureFactor.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 
 using namespace toolkit;
@@ -26,9 +26,8 @@ Ratios screenRatios()
 } // namespace
 
 antidrasi::antidrasi()
-    : Form(QStringLiteral("antidrasi"), 6000, 4500)
+    : Form(QStringLiteral("antidrasi"), QStringLiteral("Spots' Representation"), 6000, 4500)
 {
-    setCaption(QStringLiteral("Spots' Representation"));
     setFillSolid(true);
     setFillColor(qColor(kinetics::core::palette::blue));
     setFontName(fonts::serifGreek);

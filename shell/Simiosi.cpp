@@ -3,9 +3,8 @@
 using namespace toolkit;
 
 Simiosi::Simiosi()
-    : Form(QStringLiteral("Simiosi"), 6585, 4560)
+    : Form(QStringLiteral("Simiosi"), QStringLiteral("Notes"), 6585, 4560)
 {
-    setCaption(QStringLiteral("Notes"));
     OLE2.setTwips(0, 0, 6375, 4575);
     OLE2.setHtml(QStringLiteral(
         "<div style='font-family: DejaVu Serif; font-size: 11pt;'>"

@@ -10,10 +10,10 @@
 #include "decay/core/DecaySteps.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/amfinaioxi.h"
-#include "shell/eisagogi.h"
-#include "shell/neaepilogi.h"
-#include "shell/eisodos.h"
 #include "shell/core/SharedState.h"
+#include "shell/eisagogi.h"
+#include "shell/eisodos.h"
+#include "shell/neaepilogi.h"
 #include "toolkit/Toolkit.h"
 
 using namespace toolkit;

@@ -8,9 +8,8 @@
 using namespace toolkit;
 
 amfinaioxi::amfinaioxi()
-    : Form(QStringLiteral("amfinaioxi"), 8400, 5600)
+    : Form(QStringLiteral("amfinaioxi"), QStringLiteral("REVERSIBLE - NON REVERSIBLE"), 8400, 5600)
 {
-    setCaption(QStringLiteral("REVERSIBLE - NON REVERSIBLE"));
     const Font bold12{fonts::serifGreek, 12, true};
     reversibleno.onToggle([](bool on) { shell::core::shared().choices.nonReversible = on; });
     design(reversibleyes, {480, 720, 1575, 255}, QStringLiteral("Reversible"), bold12);

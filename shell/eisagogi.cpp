@@ -1,7 +1,7 @@
 #include "shell/eisagogi.h"
 
-#include "decay/GNOSTED.h"
 #include "acids/OXEA1.h"
+#include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
@@ -15,9 +15,8 @@ using namespace toolkit;
 using shell::core::shared;
 
 eisagogi::eisagogi()
-    : Form(QStringLiteral("eisagogi"), 10600, 6800)
+    : Form(QStringLiteral("eisagogi"), QStringLiteral("CHOICES"), 10600, 6800)
 {
-    setCaption(QStringLiteral("CHOICES"));
     const QString &serif = fonts::serifGreek;
     const Font text{serif, 12};
     design(Text1[0], {720, 0, 9135, 615}, text);

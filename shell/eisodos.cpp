@@ -5,9 +5,8 @@
 using namespace toolkit;
 
 eisodos::eisodos()
-    : Form(QStringLiteral("eisodos"), 7500, 6100)
+    : Form(QStringLiteral("eisodos"), QStringLiteral("spotsim"), 7500, 6100)
 {
-    setCaption(QStringLiteral("spotsim"));
     setBackColor(RGB(255, 255, 224));
     const Font text{fonts::serifGreek, 12};
     design(Text1[0], {240, 240, 6855, 975}, text).setAlignment(Qt::AlignCenter);

@@ -2,18 +2,17 @@
 
 #include "acids/OXEA1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "toolkit/Arrows.h"
-#include "shell/amfinaioxi.h"
 #include "kinetics/core/Palette.h"
+#include "shell/amfinaioxi.h"
 #include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
+#include "toolkit/Arrows.h"
 
 using namespace toolkit;
 
 neaepilogi::neaepilogi()
-    : Form(QStringLiteral("neaepilogi"), 7800, 6400)
+    : Form(QStringLiteral("neaepilogi"), QStringLiteral("NEW CHOICE"), 7800, 6400)
 {
-    setCaption(QStringLiteral("NEW CHOICE"));
     const Font bold12{fonts::serifGreek, 12, true};
     const Font bold10{fonts::serifGreek, 10, true};
     namespace palette = kinetics::core::palette;

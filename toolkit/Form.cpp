@@ -21,10 +21,10 @@ QMargins g_lastFrame;
 
 } // namespace
 
-Form::Form(const QString &name, double widthTwips, double heightTwips)
+Form::Form(const QString &name, const QString &caption, double widthTwips, double heightTwips)
 {
     setObjectName(name);
-    setWindowTitle(name);
+    setWindowTitle(caption);
     const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
     const QSize frame = client.grownBy(frameMarginsPixels());
     m_frame = QRectF(0, 0, frame.width() * twipsPerPixel(), frame.height() * twipsPerPixel());

@@ -17,9 +17,9 @@ class Form : public Canvas
 {
     Q_OBJECT
 public:
-    // name is the window's own name (its objectName); the size is the designed
-    // client area in twips.
-    Form(const QString &name, double widthTwips, double heightTwips);
+    // name is the window's own name (its objectName), caption its designed
+    // title; the size is the designed client area in twips.
+    Form(const QString &name, const QString &caption, double widthTwips, double heightTwips);
     ~Form() override;
 
     // The load handler, run once by the registry right after construction.

@@ -27,34 +27,35 @@ int Run::record(int kind, int index) const
 {
     if (kind < 0 || kind > 2)
         return 0;
-    const std::vector<int> &r = m_records[std::size_t(kind)];
-    return index >= 0 && static_cast<std::size_t>(index) < r.size() && index < m_recordIndex ? r[std::size_t(index)]
+    const std::vector<int> &r = m_records.samples[std::size_t(kind)];
+    return index >= 0 && static_cast<std::size_t>(index) < r.size() && index < m_records.next ? r[std::size_t(index)]
                                                                                                : 0;
 }
 
 void Run::start(int placed, int interval)
 {
     m_spotTotal = placed;
-    m_replayTotal = placed;
     m_counts = {placed, 0, 0, 0};
-    m_tickCount = 0;
-    m_tickInterval = interval;
-    m_recordIndex = 1;
-    for (auto &r : m_records)
+    m_clock.ticks = 0;
+    m_clock.interval = interval;
+    m_clock.time = 0;
+    m_records.next = 1;
+    m_records.spots = placed;
+    for (auto &r : m_records.samples)
         r.assign(1, 0);
-    m_runTime = 0;
 }
 
 void Run::recordSample()
 {
-    if (static_cast<std::size_t>(m_recordIndex) >= m_records[0].size())
-        for (auto &r : m_records)
-            r.resize(r.size() + 16 * samplesPerTick);
-    const std::size_t i = std::size_t(m_recordIndex);
-    m_records[0][i] = m_counts.a;
-    m_records[1][i] = m_counts.b;
-    m_records[2][i] = m_counts.c;
-    m_recordIndex += 1;
+    auto &[a, b, c] = m_records.samples;
+    if (static_cast<std::size_t>(m_records.next) >= a.size())
+        for (auto *r : {&a, &b, &c})
+            r->resize(r->size() + 16 * samplesPerTick);
+    const std::size_t i = std::size_t(m_records.next);
+    a[i] = m_counts.a;
+    b[i] = m_counts.b;
+    c[i] = m_counts.c;
+    m_records.next += 1;
 }
 
 bool Run::tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view)
@@ -65,36 +66,37 @@ bool Run::tick(toolkit::core::Random &rng, const LatticeRun &lattice, const Tick
     rng.mixClock();
 
     const double perSpot = amountPerSpot(in.amount, m_spotTotal);
-    view.plot(m_runTime, plotted(m_counts, perSpot), in.kinds, 3);
+    view.plot(m_clock.time, plotted(m_counts, perSpot), in.kinds, 3);
     Counts n = m_counts;
     for (int k = 0; k < eventsPerTick; ++k) {
-        view.plot(eventTime(m_runTime, k, m_tickInterval), plotted(n, perSpot), in.kinds, 1);
+        view.plot(eventTime(m_clock.time, k, m_clock.interval), plotted(n, perSpot), in.kinds, 1);
         randomStep(m_cells, lattice, n, m_spotTotal, rng, ViewHooks{view, m_blockSide});
         m_counts = n;
         view.showCounts(n);
         if (k % sampleStride == 0)
             recordSample();
     }
-    m_tickCount += 1;
-    m_runTime += in.interval;
-    return m_runTime > in.duration;
+    m_clock.ticks += 1;
+    m_clock.time += in.interval;
+    return m_clock.time > in.duration;
 }
 
 void Run::replay(double amount, double duration,
                  const std::function<void(double x, double a, double b, double c)> &point) const
 {
-    if (m_replayTotal <= 0 || m_tickInterval <= 0)
+    const int interval = m_clock.interval;
+    if (m_records.spots <= 0 || interval <= 0)
         return;
-    const double perSpot = amountPerSpot(amount, m_replayTotal);
-    int index = 1; // entries 1..recordIndex-1 hold samples
-    for (int n = 0; n * double(m_tickInterval) < duration && index < m_recordIndex; ++n) {
-        const double t = n * double(m_tickInterval);
-        if (t > m_stopTime)
+    const double perSpot = amountPerSpot(amount, m_records.spots);
+    const auto &[a, b, c] = m_records.samples;
+    int index = 1; // entries 1..next-1 hold samples
+    for (int n = 0; n * double(interval) < duration && index < m_records.next; ++n) {
+        const double t = n * double(interval);
+        if (t > m_clock.stoppedAt)
             continue;
-        for (int k = 0; k < eventsPerTick && index < m_recordIndex; k += sampleStride, ++index) {
+        for (int k = 0; k < eventsPerTick && index < m_records.next; k += sampleStride, ++index) {
             const std::size_t i = std::size_t(index);
-            point(eventTime(t, k, m_tickInterval), m_records[0][i] * perSpot, m_records[1][i] * perSpot,
-                  m_records[2][i] * perSpot);
+            point(eventTime(t, k, interval), a[i] * perSpot, b[i] * perSpot, c[i] * perSpot);
         }
     }
 }

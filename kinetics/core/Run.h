@@ -59,13 +59,13 @@ public:
     Counts counts() const { return m_counts; }
     // Counts that a preview of the lattice stands for, before a Start.
     void setCounts(const Counts &counts) { m_counts = counts; }
-    int tickCount() const { return m_tickCount; }
+    int tickCount() const { return m_clock.ticks; }
     int spotTotal() const { return m_spotTotal; }
     int blockSide() const { return m_blockSide; }
     void setBlockSide(int side) { m_blockSide = side; }
-    double runTime() const { return m_runTime; }
-    int tickInterval() const { return m_tickInterval; }
-    int recordIndex() const { return m_recordIndex; }
+    double runTime() const { return m_clock.time; }
+    int tickInterval() const { return m_clock.interval; }
+    int recordIndex() const { return m_records.next; }
     // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
     int record(int kind, int index) const;
 
@@ -81,7 +81,7 @@ public:
     bool tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view);
     // New parameters: the clock stops here, and the replay leaves out ticks
     // that start later.
-    void stop() { m_stopTime = m_runTime; }
+    void stop() { m_clock.stoppedAt = m_clock.time; }
     // The recorded samples of the last run at their times, up to the
     // duration, as amounts of A, B and C.
     void replay(double amount, double duration,
@@ -92,15 +92,22 @@ private:
 
     Grid m_cells{};
     Counts m_counts;
-    int m_tickCount = 0;
     int m_blockSide = 0;
     int m_spotTotal = 0;
-    int m_replayTotal = 0;
-    double m_runTime = 0;
-    double m_stopTime = 0;
-    int m_tickInterval = 0;
-    std::array<std::vector<int>, 3> m_records; // A, B, C; entry 0 unused
-    int m_recordIndex = 1;
+    // The time on the graphs' axis, where New Adjustment stopped it, the
+    // interval the events of a tick spread over, and the ticks so far.
+    struct Clock
+    {
+        double time = 0, stoppedAt = 0;
+        int interval = 0, ticks = 0;
+    } m_clock;
+    // Samples of A, B and C (entry 0 unused, the next at `next`) and the
+    // spots of the run they come from.
+    struct Records
+    {
+        std::array<std::vector<int>, 3> samples;
+        int next = 1, spots = 0;
+    } m_records;
 };
 
 } // namespace kinetics::core

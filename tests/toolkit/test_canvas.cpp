@@ -23,7 +23,7 @@ class Sheet final : public Form
 {
 public:
     Sheet()
-        : Form(QStringLiteral("Sheet"), 4500, 3000)
+        : Form(QStringLiteral("Sheet"), QStringLiteral("Sheet"), 4500, 3000)
     {
         setBackColor(RGB(255, 255, 255));
     }
@@ -34,7 +34,7 @@ class MenuSheet final : public Form
 {
 public:
     MenuSheet()
-        : Form(QStringLiteral("MenuSheet"), 4500, 3000)
+        : Form(QStringLiteral("MenuSheet"), QStringLiteral("MenuSheet"), 4500, 3000)
     {
         setBackColor(RGB(255, 255, 255));
     }

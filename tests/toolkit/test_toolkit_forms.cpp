@@ -13,7 +13,7 @@ class Probe final : public Form
 {
 public:
     Probe()
-        : Form(QStringLiteral("Probe"), 3000, 3000)
+        : Form(QStringLiteral("Probe"), QStringLiteral("Probe"), 3000, 3000)
     {
         bar.setMin(0);
         bar.setMax(100);

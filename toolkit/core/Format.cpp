@@ -134,6 +134,18 @@ bool roundDigits(std::string &digits, int keep)
     return true;
 }
 
+// The whole part, then the point and the fraction without the trailing
+// zeros that no 0 placeholder asks for.
+std::string joined(const std::string &intPart, std::string fracPart, const Section &s)
+{
+    while (static_cast<int>(fracPart.size()) > s.fracZeros && !fracPart.empty() && fracPart.back() == '0')
+        fracPart.pop_back();
+    std::string out = intPart;
+    if (s.point && (!fracPart.empty() || s.fracZeros + s.fracHashes == 0))
+        out += '.';
+    return out + fracPart;
+}
+
 std::string fixedNumber(double a, const Section &s, bool &isZero)
 {
     const Decimal d = toDecimal(a);
@@ -158,14 +170,7 @@ std::string fixedNumber(double a, const Section &s, bool &isZero)
     intPart = firstNonZero == std::string::npos ? std::string() : intPart.substr(firstNonZero);
     if (static_cast<int>(intPart.size()) < s.intZeros)
         intPart.insert(0, static_cast<std::size_t>(s.intZeros) - intPart.size(), '0');
-    while (static_cast<int>(fracPart.size()) > s.fracZeros && !fracPart.empty() && fracPart.back() == '0')
-        fracPart.pop_back();
-
-    std::string out = intPart;
-    if (s.point && (!fracPart.empty() || frac == 0))
-        out += '.';
-    out += fracPart;
-    return out;
+    return joined(intPart, fracPart, s);
 }
 
 std::string exponentNumber(double a, const Section &s, bool &isZero)
@@ -181,15 +186,8 @@ std::string exponentNumber(double a, const Section &s, bool &isZero)
     }
     isZero = a == 0;
     const int exponent = isZero ? 0 : exp10 - (intDigits - 1);
-    std::string intPart = digits.substr(0, static_cast<std::size_t>(intDigits));
-    std::string fracPart = digits.substr(static_cast<std::size_t>(intDigits));
-    while (static_cast<int>(fracPart.size()) > s.fracZeros && !fracPart.empty() && fracPart.back() == '0')
-        fracPart.pop_back();
-
-    std::string out = intPart;
-    if (s.point && (!fracPart.empty() || frac == 0))
-        out += '.';
-    out += fracPart;
+    std::string out = joined(digits.substr(0, static_cast<std::size_t>(intDigits)),
+                             digits.substr(static_cast<std::size_t>(intDigits)), s);
     out += s.expChar;
     if (exponent < 0)
         out += '-';

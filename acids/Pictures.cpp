@@ -83,74 +83,78 @@ void drawEquilibriumArrow(QPainter &painter, double x, double top, double bottom
     painter.drawLine(QPointF(x + gap, top), QPointF(x + gap + head * 0.6, top + head));
 }
 
-} // namespace
-
-void carbonicPicture(QPainter &painter, const QRectF &box)
+// Where the picture is laid out: its centre line, its top and its unit, a
+// tenth of the width or a nineteenth of the height.
+struct Layout
 {
-    painter.fillRect(box, Qt::white);
-    const double unit = std::min(box.width() / 10, box.height() / 19); // one tenth of the width
-    if (unit <= 0)
-        return;
-    QFont font(toolkit::fontFamily(toolkit::fonts::serifGreek));
-    font.setPixelSize(std::max(6, int(unit * 0.9)));
-    QFont title = font;
+    QRectF box;
+    double unit = 0, cx = 0, top = 0;
+    QFont font;
+};
+
+void drawTitle(QPainter &painter, const Layout &l)
+{
+    QFont title = l.font;
     title.setBold(true);
-    title.setPixelSize(std::max(6, int(unit * 1.0)));
+    title.setPixelSize(std::max(6, int(l.unit * 1.0)));
+    painter.setFont(title);
+    const QString t = QStringLiteral("Carbonic acid in water");
+    painter.drawText(QPointF(l.cx - QFontMetricsF(title).horizontalAdvance(t) / 2, l.top + 1.3 * l.unit), t);
+}
 
-    painter.setPen(Qt::black);
-    const double cx = box.center().x();
-    const double top = box.top() + (box.height() - 19 * unit) / 2;
-    {
-        painter.setFont(title);
-        const QString t = QStringLiteral("Carbonic acid in water");
-        painter.drawText(QPointF(cx - QFontMetricsF(title).horizontalAdvance(t) / 2, top + 1.3 * unit), t);
-    }
-
+// The three species, each with its spot's colour, and the equilibria between
+// them with their constants.
+void drawSpecies(QPainter &painter, const Layout &l)
+{
+    const double unit = l.unit;
     const struct
     {
         Formula formula;
         toolkit::core::Rgb colour;
-        const char *spot;
     } rows[] = {
-        {{base("H"), sub("2"), base("CO"), sub("3")}, palette::blue, "A"},
-        {{base("H"), sup("+"), base(" + HCO"), sub("3"), sup("\u2212")}, palette::green, "B"},
-        {{base("2H"), sup("+"), base(" + CO"), sub("3"), sup("2\u2212")}, palette::red, "C"},
+        {{base("H"), sub("2"), base("CO"), sub("3")}, palette::blue},
+        {{base("H"), sup("+"), base(" + HCO"), sub("3"), sup("\u2212")}, palette::green},
+        {{base("2H"), sup("+"), base(" + CO"), sub("3"), sup("2\u2212")}, palette::red},
     };
     const Formula constants[] = {
         {base("K"), sub("a1")},
         {base("K"), sub("a2")},
     };
-    const double rowY[] = {top + 3.4 * unit, top + 7.4 * unit, top + 11.4 * unit};
+    const double rowY[] = {l.top + 3.4 * unit, l.top + 7.4 * unit, l.top + 11.4 * unit};
     double widest = 0;
     for (const auto &r : rows)
-        widest = std::max(widest, formulaWidth(r.formula, font));
-    const double spotX = std::max(box.left() + 0.8 * unit, cx - widest / 2 - 1.2 * unit);
+        widest = std::max(widest, formulaWidth(r.formula, l.font));
+    const double spotX = std::max(l.box.left() + 0.8 * unit, l.cx - widest / 2 - 1.2 * unit);
     for (int r = 0; r < 3; ++r) {
         const double y = rowY[r];
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(toolkit::qColor(rows[r].colour));
         painter.drawEllipse(QPointF(spotX, y - 0.3 * unit), 0.45 * unit, 0.45 * unit);
         painter.setPen(Qt::black);
-        const double w = formulaWidth(rows[r].formula, font);
-        drawFormula(painter, rows[r].formula, cx - w / 2, y, font);
+        const double w = formulaWidth(rows[r].formula, l.font);
+        drawFormula(painter, rows[r].formula, l.cx - w / 2, y, l.font);
         if (r < 2) {
-            drawEquilibriumArrow(painter, cx, y + 0.8 * unit, rowY[r + 1] - 1.3 * unit, unit);
+            drawEquilibriumArrow(painter, l.cx, y + 0.8 * unit, rowY[r + 1] - 1.3 * unit, unit);
             painter.setPen(Qt::black);
-            drawFormula(painter, constants[r], cx + 0.8 * unit, (y + rowY[r + 1]) / 2 - 0.1 * unit, font);
+            drawFormula(painter, constants[r], l.cx + 0.8 * unit, (y + rowY[r + 1]) / 2 - 0.1 * unit, l.font);
         }
     }
+}
 
-    // The two constants as ratios of the concentrations at equilibrium.
-    QFont small = font;
-    small.setPixelSize(std::max(6, int(unit * 0.72)));
+// The two constants as ratios of the concentrations at equilibrium, and
+// which spot is which.
+void drawConstants(QPainter &painter, const Layout &l)
+{
+    QFont small = l.font;
+    small.setPixelSize(std::max(6, int(l.unit * 0.72)));
     const Formula ka1 = {base("K"), sub("a1"), base(" = [H"), sup("+"), base("][HCO"), sub("3"), sup("\u2212"),
                          base("] / [H"), sub("2"), base("CO"), sub("3"), base("]")};
     const Formula ka2 = {base("K"), sub("a2"), base(" = [H"), sup("+"), base("][CO"), sub("3"), sup("2\u2212"),
                          base("] / [HCO"), sub("3"), sup("\u2212"), base("]")};
     painter.setPen(Qt::black);
-    for (const auto &[formula, y] : {std::pair{&ka1, top + 14.6 * unit}, std::pair{&ka2, top + 16.4 * unit}}) {
+    for (const auto &[formula, y] : {std::pair{&ka1, l.top + 14.6 * l.unit}, std::pair{&ka2, l.top + 16.4 * l.unit}}) {
         const double w = formulaWidth(*formula, small);
-        drawFormula(painter, *formula, cx - std::min(w, box.width() * 0.96) / 2, y, small);
+        drawFormula(painter, *formula, l.cx - std::min(w, l.box.width() * 0.96) / 2, y, small);
     }
     painter.setPen(QColor(70, 70, 70));
     QFont note = small;
@@ -158,7 +162,27 @@ void carbonicPicture(QPainter &painter, const QRectF &box)
     painter.setFont(note);
     const QString legend = QStringLiteral("blue: H\u2082CO\u2083   green: HCO\u2083\u207B   red: CO\u2083\u00B2\u207B");
     const double lw = QFontMetricsF(note).horizontalAdvance(legend);
-    painter.drawText(QPointF(cx - std::min(lw, box.width() * 0.96) / 2, top + 18.3 * unit), legend);
+    painter.drawText(QPointF(l.cx - std::min(lw, l.box.width() * 0.96) / 2, l.top + 18.3 * l.unit), legend);
+}
+
+} // namespace
+
+void carbonicPicture(QPainter &painter, const QRectF &box)
+{
+    painter.fillRect(box, Qt::white);
+    Layout l;
+    l.box = box;
+    l.unit = std::min(box.width() / 10, box.height() / 19);
+    if (l.unit <= 0)
+        return;
+    l.font = QFont(toolkit::fontFamily(toolkit::fonts::serifGreek));
+    l.font.setPixelSize(std::max(6, int(l.unit * 0.9)));
+    l.cx = box.center().x();
+    l.top = box.top() + (box.height() - 19 * l.unit) / 2;
+    painter.setPen(Qt::black);
+    drawTitle(painter, l);
+    drawSpecies(painter, l);
+    drawConstants(painter, l);
 }
 
 } // namespace acids

@@ -33,6 +33,64 @@ void showTitle()
     title.show();
 }
 
+// Every window of the chapters placed over the whole screen; creating each
+// runs its load handler, and the order decides which values win.
+void placeWindows()
+{
+    placeFullScreen(form<amfinaioxi>());
+    placeFullScreen(form<eisagogi>());
+    placeFullScreen(form<neaepilogi>());
+    placeFullScreen(form<OXEA1>());
+    placeFullScreen(form<YPOTHDIASPASI>());
+    placeFullScreen(form<YPOTHDIASPASI1>());
+    placeFullScreen(form<GNOSTED>());
+    placeFullScreen(form<YPOTHETIKES>());
+    placeFullScreen(form<CARBONIC>());
+    placeFullScreen(form<carbonic2>());
+}
+
+void setScales()
+{
+    form<YPOTHDIASPASI>().scale(0, 250, 150, 0);
+    form<YPOTHDIASPASI1>().scale(0, 250, 150, 0);
+    form<OXEA1>().scale(0, 250, 150, 0);
+    form<YPOTHETIKES>().scale(-40, 250, 110, 0);
+    form<GNOSTED>().scale(0, 250, 150, 0);
+}
+
+// The ranges and values that differ from the designed ones, in the order
+// whose change handlers leave the start values.
+void setRanges(int duration)
+{
+    auto &parameters = form<YPOTHETIKES>();
+    auto &acidExamples = form<OXEA1>();
+    auto &model = form<YPOTHDIASPASI>();
+    auto &rates = form<YPOTHDIASPASI1>();
+    auto &example = form<GNOSTED>();
+    auto &carbonicExample = form<carbonic2>();
+    for (ScrollBar *bar : {&example.xronosolos, &acidExamples.xronosolos, &model.xronosolos, &parameters.xronosolos})
+        bar->setMin(20);
+    for (ScrollBar *bar : {&example.xronosolos, &acidExamples.xronosolos, &model.xronosolos, &parameters.xronosolos})
+        bar->setValue(duration);
+    for (ScrollBar *bar : {&parameters.sidesq, &rates.arithatomon, &carbonicExample.moleanalitro}) {
+        bar->setMax(99);
+        bar->setMin(2);
+    }
+    for (ScrollBar *bar : {&parameters.sidesq, &rates.arithatomon, &carbonicExample.moleanalitro})
+        bar->setValue(15);
+    example.HScroll1.setMax(99);
+    example.HScroll1.setMin(2);
+    acidExamples.concentration.setMax(99);
+    const std::initializer_list<ScrollBar *> temperatures = {&carbonicExample.tempotherm, &parameters.tempotherm,
+                                                             &acidExamples.tempotherm, &rates.tempotherm};
+    for (ScrollBar *bar : temperatures)
+        bar->setMax(100);
+    carbonicExample.setLeft(0);
+    for (ScrollBar *bar : temperatures)
+        bar->setMin(0);
+    rates.showWorkedHalfLives();
+}
+
 void buildWindows()
 {
     auto &s = shared();
@@ -40,73 +98,16 @@ void buildWindows()
     s.derivedGraphCount = 0;
     s.temperatureC = 25;
     s.runDuration = 250;
-
-    // Creating each window runs its load handler; the order decides which
-    // values win.
-    auto &parameters = form<YPOTHETIKES>();
-    s.initialAmount = parameters.sidesq.value();
+    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
     s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-
-    placeFullScreen(form<amfinaioxi>());
-    placeFullScreen(form<eisagogi>());
-    placeFullScreen(form<neaepilogi>());
-    auto &acidExamples = form<OXEA1>();
-    placeFullScreen(acidExamples);
-    auto &model = form<YPOTHDIASPASI>();
-    placeFullScreen(model);
-    auto &rates = form<YPOTHDIASPASI1>();
-    placeFullScreen(rates);
-    auto &example = form<GNOSTED>();
-    placeFullScreen(example);
-    placeFullScreen(parameters);
-    placeFullScreen(form<CARBONIC>());
-    auto &carbonicExample = form<carbonic2>();
-    placeFullScreen(carbonicExample);
-
-    model.scale(0, 250, 150, 0);
-    rates.scale(0, 250, 150, 0);
-    acidExamples.scale(0, 250, 150, 0);
-    parameters.scale(-40, 250, 110, 0);
-    example.scale(0, 250, 150, 0);
-
+    placeWindows();
+    setScales();
     s.runDuration = 250;
-
-    // Ranges that differ from the designed ones.
-    example.xronosolos.setMin(20);
-    acidExamples.xronosolos.setMin(20);
-    model.xronosolos.setMin(20);
-    parameters.xronosolos.setMin(20);
-    example.xronosolos.setValue(s.runDuration);
-    acidExamples.xronosolos.setValue(s.runDuration);
-    model.xronosolos.setValue(s.runDuration);
-    parameters.xronosolos.setValue(s.runDuration);
-    parameters.sidesq.setMax(99);
-    parameters.sidesq.setMin(2);
-    rates.arithatomon.setMax(99);
-    rates.arithatomon.setMin(2);
-    carbonicExample.moleanalitro.setMax(99);
-    carbonicExample.moleanalitro.setMin(2);
-    parameters.sidesq.setValue(15);
-    rates.arithatomon.setValue(15);
-    carbonicExample.moleanalitro.setValue(15);
-    example.HScroll1.setMax(99);
-    example.HScroll1.setMin(2);
-    acidExamples.concentration.setMax(99);
-    carbonicExample.tempotherm.setMax(100);
-    parameters.tempotherm.setMax(100);
-    acidExamples.tempotherm.setMax(100);
-    rates.tempotherm.setMax(100);
-    carbonicExample.setLeft(0);
-    carbonicExample.tempotherm.setMin(0);
-    parameters.tempotherm.setMin(0);
-    acidExamples.tempotherm.setMin(0);
-    rates.tempotherm.setMin(0);
-    rates.showWorkedHalfLives();
-
+    setRanges(s.runDuration);
     // The decay diagrams, in the order that decides their values.
-    model.layOutDiagram();
-    example.layOutDiagram();
-    rates.layOut();
+    form<YPOTHDIASPASI>().layOutDiagram();
+    form<GNOSTED>().layOutDiagram();
+    form<YPOTHDIASPASI1>().layOut();
 }
 
 } // namespace

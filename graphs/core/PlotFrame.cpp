@@ -41,75 +41,98 @@ void walkTicks(double step, double direction, bool overshoot, bool odd, Inside i
 
 } // namespace
 
-PlotFrame plotFrame(const PlotFrameInput &in)
+namespace {
+
+// Axes: through 0 when the range contains it, along the low edge otherwise.
+void addAxes(PlotFrame &f, const PlotFrameInput &in)
 {
-    PlotFrame f;
-    const double xMax = in.xMax, xMin = in.xMin, yMax = in.yMax, yMin = in.yMin;
-
-    // Axes: through 0 when the range contains it, along the low edge otherwise.
-    if (yMax * yMin <= 0)
-        f.lines.push_back({xMin, 0, 1.5 * xMax, 0, false});
+    if (in.yMax * in.yMin <= 0)
+        f.lines.push_back({in.xMin, 0, 1.5 * in.xMax, 0, false});
     else
-        f.lines.push_back({xMin, yMin, xMax, yMin, false});
-    if (xMax * xMin <= 0)
-        f.lines.push_back({0, 1.5 * yMin, 0, 1.5 * yMax, false});
+        f.lines.push_back({in.xMin, in.yMin, in.xMax, in.yMin, false});
+    if (in.xMax * in.xMin <= 0)
+        f.lines.push_back({0, 1.5 * in.yMin, 0, 1.5 * in.yMax, false});
     else
-        f.lines.push_back({xMin, yMin, xMin, yMax, false});
+        f.lines.push_back({in.xMin, in.yMin, in.xMin, in.yMax, false});
+}
 
-    double xExtent = std::max(std::fabs(xMax), std::fabs(xMin));
+// The steps of the ticks: a tenth of the larger extent of each axis, the
+// time step to a whole number of its leading digit's unit. Returns the value
+// axis' extent scaled to 1 or more, which the time grid lines reach.
+double setSteps(PlotFrame &f, const PlotFrameInput &in)
+{
+    double xExtent = std::max(std::fabs(in.xMax), std::fabs(in.xMin));
     while (xExtent < 1 && xExtent > 0)
         xExtent *= 10;
-    const double xStep = toolkit::core::Int(xExtent) / 10;
+    f.xStep = toolkit::core::Int(xExtent) / 10;
 
-    double yExtent = std::max(std::fabs(yMax), std::fabs(yMin));
+    double yExtent = std::max(std::fabs(in.yMax), std::fabs(in.yMin));
     int n = 0;
     while (yExtent < 1 && yExtent > 0) {
         yExtent *= 10;
         ++n;
     }
-    const double yStep = (yExtent / 10) / std::pow(10.0, n);
-    f.xStep = xStep;
-    f.yStep = yStep;
+    f.yStep = (yExtent / 10) / std::pow(10.0, n);
+    return yExtent;
+}
 
-    auto timeTick = [&](double x) {
+// Time ticks: labelled above the axis to the right of 0, below it to the left.
+void addTimeTicks(PlotFrame &f, const PlotFrameInput &in, double yExtent)
+{
+    const double yStep = f.yStep;
+    auto tick = [&](double x) {
         f.lines.push_back({x, -yStep / 5, x, yStep / 5, false});
         f.lines.push_back({x, 1.5 * yExtent, x, -1.5 * yExtent, true});
     };
-    auto valueTick = [&](double y) {
+    walkTicks(f.xStep, +1, true, false, [&](double x) { return x < in.xMax; }, [&](int, double x) {
+        tick(x);
+        f.timeLabels.push_back({x, yStep / 5, label(x)});
+    });
+    walkTicks(f.xStep, -1, false, true, [&](double x) { return x > in.leftEdge; }, [&](int, double x) {
+        tick(x);
+        if (x != 0)
+            f.timeLabels.push_back({x, -yStep / 5, label(x)});
+    });
+}
+
+// Value ticks: a concentration graph leaves the one at 0 unlabelled; a decay
+// graph counts particles.
+void addValueTicks(PlotFrame &f, const PlotFrameInput &in)
+{
+    const double xStep = f.xStep, yStep = f.yStep;
+    auto tick = [&](double y) {
         f.lines.push_back({-xStep / 5, y, xStep / 5, y, false});
-        f.lines.push_back({xStep / 5, y, 1.5 * xMax, y, true});
+        f.lines.push_back({xStep / 5, y, 1.5 * in.xMax, y, true});
     };
     // The number of particles that value tick k stands for.
     auto particles = [&](int k) {
         return static_cast<double>(k) * in.initialAmount * in.latticeSide * in.latticeSide / 1000;
     };
-
-    // Time ticks: labelled above the axis to the right of 0, below it to the left.
-    walkTicks(xStep, +1, true, false, [&](double x) { return x < xMax; }, [&](int, double x) {
-        timeTick(x);
-        f.timeLabels.push_back({x, yStep / 5, label(x)});
-    });
-    walkTicks(xStep, -1, false, true, [&](double x) { return x > in.leftEdge; }, [&](int, double x) {
-        timeTick(x);
-        if (x != 0)
-            f.timeLabels.push_back({x, -yStep / 5, label(x)});
-    });
-    // Value ticks: a concentration graph leaves the one at 0 unlabelled; a
-    // decay graph counts particles.
-    walkTicks(yStep, +1, true, false, [&](double y) { return y < 1.5 * yMax; }, [&](int k, double y) {
-        valueTick(y);
+    walkTicks(yStep, +1, true, false, [&](double y) { return y < 1.5 * in.yMax; }, [&](int k, double y) {
+        tick(y);
         if (!in.chemistryChosen)
             f.valueLabels.push_back({xStep / 3, y, label(particles(k))});
         else if (k > 0)
             f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
     });
-    walkTicks(yStep, -1, true, false, [&](double y) { return y > 1.5 * yMin; }, [&](int k, double y) {
-        valueTick(y);
+    walkTicks(yStep, -1, true, false, [&](double y) { return y > 1.5 * in.yMin; }, [&](int k, double y) {
+        tick(y);
         if (!in.chemistryChosen)
             f.valueLabels.push_back({xStep / 3, y, label(-particles(k))});
         else
             f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
     });
+}
+
+} // namespace
+
+PlotFrame plotFrame(const PlotFrameInput &in)
+{
+    PlotFrame f;
+    addAxes(f, in);
+    const double yExtent = setSteps(f, in);
+    addTimeTicks(f, in, yExtent);
+    addValueTicks(f, in);
     return f;
 }
 

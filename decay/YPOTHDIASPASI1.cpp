@@ -247,6 +247,10 @@ void YPOTHDIASPASI1::tempothermChange()
     Label5.setCaption(graphs::temperatureText(tempotherm.value()));
     auto &run = form<apotelesmata>();
     run.showTemperature(tempotherm.value());
+    // Moved here, the temperature chooses the decay series and its pace; a
+    // copy of another window's leaves the process alone.
+    if (tempotherm.following())
+        return;
     s.modelCode = ModelCode::DecaySeries;
     form<antidrasi>().Timer1.setInterval(1);
     run.Timer1.setInterval(kinetics::core::decayTickInterval);

@@ -96,7 +96,8 @@ YPOTHETIKES::YPOTHETIKES()
 
 double YPOTHETIKES::factor() const
 {
-    return kinetics::core::temperatureFactor(shared().modelCode, shared().temperatureC);
+    // This window's constants are a reaction's, whichever process runs.
+    return kinetics::core::temperatureFactor(ModelCode::Reaction, shared().temperatureC);
 }
 
 double YPOTHETIKES::rateConstant(const ScrollBar &bar) const
@@ -206,14 +207,16 @@ void YPOTHETIKES::tempothermChange()
 {
     auto &s = shared();
     s.temperatureC = tempotherm.value();
-    // The other bars first: the decay window's handler chooses the decay
-    // model, and this window's constants are a reaction's.
     shell::temperature().spread(tempotherm);
-    s.modelCode = ModelCode::Reaction;
+    // Moved here, the temperature is the reaction's: a copy of another
+    // window's leaves the process alone.
+    if (!tempotherm.following()) {
+        s.modelCode = ModelCode::Reaction;
+        setLatticeInterval();
+    }
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
     auto &run = form<apotelesmata>();
     run.showTemperature(tempotherm.value());
-    setLatticeInterval();
     if (reversible()) {
         const double kCB = rateConstant(kokkinaprasina);
         showRateConstant(3, kCB);

@@ -103,6 +103,61 @@ private slots:
         QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
     }
 
+    // A temperature copied from one window to another never changes which
+    // process is chosen; a bar moved on its own window does.
+    void copiedTemperatureKeepsTheProcess_data()
+    {
+        QTest::addColumn<QString>("road"); // acid, reaction or decay: what is chosen first
+        QTest::addColumn<QString>("bar");  // the window whose temperature bar moves
+        QTest::addColumn<int>("modelCode");
+        QTest::newRow("acid, examples' bar") << "acid" << "OXEA1" << 3;
+        QTest::newRow("reaction run, examples' bar") << "reaction" << "OXEA1" << 0;
+        QTest::newRow("reaction run, decay rates' bar") << "reaction" << "YPOTHDIASPASI1" << -2;
+        QTest::newRow("decay run, parameters' bar") << "decay" << "YPOTHETIKES" << 0;
+    }
+
+    void copiedTemperatureKeepsTheProcess()
+    {
+        QFETCH(QString, road);
+        QFETCH(QString, bar);
+        QFETCH(int, modelCode);
+        auto &run = form<apotelesmata>();
+        if (road == QLatin1String("acid")) {
+            auto &w = road::toAcidExamples();
+            w.concentration.setValue(30);
+            w.Command2.click();
+        } else if (road == QLatin1String("reaction")) {
+            road::toParameters(true, true);
+            road::startRun();
+        } else {
+            road::startDecayRun(2);
+        }
+        const int interval = run.Timer1.interval();
+        ScrollBar *bars[] = {&form<OXEA1>().tempotherm, &form<YPOTHDIASPASI1>().tempotherm,
+                             &form<YPOTHETIKES>().tempotherm};
+        for (ScrollBar *b : bars)
+            if (b->container()->objectName() == bar)
+                b->setValue(30);
+        QCOMPARE(toInt(shared().modelCode), modelCode);
+        if (modelCode >= 0)
+            QCOMPARE(run.Timer1.interval(), interval); // a copy leaves the pace alone too
+        if (road != QLatin1String("acid"))
+            return;
+        // The phosphoric acid at 0.30 mol/L and 30 degrees runs as itself.
+        form<OXEA1>().Command7.click();
+        const auto &s = shared();
+        QCOMPARE(s.modelCode, ModelCode::Phosphoric);
+        QVERIFY(near(s.rateK1, 0.1335605, 1e-7));
+        QVERIFY(near(s.rateK1Reverse, 0.7794467, 1e-7));
+        QVERIFY(near(s.rateK2Reverse, 0.9130059, 1e-7));
+        auto &p = form<YPOTHETIKES>();
+        QCOMPARE((QList<int>{p.bleprasino.value(), p.pithanotipiso.value(), p.kokkina.value(),
+                             p.kokkinaprasina.value()}),
+                 (QList<int>{15, 85, 0, 100}));
+        road::start();
+        QCOMPARE(run.Timer1.interval(), 19);
+    }
+
     void nextWithoutAnAcid()
     {
         auto &p = form<YPOTHETIKES>();

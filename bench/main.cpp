@@ -15,6 +15,7 @@
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
+#include "kinetics/core/Run.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
 #include "shell/core/SharedState.h"
@@ -126,6 +127,36 @@ void drawingMemory(Report &report)
     report.figure("drawing-mb-road", drawingMegabytes());
 }
 
+// One tick of the run itself, without drawing: the 625 events of a
+// reversible two-step reaction on a block of 20 x 20 spots.
+void runTick(Report &report)
+{
+    struct Unseen final : kinetics::core::RunView
+    {
+        void plot(double, const kinetics::core::Amounts &, int, int) override {}
+        void showCounts(const kinetics::core::Counts &) override {}
+        void redrawSpot(int, int, int, int) override {}
+        void converted() override {}
+    } unseen;
+    kinetics::core::Run run;
+    const int placed = kinetics::core::layOutBlock(run.cells(), 60, 0);
+    kinetics::core::emptyTheRest(run.cells());
+    run.start(placed, 19);
+    kinetics::core::LatticeRun lattice;
+    lattice.reversible = true;
+    lattice.p = {0.3, 0.1, 0.2, 0.05, 0};
+    kinetics::core::TickInput in{60, 3, 19, 1e9};
+    toolkit::core::Random rng;
+    rng.seed(7);
+    std::vector<double> ms;
+    for (int i = 0; i < 2000; ++i) {
+        const auto start = Clock::now();
+        run.tick(rng, lattice, in, unseen);
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("run-tick-median-ms", median(ms));
+}
+
 // One tick of the run control: 625 events, the points and the bars, with and
 // without the pause after each A -> B conversion.
 void tick(Report &report)
@@ -145,6 +176,7 @@ void tick(Report &report)
         }
         report.figure(pause ? "tick-with-pause-median-ms" : "tick-median-ms", median(ms));
     }
+    runTick(report);
 }
 
 template <class Work>

@@ -46,7 +46,7 @@ OXEA1::OXEA1()
                  {&Command3, ModelCode::Arsenic},
                  {&Command4, ModelCode::Pyrophosphoric}};
     for (const auto &a : acids)
-        a.button->onClick([code = a.code] { shared().modelCode = code; });
+        a.button->onClick([code = a.code] { shell::chooseProcess(code); });
 
     concentration.onChange([this] { concentrationChange(); });
     tempotherm.onChange([this] { tempothermChange(); });

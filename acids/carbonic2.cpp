@@ -115,7 +115,7 @@ void carbonic2::recompute()
         printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t)));
         return;
     }
-    s.modelCode = ModelCode::Carbonic;
+    shell::chooseProcess(ModelCode::Carbonic);
     s.temperatureC = tempotherm.value();
     acids::applyEquilibrium(c, ModelCode::Carbonic, s.temperatureC);
 

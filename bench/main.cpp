@@ -141,17 +141,17 @@ void runTick(Report &report)
     kinetics::core::Run run;
     const int placed = kinetics::core::layOutBlock(run.cells(), 60, 0);
     kinetics::core::emptyTheRest(run.cells());
-    run.start(placed, 19);
     kinetics::core::LatticeRun lattice;
     lattice.reversible = true;
     lattice.p = {0.3, 0.1, 0.2, 0.05, 0};
-    kinetics::core::TickInput in{60, 3, 19, 1e9};
+    run.start({placed, 19, lattice, 3});
+    kinetics::core::TickInput in{60, 19, 1e9};
     toolkit::core::Random rng;
     rng.seed(7);
     std::vector<double> ms;
     for (int i = 0; i < 2000; ++i) {
         const auto start = Clock::now();
-        run.tick(rng, lattice, in, unseen);
+        run.tick(rng, in, unseen);
         ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     report.figure("run-tick-median-ms", median(ms));

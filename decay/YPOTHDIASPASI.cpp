@@ -203,5 +203,5 @@ void YPOTHDIASPASI::xronosolosChange()
 void YPOTHDIASPASI::next()
 {
     form<YPOTHDIASPASI1>().show();
-    shared().modelCode = kinetics::core::ModelCode::DecaySeries;
+    shell::chooseProcess(kinetics::core::ModelCode::DecaySeries);
 }

@@ -251,7 +251,7 @@ void YPOTHDIASPASI1::tempothermChange()
     // copy of another window's leaves the process alone.
     if (tempotherm.following())
         return;
-    s.modelCode = ModelCode::DecaySeries;
+    shell::chooseProcess(ModelCode::DecaySeries);
     form<antidrasi>().Timer1.setInterval(1);
     run.Timer1.setInterval(kinetics::core::decayTickInterval);
 }

@@ -237,7 +237,13 @@ void apotelesmata::start()
     s.codeB = kinetics::core::defaultCodeB;
     s.codeA = kinetics::core::defaultCodeA;
     s.lowestIndex = 1;
-    s.run.start(layOutLattice(), interval);
+    // The run keeps its process, its probabilities and its kinds to its end.
+    kinetics::core::RunSetup setup;
+    setup.spots = layOutLattice();
+    setup.interval = interval;
+    setup.lattice = shell::core::latticeRun(s);
+    setup.kinds = shell::core::plottedKinds(s);
+    s.run.start(setup);
     form<ravdogram>().setTotal(s.run.spotTotal());
 
     Timer1.setEnabled(true);
@@ -292,20 +298,22 @@ private:
 void apotelesmata::tick()
 {
     auto &s = shared();
-    if (s.run.spotTotal() <= 0)
-        return; // no run was started
+    if (!s.run.running()) {
+        Timer1.setEnabled(false);
+        return;
+    }
     s.latticeSide = kinetics::core::latticeSide;
     s.initialAmount = shell::amount().value();
     s.lowestIndex = 1;
 
     kinetics::core::TickInput in;
     in.amount = s.initialAmount;
-    in.kinds = shell::core::plottedKinds(s);
     in.interval = Timer1.interval();
     in.duration = s.runDuration;
 
     View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
-    if (s.run.tick(toolkit::core::generator(), shell::core::latticeRun(s), in, view))
+    s.run.tick(toolkit::core::generator(), in, view);
+    if (!s.run.running())
         Timer1.setEnabled(false);
 }
 

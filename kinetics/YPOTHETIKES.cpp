@@ -211,7 +211,7 @@ void YPOTHETIKES::tempothermChange()
     // Moved here, the temperature is the reaction's: a copy of another
     // window's leaves the process alone.
     if (!tempotherm.following()) {
-        s.modelCode = ModelCode::Reaction;
+        shell::chooseProcess(ModelCode::Reaction);
         setLatticeInterval();
     }
     Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));

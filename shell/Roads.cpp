@@ -5,10 +5,12 @@
 #include "acids/phform.h"
 #include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
+#include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/amfinaioxi.h"
+#include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
 #include "shell/neaepilogi.h"
 
@@ -17,6 +19,16 @@ using toolkit::form;
 namespace shell {
 
 graphs::SpotWindow &spotWindow() { return form<antidrasi>(); }
+
+void chooseProcess(kinetics::core::ModelCode code)
+{
+    auto &s = core::shared();
+    if (code != s.modelCode && s.run.running()) {
+        s.run.end();
+        form<apotelesmata>().Timer1.setEnabled(false);
+    }
+    s.modelCode = code;
+}
 
 void showParameters(bool chemistry)
 {

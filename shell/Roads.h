@@ -4,6 +4,8 @@
 // known.
 #pragma once
 
+#include "kinetics/core/Process.h"
+
 namespace graphs {
 class SpotWindow;
 }
@@ -15,6 +17,9 @@ namespace shell {
 
 // The window that shows the lattice of a run.
 graphs::SpotWindow &spotWindow();
+// The student chooses a process: another one than the run in progress has
+// ends that run first, and takes effect at the next Start.
+void chooseProcess(kinetics::core::ModelCode code);
 // "New Adjustment of the parameters": the parameters of the reaction (and
 // acids), or of a decay series.
 void showParameters(bool chemistry);

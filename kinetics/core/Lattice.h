@@ -182,8 +182,8 @@ inline bool atMost(double u, double p) { return u / eventsPerTick <= p / eventsP
 // before B -> A):
 //   green: B -> C, else (only when reversible) B -> A;
 //   blue:  A -> B, the only test that admits equality (u <= k1);
-//   red:   C -> D with k3, then, only when reversible, C -> B with the same
-//          number;
+//   red:   C -> D with k3, else (only when reversible) C -> B with the same
+//          number, so that a spot never turns into two kinds;
 //   cyan and any other code never change.
 // Counts move with each change and are held within 0..spotTotal.
 // Rng needs next() (uniform in [0, 1)), mix(double) and mixClock(), as
@@ -234,7 +234,7 @@ void randomStep(Grid &cells, const LatticeRun &run, Counts &n, int spotTotal, Rn
         const double u = rng.next();
         if (below(u, run.p.k3))
             detail::moveSpot(site, i, j, codeD, n.c, n.d, spotTotal, hooks);
-        if (run.reversible && below(u, run.p.k2Reverse))
+        else if (run.reversible && below(u, run.p.k2Reverse))
             detail::moveSpot(site, i, j, run.codeB, n.c, n.b, spotTotal, hooks);
     }
 }

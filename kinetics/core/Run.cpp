@@ -1,5 +1,7 @@
 #include "kinetics/core/Run.h"
 
+#include <cassert>
+
 namespace kinetics::core {
 
 double amountPerSpot(double amount, double spots) { return amount / spots / 100; }
@@ -32,12 +34,15 @@ int Run::record(int kind, int index) const
                                                                                                : 0;
 }
 
-void Run::start(int placed, int interval)
+void Run::start(const RunSetup &setup)
 {
+    const int placed = setup.spots;
+    m_setup = setup;
+    m_running = placed > 0;
     m_spotTotal = placed;
     m_counts = {placed, 0, 0, 0};
     m_clock.ticks = 0;
-    m_clock.interval = interval;
+    m_clock.interval = setup.interval;
     m_clock.time = 0;
     m_records.next = 1;
     m_records.spots = placed;
@@ -58,19 +63,22 @@ void Run::recordSample()
     m_records.next += 1;
 }
 
-bool Run::tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view)
+void Run::tick(toolkit::core::Random &rng, const TickInput &in, RunView &view)
 {
-    if (m_spotTotal <= 0)
-        return false;
+    if (!m_running)
+        return;
+    const LatticeRun &lattice = m_setup.lattice;
+    const int kinds = m_setup.kinds;
     m_blockSide = kinetics::core::blockSide(in.amount, lattice.side);
     rng.mixClock();
 
     const double perSpot = amountPerSpot(in.amount, m_spotTotal);
-    view.plot(m_clock.time, plotted(m_counts, perSpot), in.kinds, 3);
+    view.plot(m_clock.time, plotted(m_counts, perSpot), kinds, 3);
     Counts n = m_counts;
     for (int k = 0; k < eventsPerTick; ++k) {
-        view.plot(eventTime(m_clock.time, k, m_clock.interval), plotted(n, perSpot), in.kinds, 1);
+        view.plot(eventTime(m_clock.time, k, m_clock.interval), plotted(n, perSpot), kinds, 1);
         randomStep(m_cells, lattice, n, m_spotTotal, rng, ViewHooks{view, m_blockSide});
+        assert(n.total() == m_spotTotal && "an event moves one spot from one kind to another");
         m_counts = n;
         view.showCounts(n);
         if (k % sampleStride == 0)
@@ -78,7 +86,8 @@ bool Run::tick(toolkit::core::Random &rng, const LatticeRun &lattice, const Tick
     }
     m_clock.ticks += 1;
     m_clock.time += in.interval;
-    return m_clock.time > in.duration;
+    if (m_clock.time > in.duration)
+        end();
 }
 
 void Run::replay(double amount, double duration,

@@ -41,11 +41,20 @@ public:
     virtual void converted() = 0;
 };
 
+// What a run keeps from its Start to its end, whatever the windows choose
+// meanwhile: the process of its events and the kinds it plots.
+struct RunSetup
+{
+    int spots = 0;       // blue spots laid out
+    int interval = 0;    // ms the events of each tick spread over
+    LatticeRun lattice;  // the sites, codes, reverse steps and probabilities
+    int kinds = 2;       // kinds plotted: 2 (A, B), 3 (and C) or 4 (and D)
+};
+
 // What a tick reads afresh each time from the windows.
 struct TickInput
 {
     double amount = 0;   // the amount bar: the scale of the points and the block's side
-    int kinds = 2;       // how many kinds are plotted
     int interval = 0;    // the timer's interval now: how far the clock moves
     double duration = 0; // the run ends once the clock has passed it
 };
@@ -57,8 +66,15 @@ public:
     Grid &cells() { return m_cells; }
     const Grid &cells() const { return m_cells; }
     Counts counts() const { return m_counts; }
-    // Counts that a preview of the lattice stands for, before a Start.
-    void setCounts(const Counts &counts) { m_counts = counts; }
+    // Counts that a preview of the lattice stands for: a run in progress
+    // ends, its lattice is laid out afresh.
+    void setCounts(const Counts &counts)
+    {
+        m_counts = counts;
+        m_running = false;
+    }
+    // Between a Start and the end of the run.
+    bool running() const { return m_running; }
     int tickCount() const { return m_clock.ticks; }
     int spotTotal() const { return m_spotTotal; }
     int blockSide() const { return m_blockSide; }
@@ -69,19 +85,25 @@ public:
     // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
     int record(int kind, int index) const;
 
-    // Start on a lattice of `placed` blue spots, the events of each tick
-    // spread over `interval` ms: the counts are all A, the clock and the
-    // records start afresh.
-    void start(int placed, int interval);
-    // One tick: after a re-seed from the clock, the counts at the run time,
-    // then for each of the 625 events the counts at its time, the event and
-    // a sample of the counts every 8th event; the clock moves by the timer's
-    // interval. Nothing happens before the first Start. Returns whether the
-    // clock has passed the duration.
-    bool tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view);
-    // New parameters: the clock stops here, and the replay leaves out ticks
-    // that start later.
-    void stop() { m_clock.stoppedAt = m_clock.time; }
+    // Start on the laid-out lattice of setup.spots blue spots: the counts are
+    // all A, the clock and the records start afresh, and the run keeps the
+    // setup to its end.
+    void start(const RunSetup &setup);
+    // One tick of a running run: after a re-seed from the clock, the counts
+    // at the run time, then for each of the 625 events the counts at its
+    // time, the event and a sample of the counts every 8th event; the clock
+    // moves by the timer's interval, and the run ends once it has passed the
+    // duration. After every event the counts add up to the spots.
+    void tick(toolkit::core::Random &rng, const TickInput &in, RunView &view);
+    // The run ends where it is, as when another process is chosen.
+    void end() { m_running = false; }
+    // New parameters: the run ends, its clock stops here and the replay
+    // leaves out ticks that start later.
+    void stop()
+    {
+        m_clock.stoppedAt = m_clock.time;
+        end();
+    }
     // The recorded samples of the last run at their times, up to the
     // duration, as amounts of A, B and C.
     void replay(double amount, double duration,
@@ -92,6 +114,8 @@ private:
 
     Grid m_cells{};
     Counts m_counts;
+    RunSetup m_setup;
+    bool m_running = false;
     int m_blockSide = 0;
     int m_spotTotal = 0;
     // The time on the graphs' axis, where New Adjustment stopped it, the

@@ -58,20 +58,17 @@ int runSeeds(const shell::core::SharedState &s, int seeds, int lastTick, Seen &&
     Grid start{};
     const int total = layOutBlock(start, s.initialAmount, 0);
     emptyTheRest(start);
-    const LatticeRun lattice = shell::core::latticeRun(s);
-    TickInput in;
-    in.amount = s.initialAmount;
-    in.interval = 10;
-    in.duration = 1e9;
+    RunSetup setup{total, 10, shell::core::latticeRun(s), 4};
+    TickInput in{double(s.initialAmount), setup.interval, 1e9};
     Unseen unseen;
     for (int seed = 1; seed <= seeds; ++seed) {
         toolkit::core::Random rng;
         rng.seed(std::uint64_t(seed) * 104729);
         Run run;
         run.cells() = start;
-        run.start(total, in.interval);
+        run.start(setup);
         for (int tick = 1; tick <= lastTick; ++tick) {
-            run.tick(rng, lattice, in, unseen);
+            run.tick(rng, in, unseen);
             seen(tick, run.counts());
         }
     }

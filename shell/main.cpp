@@ -5,9 +5,12 @@
 #include "toolkit/Screen.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
+        QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
     QApplication app(argc, argv);
     toolkit::setUpApplication();
     shell::startTitleFirst();

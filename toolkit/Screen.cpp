@@ -70,6 +70,20 @@ QFont makeFont(const QString &designName, double pointSize, bool bold, bool ital
     return font;
 }
 
+QString dropUnusableScaleFactor()
+{
+    const QByteArray text = qgetenv("QT_SCALE_FACTOR");
+    if (text.isEmpty())
+        return {};
+    bool ok = false;
+    const double factor = text.trimmed().toDouble(&ok);
+    if (ok && factor >= 0.25 && factor <= 16)
+        return {};
+    qunsetenv("QT_SCALE_FACTOR");
+    return QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
+        .arg(QString::fromLocal8Bit(text.left(80)));
+}
+
 void setUpApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));

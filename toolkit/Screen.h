@@ -53,6 +53,12 @@ QFont makeFont(const QString &designName, double pointSize, bool bold, bool ital
 // benchmarks, so that every window looks the same wherever it runs.
 void setUpApplication();
 
+// A QT_SCALE_FACTOR the windows cannot be laid out at (zero, negative, not a
+// number, below 1/4 or above 16) is dropped before the application reads it,
+// so that the program starts at scale 1. Returns the line that says so, or
+// an empty string. Call before the application object is made.
+QString dropUnusableScaleFactor();
+
 // Runs `work` once, as soon as `window`'s first picture is on the screen
 // (after anything that painting asked for), or earlier, before the first key
 // or mouse button of the session reaches any window. A window that is

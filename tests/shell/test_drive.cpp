@@ -18,8 +18,8 @@ const QByteArray toRunControl = "seed 7\n"
                                 "click amfinaioxi.Command3\n"
                                 "click YPOTHETIKES.Command2\n";
 
-// How the script reaches the driver.
-enum class Input { StandardInput, File, ClosedStandardInput };
+// How the script reaches the driver, and where its output goes.
+enum class Input { StandardInput, File, ClosedStandardInput, FullStandardOutput };
 
 } // namespace
 
@@ -31,7 +31,8 @@ class TestDrive : public QObject
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    // Each row: the arguments ({script} is a file holding the script), how the
+    // Each row: the arguments ({script} is a file holding the script; "env:"
+    // NAME=VALUE or NAME changes the driver's environment), how the
     // script is given, the exit code, the exact standard output and the start
     // of the one line on standard error (empty: nothing there).
     void scripts_data()
@@ -97,6 +98,18 @@ private slots:
                                         << Input::File << good << 2 << QByteArray()
                                         << QByteArray("spotsim-drive: --screen needs WxH");
 
+        // Bad environments: one line and exit 2, or one line and scale 1.
+        QTest::newRow("show without a display")
+            << QStringList{QStringLiteral("env:DISPLAY"), QStringLiteral("env:WAYLAND_DISPLAY"),
+                           QStringLiteral("env:QT_QPA_PLATFORM"), QStringLiteral("--show"), QStringLiteral("{script}")}
+            << Input::File << good << 2 << QByteArray() << QByteArray("spotsim-drive: --show needs a display");
+        QTest::newRow("standard output full") << fromInput << Input::FullStandardOutput << good << 2 << QByteArray()
+                                              << QByteArray("spotsim-drive: cannot write to standard output");
+        for (const char *factor : {"0", "nan", "1e-9", "-1"})
+            QTest::addRow("scale factor %s", factor)
+                << QStringList{QStringLiteral("env:QT_SCALE_FACTOR=") + QLatin1String(factor), QStringLiteral("-")}
+                << Input::StandardInput << good << 0 << goodOut << QByteArray("spotsim-drive: QT_SCALE_FACTOR=") + factor;
+
         // Lines the driver refuses; a failed get writes nothing to standard output.
         row("unknown command", "expect visible eisodos\nfly away\n", 2, "", "line 2: unknown command 'fly'");
         row("missing window", "get nowhere.Command1\n", 2, "", "line 1: no window nowhere");
@@ -115,6 +128,15 @@ private slots:
         row("control bytes in a name", "get eisodos.Command\t1\n", 2, "",
             "line 1: no control Command\\x091 on window eisodos");
         row("failed expectation", "expect eisodos.Command1 Stop\n", 1, "", "line 1: expected eisodos.Command1 = 'Stop'");
+        row("unwritable screenshot", "screen /dev/full\n", 2, "", "line 1: cannot write /dev/full");
+        for (const char *tolerance : {"inf", "-1", "nan"})
+            row(qPrintable(QStringLiteral("tolerance %1").arg(QLatin1String(tolerance))),
+                QByteArray("expect-near shared.runDuration 250 ") + tolerance + "\n", 2, "",
+                "line 1: the tolerance must be");
+        row("value not finite", "expect-near shared.runDuration inf 1\n", 2, "", "line 1: the value must be");
+        row("wait beyond an hour", "wait 2147483647\n", 2, "", "line 1: the time must be from 0");
+        row("long name quoted in part", "get " + QByteArray(1 << 20, 'x') + "\n", 2, "",
+            "line 1: malformed name '" + QByteArray(80, 'x') + "...' ");
         row("failed expectation with a tab", "expect eisodos.Command1 St\tart\n", 1, "",
             "line 1: expected eisodos.Command1 = 'St\\x09art', got 'Start'");
         row("after the end", "click eisodos.Command2\nexpect ended\nvisible\n", 2, "",
@@ -165,14 +187,27 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Qt's own notice about a missing runtime directory is not the driver's output.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        for (const QString &argument : QStringList(arguments)) {
+            if (!argument.startsWith(QLatin1String("env:")))
+                continue;
+            arguments.removeOne(argument);
+            const QString setting = argument.mid(4);
+            const qsizetype equals = setting.indexOf(QLatin1Char('='));
+            if (equals < 0)
+                environment.remove(setting);
+            else
+                environment.insert(setting.left(equals), setting.mid(equals + 1));
+        }
         drive.setProcessEnvironment(environment);
         if (input == Input::ClosedStandardInput)
             drive.setChildProcessModifier([] { ::close(STDIN_FILENO); });
         else if (input == Input::File)
             drive.setStandardInputFile(QProcess::nullDevice());
+        else if (input == Input::FullStandardOutput)
+            drive.setStandardOutputFile(QStringLiteral("/dev/full"));
         drive.start(QStringLiteral(SPOTSIM_DRIVE), arguments);
         QVERIFY(drive.waitForStarted());
-        if (input == Input::StandardInput)
+        if (input == Input::StandardInput || input == Input::FullStandardOutput)
             drive.write(script);
         drive.closeWriteChannel();
         QVERIFY(drive.waitForFinished(60000));

@@ -4,9 +4,11 @@
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -35,13 +37,20 @@ struct ExpectFailure
 
 [[noreturn]] void fail(const QString &message) { throw ScriptError{message}; }
 
+// Some of the script's own text in a message: at most 80 characters of it.
+QString quoted(const QString &input)
+{
+    constexpr qsizetype most = 80;
+    return input.size() <= most ? input : input.left(most) + QStringLiteral("...");
+}
+
 QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
 toolkit::Form &window(const QString &name)
 {
     toolkit::Form *form = shell::formByName(name);
     if (!form)
-        fail(QStringLiteral("no window %1").arg(name));
+        fail(QStringLiteral("no window %1").arg(quoted(name)));
     return *form;
 }
 
@@ -71,7 +80,7 @@ Target resolve(const QString &name)
 {
     const QStringList parts = name.split(QLatin1Char('.'));
     if (parts.size() < 2 || parts.size() > 3 || parts.contains(QString()))
-        fail(QStringLiteral("malformed name '%1' (expected WINDOW.CONTROL[.PROPERTY])").arg(name));
+        fail(QStringLiteral("malformed name '%1' (expected WINDOW.CONTROL[.PROPERTY])").arg(quoted(name)));
     Target target;
     target.form = &window(parts[0]);
     target.object = child(*target.form, parts[1]);
@@ -86,7 +95,7 @@ Target resolve(const QString &name)
         target.property = parts[1];
         return target;
     }
-    fail(QStringLiteral("no control %1 on window %2").arg(parts[1], parts[0]));
+    fail(QStringLiteral("no control %1 on window %2").arg(quoted(parts[1]), quoted(parts[0])));
 }
 
 template <typename T>
@@ -119,7 +128,7 @@ QString controlValue(const Target &target)
             return shortestNumber(timer->interval());
         if (p == QLatin1String("enabled"))
             return boolText(timer->enabled());
-        fail(QStringLiteral("timer %1 has no property '%2'").arg(name, p));
+        fail(QStringLiteral("timer %1 has no property '%2'").arg(name, quoted(p)));
     }
     if (auto *item = as<toolkit::MenuItem>(target)) {
         if (p.isEmpty() || p == QLatin1String("caption"))
@@ -128,7 +137,7 @@ QString controlValue(const Target &target)
             return boolText(item->visible());
         if (p == QLatin1String("enabled"))
             return boolText(item->enabled());
-        fail(QStringLiteral("menu item %1 has no property '%2'").arg(name, p));
+        fail(QStringLiteral("menu item %1 has no property '%2'").arg(name, quoted(p)));
     }
     auto *control = as<toolkit::Control>(target);
     if (p == QLatin1String("visible"))
@@ -172,7 +181,7 @@ QString controlValue(const Target &target)
     }
     if (p.isEmpty())
         fail(QStringLiteral("%1 has no value; name a property").arg(name));
-    fail(QStringLiteral("%1 has no property '%2'").arg(name, p));
+    fail(QStringLiteral("%1 has no property '%2'").arg(name, quoted(p)));
 }
 
 int parseInt(const QString &text, const QString &what)
@@ -180,7 +189,7 @@ int parseInt(const QString &text, const QString &what)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, text));
+        fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, quoted(text)));
     return value;
 }
 
@@ -189,7 +198,7 @@ double parseDouble(const QString &text, const QString &what)
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 must be a number, not '%2'").arg(what, text));
+        fail(QStringLiteral("%1 must be a number, not '%2'").arg(what, quoted(text)));
     return value;
 }
 
@@ -207,12 +216,19 @@ bool runTimerRunning()
     return timer && timer->running() && !toolkit::ended();
 }
 
+// Encoded in memory first, so that the PNG writer never sees a failing
+// file; the file's own error is the one reported.
 void savePicture(const QImage &image, const QString &file)
 {
-    const QFileInfo info(file);
-    QDir().mkpath(info.absolutePath());
-    if (!image.save(file, "PNG"))
-        fail(QStringLiteral("cannot write %1").arg(file));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        fail(QStringLiteral("cannot encode the picture for %1").arg(quoted(file)));
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(png) != png.size() || !out.flush())
+        fail(QStringLiteral("cannot write %1: %2").arg(quoted(file), out.errorString()));
 }
 
 QImage screenImage()
@@ -311,7 +327,7 @@ QString Driver::get(const QString &name) const
         const QByteArray variable = name.mid(7).toUtf8();
         const auto value = shell::core::sharedValue(std::string_view(variable.constData(), variable.size()));
         if (!value)
-            fail(QStringLiteral("no shared variable %1").arg(name.mid(7)));
+            fail(QStringLiteral("no shared variable %1").arg(quoted(name.mid(7))));
         if (const bool *flag = std::get_if<bool>(&*value))
             return boolText(*flag);
         return shortestNumber(std::get<double>(*value));
@@ -327,7 +343,7 @@ void Driver::expectText(const QString &name, const QString &text)
 {
     const QString actual = get(name);
     if (actual != text)
-        throw ExpectFailure{QStringLiteral("expected %1 = '%2', got '%3'").arg(name, text, actual)};
+        throw ExpectFailure{QStringLiteral("expected %1 = '%2', got '%3'").arg(name, quoted(text), quoted(actual))};
 }
 
 void Driver::Line::need(qsizetype count, const char *usage) const
@@ -377,7 +393,7 @@ void Driver::execute(const QString &rawLine)
     }
     const Handler handler = commands().value(line.command);
     if (!handler)
-        fail(QStringLiteral("unknown command '%1'").arg(line.command));
+        fail(QStringLiteral("unknown command '%1'").arg(quoted(line.command)));
     (this->*handler)(line);
 }
 
@@ -387,7 +403,7 @@ void Driver::seed(const Line &line)
     bool ok = false;
     const qulonglong seed = line.args[0].toULongLong(&ok);
     if (!ok)
-        fail(QStringLiteral("seed must be a whole number, not '%1'").arg(line.args[0]));
+        fail(QStringLiteral("seed must be a whole number, not '%1'").arg(quoted(line.args[0])));
     toolkit::core::generator().seed(seed);
 }
 
@@ -397,7 +413,7 @@ void Driver::click(const Line &line)
     const QString &name = line.args[0];
     const Target target = resolve(name);
     if (!target.object || !target.property.isEmpty())
-        fail(QStringLiteral("click needs a control, not '%1'").arg(name));
+        fail(QStringLiteral("click needs a control, not '%1'").arg(quoted(name)));
     if (auto *button = as<toolkit::CommandButton>(target))
         button->click();
     else if (auto *option = as<toolkit::OptionButton>(target))
@@ -416,7 +432,7 @@ void Driver::set(const Line &line)
     const Target target = resolve(line.args[0]);
     auto *bar = as<toolkit::ScrollBar>(target);
     if (!bar || !target.property.isEmpty())
-        fail(QStringLiteral("%1 is not a scroll bar").arg(line.args[0]));
+        fail(QStringLiteral("%1 is not a scroll bar").arg(quoted(line.args[0])));
     bar->setValue(parseInt(line.args[1], QStringLiteral("the value")));
 }
 
@@ -426,7 +442,7 @@ void Driver::check(const Line &line)
     const Target target = resolve(line.args[0]);
     auto *box = as<toolkit::CheckBox>(target);
     if (!box || !target.property.isEmpty())
-        fail(QStringLiteral("%1 is not a check box").arg(line.args[0]));
+        fail(QStringLiteral("%1 is not a check box").arg(quoted(line.args[0])));
     const int value = parseInt(line.args[1], QStringLiteral("the value"));
     if (value != 0 && value != 1)
         fail(QStringLiteral("a check box takes 0 or 1, not %1").arg(value));
@@ -473,8 +489,11 @@ void Driver::wait(const Line &line)
 {
     line.need(1, "wait MILLISECONDS");
     const int ms = parseInt(line.args[0], QStringLiteral("the time"));
+    constexpr int hour = 3600 * 1000;
+    if (ms < 0 || ms > hour)
+        fail(QStringLiteral("the time must be from 0 to %1 ms (an hour), not %2").arg(hour).arg(ms));
     QEventLoop loop;
-    QTimer::singleShot(std::max(0, ms), &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -506,7 +525,7 @@ void Driver::expect(const Line &line)
         const std::set<QString> expected(args.begin() + 1, args.end());
         for (const QString &name : expected)
             if (!shell::windowNames().contains(name))
-                fail(QStringLiteral("no window %1").arg(name));
+                fail(QStringLiteral("no window %1").arg(quoted(name)));
         std::set<QString> actual;
         QStringList shown;
         for (toolkit::Form *form : toolkit::visibleForms()) {
@@ -515,7 +534,7 @@ void Driver::expect(const Line &line)
         }
         if (actual != expected)
             throw ExpectFailure{QStringLiteral("expected visible '%1', got '%2'")
-                                    .arg(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' ')),
+                                    .arg(quoted(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' '))),
                                          shown.join(QLatin1Char(' ')))};
         return;
     }
@@ -532,14 +551,18 @@ void Driver::expectNear(const Line &line)
     const QStringList &args = line.args;
     const double expected = parseDouble(args[1], QStringLiteral("the value"));
     const double tolerance = parseDouble(args[2], QStringLiteral("the tolerance"));
+    if (!std::isfinite(expected))
+        fail(QStringLiteral("the value must be a finite number, not '%1'").arg(quoted(args[1])));
+    if (!(std::isfinite(tolerance) && tolerance >= 0))
+        fail(QStringLiteral("the tolerance must be a finite number of 0 or more, not '%1'").arg(quoted(args[2])));
     const QString text = get(args[0]);
     bool ok = false;
     const double actual = text.toDouble(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], text));
+        fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], quoted(text)));
     if (!(std::fabs(actual - expected) <= tolerance))
         throw ExpectFailure{
-            QStringLiteral("expected %1 = %2 within %3, got %4").arg(args[0], args[1], args[2], text)};
+            QStringLiteral("expected %1 = %2 within %3, got %4").arg(args[0], quoted(args[1]), quoted(args[2]), text)};
 }
 
 } // namespace drive

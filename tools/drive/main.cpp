@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <memory>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -16,6 +18,7 @@
 #include <string_view>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,7 +38,28 @@ int refuse(const QString &message)
     return 2;
 }
 
-QString local(const char *text) { return QString::fromLocal8Bit(text); }
+// A command-line argument in a message: at most 80 characters of it.
+QString local(const char *text)
+{
+    const QString whole = QString::fromLocal8Bit(text);
+    return whole.size() <= 80 ? whole : whole.left(80) + QStringLiteral("...");
+}
+
+// Qt's own complaints while it looks for a display: the driver says in one
+// line what went wrong.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// With --show the windows need a display; when Qt finds none it falls back
+// to the offscreen platform, and the driver refuses.
+bool openDisplay(int &argc, char **argv, std::unique_ptr<QApplication> &app)
+{
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", (asked.isEmpty() ? QByteArray("xcb") : asked) + ";offscreen");
+    const QtMessageHandler before = qInstallMessageHandler(quiet);
+    app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(before);
+    return QGuiApplication::platformName() != QLatin1String("offscreen") || asked == "offscreen";
+}
 
 // "WxH" in decimal digits only, for example "1366x768".
 std::optional<QSize> parseSize(std::string_view text)
@@ -171,10 +195,26 @@ int main(int argc, char *argv[])
     if (!script)
         return refuse(problem);
     occupyStandardDescriptors();
+    // Qt wants a private runtime folder and says so on standard error when
+    // the session has none: the driver gives it one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = "/tmp/runtime-" + QByteArray::number(getuid());
+        mkdir(runtime.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
 
-    if (!show)
+    if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
+        QTextStream(stderr) << "spotsim-drive: " << dropped << Qt::endl;
+    std::unique_ptr<QApplication> app;
+    if (!show) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+        app = std::make_unique<QApplication>(argc, argv);
+    } else if (!openDisplay(argc, argv, app)) {
+        const QByteArray display = qgetenv("DISPLAY");
+        app.reset();
+        return refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
+                                        : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+    }
     toolkit::setUpApplication();
     toolkit::setScreenPixels(screen);
     shell::startRoutine();
@@ -184,5 +224,9 @@ int main(int argc, char *argv[])
     drive::Driver driver(out, err);
     const int result = driver.run(QString::fromUtf8(*script));
     toolkit::resetForms(); // windows go before the application object
+    // What `get` printed must have reached its reader.
+    out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout))
+        return refuse(QStringLiteral("cannot write to standard output: %1").arg(local(std::strerror(errno))));
     return result;
 }

@@ -133,6 +133,8 @@ private slots:
             road::startDecayRun(2);
         }
         const int interval = run.Timer1.interval();
+        const int chosen = toInt(shared().modelCode);
+        road::ticks(2);
         ScrollBar *bars[] = {&form<OXEA1>().tempotherm, &form<YPOTHDIASPASI1>().tempotherm,
                              &form<YPOTHETIKES>().tempotherm};
         for (ScrollBar *b : bars)
@@ -141,6 +143,12 @@ private slots:
         QCOMPARE(toInt(shared().modelCode), modelCode);
         if (modelCode >= 0)
             QCOMPARE(run.Timer1.interval(), interval); // a copy leaves the pace alone too
+        if (road != QLatin1String("acid")) {
+            // Another process ends the run in progress; its counts stay whole.
+            QCOMPARE(run.Timer1.enabled(), modelCode == chosen);
+            road::ticks(3);
+            QCOMPARE(shared().run.counts().total(), shared().run.spotTotal());
+        }
         if (road != QLatin1String("acid"))
             return;
         // The phosphoric acid at 0.30 mol/L and 30 degrees runs as itself.

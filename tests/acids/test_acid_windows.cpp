@@ -12,6 +12,7 @@
 #include "kinetics/antidrasi.h"
 #include "graphs/mathematical.h"
 #include "shell/core/SharedState.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -22,9 +23,6 @@ using kinetics::core::ModelCode;
 using shell::core::shared;
 
 namespace {
-
-// Within an absolute tolerance.
-bool near(double actual, double expected, double tolerance) { return std::fabs(actual - expected) <= tolerance; }
 
 CommandButton &acidButton(OXEA1 &w, int code)
 {
@@ -84,13 +82,11 @@ private slots:
         const auto &s = shared();
         QVERIFY(form<antidrasi>().isVisible() && form<apotelesmata>().isVisible() && form<grafiki1>().isVisible());
         QVERIFY(!form<apotelesmata>().Timer1.running());
-        QVERIFY2(near(pHFromRates(ModelCode(code), 25), pH, 0.01),
-                 qPrintable(QString::number(pHFromRates(ModelCode(code), 25))));
+        COMPARE_NEAR(pHFromRates(ModelCode(code), 25), pH, 0, 0.01);
         // Both steps share the temperature factor: each pair of percentages makes 100.
-        QVERIFY(near(s.rateK1 + s.rateK1Reverse, s.rateK2 + s.rateK2Reverse, 1e-12));
+        COMPARE_NEAR(s.rateK1 + s.rateK1Reverse, s.rateK2 + s.rateK2Reverse, 1e-12, 0);
         if (p1 >= 0)
-            QVERIFY2(near(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse), p1, 0.01 * p1 + 0.005),
-                     qPrintable(QString::number(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse))));
+            COMPARE_NEAR(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse), p1, 0.01, 0.005);
         auto &p = form<YPOTHETIKES>();
         if (!bars.isEmpty()) {
             QCOMPARE(p.bleprasino.value(), bars[0]);
@@ -155,9 +151,9 @@ private slots:
         form<OXEA1>().Command7.click();
         const auto &s = shared();
         QCOMPARE(s.modelCode, ModelCode::Phosphoric);
-        QVERIFY(near(s.rateK1, 0.1335605, 1e-7));
-        QVERIFY(near(s.rateK1Reverse, 0.7794467, 1e-7));
-        QVERIFY(near(s.rateK2Reverse, 0.9130059, 1e-7));
+        COMPARE_NEAR(s.rateK1, 0.1335605, 0, 1e-7);
+        COMPARE_NEAR(s.rateK1Reverse, 0.7794467, 0, 1e-7);
+        COMPARE_NEAR(s.rateK2Reverse, 0.9130059, 0, 1e-7);
         auto &p = form<YPOTHETIKES>();
         QCOMPARE((QList<int>{p.bleprasino.value(), p.pithanotipiso.value(), p.kokkina.value(),
                              p.kokkinaprasina.value()}),

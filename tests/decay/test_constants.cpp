@@ -13,7 +13,6 @@ using namespace decay::core;
 
 namespace {
 
-using testing::near;
 
 using Four = std::array<double, 4>;
 
@@ -42,7 +41,7 @@ private slots:
         QFETCH(int, modelCode);
         QFETCH(double, temperatureC);
         QFETCH(double, k);
-        QVERIFY(near(decayConstant(halfLife, kinetics::core::ModelCode(modelCode), temperatureC), k, 5e-6));
+        COMPARE_NEAR(decayConstant(halfLife, kinetics::core::ModelCode(modelCode), temperatureC), k, 5e-6, 0);
     }
 
     void seriesConstants_data()
@@ -60,12 +59,8 @@ private slots:
         QFETCH(int, steps);
         QFETCH(Four, k);
         const Four actual = decay::core::seriesConstants(steps, 3.05, 26.8, 19.7);
-        for (std::size_t i = 0; i < 4; ++i) {
-            if (k[i] == 0)
-                QCOMPARE(actual[i], 0.0);
-            else
-                QVERIFY(near(actual[i], k[i], 1e-5));
-        }
+        for (std::size_t i = 0; i < 4; ++i)
+            COMPARE_NEAR(actual[i], k[i], 1e-5, 0);
     }
 
     void workedExample_data()
@@ -88,14 +83,9 @@ private slots:
         QFETCH(double, counter);
         QFETCH(QList<double>, rates);
         const WorkedRates w = workedExampleRates(halfLives);
-        QVERIFY(near(w.counter, counter, 1e-15));
-        for (std::size_t i = 0; i < 5; ++i) {
-            const double expected = rates[qsizetype(i)];
-            if (expected == 0)
-                QCOMPARE(w.rate[i], 0.0);
-            else
-                QVERIFY2(near(w.rate[i], expected, 1e-5), qPrintable(QString("rate %1: %2").arg(i + 1).arg(w.rate[i])));
-        }
+        QCOMPARE(w.counter, counter);
+        for (std::size_t i = 0; i < 5; ++i)
+            COMPARE_NEAR(w.rate[i], rates[qsizetype(i)], 1e-5, 0);
     }
 
     void halfLifeBarsInHundredths_data()
@@ -114,7 +104,7 @@ private slots:
         QFETCH(double, minutes);
         QFETCH(int, bar);
         QCOMPARE(barFromHalfLife(minutes), bar);
-        QVERIFY(near(halfLifeFromBar(bar), minutes, 1e-12));
+        COMPARE_NEAR(halfLifeFromBar(bar), minutes, 1e-12, 0);
     }
 };
 

@@ -15,7 +15,6 @@ using namespace graphs::core;
 
 namespace {
 
-using testing::near;
 
 // The frame of a graph exactly as the run windows ask for it: scale top
 // 1.2 x amount / 100, frame top a sixth less, margins of a tenth.
@@ -50,14 +49,11 @@ QStringList range(double from, double step, int count)
     return out;
 }
 
-bool close(const QList<double> &actual, const QList<double> &expected)
+void compareAll(const QList<double> &actual, const QList<double> &expected)
 {
-    if (actual.size() != expected.size())
-        return false;
+    QCOMPARE(actual.size(), expected.size());
     for (qsizetype k = 0; k < actual.size(); ++k)
-        if (std::fabs(actual[k] - expected[k]) > 1e-12 * std::max(1.0, std::fabs(expected[k])))
-            return false;
-    return true;
+        COMPARE_NEAR(actual[k], expected[k], 1e-12, 1e-12);
 }
 
 // The published Bateman sum, for distinct constants only.
@@ -88,7 +84,6 @@ class GraphsCoreTest : public QObject
 {
     Q_OBJECT
 
-private slots:
 private slots:
     void labels_data()
     {
@@ -149,23 +144,23 @@ private slots:
         const PlotFrame f = plotFrame(in);
         QVERIFY(f.lines.size() >= 2);
         const FrameLine &t = f.lines[0], &v = f.lines[1];
-        QVERIFY(close({t.x1, t.y1, t.x2, t.y2}, timeAxis));
-        QVERIFY(close({v.x1, v.y1, v.x2, v.y2}, valueAxis));
+        compareAll({t.x1, t.y1, t.x2, t.y2}, timeAxis);
+        compareAll({v.x1, v.y1, v.x2, v.y2}, valueAxis);
         QVERIFY(!t.dotted && !v.dotted);
     }
 
     void everySecondTickHasADottedGridLine()
     {
         const PlotFrame f = plotFrame(runFrame(250, 25, true));
-        QVERIFY(std::fabs(f.xStep - 25) <= 1e-12 * 25);
-        QVERIFY(std::fabs(f.yStep - 0.025) <= 1e-12 * 0.025);
+        COMPARE_NEAR(f.xStep, 25, 1e-12, 0);
+        COMPARE_NEAR(f.yStep, 0.025, 1e-12, 0);
         // Each labelled time tick: a short solid tick, then a dotted line through
         // the whole height.
         int gridAt100 = 0;
         for (std::size_t k = 0; k + 1 < f.lines.size(); ++k) {
             const FrameLine &tick = f.lines[k], &grid = f.lines[k + 1];
             if (tick.x1 == 100 && tick.x2 == 100 && !tick.dotted && grid.dotted && grid.x1 == 100) {
-                QVERIFY(std::fabs(tick.y2 - 0.005) <= 1e-12);
+                COMPARE_NEAR(tick.y2, 0.005, 1e-12, 0);
                 QVERIFY(grid.y1 > 0.25 && grid.y2 < -0.25);
                 ++gridAt100;
             }
@@ -176,7 +171,40 @@ private slots:
             QVERIFY(l.x1 != 25 || l.y1 != l.y2);
     }
 
-private slots:
+    // The coefficients of the chain: a green spot tries B -> C first, so B ->
+    // A takes (1 - k2); a decay runs on to D and beyond instead of back to B.
+    void coefficientsOfTheChain_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QList<double>>("p");
+        QTest::newRow("reaction") << 0 << QList<double>{0.3, 0.12, 0.4, 0.1, 0, 0, 0};
+        QTest::newRow("acid") << 3 << QList<double>{0.3, 0.12, 0.4, 0.1, 0, 0, 0};
+        QTest::newRow("decay series") << -2 << QList<double>{0.3, 0.12, 0.4, 0, 0.05, 0.018, 0.01};
+    }
+
+    void coefficientsOfTheChain()
+    {
+        QFETCH(int, model);
+        QFETCH(QList<double>, p);
+        const kinetics::core::RunRates rates{{0.3, 0.2, 0.4, 0.1, 0.05}, 0.02, 0.01};
+        const Coefficients c = graphs::core::chainCoefficients(kinetics::core::ModelCode(model), rates, 0.9);
+        compareAll(QList<double>(c.begin(), c.end()), p);
+    }
+
+    // One step: A = N e^(-p1 t) and B = N - A at every sample, t in ticks.
+    void oneStepFollowsTheExponential()
+    {
+        Coefficients p{};
+        p[0] = 0.05;
+        const ChainSeries y = solveChain(144, p, curveStepCount(250));
+        QCOMPARE(y[0].size(), std::size_t(1251)); // samples 0..1250
+        for (std::size_t k : {0u, 5u, 50u, 400u, 1250u}) {
+            const double exact = 144 * std::exp(-0.05 * k * curveStepTicks);
+            COMPARE_NEAR(y[0][k], exact, 1e-8, 1e-6);
+            COMPARE_NEAR(y[1][k], 144 - exact, 1e-8, 1e-6);
+        }
+    }
+
     void decayChainFollowsBateman_data()
     {
         QTest::addColumn<Constants>("k");
@@ -205,8 +233,7 @@ private slots:
             for (std::size_t m = 0; m < 4; ++m) {
                 // relative to the whole amount: members that are still tiny
                 // carry the method's error of their neighbours
-                QVERIFY2(std::fabs(y[m][sample] - exact[m]) <= 1e-6 * total,
-                         qPrintable(QString("member %1 at %2: %3 vs %4").arg(m).arg(t).arg(y[m][sample]).arg(exact[m])));
+                COMPARE_NEAR(y[m][sample], exact[m], 0, 1e-6 * total);
             }
         }
     }
@@ -231,8 +258,7 @@ private slots:
         const auto a = batemanAmounts(total, k, t);
         for (std::size_t n = 1; n <= 4; ++n) {
             const double direct = static_cast<double>(directBateman(total, k, n, t));
-            QVERIFY2(std::fabs(a[n - 1] - direct) <= 1e-9 * std::max(std::fabs(direct), 1e-12 * total),
-                     qPrintable(QString("member %1: %2 vs %3").arg(n).arg(a[n - 1]).arg(direct)));
+            COMPARE_NEAR(a[n - 1], direct, 1e-9, 1e-21 * total);
         }
     }
 
@@ -269,8 +295,7 @@ private slots:
         for (std::size_t m = 0; m < 4; ++m) {
             QVERIFY(std::isfinite(a[m]));
             const double expected = amounts[qsizetype(m)];
-            QVERIFY2(std::fabs(a[m] - expected) <= 1e-7 * std::fabs(expected) + 1e-300,
-                     qPrintable(QString("member %1: %2 vs %3").arg(m).arg(a[m]).arg(expected)));
+            COMPARE_NEAR(a[m], expected, 1e-7, 1e-300);
         }
     }
 
@@ -289,10 +314,7 @@ private slots:
             }
         }
         QCOMPARE(texts, (QStringList{"T/2=26.8 @100", "T/2=3.1 @110", "T/2=19.7 @90"}));
-        QCOMPARE(lines.size(), 3);
-        QVERIFY(near(lines[0], 3.05, 1e-12));
-        QVERIFY(near(lines[1], 26.8, 1e-12));
-        QVERIFY(near(lines[2], 19.7, 1e-12));
+        compareAll(lines, {3.05, 26.8, 19.7});
         QCOMPARE(marks.back().kind, MarkItem::Kind::TextColour);
         QCOMPARE(marks.back().colour, (Rgb{0, 0, 0}));
 
@@ -301,6 +323,31 @@ private slots:
         for (const MarkItem &m : graphs::core::decaySeriesMarks(ln2 / 3.05, 0, 0))
             oneStepLines += m.kind == MarkItem::Kind::Line;
         QCOMPARE(oneStepLines, 1);
+    }
+
+    // "Half Lifes" on the run's time axis, I x 0.694 / k for blue and
+    // I x 0.693 / k for green and red; a missing step leaves its line out.
+    void marksOfHalfLifes_data()
+    {
+        QTest::addColumn<Constants>("k");
+        QTest::addColumn<QList<double>>("lines");
+        const double ln2 = std::numbers::ln2;
+        QTest::newRow("polonium series") << Constants{ln2 / 3.05, ln2 / 26.8, ln2 / 19.7, 0}
+                                         << QList<double>{6.107505186099, 53.588618754812, 39.391633935440};
+        QTest::newRow("one step") << Constants{ln2 / 3.05, 0, 0, 0} << QList<double>{6.107505186099};
+    }
+
+    void marksOfHalfLifes()
+    {
+        QFETCH(Constants, k);
+        QFETCH(QList<double>, lines);
+        QList<double> xs;
+        for (const MarkItem &m : graphs::core::halfLifeMarks(2, k[0], k[1], k[2], 0.3))
+            if (m.kind == MarkItem::Kind::Line) {
+                xs << m.x;
+                COMPARE_NEAR(m.y2, 0.45, 1e-12, 0);
+            }
+        compareAll(xs, lines);
     }
 };
 

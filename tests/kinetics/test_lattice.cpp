@@ -14,7 +14,6 @@ using namespace kinetics::core;
 
 namespace {
 
-using testing::near;
 
 // Hands out scripted uniforms and records the re-seeds.
 struct ScriptedRng
@@ -89,7 +88,7 @@ private slots:
         QFETCH(double, factor);
         const double f = temperatureFactor(ModelCode(modelCode), t, temperatureC);
         // The table is rounded to six decimals.
-        QVERIFY2(std::fabs(f - factor) <= 5e-7, qPrintable(QString::number(f, 'g', 10)));
+        COMPARE_NEAR(f, factor, 0, 5e-7);
     }
 
     void topUpContinuesDownTheNextColumn()
@@ -239,7 +238,7 @@ private slots:
         QCOMPARE(rng.drawn, 2 + int(draws.size()));
         QCOMPARE(int(rng.mixes.size()), int(mixes.size()));
         for (int k = 0; k < mixes.size(); ++k)
-            QVERIFY(near(rng.mixes[std::size_t(k)], mixes[k], 1e-12));
+            COMPARE_NEAR(rng.mixes[std::size_t(k)], mixes[k], 1e-12, 0);
         QCOMPARE(rng.clockMixes, clockMixes);
 
         const bool changed = newCode != code;

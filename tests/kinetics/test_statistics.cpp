@@ -8,6 +8,7 @@
 #include "kinetics/core/Run.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/core/SharedState.h"
+#include "tests/support/Near.h"
 #include "toolkit/core/Random.h"
 
 #include <QtTest>
@@ -144,7 +145,7 @@ private slots:
                 const double expected = curves[m][std::size_t(5 * ticks[c])];
                 // Four standard errors, plus a sliver for the smooth model itself.
                 const double allowed = 4 * t.error() + 1e-3 * total;
-                QVERIFY2(std::fabs(t.mean() - expected) <= allowed,
+                QVERIFY2(testing::near(t.mean(), expected, 0, allowed),
                          qPrintable(QStringLiteral("member %1 at tick %2: mean %3, curve %4, allowed %5")
                                         .arg(m)
                                         .arg(ticks[c])
@@ -156,8 +157,8 @@ private slots:
         if (scenario.k2 == 0 && scenario.k1Reverse > 0) {
             // The reversible reaction has levelled off at B / A = p1 / p2.
             const double ratio = p[0] / p[1];
-            QVERIFY(std::fabs(curves[1].back() / curves[0].back() - ratio) <= 0.01 * ratio);
-            QVERIFY(std::fabs(tallies.back()[1].mean() / tallies.back()[0].mean() - ratio) <= 0.05 * ratio);
+            COMPARE_NEAR(curves[1].back() / curves[0].back(), ratio, 0.01, 0);
+            COMPARE_NEAR(tallies.back()[1].mean() / tallies.back()[0].mean(), ratio, 0.05, 0);
         }
     }
 
@@ -201,7 +202,7 @@ private slots:
             if (tick == ticks)
                 deviation.add((b - expected * a) / averaged);
         });
-        QVERIFY2(std::fabs(deviation.mean()) <= 4 * deviation.error() + 0.002 * total,
+        QVERIFY2(testing::near(deviation.mean(), 0, 0, 4 * deviation.error() + 0.002 * total),
                  qPrintable(QStringLiteral("Ka1 / [H+] %1, mean deviation %2 spots, error %3")
                                 .arg(expected)
                                 .arg(deviation.mean())

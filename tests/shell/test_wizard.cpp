@@ -6,6 +6,7 @@
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
+#include "tests/support/Near.h"
 
 #include <QtTest>
 
@@ -33,9 +34,9 @@ private slots:
         QCOMPARE(w.widthTwips(), screenWidth());
         const double bottom = w.Text1[2].top() - w.Text1[2].height();
         QCOMPARE(w.Line1.y1(), w.Text1[0].top());
-        QVERIFY(qAbs(w.Line1.y2() - bottom) < 0.1);
-        QVERIFY(qAbs(w.Line2.x1() - 135) < 0.1); // 15 + 120
-        QVERIFY(qAbs(w.Line4.y1() - bottom) < 0.1);
+        COMPARE_NEAR(w.Line1.y2(), bottom, 0, 0.1);
+        COMPARE_NEAR(w.Line2.x1(), 135, 0, 0.1); // 15 + 120
+        COMPARE_NEAR(w.Line4.y1(), bottom, 0, 0.1);
     }
 
     void choiceButtonsFollowTheScreenWidth_data()
@@ -52,14 +53,13 @@ private slots:
         road::startProgram(screen);
         auto &w = form<eisagogi>();
         const double W = screen.width() * twipsPerPixel();
-        const double tolerance = twipsPerPixel(); // one pixel
-        auto near = [&](double a, double b) { return qAbs(a - b) <= tolerance; };
-        QVERIFY(near(w.ximia[0].left(), 480));
-        QVERIFY(near(w.ximia[0].width(), W / 3));
-        QVERIFY(near(w.RADIO[1].left(), W / 2));
-        QVERIFY(near(w.RADIO[1].left() + w.RADIO[1].width(), 5 * W / 6));
-        QVERIFY(near(w.Command2.left(), W / 5));
-        QVERIFY(near(w.Command2.width(), W / 5));
+        const double pixel = twipsPerPixel();
+        COMPARE_NEAR(w.ximia[0].left(), 480, 0, pixel);
+        COMPARE_NEAR(w.ximia[0].width(), W / 3, 0, pixel);
+        COMPARE_NEAR(w.RADIO[1].left(), W / 2, 0, pixel);
+        COMPARE_NEAR(w.RADIO[1].left() + w.RADIO[1].width(), 5 * W / 6, 0, pixel);
+        COMPARE_NEAR(w.Command2.left(), W / 5, 0, pixel);
+        COMPARE_NEAR(w.Command2.width(), W / 5, 0, pixel);
         QVERIFY(w.Command2.top() > w.ximia[0].top() + w.ximia[0].height());
     }
 

@@ -61,7 +61,7 @@ inline std::string strays(kinetics::core::ModelCode modelCode, double c, double 
                           std::initializer_list<std::array<double, 2>> ownAndPlainY, double halfPixel)
 {
     char why[120] = "";
-    if (!fuzzyCompare(ownH, plainH, hydrogenRelative, acids::core::iterationTolerance(modelCode)))
+    if (!near(ownH, plainH, hydrogenRelative, acids::core::iterationTolerance(modelCode)))
         std::snprintf(why, sizeof why, "c %g: [H+] %.17g, not %.17g", c, ownH, plainH);
     for (const auto &[own, plain] : ownAndPlainY)
         if (!why[0] && !(std::fabs(own - plain) <= halfPixel))

@@ -7,6 +7,7 @@
 #include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
+#include "shell/core/SharedState.h"
 #include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
 #include "shell/eisodos.h"
@@ -106,6 +107,41 @@ inline OXEA1 &toAcidExamples()
     form<eisagogi>().ximia[0].click();
     form<neaepilogi>().ACIDS.click();
     return form<OXEA1>();
+}
+
+// The chapters whose runs the tests compare.
+enum class Chapter { Reaction, Decay, Acid };
+
+// A started run of the chapter: two reversible steps with all four rates, a
+// decay series of three steps, or phosphoric acid at 0.15 mol/L.
+inline apotelesmata &startChapterRun(Chapter chapter)
+{
+    using toolkit::form;
+    if (chapter == Chapter::Decay)
+        return startDecayRun(3);
+    if (chapter == Chapter::Acid) {
+        auto &w = toAcidExamples();
+        w.concentration.setValue(15);
+        w.Command2.click();
+        w.Command7.click();
+        return start();
+    }
+    auto &p = toParameters(true, true);
+    p.kokkina.setValue(40);
+    p.pithanotipiso.setValue(30);
+    p.kokkinaprasina.setValue(20);
+    return startRun();
+}
+
+// Whether the run's counts share its spots: each within 0..N, together N.
+inline bool countsShareTheSpots()
+{
+    const auto &run = shell::core::shared().run;
+    const auto n = run.counts();
+    for (int count : {n.a, n.b, n.c, n.d})
+        if (count < 0 || count > run.spotTotal())
+            return false;
+    return n.total() == run.spotTotal();
 }
 
 // Pixels of a colour in a window's drawing.

@@ -131,6 +131,6 @@ void OXEA1::next()
         // No acid chosen: the plain reaction's first step at one half.
         parameters.bleprasino.setValue(50);
         s.rateK1 = 0.5;
-        form<antidrasi>().Timer1.setInterval(kinetics::core::chemistryTickInterval(s.temperatureC));
+        form<antidrasi>().Timer1.setInterval(kinetics::core::wholeTickInterval(s.temperatureC));
     }
 }

@@ -14,7 +14,6 @@ using namespace kinetics::core;
 
 namespace {
 
-
 // Hands out scripted uniforms and records the re-seeds.
 struct ScriptedRng
 {
@@ -258,13 +257,15 @@ private slots:
         QTest::addColumn<int>("modelCode");
         QTest::addColumn<double>("temperature");
         QTest::addColumn<int>("interval");
-        QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26; // Sqr(651) = 25.51
-        QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20;
-        QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19;
-        QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1;
-        QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20;
-        QTest::newRow("decay series, any temperature") << -2 << 100.0 << 2;
-        QTest::newRow("worked decay, cold") << -1 << 0.0 << 2;
+        QTest::addColumn<int>("whole"); // the whole part of the root, for a copied temperature
+        QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26 << 25; // Sqr(651) = 25.51
+        QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20 << 20;
+        QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19 << 19; // Sqr(376) = 19.39
+        QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1 << 1;
+        QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20 << 19;
+        QTest::newRow("Sqr(272.25) = 16.5 halves to even") << 0 << 128.75 << 16 << 16;
+        QTest::newRow("decay series, any temperature") << -2 << 100.0 << 2 << 17;
+        QTest::newRow("worked decay, cold") << -1 << 0.0 << 2 << 20;
     }
 
     void tickInterval()
@@ -272,7 +273,9 @@ private slots:
         QFETCH(int, modelCode);
         QFETCH(double, temperature);
         QFETCH(int, interval);
+        QFETCH(int, whole);
         QCOMPARE(kinetics::core::tickInterval(ModelCode(modelCode), temperature), interval);
+        QCOMPARE(kinetics::core::wholeTickInterval(temperature), whole);
     }
 };
 

@@ -45,6 +45,8 @@ kinetics::core::LatticeRun latticeRun(const SharedState &s)
 
 int plottedKinds(const SharedState &s)
 {
+    if (s.modelCode == kinetics::core::ModelCode::DecayExample)
+        return 4; // the worked series' three steps, lead-210 growing at its end
     if (kinetics::core::isDecay(s.modelCode))
         return s.choices.decaySteps == 1 ? 2 : s.choices.decaySteps == 3 ? 4 : 3;
     return s.choices.twoSteps() ? 3 : 2;

@@ -172,6 +172,11 @@ private slots:
         COMPARE_NEAR(shared().rateK2, 0.0258637, 1e-5, 0);
         COMPARE_NEAR(shared().rateK3, 0.0351851, 1e-5, 0);
         QCOMPARE((road::start(), shared().run.spotTotal()), 169); // a block of 13 x 13
+        // All four kinds are plotted, lead-210 in light cyan too, whatever
+        // number of steps the model window holds.
+        road::runToTheEnd();
+        QVERIFY(shared().run.counts().d > 0);
+        QVERIFY(road::inkCount(form<grafiki1>(), 0x00ffff) > 20);
         example.mpros.click();
         QVERIFY(!example.isVisible());
         QVERIFY(form<YPOTHDIASPASI>().isVisible());

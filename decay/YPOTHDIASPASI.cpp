@@ -13,7 +13,6 @@
 #include "shell/core/SharedState.h"
 #include "toolkit/Arrows.h"
 
-
 #include <algorithm>
 
 using namespace toolkit;
@@ -186,10 +185,24 @@ void YPOTHDIASPASI::layOutDiagram()
     Option2.setTop(step2.top());
     Option3.setTop(step3.top());
 
-    // The duration and the buttons below the diagram, clear of it on any screen.
-    Label4.move(29, 140, 30, 10);
-    xronosolos.move(62, 140, 50, 8);
-    decay::placeButtons(mpros, mprosta, Command1);
+    // The duration and the buttons keep their designed places, unless the
+    // screen's shape brings them onto the diagram; then they go below it.
+    // The diagram is its circles and letters: the arrows are drawn in the
+    // letters' row, their boxes reaching above and below it empty.
+    QRect diagram;
+    for (const Control *c : std::initializer_list<const Control *>{
+             &Shape1, &Shape2, &Shape3, &Shape4, &Label5[0], &Label5[1], &Label5[2], &Label5[3]})
+        diagram |= c->pixelRect();
+    const auto covers = [&diagram](std::initializer_list<const Control *> group) {
+        return std::any_of(group.begin(), group.end(),
+                           [&diagram](const Control *c) { return c->pixelRect().intersects(diagram); });
+    };
+    if (covers({&Label4, &xronosolos})) {
+        Label4.move(29, 140, 30, 10);
+        xronosolos.move(62, 140, 50, 8);
+    }
+    if (covers({&mpros, &mprosta, &Command1}))
+        decay::placeButtons(mpros, mprosta, Command1);
 }
 
 void YPOTHDIASPASI::xronosolosChange()

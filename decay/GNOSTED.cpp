@@ -129,29 +129,44 @@ void GNOSTED::layOutDiagram()
     etiketa3.setWidth(29);
     etiketa4.setWidth(1.5 * 29);
 
-    // The text before the nuclide's symbol ends where its mass number
-    // begins, so the number reads as the symbol's superscript.
-    const QFont probe = makeFont(etiketa1.fontName(), 10, true, false);
-    const double lead = QFontMetricsF(probe).horizontalAdvance(QStringLiteral("Half Life for ")) * twipsPerPixel();
-    const double points = std::clamp(10 * widthToTwips(15.5) / lead, 7.0, 14.0);
+    const QString captions[] = {
+        QStringLiteral("Half Life for Po=") + Format(workedHalfLives[0], "0.00") + QStringLiteral(" min"),
+        QStringLiteral("Half Life for Pb=") + Format(workedHalfLives[1], "0.00") + QStringLiteral(" min"),
+        QStringLiteral("Half Life for Bi=") + Format(workedHalfLives[2], "0.00") + QStringLiteral(" min"),
+        QStringLiteral("Half Life for Pb  is 22 years"),
+    };
+    // One size for the four captions: the largest up to 14 points at which
+    // each fits its box whole and the text before the nuclide's symbol ends
+    // where its mass number begins, so the number reads as the symbol's
+    // superscript. Small sizes are hinted wider than they scale, so each
+    // size is measured.
+    const QString lead = QStringLiteral("Half Life for ");
+    const double air = widthFromTwips(2 * twipsPerPixel());
+    const auto units = [&](double points, const QString &text) {
+        const QFontMetricsF metrics(makeFont(etiketa1.fontName(), points, true, false));
+        return widthFromTwips(metrics.horizontalAdvance(text) * twipsPerPixel());
+    };
+    const auto fits = [&](double points) {
+        if (units(points, lead) > 15.5)
+            return false;
+        for (int k = 0; k <= 3; ++k)
+            if (units(points, captions[k]) > halfLives[k]->width() - air)
+                return false;
+        return true;
+    };
+    double points = 14;
+    while (points > readableFloorPoints && !fits(points))
+        points -= 0.25;
     for (int k = 0; k <= 3; ++k) {
         halfLives[k]->setTop(circles[k]->top() - 20);
         halfLives[k]->setLeft(circles[k]->left());
         halfLives[k]->setFontSize(points);
-    }
-    etiketa1.setCaption(QStringLiteral("Half Life for Po=") + Format(workedHalfLives[0], "0.00") +
-                        QStringLiteral(" min"));
-    etiketa2.setCaption(QStringLiteral("Half Life for Pb=") + Format(workedHalfLives[1], "0.00") +
-                        QStringLiteral(" min"));
-    etiketa3.setCaption(QStringLiteral("Half Life for Bi=") + Format(workedHalfLives[2], "0.00") +
-                        QStringLiteral(" min"));
-    etiketa4.setCaption(QStringLiteral("Half Life for Pb  is 22 years"));
-    for (int k = 0; k <= 3; ++k) {
+        halfLives[k]->setCaption(captions[k]);
         Label &mass = Label1[k + 2];
-        mass.setLeft(halfLives[k]->left() + 15);
+        mass.setLeft(halfLives[k]->left() + units(points, lead));
         mass.setHeight(6);
         mass.setTop(halfLives[k]->top() + 4.9);
-        mass.setFontSize(std::max(7.0, points * 0.7));
+        mass.setFontSize(std::max(readableFloorPoints, points * 0.7));
     }
 }
 

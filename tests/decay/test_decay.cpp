@@ -94,6 +94,33 @@ private slots:
             QVERIFY2(c->top() - c->height() > diagramTop || c->top() < diagramBottom, qPrintable(c->objectName()));
     }
 
+    // The four half-life captions of the worked example show in one size,
+    // each mass number starting over its symbol.
+    void exampleCaptionsShareASize_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+        QTest::newRow("640 x 480") << QSize(640, 480);
+    }
+
+    void exampleCaptionsShareASize()
+    {
+        QFETCH(QSize, screen);
+        road::startProgram(screen);
+        road::toDecayModel();
+        form<apotelesmata>().Command4.click();
+        auto &example = form<GNOSTED>();
+        const Label *captions[] = {&example.etiketa1, &example.etiketa2, &example.etiketa3, &example.etiketa4};
+        for (int k = 0; k <= 3; ++k) {
+            const QFont shown = captions[k]->shownFont();
+            QCOMPARE(shown.pointSizeF(), captions[0]->shownFont().pointSizeF());
+            const int symbol = QFontMetrics(shown).horizontalAdvance(QStringLiteral("Half Life for "));
+            const int mass = example.Label1[k + 2].pixelRect().left() - captions[k]->pixelRect().left();
+            QVERIFY2(std::abs(mass - symbol) <= 1, qPrintable(QStringLiteral("%1: %2, %3").arg(k).arg(mass).arg(symbol)));
+        }
+    }
+
     // Each half-life row shows its constant ln 2 / T (blue with ln 2 as
     // 0.693), whatever the temperature; Next makes the series' constants the
     // run's rates and lists them, with a rate of 0 for each missing step.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <charconv>
 
 namespace graphs::core {
 
@@ -14,10 +15,25 @@ namespace {
 // has more ticks than this.
 constexpr int maxTicks = 100000;
 
-std::string label(double value)
+// The label of a grid line at `value`, neighbouring labels `spacing` apart:
+// "0.00", or with the fewest more decimals that show the line's value to a
+// hundredth of the spacing, so that no two neighbours read alike and the
+// labels read as evenly spaced as their lines are.
+std::string label(double value, double spacing)
 {
-    // -0 prints as 0.00, as every zero label does.
-    return toolkit::core::Format(value == 0 ? 0.0 : value, "0.00");
+    constexpr int mostDecimals = 12;
+    value = value == 0 ? 0.0 : value; // -0 prints as 0.00, as every zero label does
+    std::string pattern = "0.00";
+    std::string text = toolkit::core::Format(value, pattern);
+    for (int decimals = 2; decimals < mostDecimals; ++decimals) {
+        double shown = 0;
+        std::from_chars(text.data(), text.data() + text.size(), shown);
+        if (std::fabs(shown - value) <= spacing / 100)
+            break;
+        pattern += '0';
+        text = toolkit::core::Format(value, pattern);
+    }
+    return text;
 }
 
 // Walks one half-axis from 0 in steps of `step` (direction +1 or -1) and calls
@@ -86,12 +102,12 @@ void addTimeTicks(PlotFrame &f, const PlotFrameInput &in, double yExtent)
     };
     walkTicks(f.xStep, +1, true, false, [&](double x) { return x < in.xMax; }, [&](int, double x) {
         tick(x);
-        f.timeLabels.push_back({x, yStep / 5, label(x)});
+        f.timeLabels.push_back({x, yStep / 5, label(x, 2 * f.xStep)});
     });
     walkTicks(f.xStep, -1, false, true, [&](double x) { return x > in.leftEdge; }, [&](int, double x) {
         tick(x);
         if (x != 0)
-            f.timeLabels.push_back({x, -yStep / 5, label(x)});
+            f.timeLabels.push_back({x, -yStep / 5, label(x, 2 * f.xStep)});
     });
 }
 
@@ -111,16 +127,16 @@ void addValueTicks(PlotFrame &f, const PlotFrameInput &in)
     walkTicks(yStep, +1, true, false, [&](double y) { return y < 1.5 * in.yMax; }, [&](int k, double y) {
         tick(y);
         if (!in.chemistryChosen)
-            f.valueLabels.push_back({xStep / 3, y, label(particles(k))});
+            f.valueLabels.push_back({xStep / 3, y, label(particles(k), particles(2))});
         else if (k > 0)
-            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
+            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y, 2 * yStep)});
     });
     walkTicks(yStep, -1, true, false, [&](double y) { return y > 1.5 * in.yMin; }, [&](int k, double y) {
         tick(y);
         if (!in.chemistryChosen)
-            f.valueLabels.push_back({xStep / 3, y, label(-particles(k))});
+            f.valueLabels.push_back({xStep / 3, y, label(-particles(k), particles(2))});
         else
-            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y)});
+            f.valueLabels.push_back({xStep / 3, y + yStep / 10, label(y, 2 * yStep)});
     });
 }
 

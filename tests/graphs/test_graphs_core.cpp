@@ -15,7 +15,6 @@ using namespace graphs::core;
 
 namespace {
 
-
 // The frame of a graph exactly as the run windows ask for it: scale top
 // 1.2 x amount / 100, frame top a sixth less, margins of a tenth.
 PlotFrameInput runFrame(int duration, int amount, bool chemistry)
@@ -99,6 +98,20 @@ private slots:
             << runFrame(75, 25, false) << range(0, 15, 6) << QStringList{"0.00", "31.25", "62.50"};
         QTest::newRow("duration 1000") << runFrame(1000, 15, true) << range(0, 200, 6) << QStringList{};
         QTest::newRow("duration 100") << runFrame(100, 15, true) << range(0, 20, 6) << QStringList{};
+
+        // Rates graphs: lines 0.0166 apart would read 0.02, 0.03, 0.05, 0.07;
+        // each label takes the decimals that show its line, 0.00 stays.
+        PlotFrameInput rates;
+        rates.xMax = 300;
+        rates.yMax = 0.083;
+        rates.yMin = -0.083;
+        QTest::newRow("rates") << rates << range(0, 60, 6)
+                               << QStringList{"0.0166", "0.0332", "0.0498", "0.0664", "0.083", "0.0996",
+                                              "0.1162", "0.00",   "-0.0166"};
+        rates.yMax = 0.00046; // where every label read 0.00
+        rates.yMin = -0.00046;
+        QTest::newRow("tiny rates") << rates << range(0, 60, 6)
+                                    << QStringList{"0.000092", "0.000184", "0.000276", "0.000368"};
 
         PlotFrameInput wideLeft = runFrame(250, 25, true);
         wideLeft.leftEdge = -60; // room for one labelled tick left of 0

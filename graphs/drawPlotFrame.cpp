@@ -10,7 +10,7 @@
 
 using shell::core::shared;
 
-void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin)
+double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin)
 {
     graphs::core::PlotFrameInput in;
     in.xMax = xMax;
@@ -46,13 +46,17 @@ void drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMa
         target.setCurrentY(-std::fabs(label.y));
         target.print(text);
     }
+    double labelsRight = 0;
     for (const auto &label : frame.valueLabels) {
         if (label.y < bottom || label.y + lineHeight > top)
             continue;
+        const QString text = QString::fromStdString(label.text);
         target.setCurrentX(label.x);
         target.setCurrentY(label.y + lineHeight);
-        target.print(QString::fromStdString(label.text));
+        target.print(text);
+        labelsRight = std::max(labelsRight, target.xToPixel(label.x + target.textWidth(text)));
     }
+    return labelsRight;
 }
 
 void drawConcentrationFrame(toolkit::Canvas &target, double duration, double axisTop)

@@ -36,9 +36,18 @@ void mathematical::showFrame(double duration, double top)
     show();
     cls();
     scale(0, top, duration, -top);
-    drawPlotFrame(*this, duration, 0, top, -top);
+    const double labelsRight = drawPlotFrame(*this, duration, 0, top, -top);
     line(0, 0, duration, 0, qColor(palette::black));
     line(0, -top, 0, top, qColor(palette::black));
+
+    // The species-graph button in the bottom right corner, where the rates
+    // have died away, clear of the value labels on the left.
+    const double margin = 120, designedWidth = 5400, height = 375;
+    const double client = clientRect().width() * twipsPerPixel();
+    const double labels = (labelsRight + 4) * twipsPerPixel();
+    const double width = std::min(designedWidth, client - margin - std::max(labels, margin));
+    grafvcshos.setTwips(client - margin - width, clientRect().height() * twipsPerPixel() - margin - height, width,
+                        height);
 }
 
 void mathematical::drawRates(const std::array<const std::vector<double> *, 4> &rates, double step, double duration,

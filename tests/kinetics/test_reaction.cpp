@@ -340,16 +340,6 @@ private slots:
         QVERIFY(inkCount(form<grafiki1>(), 0x00009b) > 100); // the dark blue curve
     }
 
-    void kratimatimonBeforeAnySolutionDrawsNothing()
-    {
-        road::toParameters(false, false);
-        auto &graphs = form<grafiki1>();
-        graphs.cls();
-        const QImage before = graphs.image();
-        graphs.kratimatimon();
-        QCOMPARE(graphs.image(), before);
-    }
-
     void changeOfRatesOpensItsWindow()
     {
         road::toParameters(true, false).kokkina.setValue(30);
@@ -369,17 +359,8 @@ private slots:
         QCOMPARE(s.modelCode, kinetics::core::ModelCode::Reaction);
     }
 
-    void notesCoverTheRunControl_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("1366 x 768") << QSize(1366, 768);
-        QTest::newRow("1024 x 768") << QSize(1024, 768);
-    }
-
     void notesCoverTheRunControl()
     {
-        QFETCH(QSize, screen);
-        road::startProgram(screen);
         road::toParameters(false, false).Command2.click();
         form<grafiki1>().voithia.click();
         auto &run = form<apotelesmata>();

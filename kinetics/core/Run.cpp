@@ -43,6 +43,7 @@ void Run::start(int placed, int interval)
     m_records.spots = placed;
     for (auto &r : m_records.samples)
         r.assign(1, 0);
+    m_history.clear();
 }
 
 void Run::recordSample()
@@ -78,6 +79,7 @@ bool Run::tick(toolkit::core::Random &rng, const LatticeRun &lattice, const Tick
     }
     m_clock.ticks += 1;
     m_clock.time += in.interval;
+    m_history.push_back({m_clock.time, m_counts});
     return m_clock.time > in.duration;
 }
 

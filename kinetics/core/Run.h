@@ -41,6 +41,13 @@ public:
     virtual void converted() = 0;
 };
 
+// The counts at the end of a tick and the run time they were reached at.
+struct TickCounts
+{
+    double time = 0;
+    Counts counts;
+};
+
 // What a tick reads afresh each time from the windows.
 struct TickInput
 {
@@ -68,16 +75,19 @@ public:
     int recordIndex() const { return m_records.next; }
     // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
     int record(int kind, int index) const;
+    // The counts after each tick of the run so far, one entry a tick.
+    const std::vector<TickCounts> &history() const { return m_history; }
 
     // Start on a lattice of `placed` blue spots, the events of each tick
-    // spread over `interval` ms: the counts are all A, the clock and the
-    // records start afresh.
+    // spread over `interval` ms: the counts are all A, the clock, the
+    // records and the history start afresh.
     void start(int placed, int interval);
     // One tick: after a re-seed from the clock, the counts at the run time,
     // then for each of the 625 events the counts at its time, the event and
     // a sample of the counts every 8th event; the clock moves by the timer's
-    // interval. Nothing happens before the first Start. Returns whether the
-    // clock has passed the duration.
+    // interval, and the history gains the counts at the new run time.
+    // Nothing happens before the first Start. Returns whether the clock has
+    // passed the duration.
     bool tick(toolkit::core::Random &rng, const LatticeRun &lattice, const TickInput &in, RunView &view);
     // New parameters: the clock stops here, and the replay leaves out ticks
     // that start later.
@@ -108,6 +118,7 @@ private:
         std::array<std::vector<int>, 3> samples;
         int next = 1, spots = 0;
     } m_records;
+    std::vector<TickCounts> m_history;
 };
 
 } // namespace kinetics::core

@@ -1,6 +1,7 @@
 #include "graphs/apotelesmata.h"
 
 #include "graphs/Captions.h"
+#include "graphs/Counts.h"
 #include "graphs/SpotWindow.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
@@ -89,6 +90,11 @@ void apotelesmata::load()
     auto &run = shared().run;
     run.setBlockSide(kinetics::core::blockSide(amount));
     shell::spotWindow().layOut(run.cells(), amount, amount, false);
+}
+
+QByteArray apotelesmata::countsCsv() const
+{
+    return graphs::countsCsv(m_runNotes.empty() ? graphs::describeRun() : m_runNotes);
 }
 
 void apotelesmata::showRunWindows()
@@ -249,6 +255,7 @@ void apotelesmata::start()
 
     s.runCount += 1;
     s.amountChanged = false;
+    m_runNotes = graphs::describeRun();
 }
 
 // What a tick draws: its points on the graphs window, the counts on the bars

@@ -123,6 +123,7 @@ void grafiki1::optimization()
     solveCurves();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
     drawCurves(shared().runDuration);
+    smoothRun = shared().runCount;
 }
 
 void grafiki1::changeOfRates()

@@ -50,6 +50,7 @@ apotelesmata::apotelesmata()
     Command1.onClick([this] { newAdjustment(); });
     Command4.onClick([this] { presetExample(); });
     Command3.onClick([] { endProgram(); });
+    offerPicture(*this);
 }
 
 void apotelesmata::load()
@@ -90,6 +91,12 @@ void apotelesmata::load()
     auto &run = shared().run;
     run.setBlockSide(kinetics::core::blockSide(amount));
     shell::spotWindow().layOut(run.cells(), amount, amount, false);
+
+    // Each run window saves the run's counts.
+    for (Canvas *window : {static_cast<Canvas *>(&shell::spotWindow().window()), static_cast<Canvas *>(&graphs),
+                           static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)})
+        offerFile(*window, QStringLiteral("Save Counts As..."), QStringLiteral("CSV table (*.csv)"),
+                  [this] { return countsCsv(); });
 }
 
 QByteArray apotelesmata::countsCsv() const

@@ -41,6 +41,7 @@ grafiki1::grafiki1()
     changerates.onClick([this] { changeOfRates(); });
     voithia.onClick([this] { help(); });
     xronoimizoi.onClick([this] { halfLifes(); });
+    offerPicture(*this);
 }
 
 void grafiki1::load()

@@ -62,8 +62,9 @@ public:
         setText(text);
         const QWidget &window = *parentWidget();
         const int room = std::max(40, window.width() - 16);
-        setFixedWidth(std::min(room, sizeHint().width()));
-        adjustSize();
+        const int natural = fontMetrics().horizontalAdvance(text) + 2 * (margin() + frameWidth()) + 2;
+        setFixedWidth(std::min(room, natural));
+        setFixedHeight(heightForWidth(width()));
         move(8, std::max(0, window.height() - height() - 8));
         raise();
         show();

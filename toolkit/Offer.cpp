@@ -189,15 +189,15 @@ public:
     {
         const QString title = QString(caption).remove(QLatin1String("..."));
         add(caption, title, [this, title, filter, contents = std::move(contents)] {
-                QWidget &window = *m_canvas.window();
-                const QString suffix = filterSuffix(filter);
-                QString file = QFileDialog::getSaveFileName(&window, title, suggestedName(window, suffix), filter);
-                if (file.isEmpty())
-                    return;
-                file = withSuffix(file, filter, {suffix});
-                lastFolder() = QFileInfo(file).absolutePath();
-                writeInBackground(window, file, [bytes = contents()] { return bytes; });
-            });
+            QWidget &window = *m_canvas.window();
+            const QString suffix = filterSuffix(filter);
+            QString file = QFileDialog::getSaveFileName(&window, title, suggestedName(window, suffix), filter);
+            if (file.isEmpty())
+                return;
+            file = withSuffix(file, filter, {suffix});
+            lastFolder() = QFileInfo(file).absolutePath();
+            writeInBackground(window, file, [bytes = contents()] { return bytes; });
+        });
     }
 
 protected:
@@ -331,7 +331,10 @@ QByteArray encodePng(const QImage &image)
 
 QByteArray picturePng(const Canvas &canvas) { return encodePng(canvas.pictureImage()); }
 
-bool isSvgName(const QString &file) { return QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0; }
+bool isSvgName(const QString &file)
+{
+    return QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+}
 
 void copyPicture(const Canvas &canvas)
 {

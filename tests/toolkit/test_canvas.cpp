@@ -569,8 +569,10 @@ private slots:
         QVERIFY2(said->text().startsWith(notice + QDir::toNativeSeparators(file)), qPrintable(said->text()));
         if (notice.startsWith(QLatin1String("Could")))
             return;
-        const QImage saved = name.endsWith(QLatin1String("svg")) ? QImage() : QImage(file);
-        QVERIFY(name.endsWith(QLatin1String("svg")) ? QSvgRenderer(file).isValid() : saved.size() == w.pictureImage().size());
+        if (name.endsWith(QLatin1String("svg")))
+            QVERIFY(QSvgRenderer(file).isValid());
+        else
+            QCOMPARE(QImage(file).size(), w.pictureImage().size());
     }
 };
 

@@ -3,7 +3,9 @@
 // list of strokes and paints them at the screen's resolution; once a window has
 // drawn more than a few hundred strokes (a run's points) they are rendered once
 // into a persistent image of the client area in device pixels. A canvas that
-// never draws holds no image at all, whatever the size of the screen.
+// never draws holds no image at all, whatever the size of the screen. Beside
+// them it keeps the whole drawing as vectors, for its picture: what a copy, a
+// saved PNG or a saved SVG holds.
 #pragma once
 
 #include "toolkit/Fonts.h"
@@ -179,9 +181,9 @@ private:
     QSizeF clientTwips() const;
 
     QImage m_image;        // the persistent image, device pixels, null until needed
-    std::vector<Stroke> m_strokes;     // what is drawn and not yet in m_image
-    std::vector<StrokeText> m_texts;   // the printed texts among them
-    StrokeRecord m_record;             // the whole drawing as vectors
+    std::vector<Stroke> m_strokes;   // what is drawn and not yet in m_image
+    std::vector<StrokeText> m_texts; // the printed texts among them
+    StrokeRecord m_record;           // the whole drawing as vectors, for its picture
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio

@@ -224,18 +224,25 @@ bool StrokeRecord::overlapsDisc(const Stroke &s) const
 {
     // A pixel of margin for the soft edges.
     const QPointF r = reach(s) + QPointF(1, 1);
+    auto overlaps = [&](const std::vector<Index> &discs) {
+        return std::any_of(discs.begin(), discs.end(), [&](Index i) {
+            const Stroke &kept = m_strokes[i];
+            const QPointF k = reach(kept);
+            return std::fabs(kept.a.x() - s.a.x()) < r.x() + k.x() && std::fabs(kept.a.y() - s.a.y()) < r.y() + k.y();
+        });
+    };
+    // The cells that may hold a disc reaching this one; or every disc, when
+    // that is fewer.
     const double around = m_widestDisc;
-    for (int cx = cellOf(s.a.x() - r.x() - around); cx <= cellOf(s.a.x() + r.x() + around); ++cx) {
-        for (int cy = cellOf(s.a.y() - r.y() - around); cy <= cellOf(s.a.y() + r.y() + around); ++cy) {
+    const int left = cellOf(s.a.x() - r.x() - around), right = cellOf(s.a.x() + r.x() + around);
+    const int top = cellOf(s.a.y() - r.y() - around), bottom = cellOf(s.a.y() + r.y() + around);
+    if (double(right - left + 1) * double(bottom - top + 1) > double(m_discs.size()))
+        return std::any_of(m_discs.begin(), m_discs.end(), [&](const auto &cell) { return overlaps(cell.second); });
+    for (int cx = left; cx <= right; ++cx) {
+        for (int cy = top; cy <= bottom; ++cy) {
             const auto cell = m_discs.find(key(cx, cy));
-            if (cell == m_discs.end())
-                continue;
-            for (Index i : cell->second) {
-                const Stroke &kept = m_strokes[i];
-                const QPointF k = reach(kept);
-                if (std::fabs(kept.a.x() - s.a.x()) < r.x() + k.x() && std::fabs(kept.a.y() - s.a.y()) < r.y() + k.y())
-                    return true;
-            }
+            if (cell != m_discs.end() && overlaps(cell->second))
+                return true;
         }
     }
     return false;

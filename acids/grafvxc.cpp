@@ -31,6 +31,7 @@ grafvxc::grafvxc()
     setFontName(fonts::serifGreek);
     design(phshow, {4200, 1500, 1700, 400}, QStringLiteral("pH vs concentration"), {fonts::serifGreek, 10, true});
     phshow.onClick([] { form<phform>().drawPhGraph(); });
+    offerPicture(*this);
 }
 
 void grafvxc::drawProductGraph()

@@ -14,6 +14,7 @@ phform::phform()
     : Form(QStringLiteral("phform"), QStringLiteral("pH vs c"), 6000, 4500)
 {
     setBackColor(RGB(255, 255, 255));
+    offerPicture(*this);
 }
 
 void phform::drawPhGraph()

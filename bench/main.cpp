@@ -275,8 +275,8 @@ void optimization(Report &report)
     report.figure("optimization-1000-ms", median(ms));
 }
 
-// One tick of a three-step decay run (625 events, points and bars), and the
-// exact series drawn for a duration of 1000.
+// One tick of a three-step decay run (625 events, points and bars), saving
+// after 400 of them, and the exact series drawn for a duration of 1000.
 void decay(Report &report)
 {
     road::startProgram();
@@ -302,7 +302,16 @@ void decay(Report &report)
     }
     report.figure("decay-tick-median-ms", median(ms));
 
+    // A save from a run window at the end of that run: what keeps the
+    // window's thread (the vectors or the image of the picture taken, the
+    // counts as a table) and the SVG made from those vectors beside it; and
+    // the strokes the graphs keep for it.
     auto &graphs = toolkit::form<grafiki1>();
+    report.figure("save-vectors-ms", medianMs(5, [&] { graphs.vectorPicture(); }));
+    report.figure("save-image-ms", medianMs(5, [&] { graphs.pictureImage(); }));
+    report.figure("save-svg-beside-ms", medianMs(5, [&] { toolkit::pictureSvg(graphs); }));
+    report.figure("save-counts-ms", medianMs(5, [&] { run.countsCsv(); }));
+    report.figure("graphs-strokes", double(graphs.recordedStrokes()));
     std::vector<double> draw;
     for (int i = 0; i < 5; ++i) {
         graphs.cls();

@@ -66,6 +66,7 @@ GNOSTED::GNOSTED()
     Picture1.canvas().setBorder(false);
     Picture1.canvas().setBackColor(RGB(255, 255, 255));
     Picture1.canvas().setPicture(decay::seriesBanner);
+    offerPicture(Picture1.canvas());
 
     HScroll1.onChange([this] { HScroll1Change(); });
     xronosolos.onChange([this] { xronosolosChange(); });

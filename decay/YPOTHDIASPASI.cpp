@@ -73,6 +73,9 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     Command1.onClick([] { endProgram(); });
     mprosta.setDefault(true);
     mpros.setCancel(true);
+    // The diagram of the series is the window's picture, without its
+    // buttons and bars.
+    offerPicture(*this);
 }
 
 void YPOTHDIASPASI::load()

@@ -1,6 +1,7 @@
 #include "graphs/apotelesmata.h"
 
 #include "graphs/Captions.h"
+#include "graphs/Counts.h"
 #include "graphs/SpotWindow.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
@@ -49,6 +50,7 @@ apotelesmata::apotelesmata()
     Command1.onClick([this] { newAdjustment(); });
     Command4.onClick([this] { presetExample(); });
     Command3.onClick([] { endProgram(); });
+    offerPicture(*this);
 }
 
 void apotelesmata::load()
@@ -89,6 +91,17 @@ void apotelesmata::load()
     auto &run = shared().run;
     run.setBlockSide(kinetics::core::blockSide(amount));
     shell::spotWindow().layOut(run.cells(), amount, amount, false);
+
+    // Each run window saves the run's counts.
+    for (Canvas *window : {static_cast<Canvas *>(&shell::spotWindow().window()), static_cast<Canvas *>(&graphs),
+                           static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)})
+        offerFile(*window, QStringLiteral("Save Counts As..."), QStringLiteral("CSV table (*.csv)"),
+                  [this] { return countsCsv(); });
+}
+
+QByteArray apotelesmata::countsCsv() const
+{
+    return graphs::countsCsv(m_runNotes.empty() ? graphs::describeRun() : m_runNotes);
 }
 
 void apotelesmata::showRunWindows()
@@ -255,6 +268,7 @@ void apotelesmata::start()
 
     s.runCount += 1;
     s.amountChanged = false;
+    m_runNotes = graphs::describeRun();
 }
 
 // What a tick draws: its points on the graphs window, the counts on the bars

@@ -2,6 +2,7 @@
 // counts, plots them and leads back to the parameters.
 #pragma once
 
+#include "graphs/core/CountsTable.h"
 #include "kinetics/core/Process.h"
 #include "toolkit/Toolkit.h"
 
@@ -51,6 +52,10 @@ public:
     // the same height whatever their number.
     void listDecayRates(const std::array<double, 3> &k, int steps);
 
+    // The counts of the last run, one row a tick, as CSV: what the run
+    // windows save. The notes above them describe the run as it started.
+    QByteArray countsCsv() const;
+
     // Whether a tick beeps and pauses after each A -> B conversion, as the
     // run does; the benchmarks measure both.
     void setConversionPause(bool on) { m_pause = on; }
@@ -72,5 +77,6 @@ private:
     int layOutLattice();
 
     double m_printShrink = 1; // of the rate list's print, on small windows
+    graphs::core::TableNotes m_runNotes; // the last run's process and parameters
     bool m_pause = true;
 };

@@ -41,6 +41,7 @@ grafiki1::grafiki1()
     changerates.onClick([this] { changeOfRates(); });
     voithia.onClick([this] { help(); });
     xronoimizoi.onClick([this] { halfLifes(); });
+    offerPicture(*this);
 }
 
 void grafiki1::load()
@@ -123,6 +124,7 @@ void grafiki1::optimization()
     solveCurves();
     curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
     drawCurves(shared().runDuration);
+    smoothRun = shared().runCount;
 }
 
 void grafiki1::changeOfRates()

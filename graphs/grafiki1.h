@@ -31,6 +31,7 @@ public:
 
     double curveStep = 0;  // graph time between two stored samples
     double curveTotal = 0; // spots the smooth solution counts
+    int smoothRun = -1;    // the run whose smooth solution "Optimization" drew
 
 private:
     void optimization();

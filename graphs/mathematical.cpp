@@ -18,6 +18,7 @@ mathematical::mathematical()
     grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));
     design(grafvcshos, {120, 120, 5400, 375});
     grafvcshos.onClick([] { shell::drawSpeciesGraph(); });
+    offerPicture(*this);
 }
 
 void mathematical::load()

@@ -18,6 +18,7 @@ ravdogram::ravdogram()
     design(Shape2, {1080, 1800, 735, 1455}).setFill(qColor(palette::green));
     design(Shape3, {1800, 1800, 735, 1455}).setFill(qColor(palette::red));
     design(Shape4, {2520, 1800, 855, 1455}).setBackOpaque(qColor(palette::lightCyan));
+    offerPicture(*this);
 }
 
 void ravdogram::load()

@@ -34,6 +34,7 @@ antidrasi::antidrasi()
     setBackColor(RGB(255, 255, 255));
     Timer1.setEnabled(false);
     Timer1.setInterval(1);
+    offerPicture(*this);
 }
 
 void antidrasi::setSpotScale(int blockSide)

@@ -2,19 +2,17 @@
 
 #include "toolkit/Screen.h"
 
-#include <QClipboard>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QKeySequence>
 #include <QLineF>
 #include <QPaintEvent>
-#include <QShortcut>
+#include <QPicture>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace toolkit {
 
@@ -204,7 +202,7 @@ QSize Canvas::deviceSize(double dpr) const
                  std::max(1, static_cast<int>(std::ceil(client.height() * dpr))));
 }
 
-QImage Canvas::render(double dpr) const
+QImage Canvas::blankImage(double dpr) const
 {
     QImage picture(deviceSize(dpr), QImage::Format_RGB32);
     picture.setDevicePixelRatio(dpr);
@@ -213,6 +211,12 @@ QImage Canvas::render(double dpr) const
     picture.setDotsPerMeterX(dotsPerMeter);
     picture.setDotsPerMeterY(dotsPerMeter);
     picture.fill(m_backColor);
+    return picture;
+}
+
+QImage Canvas::render(double dpr) const
+{
+    QImage picture = blankImage(dpr);
     QPainter p(&picture);
     if (!m_image.isNull())
         p.drawImage(QPointF(0, 0), m_image);
@@ -250,68 +254,7 @@ void Canvas::endPainter()
         m_painter.end();
 }
 
-QPen Canvas::pen(const Stroke &s)
-{
-    QPen p(QColor::fromRgb(s.colour));
-    p.setWidth(s.width);
-    if (s.width == 1) {
-        switch (s.style) {
-        case DrawStyle::Dash: p.setStyle(Qt::DashLine); break;
-        case DrawStyle::Dot: p.setStyle(Qt::DotLine); break;
-        case DrawStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
-        case DrawStyle::Solid: break;
-        }
-        if (s.style != DrawStyle::Solid)
-            p.setDashOffset(s.dashOffset);
-    } else {
-        p.setCapStyle(Qt::RoundCap);
-        p.setJoinStyle(Qt::RoundJoin);
-    }
-    return p;
-}
-
-void Canvas::paintStroke(QPainter &p, const Stroke &s) const
-{
-    using Kind = Stroke::Kind;
-    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse || s.kind == Kind::Disc);
-    switch (s.kind) {
-    case Kind::Line:
-        p.setPen(pen(s));
-        p.drawLine(s.a, s.b);
-        break;
-    case Kind::Rect:
-        p.setPen(pen(s));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(s.a, s.b));
-        break;
-    case Kind::Fill:
-        p.fillRect(QRectF(s.a, s.b), QColor::fromRgb(s.colour));
-        break;
-    case Kind::Ellipse:
-        p.setPen(pen(s));
-        p.setBrush(s.filled ? QBrush(QColor::fromRgb(s.fill)) : QBrush(Qt::NoBrush));
-        p.drawEllipse(s.a, s.b.x(), s.b.y());
-        break;
-    case Kind::Disc:
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromRgb(s.colour));
-        p.drawEllipse(s.a, s.b.x(), s.b.y());
-        break;
-    case Kind::Text: {
-        const Text &t = m_texts[std::size_t(s.text)];
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setFont(t.font);
-        p.setPen(QColor::fromRgb(s.colour));
-        p.drawText(s.a, t.text);
-        break;
-    }
-    case Kind::Point:
-        p.fillRect(QRectF(s.a, QSizeF(1, 1)), QColor::fromRgb(s.colour));
-        break;
-    }
-}
-
-Canvas::Stroke Canvas::stroke(Stroke::Kind kind, QRgb colour) const
+Stroke Canvas::stroke(Stroke::Kind kind, QRgb colour) const
 {
     Stroke s;
     s.kind = kind;
@@ -324,15 +267,17 @@ Canvas::Stroke Canvas::stroke(Stroke::Kind kind, QRgb colour) const
 void Canvas::paintStrokes(QPainter &p) const
 {
     for (const Stroke &s : m_strokes)
-        paintStroke(p, s);
+        paintStroke(p, s, s.kind == Stroke::Kind::Text ? &m_texts[std::size_t(s.text)] : nullptr);
     p.setBrush(Qt::NoBrush);
 }
 
 void Canvas::draw(const Stroke &s)
 {
     changing();
+    const StrokeText *text = s.kind == Stroke::Kind::Text ? &m_texts[std::size_t(s.text)] : nullptr;
+    m_record.add(s, text, m_backColor.rgb(), clientRect().size());
     if (!m_image.isNull()) {
-        paintStroke(surfacePainter(), s);
+        paintStroke(surfacePainter(), s, text);
         m_texts.clear(); // with an image, a text is kept only while it is drawn
     } else {
         m_strokes.push_back(s);
@@ -347,39 +292,10 @@ void Canvas::draw(const Stroke &s)
 
 void Canvas::changed()
 {
-    useCanvas();
     if (!m_dirty) {
         m_dirty = true;
         update();
     }
-}
-
-void Canvas::useCanvas()
-{
-    if (m_used)
-        return;
-    m_used = true;
-    // One Ctrl+C for a window: a picture box copies the form it sits on.
-    QWidget *top = window();
-    const QString name = QStringLiteral("copyPicture");
-    if (top->findChild<QShortcut *>(name, Qt::FindDirectChildrenOnly))
-        return;
-    auto *copy = new QShortcut(QKeySequence::Copy, top);
-    copy->setObjectName(name);
-    copy->setContext(Qt::WindowShortcut);
-    Canvas *owner = qobject_cast<Canvas *>(top);
-    if (!owner)
-        owner = this;
-    connect(copy, &QShortcut::activated, owner, [owner] { owner->copyToClipboard(); });
-}
-
-void Canvas::copyToClipboard() const
-{
-    const QWidget *top = window();
-    QRect area = top->rect();
-    if (const auto *form = qobject_cast<const Canvas *>(top))
-        area = form->clientRect();
-    QGuiApplication::clipboard()->setImage(const_cast<QWidget *>(top)->grab(area).toImage());
 }
 
 void Canvas::clear()
@@ -393,6 +309,7 @@ void Canvas::clear()
     m_strokes.shrink_to_fit();
     m_texts.clear();
     m_texts.shrink_to_fit();
+    m_record.clear();
     m_currentX = 0;
     m_currentY = 0;
     update();
@@ -482,6 +399,9 @@ void Canvas::pset(double x, double y, QRgb color)
     // The run plots thousands of single points a tick: write the pixels of
     // the point directly, the block of device pixels a logical pixel covers.
     changing();
+    Stroke s = stroke(Stroke::Kind::Point, color);
+    s.a = QPointF(ix, iy);
+    m_record.add(s, nullptr, m_backColor.rgb(), client);
     if (m_imageClient != client)
         makeSurface();
     endPainter();
@@ -510,7 +430,7 @@ void Canvas::print(const QString &text)
     Stroke s = stroke(Stroke::Kind::Text, m_foreColor.rgb());
     s.a = QPointF(px, py + metrics.ascent());
     s.text = static_cast<int>(m_texts.size());
-    m_texts.push_back(Text{m_font, text});
+    m_texts.push_back(StrokeText{m_font, text});
     draw(s);
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight
@@ -559,6 +479,112 @@ QImage Canvas::image() const
     if (!m_image.isNull() && surfaceFits())
         return m_painter.isActive() ? m_image.copy() : m_image;
     return render(m_image.isNull() ? devicePixelRatioF() : m_dpr);
+}
+
+namespace {
+
+const char *const inPicture = "spotsimInPicture";
+
+} // namespace
+
+void Canvas::addToPicture(QWidget &widget) { widget.setProperty(inPicture, true); }
+
+namespace {
+
+// What a picture shows over what is drawn: the vector picture and the border.
+void paintOver(QPainter &p, const QRectF &area, const std::function<void(QPainter &, const QRectF &)> &picture,
+               bool border)
+{
+    if (picture) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        picture(p, area);
+    }
+    if (border) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QColor(110, 110, 110));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(0, 0, area.width() - 1, area.height() - 1));
+    }
+}
+
+} // namespace
+
+std::vector<std::pair<QWidget *, QPoint>> Canvas::pictureParts() const
+{
+    std::vector<std::pair<QWidget *, QPoint>> parts;
+    for (QObject *child : children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isHidden() && widget->property(inPicture).toBool())
+            parts.emplace_back(widget, widget->pos() - QPoint(0, m_clientTop));
+    }
+    return parts;
+}
+
+void Canvas::paintPicture(QPainter &p, bool vectors) const
+{
+    if (vectors) {
+        vectorPicture()(p);
+        return;
+    }
+    const QRectF area(QPointF(0, 0), QSizeF(clientRect().size()));
+    p.save();
+    p.fillRect(area, m_backColor);
+    if (!m_image.isNull())
+        p.drawImage(QPointF(0, 0), m_image);
+    paintStrokes(p);
+    paintOver(p, area, m_picture, m_border);
+    for (const auto &[widget, at] : pictureParts()) {
+        if (const auto *box = qobject_cast<const Canvas *>(widget)) {
+            p.save();
+            p.translate(at);
+            box->paintPicture(p, false);
+            p.restore();
+        } else {
+            widget->render(&p, at, QRegion(), QWidget::DrawChildren);
+        }
+    }
+    p.restore();
+}
+
+Canvas::Painting Canvas::vectorPicture() const
+{
+    // Picture boxes give their own vectors; the other controls are recorded
+    // as they paint themselves now.
+    std::vector<std::pair<QPoint, Painting>> parts;
+    for (const auto &[widget, at] : pictureParts()) {
+        if (const auto *box = qobject_cast<const Canvas *>(widget)) {
+            parts.emplace_back(at, box->vectorPicture());
+            continue;
+        }
+        auto recorded = std::make_shared<QPicture>();
+        QPainter recorder(recorded.get());
+        widget->render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren);
+        recorder.end();
+        parts.emplace_back(at, [recorded](QPainter &p) { p.drawPicture(0, 0, *recorded); });
+    }
+    return [area = QRectF(QPointF(0, 0), QSizeF(clientRect().size())), back = m_backColor, strokes = m_record.list(),
+            dpr = m_image.isNull() ? devicePixelRatioF() : m_dpr, picture = m_picture, border = m_border,
+            parts = std::move(parts)](QPainter &p) {
+        p.save();
+        p.fillRect(area, back);
+        strokes.paint(p, dpr);
+        paintOver(p, area, picture, border);
+        for (const auto &[at, part] : parts) {
+            p.save();
+            p.translate(at);
+            part(p);
+            p.restore();
+        }
+        p.restore();
+    };
+}
+
+QImage Canvas::pictureImage() const
+{
+    QImage picture = blankImage(m_image.isNull() ? devicePixelRatioF() : m_dpr);
+    QPainter p(&picture);
+    paintPicture(p, false);
+    return picture;
 }
 
 QColor Canvas::pixelAt(double x, double y) const

@@ -3,10 +3,13 @@
 // list of strokes and paints them at the screen's resolution; once a window has
 // drawn more than a few hundred strokes (a run's points) they are rendered once
 // into a persistent image of the client area in device pixels. A canvas that
-// never draws holds no image at all, whatever the size of the screen.
+// never draws holds no image at all, whatever the size of the screen. Beside
+// them it keeps the whole drawing as vectors, for its picture: what a copy, a
+// saved PNG or a saved SVG holds.
 #pragma once
 
 #include "toolkit/Fonts.h"
+#include "toolkit/Strokes.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,8 +22,6 @@
 #include <vector>
 
 namespace toolkit {
-
-enum class DrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };
 
 class Canvas : public QWidget
 {
@@ -123,10 +124,23 @@ public:
     static constexpr int strokeLimit = 256;
     static constexpr int hiddenStrokeLimit = 20000;
 
-    // Puts the window's picture (its client area with the controls on it) on
-    // the clipboard, in device pixels. Ctrl+C does it on every window whose
-    // canvas has been used.
-    void copyToClipboard() const;
+    // The picture of the drawing, which copies and saved files hold: the
+    // background, what is drawn, the vector picture, the border, and the
+    // shapes, lines, labels and picture boxes on it in their stacking order
+    // (never a button, a check box, an option button, a scroll bar or a
+    // document). With `vectors` what is drawn is painted from its strokes,
+    // otherwise as the screen shows it. In logical pixels of the client area.
+    void paintPicture(QPainter &p, bool vectors) const;
+    // The picture as vectors, taken now, to be painted later on any thread:
+    // the controls on it as they look now.
+    using Painting = std::function<void(QPainter &)>;
+    Painting vectorPicture() const;
+    // That picture as the screen shows it, in device pixels.
+    QImage pictureImage() const;
+    // Strokes the drawing keeps as vectors for its picture.
+    std::size_t recordedStrokes() const { return m_record.size(); }
+    // Makes a control's widget part of its container's picture.
+    static void addToPicture(QWidget &widget);
 
     // Positions in logical pixels of the client area.
     double xToPixel(double x) const;
@@ -139,30 +153,7 @@ protected:
     void setClientTop(int pixels) { m_clientTop = pixels; }
 
 private:
-    // One drawing operation, in logical pixels of the client area: plain
-    // data, so that thousands of them cost little to keep.
-    struct Stroke
-    {
-        enum class Kind : unsigned char { Line, Rect, Fill, Ellipse, Disc, Text, Point };
-        Kind kind = Kind::Line;
-        DrawStyle style = DrawStyle::Solid;
-        bool filled = false; // an ellipse's inside, in fill
-        int width = 1;       // pen width
-        QRgb colour = 0;     // pen, or the colour of a fill, a disc or a point
-        QRgb fill = 0;
-        QPointF a; // line start, rectangle corner, centre, text baseline, point
-        QPointF b; // line end, opposite corner, radii
-        double dashOffset = 0;
-        int text = -1; // index into m_texts
-    };
-    struct Text
-    {
-        QFont font;
-        QString text;
-    };
-    void paintStroke(QPainter &p, const Stroke &s) const;
     Stroke stroke(Stroke::Kind kind, QRgb colour) const;
-
     void draw(const Stroke &s);
     void paintStrokes(QPainter &p) const;
     QPainter &surfacePainter();
@@ -173,6 +164,11 @@ private:
     bool surfaceFits() const { return m_imageClient == clientRect().size(); }
     QSize deviceSize(double dpr) const;
     QImage render(double dpr) const;
+    // An image of the client area at that pixel ratio, in the background colour.
+    QImage blankImage(double dpr) const;
+    // The controls that are part of the picture, in their stacking order,
+    // with their places in the client area.
+    std::vector<std::pair<QWidget *, QPoint>> pictureParts() const;
     // Forgets the drawing: no strokes, no image.
     void clear();
     // Before and after every change of the drawing.
@@ -182,14 +178,12 @@ private:
             m_snapshot = QImage();
     }
     void changed();
-    // Gives the window its Ctrl+C the first time its canvas is used.
-    void useCanvas();
-    static QPen pen(const Stroke &s);
     QSizeF clientTwips() const;
 
     QImage m_image;        // the persistent image, device pixels, null until needed
-    std::vector<Stroke> m_strokes; // what is drawn and not yet in m_image
-    std::vector<Text> m_texts;     // the printed texts among them
+    std::vector<Stroke> m_strokes;   // what is drawn and not yet in m_image
+    std::vector<StrokeText> m_texts; // the printed texts among them
+    StrokeRecord m_record;           // the whole drawing as vectors, for its picture
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio
@@ -216,7 +210,6 @@ private:
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
     bool m_border = false;
-    bool m_used = false;
 };
 
 } // namespace toolkit

@@ -239,6 +239,7 @@ Label::Label(Canvas *container, const QString &name)
     , m_label(static_cast<QLabel *>(widget()))
 {
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Canvas::addToPicture(*m_label);
 }
 
 QString Label::caption() const { return m_label->text(); }
@@ -392,6 +393,7 @@ void CheckBox::setBackColor(const QColor &color)
 Shape::Shape(Canvas *container, const QString &name)
     : Control(container, name, new ShapeWidget(container))
 {
+    Canvas::addToPicture(*widget());
 }
 
 void Shape::setShape(ShapeKind kind)
@@ -428,6 +430,7 @@ void Shape::setBorder(const QColor &color, int width, bool visible)
 LineControl::LineControl(Canvas *container, const QString &name)
     : Control(container, name, new LineWidget(container))
 {
+    Canvas::addToPicture(*widget());
 }
 
 QRect LineControl::fit(const QRect &designed, const QRect &bounds)
@@ -489,6 +492,7 @@ PictureBox::PictureBox(Canvas *container, const QString &name)
     , m_canvas(static_cast<Canvas *>(widget()))
 {
     m_canvas->setBorder(true);
+    Canvas::addToPicture(*m_canvas);
 }
 
 Document::Document(Canvas *container, const QString &name)

@@ -7,6 +7,7 @@
 #include "toolkit/Design.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
+#include "toolkit/Offer.h"
 #include "toolkit/Quantity.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"

@@ -48,6 +48,7 @@ void Run::start(const RunSetup &setup)
     m_records.spots = placed;
     for (auto &r : m_records.samples)
         r.assign(1, 0);
+    m_history.clear();
 }
 
 void Run::recordSample()
@@ -86,6 +87,7 @@ void Run::tick(toolkit::core::Random &rng, const TickInput &in, RunView &view)
     }
     m_clock.ticks += 1;
     m_clock.time += in.interval;
+    m_history.push_back({m_clock.time, m_counts});
     if (m_clock.time > in.duration)
         end();
 }

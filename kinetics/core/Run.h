@@ -41,6 +41,13 @@ public:
     virtual void converted() = 0;
 };
 
+// The counts at the end of a tick and the run time they were reached at.
+struct TickCounts
+{
+    double time = 0;
+    Counts counts;
+};
+
 // What a run keeps from its Start to its end, whatever the windows choose
 // meanwhile: the process of its events and the kinds it plots.
 struct RunSetup
@@ -84,16 +91,19 @@ public:
     int recordIndex() const { return m_records.next; }
     // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
     int record(int kind, int index) const;
+    // The counts after each tick of the run so far, one entry a tick.
+    const std::vector<TickCounts> &history() const { return m_history; }
 
     // Start on the laid-out lattice of setup.spots blue spots: the counts are
-    // all A, the clock and the records start afresh, and the run keeps the
-    // setup to its end.
+    // all A, the clock, the records and the history start afresh, and the run
+    // keeps the setup to its end.
     void start(const RunSetup &setup);
     // One tick of a running run: after a re-seed from the clock, the counts
     // at the run time, then for each of the 625 events the counts at its
     // time, the event and a sample of the counts every 8th event; the clock
-    // moves by the timer's interval, and the run ends once it has passed the
-    // duration. After every event the counts add up to the spots.
+    // moves by the timer's interval, the history gains the counts at the new
+    // run time, and the run ends once it has passed the duration. After every
+    // event the counts add up to the spots.
     void tick(toolkit::core::Random &rng, const TickInput &in, RunView &view);
     // The run ends where it is, as when another process is chosen.
     void end() { m_running = false; }
@@ -132,6 +142,7 @@ private:
         std::array<std::vector<int>, 3> samples;
         int next = 1, spots = 0;
     } m_records;
+    std::vector<TickCounts> m_history;
 };
 
 } // namespace kinetics::core

@@ -1,7 +1,8 @@
 // The graphs' arithmetic: axes, ticks and labels of the graph frame, the
-// Runge-Kutta-Gill solution of the chain, the exact decay amounts and the
-// decay series' marks.
+// Runge-Kutta-Gill solution of the chain, the exact decay amounts, the
+// decay series' marks and the smooth solution at a tick's time.
 #include "graphs/core/Chain.h"
+#include "graphs/core/CountsTable.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/PlotFrame.h"
 #include "tests/support/Near.h"
@@ -310,6 +311,34 @@ private slots:
             const double expected = amounts[qsizetype(m)];
             COMPARE_NEAR(a[m], expected, 1e-7, 1e-300);
         }
+    }
+
+    // The smooth solution at a tick's time, from samples every step: the
+    // sample itself on one, straight between two, none past the last.
+    void smoothAtTickTime_data()
+    {
+        QTest::addColumn<double>("step");
+        QTest::addColumn<double>("time");
+        QTest::addColumn<double>("value"); // NaN: none
+        QTest::newRow("first sample") << 3.8 << 0.0 << 100.0;
+        QTest::newRow("a tick of 19 at a fifth of it") << 3.8 << 19.0 << 75.0;
+        QTest::newRow("between two samples") << 4.0 << 6.0 << 88.0;
+        QTest::newRow("last sample") << 4.0 << 24.0 << 60.0;
+        QTest::newRow("past the last") << 4.0 << 25.0 << std::nan("");
+        QTest::newRow("before the start") << 4.0 << -1.0 << std::nan("");
+    }
+
+    void smoothAtTickTime()
+    {
+        QFETCH(double, step);
+        QFETCH(double, time);
+        QFETCH(double, value);
+        const std::vector<double> samples{100, 91, 85, 80, 77, 75, 60};
+        const double at = sampleAt(samples, step, time);
+        if (std::isnan(value))
+            QVERIFY2(std::isnan(at), qPrintable(QString::number(at)));
+        else
+            COMPARE_NEAR(at, value, 1e-12, 0);
     }
 
     void decaySeriesMarks()

@@ -32,7 +32,7 @@ echo "built $(basename "$deb"), $(stat -c %s "$deb") bytes"
 field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
-for dep in fonts-dejavu-core libqt6widgets6 libc6 libstdc++6; do
+for dep in fonts-dejavu-core libqt6widgets6 libqt6svg6 libc6 libstdc++6; do
   [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep"
 done
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)', not education"

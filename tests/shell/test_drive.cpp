@@ -1,6 +1,9 @@
 // The scripted driver: values on standard output, each error as one whole
 // line of visible text on standard error; exit code 2 for a bad script or bad
-// arguments, 1 for a failed expectation; ticks only as the run's timer would.
+// arguments, 1 for a failed expectation; ticks only as the run's timer would;
+// the pictures and counts it saves on each chapter's road.
+#include <QImage>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <unistd.h>
@@ -143,6 +146,12 @@ private slots:
             "line 3: the program has ended");
         row("expect ended too early", "expect ended\n", 1, "", "line 1: expected the program");
         row("text keeps blanks", "expect eisodos.Text1(2)  RADIOACTIVE DECAYS\n", 0, "", "");
+        row("save where no folder is", "save antidrasi /nonexistent/spots.svg\n", 2, "",
+            "line 1: cannot write /nonexistent/spots.svg: ");
+        row("counts where no folder is", "counts /nonexistent/run.csv\n", 2, "",
+            "line 1: cannot write /nonexistent/run.csv: ");
+        row("save a window without a drawing", "save eisodos title.png\n", 2, "", "line 1: eisodos has no drawing");
+        row("save another kind of file", "save antidrasi spots.jpg\n", 2, "", "line 1: save writes FILE.svg or FILE.png");
 
         // tick runs only while the run control's timer runs, as the timer would.
         row("tick before any run", "tick 5\nexpect shared.tickCount 0\nexpect visible eisodos\n", 0, "", "");
@@ -166,6 +175,83 @@ private slots:
             QTest::newRow(*clear ? "erase after New Adjustment" : "erase on Next> during a run")
                 << fromInput << Input::StandardInput << erase << 0 << QByteArray() << QByteArray();
         }
+    }
+
+    // On each chapter's road, at the end of a run or during one: the SVG of
+    // the spots holds a circle for each spot, the PNG has the drawing's size
+    // (the graphs' without their menu bar), and the CSV one row a tick whose
+    // counts add up to the spots, the last row the counts at the end.
+    void savedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("road");
+        QTest::addColumn<bool>("smooth");
+        QTest::newRow("reaction, with its smooth curves")
+            << toRunControl + "click apotelesmata.Command2\nrun\nclick grafiki1.diaforikes\n" << true;
+        QTest::newRow("decay of three steps")
+            << QByteArray("seed 218\nclick eisodos.Command1\nclick eisagogi.RADIO(1)\nclick YPOTHDIASPASI.Option3\n"
+                          "click YPOTHDIASPASI.mprosta\nclick YPOTHDIASPASI1.mprosta\nclick apotelesmata.Command2\nrun\n")
+            << false;
+        QTest::newRow("phosphoric acid, six ticks into its run")
+            << QByteArray("seed 9\nclick eisodos.Command1\nclick eisagogi.ximia(0)\nclick neaepilogi.ACIDS\n"
+                          "click OXEA1.Command2\nclick OXEA1.Command7\nclick apotelesmata.Command2\ntick 6\n")
+            << false;
+    }
+
+    void savedFiles()
+    {
+        QFETCH(QByteArray, road);
+        QFETCH(bool, smooth);
+        const QByteArray script =
+            road + QStringLiteral("save antidrasi %1/spots.svg\nsave antidrasi %1/spots.png\nshot antidrasi %1/shot.png\n"
+                                  "save grafiki1 %1/graph.png\nshot grafiki1 %1/graphshot.png\ncounts %1/run.csv\n"
+                                  "get shared.countA\nget shared.countB\nget shared.countC\nget shared.countD\n"
+                                  "get shared.tickCount\n")
+                       .arg(m_dir.path())
+                       .toUtf8();
+        QProcess drive;
+        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
+        drive.write(script);
+        drive.closeWriteChannel();
+        QVERIFY(drive.waitForFinished(60000));
+        QCOMPARE(drive.exitCode(), 0);
+        QList<int> got; // A, B, C, D, ticks
+        for (const QByteArray &line : drive.readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                got << line.mid(line.indexOf('=') + 2).toInt();
+        QCOMPARE(got.size(), 5);
+        const int spots = got[0] + got[1] + got[2] + got[3];
+
+        QFile svg(m_dir.filePath(QStringLiteral("spots.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        int circles = 0;
+        while (!xml.atEnd())
+            circles += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle");
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(circles, spots);
+        auto size = [&](const char *name) { return QImage(m_dir.filePath(QLatin1String(name))).size(); };
+        QCOMPARE(size("spots.png"), size("shot.png"));
+        QCOMPARE(size("graph.png").width(), size("graphshot.png").width());
+        QVERIFY(size("graph.png").height() < size("graphshot.png").height());
+
+        QFile csv(m_dir.filePath(QStringLiteral("run.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
+        QVERIFY(lines.size() > 5 && lines.first().startsWith("# process: "));
+        QVERIFY(lines.contains("# spots: " + QByteArray::number(spots)));
+        while (lines.first().startsWith('#'))
+            lines.removeFirst();
+        const QByteArray header = "time,A,B,C,D";
+        QCOMPARE(lines.takeFirst(), smooth ? header + ",smooth A,smooth B,smooth C,smooth D" : header);
+        QCOMPARE(lines.size(), got[4]);
+        QList<int> counts;
+        for (const QByteArray &row : lines) {
+            const QList<QByteArray> cells = row.split(',');
+            QCOMPARE(cells.size(), smooth ? 9 : 5);
+            counts = {cells[1].toInt(), cells[2].toInt(), cells[3].toInt(), cells[4].toInt()};
+            QCOMPARE(counts[0] + counts[1] + counts[2] + counts[3], spots);
+        }
+        QCOMPARE(counts, got.mid(0, 4));
     }
 
     void scripts()

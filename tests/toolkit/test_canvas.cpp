@@ -1,16 +1,24 @@
 // The drawing surface of forms and picture boxes: sharp at the screen's pixel
 // ratio, an image only where much is drawn, drawing kept through resizes and
-// cleared by cls, the menu bar outside the client area, Ctrl+C copying the
-// picture. The same tests run at scale factor 1 and 2 (QT_SCALE_FACTOR).
+// cleared by cls, the menu bar outside the client area; the picture copied
+// and saved holds the drawing only, its SVG shows what the screen shows with
+// one stroke for what was drawn over. The same tests run at scale factor 1
+// and 2 (QT_SCALE_FACTOR).
 #include "../support/Road.h"
+#include "acids/grafvxc.h"
+#include "acids/phform.h"
+#include "graphs/mathematical.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/antidrasi.h"
 #include "toolkit/Toolkit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
+#include <QMimeData>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <cmath>
@@ -42,6 +50,7 @@ public:
     MenuItem second{this, QStringLiteral("second"), QStringLiteral("Change of Rates")};
     Label label{this, QStringLiteral("label")};
     PictureBox corner{this, QStringLiteral("corner")};
+    CheckBox check{this, QStringLiteral("check")};
 };
 
 double ratio() { return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(); }
@@ -78,6 +87,31 @@ void strokesOrImage()
     QTest::addColumn<bool>("asImage");
     QTest::newRow("strokes") << false;
     QTest::newRow("image") << true;
+}
+
+// Pixels whose colours lie apart by more than `tolerance` (red, green and
+// blue differences added).
+int differingPixels(const QImage &a, const QImage &b, int tolerance)
+{
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            differ += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue())
+                      > tolerance;
+        }
+    return differ;
+}
+
+// The saved SVG of a canvas drawn at the size and ratio of its picture.
+QImage svgPicture(const Canvas &canvas)
+{
+    QImage image = canvas.pictureImage();
+    image.fill(Qt::magenta);
+    QSvgRenderer svg(pictureSvg(canvas));
+    QPainter p(&image);
+    svg.render(&p, QRectF(QPointF(0, 0), QSizeF(canvas.clientRect().size())));
+    return image;
 }
 
 int pixelsOf(const QImage &image, int row, QRgb colour)
@@ -286,15 +320,10 @@ private slots:
         const QImage fresh = draw({kinetics::core::defaultCodeB});
         const QImage changed = draw({kinetics::core::defaultCodeA, kinetics::core::defaultCodeB});
         QCOMPARE(changed.size(), fresh.size());
-        int differ = 0;
-        for (int y = 0; y < fresh.height(); ++y)
-            for (int x = 0; x < fresh.width(); ++x) {
-                const QColor a = fresh.pixelColor(x, y), b = changed.pixelColor(x, y);
-                const int apart = std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                                  std::abs(a.blue() - b.blue());
-                differ += apart > 6;
-            }
-        QCOMPARE(differ, 0);
+        QCOMPARE(differingPixels(fresh, changed, 6), 0);
+        // Its SVG holds one circle a spot, and shows them alike.
+        QCOMPARE(spots.recordedStrokes(), std::size_t(side * side));
+        QCOMPARE(differingPixels(svgPicture(spots), fresh, 60), 0);
     }
 
     // Lines are drawn at the screen's resolution: a thin line is whole device
@@ -350,9 +379,8 @@ private slots:
         QVERIFY2(ink > span / 4 && ink < span * 3 / 4, qPrintable(QStringLiteral("%1 of %2").arg(ink).arg(span)));
     }
 
-    // The graphs window during a run: its drawing is twice its logical size
-    // in pixels at scale factor 2. And every drawing window of the run copies
-    // its picture with Ctrl+C.
+    // The graphs window during a run: its drawing, and the picture it saves,
+    // twice its logical size in pixels at scale factor 2.
     void runWindowsAtDeviceResolution()
     {
         road::startProgram();
@@ -360,11 +388,6 @@ private slots:
         auto &run = road::startRun();
         for (int n = 0; n < 3; ++n)
             run.Timer1.tick();
-        form<grafiki1>().changerates.click();
-        for (const char *name : {"antidrasi", "grafiki1", "ravdogram", "mathematical"}) {
-            const Form *window = createdForm(QLatin1String(name));
-            QVERIFY2(window && window->findChild<QShortcut *>(QStringLiteral("copyPicture")), name);
-        }
         auto &graphs = form<grafiki1>();
         QVERIFY(graphs.isVisible());
         QCOMPARE(graphs.devicePixelRatioF(), ratio()); // the scale asked for
@@ -373,6 +396,7 @@ private slots:
         QCOMPARE(image.devicePixelRatio(), ratio());
         QVERIFY2(graphs.hasSurface(), "a run draws hundreds of points");
         QCOMPARE(graphs.surfaceSize(), graphs.clientRect().size() * ratio());
+        QCOMPARE(graphs.pictureImage().size(), graphs.clientRect().size() * ratio());
     }
 
     // The menu bar lies outside the client area: the top of the user scale is
@@ -399,44 +423,150 @@ private slots:
         QVERIFY(shown.pixelColor(x, int((w.clientRect().top() - 1.5) * dpr)) != QColor(0, 0, 200));
     }
 
-    // Ctrl+C puts the picture of a window whose canvas is in use on the
-    // clipboard, in device pixels; a window that never used it copies nothing.
-    void ctrlCCopiesThePicture_data()
+    // A run draws over the same pixels and spots again and again: the
+    // drawing keeps a stroke for each pixel, spot and line that shows, and
+    // its SVG still shows what the screen shows, also once it is an image.
+    void recordKeepsWhatShows()
     {
-        QTest::addColumn<bool>("onPicture");
-        QTest::addColumn<bool>("used");
-        QTest::newRow("drawn on the window") << false << true;
-        QTest::newRow("drawn on a picture box") << true << true;
-        QTest::newRow("never drawn") << false << false;
+        auto &w = form<Sheet>();
+        w.resize(240, 160);
+        w.show();
+        w.scale(0, 100, 100, 0);
+        QRandomGenerator random(7);
+        const QRgb colours[] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 2), qRgb(255, 255, 255)};
+        w.setFillSolid(true);
+        for (int round = 0; round < 12; ++round) {
+            w.line(0, 50, 100, 50, RGB(0, 0, 0)); // the frame, drawn again by every replay
+            w.setCurrentX(5);
+            w.setCurrentY(10);
+            w.print(QStringLiteral("0.20")); // at the bottom, where the comparison stops
+            for (int k = 0; k < 300; ++k) // points over the line, on 10 x 10 pixels
+                w.pset(40 + random.bounded(10) * 0.42, 55 - random.bounded(10) * 0.63, colours[random.bounded(3)]);
+            w.setDrawWidth(3);
+            w.pset(20 + round, 20, colours[round % 3]); // a tick's first points
+            w.setDrawWidth(1);
+            for (int spot = 0; spot < 8; ++spot) { // spots cleared and drawn again
+                const QColor colour = colours[random.bounded(4)];
+                w.setFillColor(RGB(255, 255, 255));
+                w.circle(10 + 10 * spot, 85, 4, RGB(255, 255, 255));
+                w.setFillColor(colour);
+                w.circle(10 + 10 * spot, 85, 3, colour);
+            }
+        }
+        QVERIFY(w.hasSurface());
+        // The line, the text, the points, the tick's points, and a spot with
+        // the ring that cleared it: over a line a ring is kept.
+        QVERIFY2(w.recordedStrokes() <= 1 + 1 + 100 + 12 + 2 * 8, qPrintable(QString::number(w.recordedStrokes())));
+        // Texts are laid out a little differently by an SVG renderer; the
+        // soft edges of a spot may differ by a pixel.
+        const QImage shown = w.pictureImage();
+        const QRect above(0, 0, shown.width(), int(w.yToPixel(15) * shown.devicePixelRatio()));
+        const int differ = differingPixels(svgPicture(w).copy(above), shown.copy(above), 200);
+        QVERIFY2(differ <= 4 * shown.devicePixelRatio(), qPrintable(QString::number(differ)));
     }
 
-    void ctrlCCopiesThePicture()
+    // The picture copied with Ctrl+C and from the menu holds the drawing the
+    // window offers, in device pixels, without the controls over it.
+    void copyHoldsOnlyTheDrawing_data()
+    {
+        QTest::addColumn<bool>("onPicture");
+        QTest::newRow("the window's drawing") << false;
+        QTest::newRow("a picture box's drawing") << true;
+    }
+
+    void copyHoldsOnlyTheDrawing()
     {
         QFETCH(bool, onPicture);
-        QFETCH(bool, used);
         QGuiApplication::clipboard()->clear();
         auto &w = form<MenuSheet>();
         w.resize(240, 160);
-        w.corner.setTwips(0, 0, 600, 600);
+        w.corner.setTwips(0, 0, 1800, 1200);
+        w.corner.setVisible(onPicture);
+        w.check.setTwips(150, 150, 900, 300);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         Canvas &target = onPicture ? w.corner.canvas() : w;
-        if (used) {
-            target.scale(0, 100, 100, 0);
-            target.box(0, 100, 100, 0, RGB(0, 150, 0), true);
-        }
+        offerPicture(target);
+        QCOMPARE(offeredPicture(w), &target);
+        target.scale(0, 100, 100, 0);
+        target.box(0, 100, 100, 0, RGB(0, 150, 0), true);
         QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
         const QImage copied = QGuiApplication::clipboard()->image();
-        if (!used) {
-            QVERIFY(copied.isNull());
-            return;
-        }
         const double dpr = w.devicePixelRatioF();
-        QCOMPARE(copied.size(), w.clientRect().size() * dpr);
-        const QPoint inside = onPicture ? QPoint(20, 20) : QPoint(150, 100);
-        QCOMPARE(copied.pixelColor(inside * dpr), QColor(0, 150, 0));
+        QCOMPARE(copied.size(), target.clientRect().size() * dpr);
+        QCOMPARE(copied.pixelColor(QPoint(20, 15) * dpr), QColor(0, 150, 0)); // under the check box
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+    }
+
+    // Every drawing of the program opens its menu from the keyboard, named
+    // for assistive technology; the run windows also save the counts.
+    void menuOnEveryDrawing_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("counts");
+        for (const char *name : {"antidrasi", "grafiki1", "ravdogram", "apotelesmata"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        for (const char *name : {"mathematical", "grafvxc", "phform", "CARBONIC", "GNOSTED", "YPOTHDIASPASI"})
+            QTest::newRow(name) << QString::fromLatin1(name) << false;
+    }
+
+    void menuOnEveryDrawing()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, counts);
+        road::startProgram();
+        form<mathematical>(), form<grafvxc>(), form<phform>(); // the acid graphs wait for their run
+        Form *w = createdForm(window);
+        QVERIFY(w);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, counts ? Qt::Key_Menu : Qt::Key_F10, counts ? Qt::NoModifier : Qt::ShiftModifier);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(!menu->accessibleName().isEmpty());
+        QStringList items;
+        for (const QAction *item : menu->actions())
+            items << item->text();
+        QStringList expected{QStringLiteral("Copy Picture"), QStringLiteral("Save Picture As...")};
+        if (counts)
+            expected << QStringLiteral("Save Counts As...");
+        QCOMPARE(items, expected);
+        menu->close();
+    }
+
+    // Saved from its window, a picture is written while the window goes on,
+    // whole, and a notice in the window says so; a file that cannot be
+    // written only changes the notice.
+    void saveFromTheWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("PNG") << QStringLiteral("graph.png") << QStringLiteral("Saved ");
+        QTest::newRow("SVG") << QStringLiteral("graph.svg") << QStringLiteral("Saved ");
+        QTest::newRow("no such folder") << QStringLiteral("none/graph.png") << QStringLiteral("Could not save ");
+    }
+
+    void saveFromTheWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, notice);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(name);
+        auto &w = form<Sheet>();
+        w.resize(240, 160);
+        w.box(0, 0, 1200, 900, RGB(200, 0, 0), true);
+        savePictureInBackground(w, file);
+        QLabel *said = nullptr;
+        QTRY_VERIFY((said = w.findChild<QLabel *>(QStringLiteral("notice"))) && said->isVisibleTo(&w));
+        QVERIFY2(said->text().startsWith(notice + QDir::toNativeSeparators(file)), qPrintable(said->text()));
+        if (notice.startsWith(QLatin1String("Could")))
+            return;
+        if (name.endsWith(QLatin1String("svg")))
+            QVERIFY(QSvgRenderer(file).isValid());
+        else
+            QCOMPARE(QImage(file).size(), w.pictureImage().size());
     }
 };
 

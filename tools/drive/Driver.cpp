@@ -1,5 +1,6 @@
 #include "tools/drive/Driver.h"
 
+#include "graphs/apotelesmata.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
@@ -368,6 +369,8 @@ const QHash<QString, Driver::Handler> &Driver::commands()
         {QStringLiteral("screen"), &Driver::screen},
         {QStringLiteral("expect"), &Driver::expect},
         {QStringLiteral("expect-near"), &Driver::expectNear},
+        {QStringLiteral("save"), &Driver::save},
+        {QStringLiteral("counts"), &Driver::counts},
     };
     return table;
 }
@@ -563,6 +566,38 @@ void Driver::expectNear(const Line &line)
     if (!(std::fabs(actual - expected) <= tolerance))
         throw ExpectFailure{
             QStringLiteral("expected %1 = %2 within %3, got %4").arg(args[0], quoted(args[1]), quoted(args[2]), text)};
+}
+
+namespace {
+
+// The whole file or none of it: Qt's writers only ever see a buffer.
+void writeWhole(const QString &file, const QByteArray &bytes)
+{
+    if (const QString problem = toolkit::writeFile(file, bytes); !problem.isEmpty())
+        fail(QStringLiteral("cannot write %1: %2").arg(file, problem));
+}
+
+} // namespace
+
+void Driver::save(const Line &line)
+{
+    line.need(2, "save WINDOW FILE.svg|FILE.png");
+    toolkit::Form &form = window(line.args[0]);
+    const toolkit::Canvas *drawing = toolkit::offeredPicture(form);
+    if (!drawing)
+        fail(QStringLiteral("%1 has no drawing to save").arg(line.args[0]));
+    const QString &file = line.args[1];
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+        fail(QStringLiteral("save writes FILE.svg or FILE.png, not '%1'").arg(file));
+    QCoreApplication::sendPostedEvents();
+    writeWhole(file, toolkit::isSvgName(file) ? toolkit::pictureSvg(*drawing) : toolkit::picturePng(*drawing));
+}
+
+void Driver::counts(const Line &line)
+{
+    line.need(1, "counts FILE.csv");
+    writeWhole(line.args[0], toolkit::form<apotelesmata>().countsCsv());
 }
 
 } // namespace drive

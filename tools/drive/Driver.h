@@ -47,6 +47,9 @@ private:
     void screen(const Line &line);
     void expect(const Line &line);
     void expectNear(const Line &line);
+    // A window's drawing as SVG or PNG, and the run's counts as CSV.
+    void save(const Line &line);
+    void counts(const Line &line);
     static const QHash<QString, Handler> &commands();
 
     QString get(const QString &name) const;

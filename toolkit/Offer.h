@@ -1,0 +1,50 @@
+// Drawings taken away: a drawing offers its picture to be copied and saved
+// as PNG or SVG, and a run window its counts as a table, through a context
+// menu that also opens from the keyboard. A file is written whole or not at
+// all. A window's own save never holds up a run: the file is encoded and
+// written beside it, and the window says how it went.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace toolkit {
+
+class Canvas;
+
+// Offers the picture of `canvas`: a context menu anywhere in its window, also
+// opened by the Menu key and Shift+F10, with "Copy Picture" and "Save Picture
+// As...", and Ctrl+C copies it. A window offers one picture.
+void offerPicture(Canvas &canvas);
+// Adds to the menu of the picture `canvas` offers an entry that saves what
+// `contents` gives, as a file of the kind `filter` names ("CSV table (*.csv)").
+void offerFile(Canvas &canvas, const QString &caption, const QString &filter, std::function<QByteArray()> contents);
+// The canvas whose picture the window offers, or nullptr.
+Canvas *offeredPicture(const QWidget &window);
+
+// The picture as SVG, vector strokes and text the size of the client area,
+// or as PNG in device pixels.
+QByteArray pictureSvg(const Canvas &canvas);
+QByteArray picturePng(const Canvas &canvas);
+// Whether a file of that name holds SVG rather than PNG: its name ends in .svg.
+bool isSvgName(const QString &file);
+// Puts the picture on the clipboard, as an image and as SVG.
+void copyPicture(const Canvas &canvas);
+// Writes `bytes` as `file`, whole or not at all. Returns why it could not, or
+// an empty string.
+QString writeFile(const QString &file, const QByteArray &bytes);
+
+// What a window's save does once its file dialog has a name: the picture is
+// taken at once, then encoded and written while the window goes on, and a
+// notice in the window says how it went.
+void savePictureInBackground(const Canvas &canvas, const QString &file);
+
+// A short message at the bottom of the window that goes away by itself;
+// assistive technology hears it as an alert.
+void showNotice(QWidget &window, const QString &text);
+
+} // namespace toolkit

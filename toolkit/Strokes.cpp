@@ -1,0 +1,348 @@
+#include "toolkit/Strokes.h"
+
+#include <QHashFunctions>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace toolkit {
+
+namespace {
+
+using Kind = Stroke::Kind;
+
+// Discs are found by the square of this many pixels that holds their centre.
+constexpr double cellPixels = 32;
+// Strokes replaced before the record is packed again.
+constexpr std::size_t packAfter = 4096;
+
+std::uint64_t key(int x, int y) { return (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y); }
+int cellOf(double v) { return static_cast<int>(std::floor(v / cellPixels)); }
+std::uint64_t cellKey(const QPointF &p) { return key(cellOf(p.x()), cellOf(p.y())); }
+
+bool isDisc(const Stroke &s) { return s.kind == Kind::Disc || (s.kind == Kind::Ellipse && s.filled); }
+
+// How far a disc paints from its centre, across and up: its radii and half
+// its pen.
+QPointF reach(const Stroke &s)
+{
+    const double pen = s.kind == Kind::Ellipse ? s.width / 2.0 : 0;
+    return s.b + QPointF(pen, pen);
+}
+
+bool allInColour(const Stroke &s, QRgb colour)
+{
+    const QRgb c = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    auto is = [c](QRgb v) { return qRgb(qRed(v), qGreen(v), qBlue(v)) == c; };
+    return is(s.colour) && (s.kind == Kind::Disc || is(s.fill));
+}
+
+} // namespace
+
+QPen strokePen(const Stroke &s)
+{
+    QPen p(QColor::fromRgb(s.colour));
+    p.setWidth(s.width);
+    if (s.width == 1) {
+        switch (s.style) {
+        case DrawStyle::Dash: p.setStyle(Qt::DashLine); break;
+        case DrawStyle::Dot: p.setStyle(Qt::DotLine); break;
+        case DrawStyle::DashDot: p.setStyle(Qt::DashDotLine); break;
+        case DrawStyle::Solid: break;
+        }
+        if (s.style != DrawStyle::Solid)
+            p.setDashOffset(s.dashOffset);
+    } else {
+        p.setCapStyle(Qt::RoundCap);
+        p.setJoinStyle(Qt::RoundJoin);
+    }
+    return p;
+}
+
+void paintStroke(QPainter &p, const Stroke &s, const StrokeText *text)
+{
+    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse || s.kind == Kind::Disc);
+    switch (s.kind) {
+    case Kind::Line:
+        p.setPen(strokePen(s));
+        p.drawLine(s.a, s.b);
+        break;
+    case Kind::Rect:
+        p.setPen(strokePen(s));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(s.a, s.b));
+        break;
+    case Kind::Fill:
+        p.fillRect(QRectF(s.a, s.b), QColor::fromRgb(s.colour));
+        break;
+    case Kind::Ellipse:
+        p.setPen(strokePen(s));
+        p.setBrush(s.filled ? QBrush(QColor::fromRgb(s.fill)) : QBrush(Qt::NoBrush));
+        p.drawEllipse(s.a, s.b.x(), s.b.y());
+        break;
+    case Kind::Disc:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgb(s.colour));
+        p.drawEllipse(s.a, s.b.x(), s.b.y());
+        break;
+    case Kind::Text:
+        if (!text)
+            break;
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(text->font);
+        p.setPen(QColor::fromRgb(s.colour));
+        p.drawText(s.a, text->text);
+        break;
+    case Kind::Point:
+        p.fillRect(QRectF(s.a, QSizeF(1, 1)), QColor::fromRgb(s.colour));
+        break;
+    case Kind::Gone:
+        break;
+    }
+}
+
+void StrokeRecord::clear()
+{
+    *this = StrokeRecord();
+}
+
+const StrokeText *StrokeRecord::textOf(const Stroke &s) const
+{
+    return s.kind == Kind::Text && s.text >= 0 ? &m_texts[std::size_t(s.text)] : nullptr;
+}
+
+std::size_t StrokeRecord::sameKey(const Stroke &s, const StrokeText *text) const
+{
+    std::size_t h = qHashMulti(0, int(s.kind), int(s.style), s.filled, s.width, s.colour, s.fill, s.a.x(), s.a.y(),
+                               s.b.x(), s.b.y(), s.dashOffset);
+    if (text)
+        h = qHashMulti(h, text->text, text->font.key());
+    return h;
+}
+
+bool StrokeRecord::same(const Stroke &kept, const Stroke &s, const StrokeText *text) const
+{
+    auto fields = [](const Stroke &x) {
+        return std::tuple(x.kind, x.style, x.filled, x.width, x.colour, x.fill, x.a, x.b, x.dashOffset);
+    };
+    if (fields(kept) != fields(s))
+        return false;
+    const StrokeText *keptText = textOf(kept);
+    return !text || (keptText && keptText->text == text->text && keptText->font == text->font);
+}
+
+void StrokeRecord::remove(Index i)
+{
+    Stroke &s = m_strokes[i];
+    if (s.kind == Kind::Gone)
+        return;
+    if (!isDisc(s))
+        --m_others;
+    s.kind = Kind::Gone;
+    ++m_gone;
+}
+
+StrokeRecord::Index &StrokeRecord::pointAt(int x, int y, QSize area)
+{
+    const int height = m_pointsWidth > 0 ? static_cast<int>(m_points.size()) / m_pointsWidth : 0;
+    if (x >= m_pointsWidth || y >= height) {
+        // Room for the whole client area at once.
+        const int width = std::max({x + 1, m_pointsWidth, area.width()});
+        const int rows = std::max({y + 1, height, area.height()});
+        std::vector<Index> grown(std::size_t(width) * std::size_t(rows), none);
+        for (int row = 0; row < height; ++row)
+            std::copy_n(m_points.begin() + std::ptrdiff_t(row) * m_pointsWidth, m_pointsWidth,
+                        grown.begin() + std::ptrdiff_t(row) * width);
+        m_points = std::move(grown);
+        m_pointsWidth = width;
+    }
+    return m_points[std::size_t(y) * std::size_t(m_pointsWidth) + std::size_t(x)];
+}
+
+void StrokeRecord::add(Stroke s, const StrokeText *text, QRgb background, QSize area)
+{
+    const auto index = static_cast<Index>(m_strokes.size());
+    if (s.kind == Kind::Point) {
+        Index &at = pointAt(static_cast<int>(s.a.x()), static_cast<int>(s.a.y()), area);
+        if (at != none) {
+            // The same point again, with nothing but points drawn since, is
+            // already there.
+            if (m_strokes[at].colour == s.colour && (m_lastOther == none || m_lastOther < at))
+                return;
+            remove(at);
+        }
+        at = index;
+    } else if (isDisc(s)) {
+        if (!addDisc(s, index, background))
+            return;
+    } else {
+        auto [at, fresh] = m_same.try_emplace(sameKey(s, text), index);
+        if (!fresh) {
+            if (same(m_strokes[at->second], s, text))
+                remove(at->second);
+            at->second = index;
+        }
+    }
+    if (text) {
+        s.text = static_cast<int>(m_texts.size());
+        m_texts.push_back(*text);
+    }
+    if (!isDisc(s))
+        ++m_others;
+    if (s.kind != Kind::Point)
+        m_lastOther = index;
+    m_strokes.push_back(s);
+    if (m_gone > packAfter && m_gone > m_strokes.size() / 2)
+        compact();
+}
+
+bool StrokeRecord::addDisc(const Stroke &s, Index index, QRgb background)
+{
+    const QPointF r = reach(s);
+    auto &here = m_discs[cellKey(s.a)];
+    // The discs at the same centre that this one covers show no more.
+    std::erase_if(here, [&](Index i) {
+        const Stroke &kept = m_strokes[i];
+        const QPointF k = reach(kept);
+        if (kept.a != s.a || k.x() > r.x() || k.y() > r.y())
+            return false;
+        remove(i);
+        return true;
+    });
+    // The spot window clears a site with a disc in its background colour
+    // before it draws the site's new spot: over nothing it shows nothing.
+    if (allInColour(s, background) && m_others == 0 && !overlapsDisc(s))
+        return false;
+    here.push_back(index);
+    m_widestDisc = std::max({m_widestDisc, r.x(), r.y()});
+    return true;
+}
+
+bool StrokeRecord::overlapsDisc(const Stroke &s) const
+{
+    // A pixel of margin for the soft edges.
+    const QPointF r = reach(s) + QPointF(1, 1);
+    auto overlaps = [&](const std::vector<Index> &discs) {
+        return std::any_of(discs.begin(), discs.end(), [&](Index i) {
+            const Stroke &kept = m_strokes[i];
+            const QPointF k = reach(kept);
+            return std::fabs(kept.a.x() - s.a.x()) < r.x() + k.x() && std::fabs(kept.a.y() - s.a.y()) < r.y() + k.y();
+        });
+    };
+    // The cells that may hold a disc reaching this one; or every disc, when
+    // that is fewer.
+    const double around = m_widestDisc;
+    const int left = cellOf(s.a.x() - r.x() - around), right = cellOf(s.a.x() + r.x() + around);
+    const int top = cellOf(s.a.y() - r.y() - around), bottom = cellOf(s.a.y() + r.y() + around);
+    if (double(right - left + 1) * double(bottom - top + 1) > double(m_discs.size()))
+        return std::any_of(m_discs.begin(), m_discs.end(), [&](const auto &cell) { return overlaps(cell.second); });
+    for (int cx = left; cx <= right; ++cx) {
+        for (int cy = top; cy <= bottom; ++cy) {
+            const auto cell = m_discs.find(key(cx, cy));
+            if (cell != m_discs.end() && overlaps(cell->second))
+                return true;
+        }
+    }
+    return false;
+}
+
+void StrokeRecord::index(const Stroke &s, Index i)
+{
+    if (s.kind == Kind::Point)
+        pointAt(static_cast<int>(s.a.x()), static_cast<int>(s.a.y())) = i;
+    else if (isDisc(s))
+        m_discs[cellKey(s.a)].push_back(i);
+    else
+        m_same[sameKey(s, textOf(s))] = i;
+}
+
+void StrokeRecord::compact()
+{
+    StrokeList kept = list();
+    m_strokes = std::move(kept.strokes);
+    m_texts = std::move(kept.texts);
+    m_gone = 0;
+    std::fill(m_points.begin(), m_points.end(), none);
+    m_discs.clear();
+    m_same.clear();
+    m_lastOther = none;
+    for (std::size_t i = 0; i < m_strokes.size(); ++i) {
+        index(m_strokes[i], static_cast<Index>(i));
+        if (m_strokes[i].kind != Kind::Point)
+            m_lastOther = static_cast<Index>(i);
+    }
+}
+
+namespace {
+
+// Points that share no pixel, in any order: one rectangle for each run of
+// neighbours of a colour along a row.
+void paintPoints(QPainter &p, std::vector<const Stroke *> &points)
+{
+    if (points.empty())
+        return;
+    std::sort(points.begin(), points.end(), [](const Stroke *x, const Stroke *y) {
+        return std::tuple(x->colour, x->a.y(), x->a.x()) < std::tuple(y->colour, y->a.y(), y->a.x());
+    });
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    std::vector<QRectF> rects;
+    for (std::size_t i = 0; i < points.size();) {
+        const QRgb colour = points[i]->colour;
+        rects.clear();
+        for (; i < points.size() && points[i]->colour == colour; ++i) {
+            const QPointF at = points[i]->a;
+            if (!rects.empty() && rects.back().top() == at.y() && rects.back().right() == at.x())
+                rects.back().setRight(at.x() + 1);
+            else
+                rects.emplace_back(at, QSizeF(1, 1));
+        }
+        p.setBrush(QColor::fromRgb(colour));
+        p.drawRects(rects.data(), static_cast<int>(rects.size()));
+    }
+    p.setBrush(Qt::NoBrush);
+    points.clear();
+}
+
+} // namespace
+
+StrokeList StrokeRecord::list() const
+{
+    StrokeList list;
+    list.strokes.reserve(size());
+    for (const Stroke &s : m_strokes) {
+        if (s.kind == Kind::Gone)
+            continue;
+        list.strokes.push_back(s);
+        if (const StrokeText *t = textOf(s)) {
+            list.strokes.back().text = static_cast<int>(list.texts.size());
+            list.texts.push_back(*t);
+        }
+    }
+    return list;
+}
+
+void StrokeList::paint(QPainter &p, double devicePixelRatio) const
+{
+    std::vector<const Stroke *> points;
+    for (const Stroke &s : strokes) {
+        if (s.kind == Kind::Point) {
+            points.push_back(&s);
+            continue;
+        }
+        paintPoints(p, points);
+        // The screen draws a line without soft edges: one an odd number of
+        // device pixels wide takes the pixels right of and below its points,
+        // and as vectors it lies half a device pixel further.
+        const bool straight = s.kind == Kind::Line || s.kind == Kind::Rect;
+        const double shift = straight && std::lround(s.width * devicePixelRatio) % 2 == 1 ? 0.5 / devicePixelRatio : 0;
+        p.translate(shift, shift);
+        paintStroke(p, s, s.kind == Kind::Text ? &texts[std::size_t(s.text)] : nullptr);
+        p.translate(-shift, -shift);
+    }
+    paintPoints(p, points);
+}
+
+} // namespace toolkit

@@ -70,7 +70,7 @@ void grafvxc::drawFrame()
     setFontBold(true);
     setCurrentX(1);
     setCurrentY(108.5);
-    print(acids::graphName(shared().modelCode, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
+    printLabel(acids::graphName(shared().modelCode, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
           Format(m_maximum, "0.00e+00") + QStringLiteral(" %"));
     setFontBold(false);
     setFontSize(7);
@@ -82,17 +82,17 @@ void grafvxc::drawFrame()
         setDrawStyle(DrawStyle::Solid);
         setCurrentX(-1.9);
         setCurrentY(10 * k + 2);
-        print(Format(10 * k, "0"));
+        printLabel(Format(10 * k, "0"));
     }
     // The concentration axis in mol/L.
     for (int k = 1; k <= 14; ++k) {
         setCurrentX(k - 0.15);
         setCurrentY(9);
-        print(Format(k, "0"));
+        printLabel(Format(k, "0"));
     }
     setCurrentX(13.2);
     setCurrentY(15);
-    print(QStringLiteral("c (mol/L)"));
+    printLabel(QStringLiteral("c (mol/L)"));
 }
 
 void grafvxc::drawCurves(const acids::core::ProductGraph &graph)
@@ -125,7 +125,7 @@ void grafvxc::drawLegend()
         setForeColor(qColor(palette::black));
         setCurrentX(11.7);
         setCurrentY(y);
-        print(names[curve]);
+        printLabel(names[curve]);
     }
     setFontBold(false);
 }

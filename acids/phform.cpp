@@ -45,24 +45,24 @@ void phform::drawPhGraph()
         if (k < 15) {
             setCurrentX(0.5);
             setCurrentY(k + 0.45);
-            print(Format(k, "0"));
+            printLabel(Format(k, "0"));
             // The concentration axis in mol/L, under its ticks.
             setCurrentX(k - 0.15);
             setCurrentY(-0.3);
-            print(Format(k, "0"));
+            printLabel(Format(k, "0"));
         }
     }
     setCurrentX(-0.9);
     setCurrentY(14.9);
-    print(QStringLiteral("pH"));
+    printLabel(QStringLiteral("pH"));
     setCurrentX(13.2);
     setCurrentY(1.2);
-    print(QStringLiteral("c (mol/L)"));
+    printLabel(QStringLiteral("c (mol/L)"));
     setFontBold(true);
     setFontSize(10);
     setCurrentX(3);
     setCurrentY(6);
-    print(acids::graphName(s.modelCode, acids::Graph::Ph));
+    printLabel(acids::graphName(s.modelCode, acids::Graph::Ph));
     setFontBold(false);
 
     const auto points = acids::core::phSeries(s.modelCode, s.temperatureC);

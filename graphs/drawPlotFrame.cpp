@@ -44,7 +44,7 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
             continue;
         target.setCurrentX(label.x);
         target.setCurrentY(-std::fabs(label.y));
-        target.print(text);
+        target.printLabel(text);
     }
     double labelsRight = 0;
     for (const auto &label : frame.valueLabels) {
@@ -53,7 +53,7 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
         const QString text = QString::fromStdString(label.text);
         target.setCurrentX(label.x);
         target.setCurrentY(label.y + lineHeight);
-        target.print(text);
+        target.printLabel(text);
         labelsRight = std::max(labelsRight, target.xToPixel(label.x + target.textWidth(text)));
     }
     return labelsRight;

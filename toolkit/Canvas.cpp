@@ -310,6 +310,7 @@ void Canvas::clear()
     m_texts.clear();
     m_texts.shrink_to_fit();
     m_record.clear();
+    m_labels.clear();
     m_currentX = 0;
     m_currentY = 0;
     update();
@@ -422,16 +423,26 @@ void Canvas::pset(double x, double y, QRgb color)
     changed();
 }
 
-void Canvas::print(const QString &text)
+void Canvas::print(const QString &text) { printText(text, false); }
+
+void Canvas::printLabel(const QString &text) { printText(text, true); }
+
+void Canvas::printText(const QString &text, bool label)
 {
     const QFontMetricsF metrics(m_font, this);
     const double px = xToPixel(m_currentX);
     const double py = yToPixel(m_currentY);
     Stroke s = stroke(Stroke::Kind::Text, m_foreColor.rgb());
     s.a = QPointF(px, py + metrics.ascent());
-    s.text = static_cast<int>(m_texts.size());
-    m_texts.push_back(StrokeText{m_font, text});
-    draw(s);
+    if (label) {
+        changing();
+        m_labels.add(s, StrokeText{m_font, text});
+        changed();
+    } else {
+        s.text = static_cast<int>(m_texts.size());
+        m_texts.push_back(StrokeText{m_font, text});
+        draw(s);
+    }
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight
                              : nextY * twipsPerPixel();
@@ -476,9 +487,16 @@ void Canvas::setBorder(bool visible)
 
 QImage Canvas::image() const
 {
+    QImage shown;
     if (!m_image.isNull() && surfaceFits())
-        return m_painter.isActive() ? m_image.copy() : m_image;
-    return render(m_image.isNull() ? devicePixelRatioF() : m_dpr);
+        shown = m_painter.isActive() || !m_labels.empty() ? m_image.copy() : m_image;
+    else
+        shown = render(m_image.isNull() ? devicePixelRatioF() : m_dpr);
+    if (!m_labels.empty()) {
+        QPainter p(&shown);
+        m_labels.paint(p, m_backColor.rgb());
+    }
+    return shown;
 }
 
 namespace {
@@ -532,6 +550,7 @@ void Canvas::paintPicture(QPainter &p, bool vectors) const
     if (!m_image.isNull())
         p.drawImage(QPointF(0, 0), m_image);
     paintStrokes(p);
+    m_labels.paint(p, m_backColor.rgb());
     paintOver(p, area, m_picture, m_border);
     for (const auto &[widget, at] : pictureParts()) {
         if (const auto *box = qobject_cast<const Canvas *>(widget)) {
@@ -563,11 +582,12 @@ Canvas::Painting Canvas::vectorPicture() const
         parts.emplace_back(at, [recorded](QPainter &p) { p.drawPicture(0, 0, *recorded); });
     }
     return [area = QRectF(QPointF(0, 0), QSizeF(clientRect().size())), back = m_backColor, strokes = m_record.list(),
-            dpr = m_image.isNull() ? devicePixelRatioF() : m_dpr, picture = m_picture, border = m_border,
-            parts = std::move(parts)](QPainter &p) {
+            dpr = m_image.isNull() ? devicePixelRatioF() : m_dpr, labels = m_labels, picture = m_picture,
+            border = m_border, parts = std::move(parts)](QPainter &p) {
         p.save();
         p.fillRect(area, back);
         strokes.paint(p, dpr);
+        labels.paint(p, back.rgb());
         paintOver(p, area, picture, border);
         for (const auto &[at, part] : parts) {
             p.save();
@@ -629,6 +649,12 @@ void Canvas::paintEvent(QPaintEvent *event)
             paintStrokes(p);
             p.restore();
         }
+    }
+    if (!m_labels.empty()) {
+        p.save();
+        p.translate(client.topLeft());
+        m_labels.paint(p, m_backColor.rgb());
+        p.restore();
     }
     if (m_picture) {
         p.setRenderHint(QPainter::Antialiasing, true);

@@ -66,6 +66,10 @@ public:
     void pset(double x, double y, const QColor &color) { pset(x, y, color.rgb()); }
     void pset(double x, double y, QRgb color);
     void print(const QString &text);
+    // Prints as print() does, over everything drawn before or after until
+    // cls(), on a rim of the background colour: an axis' numbers and names
+    // stay readable where a curve crosses them.
+    void printLabel(const QString &text);
 
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
@@ -154,6 +158,7 @@ protected:
 
 private:
     Stroke stroke(Stroke::Kind kind, QRgb colour) const;
+    void printText(const QString &text, bool label);
     void draw(const Stroke &s);
     void paintStrokes(QPainter &p) const;
     QPainter &surfacePainter();
@@ -184,6 +189,7 @@ private:
     std::vector<Stroke> m_strokes;   // what is drawn and not yet in m_image
     std::vector<StrokeText> m_texts; // the printed texts among them
     StrokeRecord m_record;           // the whole drawing as vectors, for its picture
+    LabelList m_labels;              // printed over the drawing
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio

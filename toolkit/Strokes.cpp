@@ -324,6 +324,41 @@ StrokeList StrokeRecord::list() const
     return list;
 }
 
+void LabelList::add(Stroke s, const StrokeText &text)
+{
+    for (const Stroke &kept : strokes) {
+        const StrokeText &t = texts[std::size_t(kept.text)];
+        if (kept.a == s.a && kept.colour == s.colour && t.text == text.text && t.font == text.font)
+            return;
+    }
+    s.text = static_cast<int>(texts.size());
+    texts.push_back(text);
+    strokes.push_back(s);
+}
+
+void LabelList::clear()
+{
+    strokes.clear();
+    texts.clear();
+}
+
+void LabelList::paint(QPainter &p, QRgb background) const
+{
+    p.save();
+    for (const Stroke &s : strokes) {
+        const StrokeText &t = texts[std::size_t(s.text)];
+        p.setFont(t.font);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setPen(QColor::fromRgb(background));
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx != 0 || dy != 0)
+                    p.drawText(s.a + QPointF(dx, dy), t.text);
+        paintStroke(p, s, &t);
+    }
+    p.restore();
+}
+
 void StrokeList::paint(QPainter &p, double devicePixelRatio) const
 {
     std::vector<const Stroke *> points;

@@ -56,6 +56,20 @@ struct StrokeList
     void paint(QPainter &p, double devicePixelRatio) const;
 };
 
+// Texts that stay over a drawing, whatever is drawn later, each on a rim of
+// the background colour so that it reads where a curve crosses it: the
+// numbers and names of a graph's axes. The same text printed again at the
+// same place is kept once.
+struct LabelList
+{
+    std::vector<Stroke> strokes;
+    std::vector<StrokeText> texts;
+    void add(Stroke s, const StrokeText &text);
+    void clear();
+    bool empty() const { return strokes.empty(); }
+    void paint(QPainter &p, QRgb background) const;
+};
+
 // A drawing as the strokes that still show in it, in the order they were
 // drawn. What is drawn over again leaves one stroke, so that a run of
 // hundreds of ticks keeps about one stroke per pixel it plotted and one

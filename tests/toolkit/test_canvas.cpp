@@ -246,6 +246,44 @@ private slots:
         QCOMPARE(w.pixelAt(50, 50), QColor(0, 0, 0));
     }
 
+    // A label stays over whatever is drawn after it, on screen and in the
+    // picture's vectors, until cls: a curve through it leaves its letters
+    // as they were.
+    void labelsStayOnTop_data() { strokesOrImage(); }
+
+    void labelsStayOnTop()
+    {
+        QFETCH(bool, asImage);
+        auto &w = form<Sheet>();
+        w.resize(300, 200);
+        w.show();
+        w.scale(0, 100, 100, 0);
+        if (asImage)
+            fillCorner(w, qRgb(255, 255, 255));
+        w.setFontSize(12);
+        w.setCurrentX(20);
+        w.setCurrentY(60);
+        w.printLabel(QStringLiteral("0.352"));
+        const QRect text = QRect(w.xToPixel(20), w.yToPixel(60), w.textWidth(QStringLiteral("0.352")) * 3, 20);
+        const QImage alone = w.image().copy(QRect(text.topLeft() * w.devicePixelRatioF(), text.size() * w.devicePixelRatioF()));
+        w.setDrawWidth(6);
+        w.line(0, 55, 100, 55, RGB(0, 0, 255));
+        w.setDrawWidth(1);
+        for (const QImage &shown : {w.image(), w.pictureImage()}) {
+            const QImage crossed = shown.copy(QRect(text.topLeft() * w.devicePixelRatioF(), text.size() * w.devicePixelRatioF()));
+            int letters = 0;
+            for (int y = 0; y < alone.height(); ++y)
+                for (int x = 0; x < alone.width(); ++x)
+                    if (qGray(alone.pixel(x, y)) < 64) {
+                        ++letters;
+                        QCOMPARE(crossed.pixel(x, y), alone.pixel(x, y));
+                    }
+            QVERIFY(letters > 10);
+        }
+        w.cls();
+        QCOMPARE(pixelsOf(w.image(), int(text.center().y() * w.devicePixelRatioF()), qRgb(0, 0, 0)), 0);
+    }
+
     // Drawing kept as strokes and painted later looks exactly like drawing
     // rendered into the image at once.
     void strokesAndImageAgree()

@@ -92,10 +92,10 @@ private slots:
     {
         QTest::addColumn<double>("minutes");
         QTest::addColumn<int>("bar");
-        QTest::newRow("3.05") << 3.05 << 305; // 3.05 x 100 is 304.99999...
+        QTest::newRow("3.05") << 3.05 << 305;
         QTest::newRow("26.8") << 26.8 << 2680;
         QTest::newRow("19.7") << 19.7 << 1970;
-        QTest::newRow("1") << 1.0 << 100;
+        QTest::newRow("2.3, 229.99999... in hundredths") << 2.3 << 230;
         QTest::newRow("150") << 150.0 << 15000;
     }
 

@@ -1,10 +1,9 @@
-// The acid chapter as a student walks it: the examples window and the run it
-// sets up, the carbonic acid example and the species and pH graphs after a
-// run.
+// The acid chapter's runs: the rates each acid's run is set up with, and the
+// species and pH graphs after it. The examples window's and the carbonic
+// acid example's roads are driver scripts (tests/roads/acid-examples.drive,
+// tests/roads/copied-temperature.drive).
 #include "tests/support/Road.h"
-#include "acids/CARBONIC.h"
 #include "acids/OXEA1.h"
-#include "acids/carbonic2.h"
 #include "acids/core/Equilibrium.h"
 #include "acids/grafvxc.h"
 #include "acids/phform.h"
@@ -99,124 +98,6 @@ private slots:
         QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
     }
 
-    // A temperature copied from one window to another never changes which
-    // process is chosen; a bar moved on its own window does.
-    void copiedTemperatureKeepsTheProcess_data()
-    {
-        QTest::addColumn<QString>("road"); // acid, reaction or decay: what is chosen first
-        QTest::addColumn<QString>("bar");  // the window whose temperature bar moves
-        QTest::addColumn<int>("modelCode");
-        QTest::newRow("acid, examples' bar") << "acid" << "OXEA1" << 3;
-        QTest::newRow("reaction run, examples' bar") << "reaction" << "OXEA1" << 0;
-        QTest::newRow("reaction run, decay rates' bar") << "reaction" << "YPOTHDIASPASI1" << -2;
-        QTest::newRow("decay run, parameters' bar") << "decay" << "YPOTHETIKES" << 0;
-    }
-
-    void copiedTemperatureKeepsTheProcess()
-    {
-        QFETCH(QString, road);
-        QFETCH(QString, bar);
-        QFETCH(int, modelCode);
-        auto &run = form<apotelesmata>();
-        if (road == QLatin1String("acid")) {
-            auto &w = road::toAcidExamples();
-            w.concentration.setValue(30);
-            w.Command2.click();
-        } else if (road == QLatin1String("reaction")) {
-            road::toParameters(true, true);
-            road::startRun();
-        } else {
-            road::startDecayRun(2);
-        }
-        const int interval = run.Timer1.interval();
-        const int chosen = toInt(shared().modelCode);
-        road::ticks(2);
-        ScrollBar *bars[] = {&form<OXEA1>().tempotherm, &form<YPOTHDIASPASI1>().tempotherm,
-                             &form<YPOTHETIKES>().tempotherm};
-        for (ScrollBar *b : bars)
-            if (b->container()->objectName() == bar)
-                b->setValue(30);
-        QCOMPARE(toInt(shared().modelCode), modelCode);
-        if (modelCode >= 0)
-            QCOMPARE(run.Timer1.interval(), interval); // a copy leaves the pace alone too
-        if (road != QLatin1String("acid")) {
-            // Another process ends the run in progress; its counts stay whole.
-            QCOMPARE(run.Timer1.enabled(), modelCode == chosen);
-            road::ticks(3);
-            QCOMPARE(shared().run.counts().total(), shared().run.spotTotal());
-        }
-        if (road != QLatin1String("acid"))
-            return;
-        // The phosphoric acid at 0.30 mol/L and 30 degrees runs as itself.
-        form<OXEA1>().Command7.click();
-        const auto &s = shared();
-        QCOMPARE(s.modelCode, ModelCode::Phosphoric);
-        COMPARE_NEAR(s.rateK1, 0.1335605, 0, 1e-7);
-        COMPARE_NEAR(s.rateK1Reverse, 0.7794467, 0, 1e-7);
-        COMPARE_NEAR(s.rateK2Reverse, 0.9130059, 0, 1e-7);
-        auto &p = form<YPOTHETIKES>();
-        QCOMPARE((QList<int>{p.bleprasino.value(), p.pithanotipiso.value(), p.kokkina.value(),
-                             p.kokkinaprasina.value()}),
-                 (QList<int>{15, 85, 0, 100}));
-        road::start();
-        QCOMPARE(run.Timer1.interval(), 19);
-    }
-
-    void nextWithoutAnAcid()
-    {
-        auto &p = form<YPOTHETIKES>();
-        auto &w = road::toAcidExamples();
-        p.bleprasino.setValue(30);
-        const auto &s = shared();
-        const double k1Reverse = s.rateK1Reverse, k2 = s.rateK2, k2Reverse = s.rateK2Reverse;
-        QCOMPARE(s.modelCode, ModelCode::Reaction);
-        w.Command7.click();
-        QCOMPARE(p.bleprasino.value(), 50);
-        QCOMPARE(s.rateK1, 0.5);
-        QCOMPARE(s.rateK1Reverse, k1Reverse);
-        QCOMPARE(s.rateK2, k2);
-        QCOMPARE(s.rateK2Reverse, k2Reverse);
-    }
-
-    void carbonicExampleFromTheRunControl()
-    {
-        road::toParameters(true, true);
-        auto &run = road::startRun();
-        run.Command4.click();
-        QVERIFY(form<CARBONIC>().isVisible());
-        form<CARBONIC>().Command2.click();
-        auto &w = form<carbonic2>();
-        QVERIFY(w.isVisible());
-        w.tempotherm.setValue(40);
-        w.moleanalitro.setValue(30);
-        const auto &s = shared();
-        QCOMPARE(w.Label1.caption(), QStringLiteral("0.30 mol/L"));
-        QCOMPARE(w.Label5.caption(), QStringLiteral("40°C"));
-        QCOMPARE(form<YPOTHETIKES>().tempotherm.value(), 40);
-        QCOMPARE(form<OXEA1>().tempotherm.value(), 40);
-        QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 40°C"));
-        // The rates of all three windows agree.
-        QCOMPARE(form<YPOTHETIKES>().Label2[2].caption(), Format(s.rateK1, "0.00E+00") + QStringLiteral(" sec"));
-        QCOMPARE(run.kapa[1].caption(), QStringLiteral("KB->A =") + Format(s.rateK1Reverse, "0.00E+00"));
-        const double k1 = s.rateK1;
-
-        w.Command2.click();
-        QCOMPARE(s.rateK1, k1); // the run is set up at the chosen concentration
-        QVERIFY(s.reactionRun);
-        QVERIFY(s.run.counts().a > 0);
-        QCOMPARE(s.run.counts().b + s.run.counts().c, 0);
-        road::start();
-        road::runToTheEnd();
-
-        // Back and End.
-        w.Command1.click();
-        QVERIFY(form<CARBONIC>().isVisible());
-        form<CARBONIC>().Command1.click();
-        QVERIFY(form<YPOTHETIKES>().isVisible());
-        w.Command3.click();
-        QVERIFY(ended());
-    }
-
     // After an acid's run, "Change of Rates" offers the graphs against the
     // concentration (a reaction's does not: the reaction test checks that).
     void graphsAfterARun_data()
@@ -256,15 +137,6 @@ private slots:
         // A new Start hides the three graph windows.
         form<apotelesmata>().Command2.click();
         QVERIFY(!rates.isVisible() && !products.isVisible() && !ph.isVisible());
-    }
-
-    void backAndExitOfTheExamples()
-    {
-        auto &w = road::toAcidExamples();
-        w.Command5.click();
-        QCOMPARE(visibleForms().back(), static_cast<Form *>(&form<neaepilogi>()));
-        w.Command6.click();
-        QVERIFY(ended());
     }
 };
 

@@ -1,12 +1,12 @@
-// The chemical reaction's parameters window and its run: the labels and
-// probabilities of the parameters, the run control's pace, counts and
-// records, the graphs window's menus and the notes window.
+// The runs of every chapter: counts and records kept whole to the end, a
+// second run over the first, the replay, the smooth curves and rates of the
+// graphs window's menus, the run control's list and the notes window. The
+// parameters window's labels and the run's pace are a driver road
+// (tests/roads/reaction-parameters.drive).
 #include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
-#include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "shell/Simiosi.h"
 #include "shell/core/SharedState.h"
 #include "tests/support/Near.h"
@@ -16,7 +16,6 @@
 #include <cmath>
 
 using namespace toolkit;
-using kinetics::core::ModelCode;
 using road::inkCount;
 using shell::core::shared;
 
@@ -34,109 +33,6 @@ class TestReaction : public QObject
 private slots:
     void init() { road::startProgram(); }
     void cleanupTestCase() { resetForms(); }
-
-    void startUpState()
-    {
-        auto &p = form<YPOTHETIKES>();
-        QCOMPARE(p.Label3.caption(), QStringLiteral("0.15  mol/L"));
-        QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = 250"));
-        QCOMPARE(p.Label5.caption(), QStringLiteral("25°C"));
-        QCOMPARE((QList<int>{p.tempotherm.min(), p.tempotherm.max(), p.tempotherm.value()}), (QList<int>{0, 100, 25}));
-        QCOMPARE((QList<int>{p.sidesq.min(), p.sidesq.max(), p.sidesq.value()}), (QList<int>{2, 99, 15}));
-        QCOMPARE((QList<int>{p.xronosolos.min(), p.xronosolos.max(), p.xronosolos.value()}),
-                 (QList<int>{20, 1000, 250}));
-        QCOMPARE(shared().initialAmount, 15);
-        // The atoms bar of the decay rates window, set to 15 at start-up, wrote it last.
-        QCOMPARE(shared().concentrationAxisTop, 0.18);
-        QCOMPARE(form<apotelesmata>().temperatura.caption(), QStringLiteral("Temperature  = 25°C"));
-    }
-
-    void rateLabels_data()
-    {
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("100 °C, 50") << 100 << 50 << "5.00E-01 sec";
-        QTest::newRow("25 °C, 50") << 25 << 50 << "4.53E-01 sec";
-        QTest::newRow("0 °C, 100") << 0 << 100 << "8.71E-01 sec";
-        QTest::newRow("100 °C, 0") << 100 << 0 << "0.00E+00 sec";
-    }
-
-    void rateLabels()
-    {
-        QFETCH(int, temperature);
-        QFETCH(int, value);
-        QFETCH(QString, label);
-        auto &p = road::toParameters(false, false);
-        p.tempotherm.setValue(temperature);
-        p.bleprasino.setValue(value == 50 ? 49 : 50); // make sure the change runs
-        p.bleprasino.setValue(value);
-        QCOMPARE(p.Label2[2].caption(), label);
-        p.Command2.click();
-        QCOMPARE(form<apotelesmata>().kapa[0].caption(), QStringLiteral("KA->B =") + label.chopped(4));
-        COMPARE_NEAR(shared().rateK1, value * kinetics::core::temperatureFactor(ModelCode::Reaction, temperature) / 100,
-                     1e-12, 1e-15);
-    }
-
-    void temperatureRewritesLabelsOnly()
-    {
-        auto &p = road::toParameters(true, true);
-        p.pithanotipiso.setValue(40);
-        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =3.62E-01"));
-        const double before = shared().rateK1Reverse;
-        p.tempotherm.setValue(100);
-        QCOMPARE(shared().rateK1Reverse, before);
-        QCOMPARE(p.Label4[2].caption(), QStringLiteral("4.00E-01 sec"));
-        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =0.40"));
-        QCOMPARE(form<apotelesmata>().temperatura.caption(), QStringLiteral("Temperature  = 100°C"));
-        p.Command2.click();
-        QCOMPARE(form<apotelesmata>().kapa[1].caption(), QStringLiteral("KB->A =4.00E-01"));
-        QCOMPARE(shared().rateK1Reverse, 0.4);
-    }
-
-    // The amount's labels, and the block of spots and the bars of Next> and
-    // Start.
-    void amountSetsTheBlock_data()
-    {
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("side");
-        QTest::newRow("2") << 2 << "0.02   mol/L" << 4;
-        QTest::newRow("20") << 20 << "0.20   mol/L" << 12;
-        QTest::newRow("44") << 44 << "0.44   mol/L" << 17;
-        QTest::newRow("99") << 99 << "0.99   mol/L" << 25;
-    }
-
-    void amountSetsTheBlock()
-    {
-        QFETCH(int, amount);
-        QFETCH(QString, label);
-        QFETCH(int, side);
-        auto &p = road::toParameters(false, false);
-        p.sidesq.setValue(amount);
-        QCOMPARE(p.Label3.caption(), label);
-        QCOMPARE(form<apotelesmata>().concentr.caption(), label);
-        QVERIFY(shared().amountChanged);
-        p.Command2.click();
-        QCOMPARE(shared().run.counts().a, side * side);
-        // The blue bar stands on the bottom edge and reaches the count.
-        auto &bars = form<ravdogram>();
-        QCOMPARE(bars.Shape1.height(), double(side * side));
-        QCOMPARE(bars.Shape2.height(), 0.0);
-        QCOMPARE(bars.scaleTop(), 1.2 * side * side);
-
-        road::start();
-        QCOMPARE(shared().run.blockSide(), side);
-        QCOMPARE(shared().run.spotTotal(), side * side);
-        int blue = 0, empty = 0;
-        for (int i = 1; i <= 25; ++i)
-            for (int j = 1; j <= 25; ++j) {
-                blue += shared().run.cells()[i][j] == 11;
-                empty += shared().run.cells()[i][j] == 100;
-            }
-        QCOMPARE(blue, side * side);
-        QCOMPARE(blue + empty, 625);
-    }
 
     // The list the run control window prints: one line a step, in order,
     // left of the amount and temperature beside it, on a small screen too.
@@ -170,40 +66,6 @@ private slots:
         }
     }
 
-    // The tick interval follows the temperature; the run ends with the first
-    // tick past its duration, having recorded 79 samples a tick, also beyond
-    // the first record arrays.
-    void runPace_data()
-    {
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<int>("duration");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<int>("ticks");
-        QTest::newRow("25 °C, 250") << 25 << 250 << 19 << 14; // 13 x 19 = 247 is not past 250
-        QTest::newRow("25 °C, 20") << 25 << 20 << 19 << 2;
-        QTest::newRow("0 °C, 250") << 0 << 250 << 20 << 13;
-        QTest::newRow("100 °C, 1000") << 100 << 1000 << 17 << 59;
-    }
-
-    void runPace()
-    {
-        QFETCH(int, temperature);
-        QFETCH(int, duration);
-        QFETCH(int, interval);
-        QFETCH(int, ticks);
-        auto &p = road::toParameters(false, false);
-        p.tempotherm.setValue(temperature);
-        p.xronosolos.setValue(duration);
-        auto &run = road::startRun();
-        const auto &r = shared().run;
-        QCOMPARE(run.Timer1.interval(), interval);
-        QVERIFY(run.Timer1.enabled() && run.Command1.enabled() && form<grafiki1>().diaforikes.enabled());
-        QCOMPARE(road::runToTheEnd(), ticks);
-        QCOMPARE(r.tickCount(), ticks);
-        QCOMPARE(r.runTime(), double(ticks * interval));
-        QCOMPARE(r.recordIndex(), 79 * ticks + 1);
-    }
-
     // Every chapter's run keeps its counts whole after every tick, in its
     // samples too, to its end; cyan spots of a decay never change back.
     void runsKeepTheirCounts_data()
@@ -235,6 +97,7 @@ private slots:
                 QCOMPARE(r.record(0, m) + r.record(1, m) + r.record(2, m) <= r.spotTotal(), true);
         }
         QCOMPARE(r.tickCount(), ticks);
+        QCOMPARE(r.recordIndex(), 79 * ticks + 1); // a sample every 8th event, past the first arrays
         QCOMPARE(lastD > 0, chapter == road::Chapter::Decay);
         QCOMPARE(r.record(0, 1), r.spotTotal()); // all blue at the first event
     }

@@ -1,9 +1,7 @@
-// The start routine and the title-first start, the title and choices windows,
-// and the reaction kind wizard: which transitions the parameters window
-// offers, the absent ones switched off with a probability of 0; the Back and
-// Exit buttons.
+// The start routine and the title-first start, the title and choices
+// windows, and the Exit buttons. The reaction kind wizard's pages are a
+// driver road (tests/roads/reaction-wizard.drive).
 #include "tests/support/Road.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
 #include "tests/support/Near.h"
@@ -81,104 +79,9 @@ private slots:
         }
     }
 
-    void finalRule_data()
+    // Every Exit ends the program.
+    void exits()
     {
-        QTest::addColumn<bool>("twoSteps");
-        QTest::addColumn<bool>("reversible");
-        QTest::newRow("1 step") << false << false;
-        QTest::newRow("1 step reversible") << false << true;
-        QTest::newRow("2 steps") << true << false;
-        QTest::newRow("2 steps reversible") << true << true;
-    }
-
-    // After "Next>": A -> B always, B -> A when reversible, B -> C with two
-    // steps, C -> B with both; absent steps have probability 0 whatever
-    // their hidden bars hold. A hidden B -> C bar is read all the same.
-    void finalRule()
-    {
-        QFETCH(bool, twoSteps);
-        QFETCH(bool, reversible);
-        auto &p = form<YPOTHETIKES>();
-        // Values left from an earlier visit must not leak into absent steps.
-        p.pithanotipiso.setValue(30);
-        p.kokkina.setValue(20);
-        p.kokkinaprasina.setValue(40);
-        road::toParameters(twoSteps, reversible);
-        QVERIFY(p.isVisible());
-        QVERIFY(p.bleprasino.visible());
-        QCOMPARE(p.pithanotipiso.visible(), reversible);
-        QCOMPARE(p.kokkina.visible(), twoSteps);
-        QCOMPARE(p.kokkinaprasina.visible(), twoSteps && reversible);
-        QCOMPARE(p.Label6[2].visible(), twoSteps && reversible);
-        QCOMPARE(p.Label4[2].visible(), reversible);
-
-        for (ScrollBar *bar : {&p.pithanotipiso, &p.kokkina, &p.kokkinaprasina})
-            bar->setValue(bar->visible() ? 25 : 60);
-        p.Command2.click();
-        const auto &s = shared();
-        const double f = kinetics::core::temperatureFactor(kinetics::core::ModelCode::Reaction, 25, 25);
-        QVERIFY(s.rateK1 > 0);
-        QCOMPARE(s.rateK1Reverse, reversible ? 0.25 * f : 0.0);
-        QCOMPARE(s.rateK2, (twoSteps ? 0.25 : 0.6) * f);
-        QCOMPARE(s.rateK2Reverse, twoSteps && reversible ? 0.25 * f : 0.0);
-    }
-
-    void oneStepResetsSecondStepAtOnce()
-    {
-        auto &p = road::toParameters(true, false);
-        p.kokkina.setValue(35);
-        p.Command1.click(); // back to the second page
-        form<amfinaioxi>().Command2.click();
-        form<neaepilogi>().Option1.click();
-        QCOMPARE(p.kokkina.value(), 0);
-        QCOMPARE(p.kokkinaprasina.value(), 0);
-        QVERIFY(!p.kokkina.visible());
-    }
-
-    void nonReversibleOnSecondPass()
-    {
-        auto &p = road::toParameters(true, true);
-        p.kokkina.setValue(35);
-        p.pithanotipiso.setValue(22);
-        p.kokkinaprasina.setValue(11);
-        p.Command1.click();
-        form<amfinaioxi>().reversibleno.click();
-        QVERIFY(p.pithanotipiso.visible()); // nothing happens before "Next>"
-        QCOMPARE(p.pithanotipiso.value(), 22);
-        form<amfinaioxi>().Command3.click();
-        QCOMPARE(p.pithanotipiso.value(), 0);
-        QCOMPARE(p.kokkinaprasina.value(), 0);
-        QVERIFY(!p.pithanotipiso.visible());
-        QVERIFY(!p.kokkinaprasina.visible());
-        QVERIFY(p.kokkina.visible());
-        QCOMPARE(p.kokkina.value(), 35);
-    }
-
-    void reversibleActsBeforeNext()
-    {
-        auto &p = road::toParameters(false, false);
-        p.Command1.click();
-        QVERIFY(!p.pithanotipiso.visible());
-        form<amfinaioxi>().reversibleyes.click();
-        QVERIFY(p.pithanotipiso.visible());
-        QVERIFY(p.Label4[2].visible());
-    }
-
-    void backButtonsAndExits()
-    {
-        form<eisodos>().Command1.click();
-        form<eisagogi>().ximia[0].click();
-        form<neaepilogi>().Command3.click();
-        QCOMPARE(visibleForms().back(), &form<eisagogi>());
-        form<eisagogi>().ximia[0].click();
-        form<neaepilogi>().Command2.click();
-        form<amfinaioxi>().Command2.click();
-        QCOMPARE(visibleForms().back(), &form<neaepilogi>());
-        form<neaepilogi>().Command2.click();
-        form<amfinaioxi>().Command3.click();
-        form<YPOTHETIKES>().Command1.click();
-        QVERIFY(!form<YPOTHETIKES>().isVisible());
-        QCOMPARE(visibleForms().back(), &form<amfinaioxi>());
         const std::function<CommandButton &()> exits[] = {
             [] () -> CommandButton & { return form<eisodos>().Command2; },
             [] () -> CommandButton & { return form<neaepilogi>().Command4; },

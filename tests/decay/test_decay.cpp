@@ -1,7 +1,8 @@
-// The radioactive decay chapter: what the number of steps shows, the labels
-// the bars write, the scroll bars that mirror one another, the worked
-// example; a decay run's rates, pace and counts, and the half-life marks
-// drawn over its graph.
+// The radioactive decay chapter: what the number of steps shows, the model
+// window's and the worked example's layout, the scroll bars that mirror one
+// another, the worked example's run, and the half-life marks drawn over a
+// run's graph. The rates window's labels and rates are a driver road
+// (tests/roads/decay-rates.drive).
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
@@ -121,116 +122,22 @@ private slots:
         }
     }
 
-    // Each half-life row shows its constant ln 2 / T (blue with ln 2 as
-    // 0.693), whatever the temperature; Next makes the series' constants the
-    // run's rates and lists them, with a rate of 0 for each missing step.
-    void halfLivesGiveTheRates_data()
-    {
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<QList<int>>("bars"); // blue, green, red
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QStringList>("kapa");
-        const QStringList worked = {"0.22721 min", "0.02586 min", "0.03519 min"};
-        QTest::newRow("three steps, worked half-lives")
-            << 3 << QList<int>{305, 2680, 1970} << worked << QStringList{"K1= 2.27e-01", "K2= 0.03", "K3= 0.04"};
-        QTest::newRow("two steps") << 2 << QList<int>{305, 2680, 1970} << worked.mid(0, 2)
-                                   << QStringList{"K1= 2.27e-01", "K2= 0.03", "K3= 0.00"};
-        QTest::newRow("one step") << 1 << QList<int>{305, 2680, 1970} << worked.mid(0, 1)
-                                  << QStringList{"K1= 2.27e-01", "K2= 0.00", "K3= 0.00"};
-        QTest::newRow("shortest half-lives") << 3 << QList<int>{100, 100, 100}
-                                             << QStringList{"0.69300 min", "0.69315 min", "0.69315 min"}
-                                             << QStringList{"K1= 6.93e-01", "K2= 0.69", "K3= 0.69"};
-        QTest::newRow("longest half-lives") << 3 << QList<int>{15000, 15000, 15000}
-                                            << QStringList{"0.00462 min", "0.00462 min", "0.00462 min"}
-                                            << QStringList{"K1= 4.62e-03", "K2= 0.00", "K3= 0.00"};
-    }
-
-    void halfLivesGiveTheRates()
-    {
-        QFETCH(int, steps);
-        QFETCH(QList<int>, bars);
-        QFETCH(QStringList, rows);
-        QFETCH(QStringList, kapa);
-        auto &rates = road::toDecayRates(steps);
-        ScrollBar *halfLives[] = {&rates.blezoi, &rates.prasinizoi, &rates.kokinizoi};
-        ControlArray<Label> *labels[] = {&rates.etiketa1, &rates.etiketa2, &rates.etiketa3};
-        rates.tempotherm.setValue(90); // no decay constant depends on it
-        for (int c = 0; c < 3; ++c) {
-            halfLives[c]->setValue(bars[c] + 1);
-            halfLives[c]->setValue(bars[c]);
-        }
-        for (int c = 0; c < rows.size(); ++c) {
-            const QStringList row = {(*labels[c])[0].caption(), (*labels[c])[1].caption(), (*labels[c])[2].caption(),
-                                     (*labels[c])[3].caption()};
-            QCOMPARE(row, (QStringList{rows[c], "-1", "K", QString::number(c + 1)}));
-        }
-        rates.mprosta.click();
-        const auto &s = shared();
-        const double k[] = {s.rateK1, s.rateK2, s.rateK3};
-        for (int c = 0; c < 3; ++c)
-            COMPARE_NEAR(k[c], c < steps ? ln2 / (bars[c] / 100.0) : 0, 1e-12, 0);
-        COMPARE_NEAR(s.rateK4, steps == 3 ? ln2 / 11563200 : 0, 1e-12, 0);
-        QCOMPARE(s.rateK5, 0.0);
-        auto &run = form<apotelesmata>();
-        QCOMPARE((QStringList{run.kapa[0].caption(), run.kapa[1].caption(), run.kapa[2].caption()}), kapa);
-        // The parameters window's bars read 0, and the wizard says how many steps.
-        auto &p = form<YPOTHETIKES>();
-        QCOMPARE((QList<int>{p.bleprasino.value(), p.kokkina.value(), p.pithanotipiso.value(), p.kokkinaprasina.value()}),
-                 (QList<int>{0, 0, 0, 0}));
-        QCOMPARE(form<neaepilogi>().Option1.value(), steps == 1);
-        QCOMPARE(run.concentr.caption(), QStringLiteral("Number of Atoms = 94"));
-        QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 90°C"));
-        QVERIFY(form<grafiki1>().xronoimizoi.visible());
-        QCOMPARE(s.run.counts(), (kinetics::core::Counts{100, 0, 0, 0}));
-    }
-
-    void atomsLabelCountsTheSites_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("15") << 15 << QStringLiteral("Number of Atoms = 94"); // 93.75
-        QTest::newRow("2") << 2 << QStringLiteral("Number of Atoms = 13");   // 12.5, half away from 0
-        QTest::newRow("44") << 44 << QStringLiteral("Number of Atoms = 275");
-        QTest::newRow("99") << 99 << QStringLiteral("Number of Atoms = 619"); // 618.75
-    }
-
-    void atomsLabelCountsTheSites()
-    {
-        QFETCH(int, value);
-        QFETCH(QString, caption);
-        auto &rates = road::toDecayRates(2);
-        rates.arithatomon.setValue(value == 50 ? 51 : 50);
-        rates.arithatomon.setValue(value);
-        QCOMPARE(rates.Label8.caption(), caption);
-        QCOMPARE(shared().initialAmount, value);
-        QVERIFY(shared().amountChanged);
-        COMPARE_NEAR(shared().concentrationAxisTop, 1.2 * value / 100, 1e-12, 0);
-    }
-
-    // The worked example's run, and Back to the model window.
-    void exampleAtDesignedAmount()
+    // The worked example's run plots all four kinds, lead-210 in light cyan
+    // too, whatever number of steps the model window holds; Back leads to
+    // the model window.
+    void exampleRunAndBack()
     {
         road::toDecayModel();
-        auto &run = form<apotelesmata>();
-        run.Command4.click();
+        form<apotelesmata>().Command4.click();
         auto &example = form<GNOSTED>();
-        example.HScroll1.setValue(25);
         example.mprosta.click();
-        QCOMPARE(example.etiketa2.caption(), QStringLiteral("Half Life2=26.80"));
-        QCOMPARE(example.etiketa3.caption(), QStringLiteral("Half Life=19.70"));
-        QCOMPARE(form<YPOTHDIASPASI1>().blezoi.value(), 305);
-        COMPARE_NEAR(shared().rateK2, 0.0258637, 1e-5, 0);
-        COMPARE_NEAR(shared().rateK3, 0.0351851, 1e-5, 0);
-        QCOMPARE((road::start(), shared().run.spotTotal()), 169); // a block of 13 x 13
-        // All four kinds are plotted, lead-210 in light cyan too, whatever
-        // number of steps the model window holds.
+        road::start();
         road::runToTheEnd();
         QVERIFY(shared().run.counts().d > 0);
         QVERIFY(road::inkCount(form<grafiki1>(), 0x00ffff) > 20);
         example.mpros.click();
         QVERIFY(!example.isVisible());
         QVERIFY(form<YPOTHDIASPASI>().isVisible());
-        QCOMPARE(kinetics::core::toInt(shared().modelCode), -1);
     }
 
     // The bars of one quantity on the parameters, decay and acid windows

@@ -44,6 +44,8 @@ apotelesmata::apotelesmata()
     Label1.setCaption(QStringLiteral("The parameters of the reaction you have chosen are:"));
     Line1.setBorder(RGB(0, 0, 0), 1);
 
+    Command2.setDefault(true);
+
     Timer1.onTick([this] { tick(); });
     Command2.onClick([this] { start(); });
     Command1.onClick([this] { newAdjustment(); });
@@ -97,14 +99,15 @@ void apotelesmata::showRunWindows()
     auto &spots = shell::spotWindow();
     auto &graphs = form<grafiki1>();
     auto &bars = form<ravdogram>();
+    tileQuarters(spots.window(), graphs, bars, *this);
     spots.window().setAutoRedraw(true);
     spots.window().show();
-    show();
     graphs.show();
     s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
     bars.setTotal(s.run.counts().a);
     bars.drawBars(s.run.counts());
     bars.show();
+    show(); // last: the keyboard is on Start
 }
 
 bool apotelesmata::replayEarlierRun()
@@ -215,6 +218,16 @@ void apotelesmata::start()
     form<mathematical>().hide();
 
     auto &spots = shell::spotWindow().window();
+    // A run window closed by its frame comes back for the run.
+    bool reopened = false;
+    for (Form *w : {&spots, static_cast<Form *>(&graphs), static_cast<Form *>(&form<ravdogram>())}) {
+        if (!w->isVisible()) {
+            w->show();
+            reopened = true;
+        }
+    }
+    if (reopened)
+        bringToFront();
     spots.setAutoRedraw(false);
     graphs.setAutoRedraw(false);
     spots.cls();

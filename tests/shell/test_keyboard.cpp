@@ -4,6 +4,8 @@
 #include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
@@ -113,20 +115,35 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), &form<eisagogi>());
         QCOMPARE(focusedName(), QStringLiteral("ximia(0)"));
         press(Qt::Key_Return); // Chemical Reactions
+        // Each page opens on its forward button; the arrows choose within the
+        // option group, round from its last option to its first, and never
+        // leave it.
         QCOMPARE(QApplication::activeWindow(), &form<neaepilogi>());
-        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Command2"));
+        press(Qt::Key_Tab, Qt::ShiftModifier, 3);
+        QCOMPARE(focusedName(), QStringLiteral("Option1"));
+        press(Qt::Key_Down);
         QCOMPARE(focusedName(), QStringLiteral("Option2"));
-        press(Qt::Key_Space);
         QVERIFY(form<neaepilogi>().Option2.value());
+        press(Qt::Key_Down);
+        QVERIFY(form<neaepilogi>().Option1.value());
+        press(Qt::Key_Left);
+        QVERIFY(form<neaepilogi>().Option2.value() && !form<neaepilogi>().Option1.value());
         press(Qt::Key_Return); // Next >, the page's default
         QCOMPARE(QApplication::activeWindow(), &form<amfinaioxi>());
+        QCOMPARE(focusedName(), QStringLiteral("Command3"));
+        press(Qt::Key_Tab, Qt::ShiftModifier, 2);
+        QCOMPARE(focusedName(), QStringLiteral("reversibleno"));
+        press(Qt::Key_Up);
+        press(Qt::Key_Up);
+        press(Qt::Key_Up);
         QCOMPARE(focusedName(), QStringLiteral("reversibleyes"));
-        press(Qt::Key_Space);
         QVERIFY(form<amfinaioxi>().reversibleyes.value());
         press(Qt::Key_Return); // Next>
         QCOMPARE(QApplication::activeWindow(), &parameters);
 
-        QCOMPARE(focused(), parameters.sidesq.widget());
+        QCOMPARE(focused(), parameters.Command2.widget());
+        press(Qt::Key_Tab, Qt::NoModifier, 2); // past Exit, round to the top
         keysTo(parameters.sidesq, 20);
         QCOMPARE(parameters.Label3.caption(), QStringLiteral("0.20   mol/L"));
         press(Qt::Key_Tab, Qt::NoModifier, 3);
@@ -141,10 +158,10 @@ private slots:
         QCOMPARE(parameters.Label6[2].caption(), QStringLiteral("4.53E-02sec"));
         press(Qt::Key_Return); // Next>
 
+        // The run windows open with the run control on Start; Return starts.
         auto &run = form<apotelesmata>();
-        QVERIFY(run.isVisible());
-        switchTo(run);
-        QCOMPARE(focused(), run.Command2.widget()); // Start, first in reading order
+        QCOMPARE(QApplication::activeWindow(), &run);
+        QCOMPARE(focused(), run.Command2.widget());
         press(Qt::Key_Return);
         QVERIFY(run.Timer1.enabled());
         for (int i = 0; i < ticks; ++i)
@@ -154,7 +171,17 @@ private slots:
 
         // The graphs window's menus by Alt and their letter; the captions
         // stay as they are.
+        // F6 goes round the four run windows only, Shift+F6 back.
         auto &graphs = form<grafiki1>();
+        const Form *round[] = {&form<antidrasi>(), &graphs, &form<ravdogram>(), &run};
+        for (const Form *w : round) {
+            press(Qt::Key_F6);
+            QCOMPARE(QApplication::activeWindow(), w);
+        }
+        for (int i = 2; i >= 0; --i) {
+            press(Qt::Key_F6, Qt::ShiftModifier);
+            QCOMPARE(QApplication::activeWindow(), round[i]);
+        }
         switchTo(graphs);
         QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
         const int derived = shared().derivedGraphCount;
@@ -293,8 +320,9 @@ private slots:
         std::rotate(visited.begin(), start, visited.end());
         for (std::size_t i = 1; i < visited.size(); ++i) {
             const QRect a = visited[i - 1]->geometry(), b = visited[i]->geometry();
-            const bool sameRowRight = b.top() < a.center().y() && b.left() > a.left();
-            const bool lowerRow = b.top() >= a.center().y();
+            const int half = std::min(a.height(), b.height()) / 2;
+            const bool sameRowRight = std::abs(b.top() - a.top()) < half && b.left() > a.left();
+            const bool lowerRow = b.top() - a.top() >= half;
             QVERIFY2(sameRowRight || lowerRow, qPrintable(QStringLiteral("%1 after %2")
                                                               .arg(visited[i]->objectName(),
                                                                    visited[i - 1]->objectName())));

@@ -9,6 +9,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The class of its windows, as the desktop entry's StartupWMClass says.
+    QApplication::setApplicationName(QStringLiteral("spotsim"));
     toolkit::setUpApplication();
     shell::startTitleFirst();
     const int result = app.exec();

@@ -159,13 +159,16 @@ void Form::placeFrame()
     m_placedDevice = client;
     m_placedMargins = margins;
     m_placing = true;
-    setGeometry(m_placedClient);
-    // Qt would place a shown window at its logical pixels, rounded.
+    // A shown window on a scaled screen is placed in device pixels only: Qt
+    // would round them and, with them, ask the window manager for sizes in
+    // steps of the scale. Qt learns the place from the X server.
     const bool shown = isVisible() && testAttribute(Qt::WA_WState_Created) && frames::onX();
-    const bool exact = shown && deviceOf(m_placedClient, f) != client;
-    if (exact)
+    const bool native = shown && f != 1.0;
+    if (native)
         frames::placeClient(*this, client);
-    m_awaiting = shown && (exact || before != m_placedClient);
+    else
+        setGeometry(m_placedClient);
+    m_awaiting = shown && (native || before != m_placedClient);
     m_placing = false;
 }
 
@@ -268,6 +271,13 @@ void Form::setVisible(bool visible)
         }
         for (Control *control : findChildren<Control *>())
             control->describe();
+    }
+    if (visible && !testAttribute(Qt::WA_WState_Created)) {
+        // On a scaled screen Qt asks the window manager for sizes in steps of
+        // the scale, from a base it leaves at minus one step unless told; some
+        // managers take that for a minimum of tens of thousands of pixels.
+        winId();
+        windowHandle()->setBaseSize(QSize(0, 0));
     }
     Canvas::setVisible(visible);
     if (visible)

@@ -178,12 +178,33 @@ std::optional<QRect> workArea()
     return area.isEmpty() ? whole : area.intersected(whole);
 }
 
+namespace {
+
+void placeWithoutSteps(xcb_connection_t *c, xcb_window_t client, const QRect &device)
+{
+    // Qt's hints without the size steps: the place and size the program
+    // gives, the client staying where it is when framed.
+    constexpr uint32_t userPosition = 1u << 0, userSize = 1u << 1, gravity = 1u << 9, staticGravity = 10;
+    uint32_t hints[18] = {};
+    hints[0] = userPosition | userSize | gravity;
+    hints[1] = uint32_t(device.x());
+    hints[2] = uint32_t(device.y());
+    hints[3] = uint32_t(std::max(1, device.width()));
+    hints[4] = uint32_t(std::max(1, device.height()));
+    hints[17] = staticGravity;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, client, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32, 18,
+                        hints);
+}
+
+} // namespace
+
 void placeClient(const QWidget &window, const QRect &device)
 {
     xcb_connection_t *c = connection();
     const xcb_window_t client = windowOf(window);
     if (!c || client == XCB_WINDOW_NONE)
         return;
+    placeWithoutSteps(c, client, device);
     const uint32_t values[] = {uint32_t(device.x()), uint32_t(device.y()), uint32_t(std::max(1, device.width())),
                                uint32_t(std::max(1, device.height()))};
     xcb_configure_window(c, client,

@@ -30,7 +30,10 @@ std::optional<QRect> clientOf(const QWidget &window);
 std::optional<QRect> workArea();
 
 // Moves and sizes a shown window's client area in device pixels, exactly,
-// where Qt would round through its logical pixels.
+// where Qt would round through its logical pixels. On a scaled screen Qt
+// asks the window manager for sizes in steps of the scale, which would keep
+// a frame from meeting the work area's edge: the window then asks for no
+// steps, only for this place and size.
 void placeClient(const QWidget &window, const QRect &device);
 
 // Calls `changed` with a top-level window, after Qt has seen the event,

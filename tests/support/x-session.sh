@@ -28,7 +28,11 @@ work=$(mktemp -d)
 xvfb=
 wm=
 cleanup() {
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  if [ -n "$wm" ] && kill "$wm" 2>/dev/null; then
+    # fluxbox may stay on after the signal.
+    for _ in $(seq 20); do kill -0 "$wm" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$wm" 2>/dev/null || true
+  fi
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -65,7 +69,14 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 case "$wm_name" in
   icewm) HOME="$work" icewm >"$work/wm.log" 2>&1 & ;;
   openbox) HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 & ;;
-  fluxbox) HOME="$work" fluxbox -no-slit >"$work/wm.log" 2>&1 & ;;
+  fluxbox)
+    # Its wallpaper setter, finding no program to set one with, would say so
+    # in a window of its own: the session needs no wallpaper.
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\nexit 0\n' >"$work/bin/fbsetbg"
+    chmod +x "$work/bin/fbsetbg"
+    HOME="$work" PATH="$work/bin:$PATH" fluxbox -no-slit >"$work/wm.log" 2>&1 &
+    ;;
   twm) HOME="$work" twm >"$work/wm.log" 2>&1 & ;;
   *) echo "x-session: unknown window manager $wm_name; $usage" >&2; exit 2 ;;
 esac

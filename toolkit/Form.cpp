@@ -74,6 +74,9 @@ Form::Form(const QString &name, const QString &caption, double widthTwips, doubl
     setObjectName(name);
     setWindowTitle(caption);
     watchFrames();
+    m_verify.setSingleShot(true);
+    m_verify.setInterval(100);
+    connect(&m_verify, &QTimer::timeout, this, [this] { verifyPlace(); });
     const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
     const QSize frame = client.grownBy(frameMarginsPixels());
     m_frame = QRectF(0, 0, frame.width() * twipsPerPixel(), frame.height() * twipsPerPixel());
@@ -168,8 +171,15 @@ void Form::placeFrame()
         frames::placeClient(*this, client);
     else
         setGeometry(m_placedClient);
-    m_awaiting = shown && (native || before != m_placedClient);
     m_placing = false;
+    if (shown) {
+        // Looked at again once the window manager has been quiet a moment.
+        m_placedAt.start();
+        m_awaiting = true;
+        m_verify.start();
+    } else if (before != m_placedClient) {
+        m_awaiting = false;
+    }
 }
 
 void Form::frameChanged()
@@ -177,45 +187,78 @@ void Form::frameChanged()
     if (!isVisible() || !frames::onX())
         return;
     // Mapped and not framed: a window manager that draws no frame, or none.
-    const QMargins margins = frames::frameOf(*this).value_or(QMargins());
+    // A frame known already stays while the manager is between two.
+    const std::optional<QMargins> read = frames::frameOf(*this);
+    if (!read && m_framed)
+        return;
+    const QMargins margins = read.value_or(QMargins());
     m_framed = true;
     m_settled = true;
     m_margins = margins;
     g_lastFrame = margins;
+    m_verifyTries = 0;
     // Also where the window manager moved or shrank it while framing it.
     placeFrame();
 }
 
+// The window manager has been quiet for a moment since the window was placed.
+// Events may have come late, from an earlier place, and a manager may have
+// moved the window on its own: the X server says where it is. A window not
+// where it was placed is placed again, a few times at most.
+void Form::verifyPlace()
+{
+    if (!isVisible() || !frames::onX())
+        return;
+    const std::optional<QRect> real = frames::clientOf(*this);
+    const bool there = real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()));
+    if (there || m_verifyTries >= 5) {
+        m_awaiting = false;
+        return;
+    }
+    ++m_verifyTries;
+    placeFrame();
+}
+
 // Someone else placed the window: code that moved or resized it directly, the
-// user or the window manager. The frame asked for becomes where it is, kept
-// inside the work area. An event may also tell of an earlier place, on its
-// way through the window manager: the X server says where the window is.
+// user or the window manager. Elsewhere than on X the frame asked for becomes
+// where it is, kept inside the work area. On X, events may also tell of an
+// earlier place of the program's own, on their way through the window
+// manager, long after: while a placement settles they put off the look at
+// the X server; later, Qt is put right when the server has the window where
+// it was placed, and a window that the user moved keeps that place when it
+// is hidden.
 void Form::followFrame()
 {
     if (m_placing || !isWindow())
         return;
-    // While the window manager frames a window it may move it; the window is
-    // placed again once it is framed.
-    if (!m_settled && frames::onX())
-        return;
-    if (geometry() == m_placedClient) {
-        m_awaiting = false;
+    if (!frames::onX()) {
+        if (geometry() != m_placedClient)
+            adoptPlace(deviceOf(geometry(), devicePixelRatio()));
         return;
     }
-    const std::optional<QRect> real = frames::clientOf(*this);
-    if (real && *real == m_placedDevice) {
-        const double f = devicePixelRatio();
-        if (near(geometry(), logicalOf(*real, f)))
-            m_placedClient = geometry(); // Qt's own rounding of the device pixels
-        else
-            placeFrame(); // Qt believed an event that came late; it is told again
+    if (!m_settled || geometry() == m_placedClient)
+        return;
+    if (m_awaiting) {
+        m_verify.start();
         return;
     }
-    if (m_awaiting)
+    // Right after it was placed, the window manager moved it on its own.
+    if (m_placedAt.isValid() && m_placedAt.elapsed() < 1000) {
+        m_awaiting = true;
+        m_verify.start();
         return;
+    }
+    if (frames::clientOf(*this) == m_placedDevice) {
+        m_verifyTries = 0;
+        m_awaiting = true;
+        m_verify.start();
+    }
+}
+
+void Form::adoptPlace(const QRect &client)
+{
     const double f = devicePixelRatio();
     const QRect area = deviceWorkArea();
-    const QRect client = real.value_or(deviceOf(geometry(), f));
     const QMargins margins = deviceMargins();
     m_placedClient = geometry();
     m_placedDevice = client;
@@ -247,8 +290,15 @@ void Form::setVisible(bool visible)
     if (visible && ended())
         return;
     formShown(this, visible);
-    if (visible != isVisible())
+    if (visible != isVisible()) {
+        // Moved by the user, it keeps that place.
+        if (!visible && m_settled && !m_awaiting && frames::onX())
+            if (const std::optional<QRect> real = frames::clientOf(*this); real && *real != m_placedDevice)
+                adoptPlace(*real);
         m_settled = false; // framed anew when shown again
+        m_awaiting = false;
+        m_verify.stop();
+    }
     if (visible && !isVisible() && deviceMargins() != m_placedMargins)
         placeFrame(); // by the frame that other windows have had since it was placed
     if (visible) {

@@ -5,6 +5,9 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 class QMenuBar;
 
 namespace toolkit {
@@ -78,6 +81,10 @@ private:
     // Applies the frame rectangle asked for, kept inside the work area.
     void placeFrame();
     void followFrame();
+    void verifyPlace();
+    // The window is where the X server (or Qt) has it: the frame asked for
+    // becomes that, kept inside the work area.
+    void adoptPlace(const QRect &client);
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
     QRectF m_frame;           // asked for, twips from the work area's corner
@@ -88,6 +95,9 @@ private:
     bool m_framed = false;    // whether m_margins has been read
     bool m_settled = false;   // framed and placed by its frame since it was shown
     bool m_awaiting = false;  // a placement on its way through the window manager
+    QTimer m_verify;          // the look at the X server once it has settled
+    int m_verifyTries = 0;
+    QElapsedTimer m_placedAt; // since the window was last placed while shown
     bool m_placing = false;
 };
 

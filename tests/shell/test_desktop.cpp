@@ -113,8 +113,9 @@ QString faults()
             const QRect a = frameOf(*run[i]);
             covered += qint64(a.width()) * a.height();
             for (std::size_t j = i + 1; j < std::size(run); ++j)
-                if (a.intersects(frameOf(*run[j])))
-                    found << run[i]->objectName() + QStringLiteral(" overlaps ") + run[j]->objectName();
+                if (const QRect b = frameOf(*run[j]); a.intersects(b))
+                    found << run[i]->objectName() + QLatin1Char(' ') + describe(a) + QStringLiteral(" overlaps ") +
+                                 run[j]->objectName() + QLatin1Char(' ') + describe(b);
         }
         if (covered != qint64(area.width()) * area.height())
             found << QStringLiteral("the run windows leave gaps in the work area");

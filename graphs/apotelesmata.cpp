@@ -26,7 +26,7 @@ constexpr QRgb green = palette::green.argb();
 constexpr QRgb red = palette::liveRed.argb();
 constexpr QRgb cyan = palette::cyan.argb();
 
-// How far below its value line a rate's label is printed.
+// How far below its value line a rate's label is printed, at most.
 constexpr double labelDrop = 12;
 
 } // namespace
@@ -154,9 +154,12 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setCurrentX(0);
     setCurrentY(y);
     print(QStringLiteral("K       =") + Format(rate, pattern));
+    // Just below its value line: on a large window the design's drop would
+    // leave it far under it.
+    const double drop = std::min(labelDrop, 1.2 * textHeight());
     setFontSize(10 * m_printShrink);
     setCurrentX(0);
-    setCurrentY(y - labelDrop);
+    setCurrentY(y - drop);
     print(label);
     setFontSize(12 * m_printShrink);
 }

@@ -322,7 +322,7 @@ void Form::setVisible(bool visible)
         for (Control *control : findChildren<Control *>())
             control->describe();
     }
-    if (visible && !testAttribute(Qt::WA_WState_Created)) {
+    if (visible && !testAttribute(Qt::WA_WState_Created) && frames::onX()) {
         // On a scaled screen Qt asks the window manager for sizes in steps of
         // the scale, from a base it leaves at minus one step unless told; some
         // managers take that for a minimum of tens of thousands of pixels.

@@ -329,34 +329,49 @@ private slots:
         }
     }
 
-    // What a screen reader says for the parameters window's scroll bars,
-    // before and after a key moves one.
+    // What a screen reader says for the scroll bars: each by the labels of
+    // its own row, on either side, before and after a key moves it.
     void scrollBarsAreNamedByTheirLabels_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
-        QTest::newRow("temperature") << "tempotherm" << "Temperature" << "Temperature, 25°C";
-        QTest::newRow("concentration") << "sidesq" << "Initial concentration of A"
+        QTest::newRow("temperature") << "YPOTHETIKES" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("concentration") << "YPOTHETIKES" << "sidesq" << "Initial concentration of A"
                                        << "Initial concentration of A, 0.15 mol/L";
-        QTest::newRow("duration") << "xronosolos" << "Duration" << "Duration, 250";
-        QTest::newRow("A to B") << "bleprasino" << "K A ->B" << "K A ->B, 4.53E-01 sec -1";
+        QTest::newRow("duration") << "YPOTHETIKES" << "xronosolos" << "Duration" << "Duration, 250";
+        QTest::newRow("A to B") << "YPOTHETIKES" << "bleprasino" << "K A ->B" << "K A ->B, 4.53E-01 sec-1";
+        QTest::newRow("atoms") << "YPOTHDIASPASI1" << "arithatomon" << "Number of Atoms" << "Number of Atoms, 94";
+        QTest::newRow("decay temperature") << "YPOTHDIASPASI1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("first decay") << "YPOTHDIASPASI1" << "blezoi" << "K1" << "K1, 0.22721 min-1";
+        QTest::newRow("third decay") << "YPOTHDIASPASI1" << "kokinizoi" << "K3" << "K3, 0.03519 min-1";
+        QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("acid duration") << "OXEA1" << "xronosolos" << "Choose duration of the reaction Duration"
+                                       << "Choose duration of the reaction Duration, 250";
     }
 
     void scrollBarsAreNamedByTheirLabels()
     {
+        QFETCH(QString, window);
         QFETCH(QString, bar);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        auto &p = road::toParameters(true, true);
-        auto *control = p.findChild<ScrollBar *>(bar);
+        if (window == QLatin1String("YPOTHETIKES"))
+            road::toParameters(true, true);
+        else if (window == QLatin1String("OXEA1"))
+            road::toAcidExamples();
+        else
+            road::toDecayRates(3);
+        Form *w = shell::formByName(window);
+        auto *control = w->findChild<ScrollBar *>(bar);
         QVERIFY(control);
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control->widget());
         QVERIFY(a);
         QCOMPARE(a->text(QAccessible::Name), name);
         QCOMPARE(a->text(QAccessible::Description), description);
 
-        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QVERIFY(QTest::qWaitForWindowActive(w));
         control->widget()->setFocus(Qt::TabFocusReason);
         press(Qt::Key_End);
         QVERIFY(a->text(QAccessible::Description).startsWith(name + QStringLiteral(", ")));
@@ -391,13 +406,27 @@ private slots:
                 QVERIFY(a);
                 const QString where = w->objectName() + QLatin1Char('.') + c->objectName();
                 const QString name = a->text(QAccessible::Name);
-                QVERIFY2(!name.isEmpty() || caption.trimmed().isEmpty(), qPrintable(where));
+                QVERIFY2(!name.isEmpty() || (caption.trimmed().isEmpty() && !qobject_cast<OptionButton *>(c)),
+                         qPrintable(where));
+                if (qobject_cast<OptionButton *>(c))
+                    QCOMPARE(a->role(), QAccessible::RadioButton);
                 if (!caption.isEmpty())
                     QCOMPARE(name, caption.simplified());
                 ++named;
             }
         }
         QVERIFY(named > 20);
+
+        // A click on a decay option's label chooses it; the chosen acid's
+        // button stays pressed in until another is chosen.
+        auto &model = form<YPOTHDIASPASI>();
+        model.show();
+        QTest::mouseClick(model.step3.widget(), Qt::LeftButton);
+        QVERIFY(model.Option3.value() && !model.Option2.value());
+        auto &examples = form<OXEA1>();
+        examples.Command2.click();
+        examples.Command3.click();
+        QVERIFY(examples.Command3.chosen() && !examples.Command2.chosen());
     }
 };
 

@@ -142,7 +142,7 @@ void occupyStandardDescriptors()
 int main(int argc, char *argv[])
 {
     bool show = false;
-    QSize screen(1366, 768);
+    std::optional<QSize> screen;
     const char *scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -176,7 +176,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     toolkit::setUpApplication();
-    toolkit::setScreenPixels(screen);
+    // Offscreen the screen is 1366 x 768 unless told; shown, the real one.
+    toolkit::setScreenPixels(screen.value_or(show ? QSize() : QSize(1366, 768)));
     shell::startRoutine();
 
     QTextStream out(stdout);

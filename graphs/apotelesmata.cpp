@@ -26,6 +26,18 @@ constexpr QRgb green = palette::green.argb();
 constexpr QRgb red = palette::liveRed.argb();
 constexpr QRgb cyan = palette::cyan.argb();
 
+// What the spots and the bars tell a listener: the count of each kind.
+void describeCounts(toolkit::Form &spots, toolkit::Form &bars, const kinetics::core::Counts &counts)
+{
+    const QString text = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D")
+                              .arg(counts.a)
+                              .arg(counts.b)
+                              .arg(counts.c)
+                              .arg(counts.d);
+    spots.setDescription(text);
+    bars.setDescription(text);
+}
+
 // How far below its value line a rate's label is printed, at most.
 constexpr double labelDrop = 12;
 
@@ -106,6 +118,7 @@ void apotelesmata::showRunWindows()
     s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
     bars.setTotal(s.run.counts().a);
     bars.drawBars(s.run.counts());
+    describeCounts(spots.window(), bars, s.run.counts());
     bars.show();
     show(); // last: the keyboard is on Start
 }
@@ -321,7 +334,9 @@ void apotelesmata::tick()
     in.duration = s.runDuration;
 
     View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
-    if (s.run.tick(toolkit::core::generator(), shell::core::latticeRun(s), in, view))
+    const bool ended = s.run.tick(toolkit::core::generator(), shell::core::latticeRun(s), in, view);
+    describeCounts(shell::spotWindow().window(), form<ravdogram>(), s.run.counts());
+    if (ended)
         Timer1.setEnabled(false);
 }
 

@@ -395,7 +395,29 @@ void Canvas::clear()
     m_texts.shrink_to_fit();
     m_currentX = 0;
     m_currentY = 0;
+    describeDrawing();
     update();
+}
+
+void Canvas::setDescription(const QString &description)
+{
+    m_description = description;
+    describeDrawing();
+}
+
+void Canvas::describeDrawing()
+{
+    // What a listener hears of a drawing: what the window says it shows, or
+    // else the texts printed on it (a graph's title and axes, a list of rates).
+    if (!m_description.isEmpty()) {
+        setAccessibleDescription(m_description);
+        return;
+    }
+    QStringList texts;
+    for (const Text &t : m_texts)
+        if (const QString text = t.text.simplified(); !text.isEmpty())
+            texts << text;
+    setAccessibleDescription(texts.join(QStringLiteral("; ")));
 }
 
 void Canvas::cls()
@@ -512,6 +534,7 @@ void Canvas::print(const QString &text)
     s.text = static_cast<int>(m_texts.size());
     m_texts.push_back(Text{m_font, text});
     draw(s);
+    describeDrawing();
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight
                              : nextY * twipsPerPixel();

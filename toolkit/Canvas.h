@@ -65,6 +65,9 @@ public:
     void pset(double x, double y, const QColor &color) { pset(x, y, color.rgb()); }
     void pset(double x, double y, QRgb color);
     void print(const QString &text);
+    // What assistive technology tells of the drawing, when the texts printed
+    // on it do not say it (the spots' counts).
+    void setDescription(const QString &description);
 
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
@@ -182,6 +185,7 @@ private:
             m_snapshot = QImage();
     }
     void changed();
+    void describeDrawing();
     // Gives the window its Ctrl+C the first time its canvas is used.
     void useCanvas();
     static QPen pen(const Stroke &s);
@@ -190,6 +194,7 @@ private:
     QImage m_image;        // the persistent image, device pixels, null until needed
     std::vector<Stroke> m_strokes; // what is drawn and not yet in m_image
     std::vector<Text> m_texts;     // the printed texts among them
+    QString m_description;
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio

@@ -532,6 +532,11 @@ PictureBox::PictureBox(Canvas *container, const QString &name)
     m_canvas->setBorder(true);
 }
 
+void PictureBox::describe()
+{
+    m_canvas->setAccessibleName(QStringLiteral("Picture of %1").arg(container()->window()->windowTitle()));
+}
+
 Document::Document(Canvas *container, const QString &name)
     : Control(container, name, new QTextBrowser(container))
     , m_browser(static_cast<QTextBrowser *>(widget()))

@@ -329,6 +329,8 @@ class PictureBox final : public Control
 public:
     PictureBox(Canvas *container, const QString &name);
     Canvas &canvas() { return *m_canvas; }
+    // Named after its window, as a picture of it.
+    void describe() override;
 
 private:
     Canvas *m_canvas;

@@ -319,6 +319,7 @@ void Form::setVisible(bool visible)
                 }
             }
         }
+        setAccessibleName(windowTitle());
         for (Control *control : findChildren<Control *>())
             control->describe();
     }

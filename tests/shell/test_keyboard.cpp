@@ -417,6 +417,16 @@ private slots:
         }
         QVERIFY(named > 20);
 
+        // The drawings tell what they show: the spots and the bars their
+        // counts, the run control its list of rates, the graphs their axes.
+        form<apotelesmata>().Timer1.tick();
+        const auto n = shared().run.counts();
+        const QString counts = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D").arg(n.a).arg(n.b).arg(n.c).arg(n.d);
+        QCOMPARE(form<antidrasi>().accessibleDescription(), counts);
+        QCOMPARE(form<ravdogram>().accessibleDescription(), counts);
+        QVERIFY(form<apotelesmata>().accessibleDescription().contains(QStringLiteral("A->B")));
+        QVERIFY(form<grafiki1>().accessibleDescription().contains(QStringLiteral("mol/L")));
+
         // A click on a decay option's label chooses it; the chosen acid's
         // button stays pressed in until another is chosen.
         auto &model = form<YPOTHDIASPASI>();

@@ -46,7 +46,12 @@ OXEA1::OXEA1()
                  {&Command3, ModelCode::Arsenic},
                  {&Command4, ModelCode::Pyrophosphoric}};
     for (const auto &a : acids)
-        a.button->onClick([code = a.code] { shell::chooseProcess(code); });
+        a.button->onClick([this, chosen = a.button, code = a.code] {
+            shell::chooseProcess(code);
+            // The chosen acid's button stays pressed in.
+            for (CommandButton *b : {&Command1, &Command2, &Command3, &Command4})
+                b->setChosen(b == chosen);
+        });
 
     concentration.onChange([this] { concentrationChange(); });
     tempotherm.onChange([this] { tempothermChange(); });

@@ -32,6 +32,10 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     design(Option1, {1680, 960, 375, 375});
     design(Option2, {1680, 1440, 375, 375});
     design(Option3, {1680, 2280, 375, 375});
+    // The options' captions are the labels beside them.
+    Option1.setLabel(step1);
+    Option2.setLabel(step2);
+    Option3.setLabel(step3);
     for (OptionButton *option : {&Option1, &Option2, &Option3})
         option->onToggle([this](bool) { shared().choices.decaySteps = this->steps(); });
     Option2.setValue(true);

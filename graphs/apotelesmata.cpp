@@ -27,7 +27,19 @@ constexpr QRgb green = palette::green.argb();
 constexpr QRgb red = palette::liveRed.argb();
 constexpr QRgb cyan = palette::cyan.argb();
 
-// How far below its value line a rate's label is printed.
+// What the spots and the bars tell a listener: the count of each kind.
+void describeCounts(toolkit::Form &spots, toolkit::Form &bars, const kinetics::core::Counts &counts)
+{
+    const QString text = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D")
+                              .arg(counts.a)
+                              .arg(counts.b)
+                              .arg(counts.c)
+                              .arg(counts.d);
+    spots.setDescription(text);
+    bars.setDescription(text);
+}
+
+// How far below its value line a rate's label is printed, at most.
 constexpr double labelDrop = 12;
 
 } // namespace
@@ -44,6 +56,8 @@ apotelesmata::apotelesmata()
     Command1.setEnabled(false);
     Label1.setCaption(QStringLiteral("The parameters of the reaction you have chosen are:"));
     Line1.setBorder(RGB(0, 0, 0), 1);
+
+    Command2.setDefault(true);
 
     Timer1.onTick([this] { tick(); });
     Command2.onClick([this] { start(); });
@@ -110,14 +124,16 @@ void apotelesmata::showRunWindows()
     auto &spots = shell::spotWindow();
     auto &graphs = form<grafiki1>();
     auto &bars = form<ravdogram>();
+    tileQuarters(spots.window(), graphs, bars, *this);
     spots.window().setAutoRedraw(true);
     spots.window().show();
-    show();
     graphs.show();
     s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
     bars.setTotal(s.run.counts().a);
     bars.drawBars(s.run.counts());
+    describeCounts(spots.window(), bars, s.run.counts());
     bars.show();
+    show(); // last: the keyboard is on Start
 }
 
 bool apotelesmata::replayEarlierRun()
@@ -164,9 +180,12 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setCurrentX(0);
     setCurrentY(y);
     print(QStringLiteral("K       =") + Format(rate, pattern));
+    // Just below its value line: on a large window the design's drop would
+    // leave it far under it.
+    const double drop = std::min(labelDrop, 1.2 * textHeight());
     setFontSize(10 * m_printShrink);
     setCurrentX(0);
-    setCurrentY(y - labelDrop);
+    setCurrentY(y - drop);
     print(label);
     setFontSize(12 * m_printShrink);
 }
@@ -228,6 +247,16 @@ void apotelesmata::start()
     form<mathematical>().hide();
 
     auto &spots = shell::spotWindow().window();
+    // A run window closed by its frame comes back for the run.
+    bool reopened = false;
+    for (Form *w : {&spots, static_cast<Form *>(&graphs), static_cast<Form *>(&form<ravdogram>())}) {
+        if (!w->isVisible()) {
+            w->show();
+            reopened = true;
+        }
+    }
+    if (reopened)
+        bringToFront();
     spots.setAutoRedraw(false);
     graphs.setAutoRedraw(false);
     spots.cls();
@@ -327,6 +356,7 @@ void apotelesmata::tick()
 
     View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
     s.run.tick(toolkit::core::generator(), in, view);
+    describeCounts(shell::spotWindow().window(), form<ravdogram>(), s.run.counts());
     if (!s.run.running())
         Timer1.setEnabled(false);
 }

@@ -16,6 +16,9 @@
 #include "shell/neaepilogi.h"
 #include "toolkit/Toolkit.h"
 
+#include <QApplication>
+#include <QIcon>
+
 using namespace toolkit;
 using shell::core::shared;
 
@@ -23,10 +26,26 @@ namespace shell {
 
 namespace {
 
+// The program's icon on every window, and the desktop entry that taskbars
+// group its windows under.
+void identifyProgram()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QIcon icon;
+    for (int size : {32, 64, 128})
+        icon.addFile(QStringLiteral(":/spotsim/spotsim-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.spotsim"));
+}
+
 // The title window touches nothing of the others, nor they of it: it may
 // come first.
 void showTitle()
 {
+    identifyProgram();
     auto &title = form<eisodos>();
     title.setTop(0);
     title.setLeft(0);

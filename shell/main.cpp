@@ -9,9 +9,15 @@
 
 int main(int argc, char *argv[])
 {
+    // A Wayland session lets no client place its windows; XWayland does.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
     QApplication app(argc, argv);
+    // The class of its windows, as the desktop entry's StartupWMClass says.
+    QApplication::setApplicationName(QStringLiteral("spotsim"));
     toolkit::setUpApplication();
     shell::startTitleFirst();
     const int result = app.exec();

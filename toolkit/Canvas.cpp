@@ -311,9 +311,28 @@ void Canvas::clear()
     m_texts.shrink_to_fit();
     m_record.clear();
     m_labels.clear();
+    m_said.clear();
     m_currentX = 0;
     m_currentY = 0;
+    describeDrawing();
     update();
+}
+
+void Canvas::setDescription(const QString &description)
+{
+    m_description = description;
+    describeDrawing();
+}
+
+void Canvas::describeDrawing()
+{
+    // What a listener hears of a drawing: what the window says it shows, or
+    // else the texts printed on it (a graph's title and axes, a list of rates).
+    if (!m_description.isEmpty()) {
+        setAccessibleDescription(m_description);
+        return;
+    }
+    setAccessibleDescription(m_said.join(QStringLiteral("; ")));
 }
 
 void Canvas::cls()
@@ -442,6 +461,10 @@ void Canvas::printText(const QString &text, bool label)
         s.text = static_cast<int>(m_texts.size());
         m_texts.push_back(StrokeText{m_font, text});
         draw(s);
+    }
+    if (const QString said = text.simplified(); !said.isEmpty()) {
+        m_said << said;
+        describeDrawing();
     }
     const double nextY = py + metrics.height();
     m_currentY = m_userScale ? m_scaleTop + nextY / std::max(1, clientRect().height()) * m_scaleHeight

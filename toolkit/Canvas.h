@@ -70,6 +70,9 @@ public:
     // cls(), on a rim of the background colour: an axis' numbers and names
     // stay readable where a curve crosses them.
     void printLabel(const QString &text);
+    // What assistive technology tells of the drawing, when the texts printed
+    // on it do not say it (the spots' counts).
+    void setDescription(const QString &description);
 
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
@@ -183,6 +186,7 @@ private:
             m_snapshot = QImage();
     }
     void changed();
+    void describeDrawing();
     QSizeF clientTwips() const;
 
     QImage m_image;        // the persistent image, device pixels, null until needed
@@ -190,6 +194,8 @@ private:
     std::vector<StrokeText> m_texts; // the printed texts among them
     StrokeRecord m_record;           // the whole drawing as vectors, for its picture
     LabelList m_labels;              // printed over the drawing
+    QStringList m_said;              // every text printed, for a listener
+    QString m_description;
     QPainter m_painter;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio

@@ -214,6 +214,14 @@ FittedCaption fitCaption(const CaptionSurface &surface, const QFont &base, const
     f.wrap = wrapsAtDesign(surface, base, designed);
     if (const auto font = shrunkFont(f, designedPoints, floorPoints))
         return {*font, f.wrap, designed};
+    // Too long for one line even at the floor, it may still show whole on
+    // several in its own box rather than reach over its neighbours.
+    if (!f.wrap && surface.wrapping() != CaptionSurface::Wrap::Never) {
+        f.wrap = true;
+        if (const auto font = shrunkFont(f, designedPoints, floorPoints))
+            return {*font, true, designed};
+        f.wrap = false;
+    }
     return grownCaption(f, sized(base, floorPoints));
 }
 

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -326,12 +327,21 @@ void CommandButton::setCaption(const QString &caption)
 
 bool CommandButton::isDefault() const { return m_button->isDefault(); }
 void CommandButton::setDefault(bool on) { m_button->setDefault(on); }
+bool CommandButton::chosen() const { return m_button->isChecked(); }
+
+void CommandButton::setChosen(bool on)
+{
+    m_button->setCheckable(true);
+    m_button->setChecked(on);
+}
 
 OptionButton::OptionButton(Canvas *container, const QString &name)
     : Captioned(container, name, new RadioWidget(container))
     , m_button(static_cast<QRadioButton *>(widget()))
 {
-    m_button->setAutoExclusive(false);
+    // Exclusive, so that assistive technology knows it as a radio button;
+    // the group is kept here all the same.
+    m_button->setAutoExclusive(true);
     QObject::connect(m_button, &QRadioButton::clicked, this, [this] { setValue(true); });
     QObject::connect(m_button, &QRadioButton::toggled, this, [this](bool on) {
         if (m_toggled)
@@ -352,7 +362,10 @@ bool OptionButton::value() const { return m_button->isChecked(); }
 void OptionButton::setValue(bool value)
 {
     if (!value) {
+        // The checked button of an exclusive group would refuse.
+        m_button->setAutoExclusive(false);
         m_button->setChecked(false);
+        m_button->setAutoExclusive(true);
         return;
     }
     for (OptionButton *other : container()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly))
@@ -360,6 +373,34 @@ void OptionButton::setValue(bool value)
             other->m_button->setChecked(false);
     m_button->setChecked(true);
     fire(m_click);
+}
+
+void OptionButton::setLabel(Label &label)
+{
+    m_label = &label;
+    static_cast<QLabel *>(label.widget())->setBuddy(m_button);
+    label.widget()->installEventFilter(this);
+    describe();
+}
+
+void OptionButton::describe()
+{
+    if (m_label && caption().trimmed().isEmpty() && widget())
+        widget()->setAccessibleName(m_label->caption().simplified());
+    else
+        Captioned::describe();
+}
+
+bool OptionButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_label && watched == m_label->widget() && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_button->isEnabled()
+        && m_label->widget()->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        m_button->setFocus(Qt::MouseFocusReason);
+        m_button->click();
+        return true;
+    }
+    return Captioned::eventFilter(watched, event);
 }
 
 CheckBox::CheckBox(Canvas *container, const QString &name)
@@ -495,6 +536,11 @@ PictureBox::PictureBox(Canvas *container, const QString &name)
     Canvas::addToPicture(*m_canvas);
 }
 
+void PictureBox::describe()
+{
+    m_canvas->setAccessibleName(QStringLiteral("Picture of %1").arg(container()->window()->windowTitle()));
+}
+
 Document::Document(Canvas *container, const QString &name)
     : Control(container, name, new QTextBrowser(container))
     , m_browser(static_cast<QTextBrowser *>(widget()))
@@ -606,12 +652,16 @@ std::vector<Control *> arrangeTabOrder(QWidget *window)
             stops.push_back({control, QRect(w->mapTo(window, QPoint(0, 0)), w->size())});
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop &a, const Stop &b) { return a.rect.top() < b.rect.top(); });
-    // Rows: a control whose top lies above the middle of the row's first
-    // control reads along with it.
+    // Rows: a control reads along with the row's first one when its top lies
+    // less than half the lower one's height below that one's top (a tall bar
+    // beside several rows reads after its own row, not with all of them).
+    auto sameRow = [](const QRect &a, const QRect &b) {
+        return b.top() - a.top() < std::min(a.height(), b.height()) / 2;
+    };
     std::vector<Control *> order;
     for (std::size_t first = 0; first < stops.size();) {
         std::size_t end = first + 1;
-        while (end < stops.size() && stops[end].rect.top() < stops[first].rect.center().y())
+        while (end < stops.size() && sameRow(stops[first].rect, stops[end].rect))
             ++end;
         std::stable_sort(stops.begin() + static_cast<std::ptrdiff_t>(first), stops.begin() + static_cast<std::ptrdiff_t>(end),
                          [](const Stop &a, const Stop &b) { return a.rect.left() < b.rect.left(); });

@@ -183,6 +183,10 @@ public:
     void setDefault(bool on);
     bool isCancel() const { return m_cancel; }
     void setCancel(bool on) { m_cancel = on; }
+    // A button that chooses among others stays pressed in while its choice
+    // holds.
+    bool chosen() const;
+    void setChosen(bool on);
 
 private:
     QPushButton *m_button;
@@ -206,11 +210,20 @@ public:
     // Runs whenever the value changes, whatever changed it, with the new
     // value: how a window keeps a choice where other windows read it.
     void onToggle(std::function<void(bool)> toggled) { m_toggled = std::move(toggled); }
+    // A label beside an option without a caption of its own serves as its
+    // caption: a click on it chooses the option, and assistive technology
+    // reads the option by it.
+    void setLabel(Label &label);
+    void describe() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QRadioButton *m_button;
     Handler m_click;
     std::function<void(bool)> m_toggled;
+    Label *m_label = nullptr;
 };
 
 // Value 0 or 1; its click handler runs whenever the value changes.
@@ -316,6 +329,8 @@ class PictureBox final : public Control
 public:
     PictureBox(Canvas *container, const QString &name);
     Canvas &canvas() { return *m_canvas; }
+    // Named after its window, as a picture of it.
+    void describe() override;
 
 private:
     Canvas *m_canvas;

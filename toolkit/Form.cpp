@@ -2,6 +2,7 @@
 
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
+#include "toolkit/WindowFrame.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,8 +17,55 @@ namespace toolkit {
 namespace {
 
 // Every window of the program gets the same frame from the window manager:
-// the last frame seen stands for a window that has none yet (not shown).
+// the last frame seen, in device pixels, stands for a window that has none
+// yet (not shown, or shown and not framed yet).
 QMargins g_lastFrame;
+
+// Where Qt puts a window whose client area has these device pixels: its
+// position and its size, each rounded to logical pixels.
+QRect logicalOf(const QRect &device, double f)
+{
+    return QRect(qRound(device.x() / f), qRound(device.y() / f), std::max(1, qRound(device.width() / f)),
+                 std::max(1, qRound(device.height() / f)));
+}
+
+// The logical pixels inside these device pixels: where a window that cannot
+// be placed in device pixels stays within them.
+QRect logicalWithin(const QRect &device, double f)
+{
+    const int left = int(std::ceil(device.left() / f - 1e-9));
+    const int top = int(std::ceil(device.top() / f - 1e-9));
+    const int right = int(std::floor((device.left() + device.width()) / f + 1e-9));
+    const int bottom = int(std::floor((device.top() + device.height()) / f + 1e-9));
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+}
+
+// Whether two rectangles differ by no more than a pixel at each edge.
+bool near(const QRect &a, const QRect &b)
+{
+    return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1 && std::abs(a.width() - b.width()) <= 1 &&
+           std::abs(a.height() - b.height()) <= 1;
+}
+
+QRect deviceOf(const QRect &logical, double f)
+{
+    return QRect(qRound(logical.x() * f), qRound(logical.y() * f), qRound(logical.width() * f),
+                 qRound(logical.height() * f));
+}
+
+// When the window manager frames a window anew, the window is placed again
+// by its real frame.
+void watchFrames()
+{
+    static bool watching = false;
+    if (watching)
+        return;
+    watching = true;
+    frames::watch([](QWidget *window) {
+        if (auto *form = qobject_cast<Form *>(window))
+            form->frameChanged();
+    });
+}
 
 } // namespace
 
@@ -25,6 +73,10 @@ Form::Form(const QString &name, const QString &caption, double widthTwips, doubl
 {
     setObjectName(name);
     setWindowTitle(caption);
+    watchFrames();
+    m_verify.setSingleShot(true);
+    m_verify.setInterval(100);
+    connect(&m_verify, &QTimer::timeout, this, [this] { verifyPlace(); });
     const QSize client(std::max(1, toPixels(widthTwips)), std::max(1, toPixels(heightTwips)));
     const QSize frame = client.grownBy(frameMarginsPixels());
     m_frame = QRectF(0, 0, frame.width() * twipsPerPixel(), frame.height() * twipsPerPixel());
@@ -33,16 +85,26 @@ Form::Form(const QString &name, const QString &caption, double widthTwips, doubl
 
 Form::~Form() = default;
 
-QMargins Form::frameMarginsPixels() const
+QMargins Form::deviceMargins() const
 {
-    if (const QWindow *handle = windowHandle()) {
-        const QMargins margins = handle->frameMargins();
-        if (!margins.isNull()) {
-            g_lastFrame = margins;
-            return margins;
+    // Elsewhere than on X, Qt knows the frames (the offscreen platform draws
+    // none but counts one).
+    if (!frames::onX()) {
+        if (const QWindow *handle = windowHandle()) {
+            const QMargins margins = handle->frameMargins() * devicePixelRatio();
+            if (!margins.isNull())
+                g_lastFrame = margins;
         }
     }
-    return g_lastFrame;
+    return m_framed ? m_margins : g_lastFrame;
+}
+
+QMargins Form::frameMarginsPixels() const
+{
+    const QMargins device = deviceMargins();
+    const double f = devicePixelRatio();
+    return QMargins(qRound(device.left() / f), qRound(device.top() / f), qRound(device.right() / f),
+                    qRound(device.bottom() / f));
 }
 
 double Form::left() const { return m_frame.x(); }
@@ -76,52 +138,139 @@ void Form::setHeightTwips(double twips)
 
 void Form::placeFrame()
 {
-    const QRect area = workArea();
-    const QMargins margins = frameMarginsPixels();
+    // In device pixels, where the window manager's frame and the work area
+    // are whole numbers: on a scaled screen, logical pixels would round them.
+    const QRect area = deviceWorkArea();
+    const double f = devicePixelRatio();
+    const QMargins margins = deviceMargins();
     // Edges rounded, not sizes: windows that meet in twips meet in pixels.
     // Sticking out of the work area, a window ends at its edge while it keeps
     // at least half its size, and moves back in otherwise.
-    const double tpp = twipsPerPixel();
-    const int left = toPixels(m_frame.left(), tpp);
-    const int top = toPixels(m_frame.top(), tpp);
-    const QRect asked(left, top, std::max(1, toPixels(m_frame.left() + m_frame.width(), tpp) - left),
-                      std::max(1, toPixels(m_frame.top() + m_frame.height(), tpp) - top));
+    const double perTwip = f / twipsPerPixel();
+    auto device = [perTwip](double twips) { return toPixels(twips * perTwip, 1.0); };
+    const int left = device(m_frame.left());
+    const int top = device(m_frame.top());
+    const QRect asked(left, top, std::max(1, device(m_frame.left() + m_frame.width()) - left),
+                      std::max(1, device(m_frame.top() + m_frame.height()) - top));
     const QRect frame = keptInside(asked, QRect(QPoint(0, 0), area.size()));
     QRect client = frame.translated(area.topLeft()).marginsRemoved(margins);
     client.setWidth(std::max(1, client.width()));
     client.setHeight(std::max(1, client.height()));
-    m_placedClient = client;
+    const QRect before = geometry();
+    // On X the device pixels are set exactly, and Qt sees them rounded.
+    m_placedClient = frames::onX() ? logicalOf(client, f) : logicalWithin(client, f);
+    m_placedDevice = client;
     m_placedMargins = margins;
     m_placing = true;
-    setGeometry(client);
+    // A shown window on a scaled screen is placed in device pixels only: Qt
+    // would round them and, with them, ask the window manager for sizes in
+    // steps of the scale. Qt learns the place from the X server.
+    const bool shown = isVisible() && testAttribute(Qt::WA_WState_Created) && frames::onX();
+    const bool native = shown && f != 1.0;
+    if (native)
+        frames::placeClient(*this, client);
+    else
+        setGeometry(m_placedClient);
     m_placing = false;
+    if (shown) {
+        // Looked at again once the window manager has been quiet a moment.
+        m_placedAt.start();
+        m_awaiting = true;
+        m_verify.start();
+    } else if (before != m_placedClient) {
+        m_awaiting = false;
+    }
+}
+
+void Form::frameChanged()
+{
+    if (!isVisible() || !frames::onX())
+        return;
+    // Mapped and not framed: a window manager that draws no frame, or none.
+    // A frame known already stays while the manager is between two.
+    const std::optional<QMargins> read = frames::frameOf(*this);
+    if (!read && m_framed)
+        return;
+    const QMargins margins = read.value_or(QMargins());
+    m_framed = true;
+    m_settled = true;
+    m_margins = margins;
+    g_lastFrame = margins;
+    m_verifyTries = 0;
+    // Also where the window manager moved or shrank it while framing it.
+    placeFrame();
+}
+
+// The window manager has been quiet for a moment since the window was placed.
+// Events may have come late, from an earlier place, and a manager may have
+// moved the window on its own: the X server says where it is. A window not
+// where it was placed is placed again, a few times at most.
+void Form::verifyPlace()
+{
+    if (!isVisible() || !frames::onX())
+        return;
+    const std::optional<QRect> real = frames::clientOf(*this);
+    const bool there = real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()));
+    if (there || m_verifyTries >= 5) {
+        m_awaiting = false;
+        return;
+    }
+    ++m_verifyTries;
+    placeFrame();
 }
 
 // Someone else placed the window: code that moved or resized it directly, the
-// user or the window manager. The frame asked for becomes where it is, kept
-// inside the work area. And when the window manager's frame arrives or
-// changes (it is known only once a window is shown), the window is placed
-// again so that the frame, not the client area, takes its place.
-void Form::followFrame(const QEvent *event)
+// user or the window manager. Elsewhere than on X the frame asked for becomes
+// where it is, kept inside the work area. On X, events may also tell of an
+// earlier place of the program's own, on their way through the window
+// manager, long after: while a placement settles they put off the look at
+// the X server; later, Qt is put right when the server has the window where
+// it was placed, and a window that the user moved keeps that place when it
+// is hidden.
+void Form::followFrame()
 {
     if (m_placing || !isWindow())
         return;
-    const QMargins margins = frameMarginsPixels();
-    if (geometry() != m_placedClient && margins != m_placedMargins && event->spontaneous()) {
-        // The window manager framing a window it was given without a frame.
-        placeFrame();
-    } else if (geometry() != m_placedClient) {
-        const QRect area = workArea();
-        m_placedClient = geometry();
-        m_placedMargins = margins;
-        const QRect frame = m_placedClient.marginsAdded(margins).translated(-area.topLeft());
-        const double tpp = twipsPerPixel();
-        m_frame = QRectF(frame.x() * tpp, frame.y() * tpp, frame.width() * tpp, frame.height() * tpp);
-        if (!QRect(QPoint(0, 0), area.size()).contains(frame))
+    if (!frames::onX()) {
+        // Qt tells the frame once the window is shown: placed again by it.
+        if (deviceMargins() != m_placedMargins)
             placeFrame();
-    } else if (margins != m_placedMargins) {
-        placeFrame();
+        else if (geometry() != m_placedClient)
+            adoptPlace(deviceOf(geometry(), devicePixelRatio()));
+        return;
     }
+    if (!m_settled || geometry() == m_placedClient)
+        return;
+    if (m_awaiting) {
+        m_verify.start();
+        return;
+    }
+    // Right after it was placed, the window manager moved it on its own.
+    if (m_placedAt.isValid() && m_placedAt.elapsed() < 1000) {
+        m_awaiting = true;
+        m_verify.start();
+        return;
+    }
+    if (frames::clientOf(*this) == m_placedDevice) {
+        m_verifyTries = 0;
+        m_awaiting = true;
+        m_verify.start();
+    }
+}
+
+void Form::adoptPlace(const QRect &client)
+{
+    const double f = devicePixelRatio();
+    const QRect area = deviceWorkArea();
+    const QMargins margins = deviceMargins();
+    m_placedClient = geometry();
+    m_placedDevice = client;
+    m_placedMargins = margins;
+    const QRect frame = client.marginsAdded(margins).translated(-area.topLeft());
+    const double twips = twipsPerPixel() / f;
+    m_frame = QRectF(frame.x() * twips, frame.y() * twips, frame.width() * twips, frame.height() * twips);
+    if (!QRect(QPoint(0, 0), area.size()).contains(frame))
+        placeFrame();
 }
 
 bool Form::event(QEvent *event)
@@ -131,7 +280,7 @@ bool Form::event(QEvent *event)
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
-        followFrame(event);
+        followFrame();
         break;
     default:
         break;
@@ -144,14 +293,28 @@ void Form::setVisible(bool visible)
     if (visible && ended())
         return;
     formShown(this, visible);
+    if (visible != isVisible()) {
+        // Moved by the user, it keeps that place.
+        if (!visible && m_settled && !m_awaiting && frames::onX())
+            if (const std::optional<QRect> real = frames::clientOf(*this); real && *real != m_placedDevice)
+                adoptPlace(*real);
+        m_settled = false; // framed anew when shown again
+        m_awaiting = false;
+        m_verify.stop();
+    }
+    if (visible && !isVisible() && deviceMargins() != m_placedMargins)
+        placeFrame(); // by the frame that other windows have had since it was placed
     if (visible) {
         for (Captioned *control : findChildren<Captioned *>())
             control->settle();
-        // Reading order for Tab; the focus starts on the first control, or
-        // stays where it was when the window comes back.
+        // Reading order for Tab. The focus starts on the page's forward
+        // button; on a window without one, on the first control, or it stays
+        // where it was when the window comes back.
         const std::vector<Control *> order = arrangeTabOrder(this);
         const QWidget *focus = focusWidget();
-        if (!focus || !focus->isVisibleTo(this) || !focus->isEnabled()) {
+        if (CommandButton *forward = defaultButton()) {
+            forward->widget()->setFocus(Qt::TabFocusReason);
+        } else if (!focus || !focus->isVisibleTo(this) || !focus->isEnabled()) {
             for (Control *control : order) {
                 if (control->visible() && control->enabled()) {
                     control->widget()->setFocus(Qt::TabFocusReason);
@@ -159,8 +322,16 @@ void Form::setVisible(bool visible)
                 }
             }
         }
+        setAccessibleName(windowTitle());
         for (Control *control : findChildren<Control *>())
             control->describe();
+    }
+    if (visible && !testAttribute(Qt::WA_WState_Created) && frames::onX()) {
+        // On a scaled screen Qt asks the window manager for sizes in steps of
+        // the scale, from a base it leaves at minus one step unless told; some
+        // managers take that for a minimum of tens of thousands of pixels.
+        winId();
+        windowHandle()->setBaseSize(QSize(0, 0));
     }
     Canvas::setVisible(visible);
     if (visible)
@@ -191,6 +362,47 @@ bool Form::focusNextPrevChild(bool next)
     return Canvas::focusNextPrevChild(next);
 }
 
+CommandButton *Form::defaultButton() const
+{
+    for (CommandButton *button : findChildren<CommandButton *>())
+        if (button->isDefault() && button->widget()->isVisibleTo(this) && button->enabled())
+            return button;
+    return nullptr;
+}
+
+bool Form::fillsWorkArea() const
+{
+    return m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
+}
+
+void Form::placeAt(double left, double top, double width, double height)
+{
+    m_frame = QRectF(left, top, std::max(width, twipsPerPixel()), std::max(height, twipsPerPixel()));
+    placeFrame();
+}
+
+namespace {
+
+// The windows of the step the student is at, in reading order of their
+// frames: those shown over the top-most window that fills the work area (the
+// four run windows and what their menus open), or that window alone when it
+// is on top.
+std::vector<Form *> stepWindows()
+{
+    const std::vector<Form *> shown = visibleForms();
+    auto page = std::find_if(shown.rbegin(), shown.rend(), [](const Form *w) { return w->fillsWorkArea(); });
+    std::vector<Form *> step(page == shown.rend() ? shown.begin() : page.base(), shown.end());
+    if (step.empty() && page != shown.rend())
+        step.push_back(*page);
+    std::stable_sort(step.begin(), step.end(), [](const Form *a, const Form *b) {
+        const QRect ra = a->frameGeometry(), rb = b->frameGeometry();
+        return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
+    });
+    return step;
+}
+
+} // namespace
+
 void Form::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -206,16 +418,16 @@ void Form::keyPressEvent(QKeyEvent *event)
         }
     }
     if (key == Qt::Key_F6 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
-        // The stack holds the front window last. F6 brings the one at the
-        // back to the front, so that pressing it again visits every window;
-        // Shift+F6 goes back to the one just under this window.
-        const std::vector<Form *> shown = visibleForms();
-        const auto at = std::find(shown.begin(), shown.end(), this);
-        if (shown.size() > 1 && at != shown.end()) {
-            Form *target = modifiers == Qt::NoModifier ? shown.front() : (at == shown.begin() ? shown.back() : *(at - 1));
-            target->bringToFront();
-            return;
+        // Round the windows of the step, forwards or backwards; a page under
+        // them stays under them.
+        const std::vector<Form *> step = stepWindows();
+        const auto at = std::find(step.begin(), step.end(), this);
+        if (step.size() > 1 && at != step.end()) {
+            const auto n = std::ptrdiff_t(step.size());
+            const std::ptrdiff_t next = ((at - step.begin()) + (modifiers == Qt::NoModifier ? 1 : n - 1)) % n;
+            step[std::size_t(next)]->bringToFront();
         }
+        return;
     }
     Canvas::keyPressEvent(event);
 }
@@ -267,6 +479,15 @@ void Form::resizeEvent(QResizeEvent *event)
 ScreenRect fullScreenRect(const Form &)
 {
     return ScreenRect{static_cast<float>(screenWidth()), static_cast<float>(screenHeight()), 0.0f, 0.0f};
+}
+
+void tileQuarters(Form &topLeft, Form &topRight, Form &bottomLeft, Form &bottomRight)
+{
+    const double w = screenWidth() / 2, h = screenHeight() / 2;
+    topLeft.placeAt(0, 0, w, h);
+    topRight.placeAt(w, 0, w, h);
+    bottomLeft.placeAt(0, h, w, h);
+    bottomRight.placeAt(w, h, w, h);
 }
 
 void placeFullScreen(Form &window)

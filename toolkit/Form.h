@@ -5,6 +5,9 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Controls.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 class QMenuBar;
 
 namespace toolkit {
@@ -37,6 +40,10 @@ public:
     void setTop(double twips);
     void setWidthTwips(double twips);
     void setHeightTwips(double twips);
+    // All four at once: the window is placed once.
+    void placeAt(double left, double top, double width, double height);
+    // Whether the frame covers the whole work area.
+    bool fillsWorkArea() const;
 
     // Shown modeless and on top of every other window; a second show brings it
     // to the front again. The shown window takes the keyboard: its controls
@@ -47,31 +54,50 @@ public:
 
     QMenuBar *menuBar();
 
-    // The frame around the client area in pixels: the window manager's, or
-    // the last one seen while this window has none yet.
+    // The frame around the client area in logical pixels: the window
+    // manager's, or the last one seen while this window has none yet.
     QMargins frameMarginsPixels() const;
+    // The window manager has framed the window anew: it is placed again by
+    // its real frame.
+    void frameChanged();
 
 protected:
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Return presses the default button, Escape the cancel button, F6 moves
-    // to the next window of the program (Shift+F6 to the previous one).
+    // to the next window of the step (Shift+F6 to the previous one).
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The frame in device pixels: this window's, or the last one seen.
+    QMargins deviceMargins() const;
+    // The visible, enabled forward button of the window, if it has one.
+    CommandButton *defaultButton() const;
     void placeMenuBar();
     // On top of the others with the keyboard.
     void takeKeyboard();
     // Applies the frame rectangle asked for, kept inside the work area.
     void placeFrame();
-    void followFrame(const QEvent *event);
+    void followFrame();
+    void verifyPlace();
+    // The window is where the X server (or Qt) has it: the frame asked for
+    // becomes that, kept inside the work area.
+    void adoptPlace(const QRect &client);
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
     QRectF m_frame;           // asked for, twips from the work area's corner
-    QRect m_placedClient;     // the client area it gave, on the desktop
-    QMargins m_placedMargins; // the frame margins it was given with
+    QRect m_placedClient;     // the client area it gave, logical pixels on the desktop
+    QRect m_placedDevice;     // the same in device pixels
+    QMargins m_placedMargins; // the frame margins it was given with, device pixels
+    QMargins m_margins;       // the window manager's frame, device pixels
+    bool m_framed = false;    // whether m_margins has been read
+    bool m_settled = false;   // framed and placed by its frame since it was shown
+    bool m_awaiting = false;  // a placement on its way through the window manager
+    QTimer m_verify;          // the look at the X server once it has settled
+    int m_verifyTries = 0;
+    QElapsedTimer m_placedAt; // since the window was last placed while shown
     bool m_placing = false;
 };
 
@@ -86,6 +112,8 @@ struct ScreenRect
 };
 
 ScreenRect fullScreenRect(const Form &window);
+// Each window in its quarter of the work area, the frames touching.
+void tileQuarters(Form &topLeft, Form &topRight, Form &bottomLeft, Form &bottomRight);
 // Applies the full-screen placement: left, then top, then width, then height.
 void placeFullScreen(Form &window);
 

@@ -1,6 +1,7 @@
 #include "toolkit/Screen.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/WindowFrame.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -28,27 +29,72 @@ double twipsPerPixel()
     return cached;
 }
 
-QRect workArea()
+double devicePixelRatio()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect real = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+namespace {
+
+// The real work area in device pixels, read from the window manager once and
+// again whenever the screen says it changed.
+QRect realDeviceArea()
+{
+    static QRect cached;
+    static bool watching = false;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!watching && screen) {
+        watching = true;
+        auto forget = [] { cached = QRect(); };
+        QObject::connect(screen, &QScreen::availableGeometryChanged, qApp, forget);
+        QObject::connect(screen, &QScreen::geometryChanged, qApp, forget);
+    }
+    if (cached.isValid())
+        return cached;
+    if (const auto area = frames::workArea()) {
+        cached = *area;
+    } else {
+        const QRect logical = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
+        const double f = devicePixelRatio();
+        cached = QRect(qRound(logical.x() * f), qRound(logical.y() * f), qRound(logical.width() * f),
+                       qRound(logical.height() * f));
+    }
+    return cached;
+}
+
+} // namespace
+
+QRect deviceWorkArea()
+{
+    const QRect real = realDeviceArea();
     if (!g_screenOverride.isValid() || g_screenOverride.isEmpty())
         return real;
-    const double ratio = screen ? screen->devicePixelRatio() : 1.0;
-    QSize logical(qRound(g_screenOverride.width() / ratio), qRound(g_screenOverride.height() / ratio));
+    QSize size = g_screenOverride;
     // The offscreen platform's own screen is only a placeholder; a real one
     // bounds the stand-in, so that no window is ever placed off it.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        logical = logical.boundedTo(real.size());
-    return QRect(real.topLeft(), logical.expandedTo(QSize(1, 1)));
+        size = size.boundedTo(real.size());
+    return QRect(real.topLeft(), size.expandedTo(QSize(1, 1)));
+}
+
+QRect workArea()
+{
+    // As Qt sees a window at these device pixels: position and size each
+    // rounded.
+    const QRect device = deviceWorkArea();
+    const double f = devicePixelRatio();
+    return QRect(qRound(device.x() / f), qRound(device.y() / f), std::max(1, qRound(device.width() / f)),
+                 std::max(1, qRound(device.height() / f)));
 }
 
 QSize screenPixels() { return workArea().size(); }
 
 void setScreenPixels(QSize devicePixels) { g_screenOverride = devicePixels; }
 
-double screenWidth() { return screenPixels().width() * twipsPerPixel(); }
-double screenHeight() { return screenPixels().height() * twipsPerPixel(); }
+// Exact, not rounded to logical pixels: halves of the work area meet.
+double screenWidth() { return deviceWorkArea().width() / devicePixelRatio() * twipsPerPixel(); }
+double screenHeight() { return deviceWorkArea().height() / devicePixelRatio() * twipsPerPixel(); }
 
 QString fontFamily(const QString &designName)
 {

@@ -29,6 +29,11 @@ inline int toPixels(double twips) { return toPixels(twips, twipsPerPixel()); }
 // The screen that windows are placed on is the desktop's work area: the
 // primary screen without its panels and taskbars, in logical pixels.
 QRect workArea();
+// The same in device pixels, exactly as the window manager gives it (on a
+// scaled screen the logical pixels above are rounded).
+QRect deviceWorkArea();
+// Device pixels per logical pixel.
+double devicePixelRatio();
 // The work area in twips: what the windows read as the screen's size.
 double screenWidth();
 double screenHeight();

@@ -54,37 +54,52 @@ void ScrollBar::follow(int value)
 
 namespace {
 
-// The quantity and the value a row of labels shows: the labels before the
-// first one with a digit name the quantity ("Temperature"), the rest give its
-// value ("25°C"); a single label reads "Quantity = value".
-std::pair<QString, QString> quantityAndValue(const QStringList &texts)
+bool startsAValue(const QString &text)
 {
+    const QChar c = text.isEmpty() ? QChar() : text.front();
+    return c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('.');
+}
+
+// The quantity and the value a row of labels shows, read left to right: a
+// label of one or two characters is a subscript or an exponent of the text
+// before it ("K" "1" reads "K1", "min" "-1" reads "min-1"); the texts before
+// the first that starts with a number name the quantity, the rest give its
+// value, and a text with "=" has the quantity before it and the value after.
+std::pair<QString, QString> quantityAndValue(const QStringList &labels)
+{
+    QStringList texts;
+    for (const QString &text : labels) {
+        if (text.size() <= 2 && !texts.isEmpty())
+            texts.back() += text;
+        else
+            texts << text;
+    }
     QStringList name, value;
     for (const QString &text : texts) {
-        const bool hasDigit = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-        (value.isEmpty() && !hasDigit ? name : value) << text;
-    }
-    QString quantity = name.join(QLatin1Char(' '));
-    QString shown = value.join(QLatin1Char(' '));
-    if (quantity.isEmpty()) {
-        const qsizetype equals = shown.indexOf(QLatin1Char('='));
-        if (equals > 0) {
-            quantity = shown.left(equals).trimmed();
-            shown = shown.mid(equals + 1).trimmed();
+        if (!value.isEmpty() || startsAValue(text)) {
+            value << text;
+        } else if (const qsizetype equals = text.indexOf(QLatin1Char('=')); equals >= 0) {
+            name << text.left(equals).trimmed();
+            value << text.mid(equals + 1).trimmed();
         } else {
-            std::swap(quantity, shown);
+            name << text;
         }
     }
-    return {quantity, shown};
+    name.removeAll(QString());
+    value.removeAll(QString());
+    return {name.join(QLatin1Char(' ')), value.join(QLatin1Char(' '))};
 }
 
 } // namespace
 
 void ScrollBar::describe()
 {
-    // The labels on the bar's left whose height covers the bar's middle, read
-    // left to right; without any, the nearest label above it.
+    // The labels of the bar's own row, on either side of it, read left to
+    // right; without any, the nearest label above it.
     const QRect bar = m_bar->geometry();
+    // A subscript or an exponent (one or two characters) may hang a little
+    // below or above.
+    const QRect band = bar.adjusted(0, -bar.height() / 2, 0, bar.height() / 2);
     std::vector<std::pair<int, QString>> row;
     const Label *above = nullptr;
     int aboveGap = 0;
@@ -93,7 +108,10 @@ void ScrollBar::describe()
         if (!label->visible() || text.isEmpty())
             continue;
         const QRect r = label->widget()->geometry();
-        if (r.right() < bar.left() + 2 && r.top() <= bar.center().y() && r.bottom() >= bar.center().y())
+        const QRect reach = text.size() <= 2 ? band : bar;
+        const int shared = std::min(r.bottom(), reach.bottom()) - std::max(r.top(), reach.top());
+        const bool beside = r.right() < bar.left() + 2 || r.left() > bar.right() - 2;
+        if (beside && shared > 0)
             row.emplace_back(r.left(), text);
         else if (r.bottom() <= bar.top() + 2 && r.left() < bar.right() && r.right() > bar.left()
                  && (!above || bar.top() - r.bottom() < aboveGap)) {

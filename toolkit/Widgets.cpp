@@ -6,6 +6,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace toolkit::widgets {
 
@@ -18,6 +19,26 @@ QRect buttonContents(const QAbstractButton &button, QStyle::SubElement element, 
     option.fontMetrics = QFontMetrics(font);
     option.text = button.text();
     return button.style()->subElementRect(element, &option, &button);
+}
+
+void chooseNeighbour(QAbstractButton &option, bool forward)
+{
+    std::vector<QAbstractButton *> group;
+    for (QObject *child : option.parentWidget()->children()) {
+        auto *other = qobject_cast<QRadioButton *>(child);
+        if (other && (other == &option || (other->isVisibleTo(option.parentWidget()) && other->isEnabled())))
+            group.push_back(other);
+    }
+    std::stable_sort(group.begin(), group.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    const auto at = std::find(group.begin(), group.end(), &option);
+    const auto n = std::ptrdiff_t(group.size());
+    if (n < 2 || at == group.end())
+        return;
+    QAbstractButton *next = group[std::size_t(((at - group.begin()) + (forward ? 1 : n - 1)) % n)];
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    next->click();
 }
 
 LabelWidget::LabelWidget(QWidget *parent)

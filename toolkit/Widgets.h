@@ -7,6 +7,7 @@
 #include "toolkit/Controls.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,7 +49,14 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A chosen button is released by its window, not by another click.
+    void nextCheckState() override { setChecked(true); }
 };
+
+// Arrow keys on an option button: the next option of its group in reading
+// order (or the previous one), round from the last to the first, takes the
+// focus and is chosen.
+void chooseNeighbour(QAbstractButton &option, bool forward);
 
 // An option button or a check box with its caption on one line. A click
 // always sets an option button and never clears it: the group is managed by
@@ -81,6 +89,28 @@ protected:
             this->setChecked(true);
         else
             Button::nextCheckState();
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if constexpr (radio) {
+            const int key = event->key();
+            const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plain && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)) {
+                chooseNeighbour(*this, key == Qt::Key_Down || key == Qt::Key_Right);
+                event->accept();
+                return;
+            }
+        }
+        Button::keyPressEvent(event);
+    }
+    // An option group stays a Tab stop for each of its options (an
+    // exclusive button's own handling would leave only the focused one).
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if constexpr (radio)
+            QWidget::focusInEvent(event);
+        else
+            Button::focusInEvent(event);
     }
 };
 

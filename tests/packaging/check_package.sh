@@ -84,6 +84,21 @@ status=0
 timeout -k 5 60 xvfb-run -a timeout -k 2 3 "$program" "${exec_words[@]:1}" >"$work/run.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$work/run.log" >&2; fail "${exec_words[0]} ended with status $status within 3 s"; }
 
+# Its windows belong to the menu entry: the title window's class is the
+# entry's StartupWMClass, and it carries the program's icon.
+wmclass=$(key StartupWMClass)
+cat >"$work/props.sh" <<'EOF'
+"$1" &
+sleep 2
+window=$(xwininfo -root -tree | grep '"spotsim": ("' | head -n 1)
+echo "$window"
+xprop -id "$(echo $window | cut -d' ' -f1)" -len 16 _NET_WM_ICON
+kill $!
+EOF
+timeout -k 5 60 xvfb-run -a sh "$work/props.sh" "$program" >"$work/props.log" 2>&1 || true
+grep -q "(\"spotsim\" \"$wmclass\")" "$work/props.log" || { cat "$work/props.log" >&2; fail "the title window's class is not '$wmclass'"; }
+grep -q "^_NET_WM_ICON(CARDINAL) =" "$work/props.log" || { cat "$work/props.log" >&2; fail "the title window has no icon"; }
+
 # The driver from the package shows the title window on a real display.
 status=0
 echo 'expect visible eisodos' |

@@ -4,6 +4,8 @@
 #include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
@@ -113,20 +115,35 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), &form<eisagogi>());
         QCOMPARE(focusedName(), QStringLiteral("ximia(0)"));
         press(Qt::Key_Return); // Chemical Reactions
+        // Each page opens on its forward button; the arrows choose within the
+        // option group, round from its last option to its first, and never
+        // leave it.
         QCOMPARE(QApplication::activeWindow(), &form<neaepilogi>());
-        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Command2"));
+        press(Qt::Key_Tab, Qt::ShiftModifier, 3);
+        QCOMPARE(focusedName(), QStringLiteral("Option1"));
+        press(Qt::Key_Down);
         QCOMPARE(focusedName(), QStringLiteral("Option2"));
-        press(Qt::Key_Space);
         QVERIFY(form<neaepilogi>().Option2.value());
+        press(Qt::Key_Down);
+        QVERIFY(form<neaepilogi>().Option1.value());
+        press(Qt::Key_Left);
+        QVERIFY(form<neaepilogi>().Option2.value() && !form<neaepilogi>().Option1.value());
         press(Qt::Key_Return); // Next >, the page's default
         QCOMPARE(QApplication::activeWindow(), &form<amfinaioxi>());
+        QCOMPARE(focusedName(), QStringLiteral("Command3"));
+        press(Qt::Key_Tab, Qt::ShiftModifier, 2);
+        QCOMPARE(focusedName(), QStringLiteral("reversibleno"));
+        press(Qt::Key_Up);
+        press(Qt::Key_Up);
+        press(Qt::Key_Up);
         QCOMPARE(focusedName(), QStringLiteral("reversibleyes"));
-        press(Qt::Key_Space);
         QVERIFY(form<amfinaioxi>().reversibleyes.value());
         press(Qt::Key_Return); // Next>
         QCOMPARE(QApplication::activeWindow(), &parameters);
 
-        QCOMPARE(focused(), parameters.sidesq.widget());
+        QCOMPARE(focused(), parameters.Command2.widget());
+        press(Qt::Key_Tab, Qt::NoModifier, 2); // past Exit, round to the top
         keysTo(parameters.sidesq, 20);
         QCOMPARE(parameters.Label3.caption(), QStringLiteral("0.20   mol/L"));
         press(Qt::Key_Tab, Qt::NoModifier, 3);
@@ -141,10 +158,10 @@ private slots:
         QCOMPARE(parameters.Label6[2].caption(), QStringLiteral("4.53E-02sec"));
         press(Qt::Key_Return); // Next>
 
+        // The run windows open with the run control on Start; Return starts.
         auto &run = form<apotelesmata>();
-        QVERIFY(run.isVisible());
-        switchTo(run);
-        QCOMPARE(focused(), run.Command2.widget()); // Start, first in reading order
+        QCOMPARE(QApplication::activeWindow(), &run);
+        QCOMPARE(focused(), run.Command2.widget());
         press(Qt::Key_Return);
         QVERIFY(run.Timer1.enabled());
         for (int i = 0; i < ticks; ++i)
@@ -154,7 +171,17 @@ private slots:
 
         // The graphs window's menus by Alt and their letter; the captions
         // stay as they are.
+        // F6 goes round the four run windows only, Shift+F6 back.
         auto &graphs = form<grafiki1>();
+        const Form *round[] = {&form<antidrasi>(), &graphs, &form<ravdogram>(), &run};
+        for (const Form *w : round) {
+            press(Qt::Key_F6);
+            QCOMPARE(QApplication::activeWindow(), w);
+        }
+        for (int i = 2; i >= 0; --i) {
+            press(Qt::Key_F6, Qt::ShiftModifier);
+            QCOMPARE(QApplication::activeWindow(), round[i]);
+        }
         switchTo(graphs);
         QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
         const int derived = shared().derivedGraphCount;
@@ -293,42 +320,58 @@ private slots:
         std::rotate(visited.begin(), start, visited.end());
         for (std::size_t i = 1; i < visited.size(); ++i) {
             const QRect a = visited[i - 1]->geometry(), b = visited[i]->geometry();
-            const bool sameRowRight = b.top() < a.center().y() && b.left() > a.left();
-            const bool lowerRow = b.top() >= a.center().y();
+            const int half = std::min(a.height(), b.height()) / 2;
+            const bool sameRowRight = std::abs(b.top() - a.top()) < half && b.left() > a.left();
+            const bool lowerRow = b.top() - a.top() >= half;
             QVERIFY2(sameRowRight || lowerRow, qPrintable(QStringLiteral("%1 after %2")
                                                               .arg(visited[i]->objectName(),
                                                                    visited[i - 1]->objectName())));
         }
     }
 
-    // What a screen reader says for the parameters window's scroll bars,
-    // before and after a key moves one.
+    // What a screen reader says for the scroll bars: each by the labels of
+    // its own row, on either side, before and after a key moves it.
     void scrollBarsAreNamedByTheirLabels_data()
     {
+        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
-        QTest::newRow("temperature") << "tempotherm" << "Temperature" << "Temperature, 25°C";
-        QTest::newRow("concentration") << "sidesq" << "Initial concentration of A"
+        QTest::newRow("temperature") << "YPOTHETIKES" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("concentration") << "YPOTHETIKES" << "sidesq" << "Initial concentration of A"
                                        << "Initial concentration of A, 0.15 mol/L";
-        QTest::newRow("duration") << "xronosolos" << "Duration" << "Duration, 250";
-        QTest::newRow("A to B") << "bleprasino" << "K A ->B" << "K A ->B, 4.53E-01 sec -1";
+        QTest::newRow("duration") << "YPOTHETIKES" << "xronosolos" << "Duration" << "Duration, 250";
+        QTest::newRow("A to B") << "YPOTHETIKES" << "bleprasino" << "K A ->B" << "K A ->B, 4.53E-01 sec-1";
+        QTest::newRow("atoms") << "YPOTHDIASPASI1" << "arithatomon" << "Number of Atoms" << "Number of Atoms, 94";
+        QTest::newRow("decay temperature") << "YPOTHDIASPASI1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("first decay") << "YPOTHDIASPASI1" << "blezoi" << "K1" << "K1, 0.22721 min-1";
+        QTest::newRow("third decay") << "YPOTHDIASPASI1" << "kokinizoi" << "K3" << "K3, 0.03519 min-1";
+        QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
+        QTest::newRow("acid duration") << "OXEA1" << "xronosolos" << "Choose duration of the reaction Duration"
+                                       << "Choose duration of the reaction Duration, 250";
     }
 
     void scrollBarsAreNamedByTheirLabels()
     {
+        QFETCH(QString, window);
         QFETCH(QString, bar);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        auto &p = road::toParameters(true, true);
-        auto *control = p.findChild<ScrollBar *>(bar);
+        if (window == QLatin1String("YPOTHETIKES"))
+            road::toParameters(true, true);
+        else if (window == QLatin1String("OXEA1"))
+            road::toAcidExamples();
+        else
+            road::toDecayRates(3);
+        Form *w = shell::formByName(window);
+        auto *control = w->findChild<ScrollBar *>(bar);
         QVERIFY(control);
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control->widget());
         QVERIFY(a);
         QCOMPARE(a->text(QAccessible::Name), name);
         QCOMPARE(a->text(QAccessible::Description), description);
 
-        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QVERIFY(QTest::qWaitForWindowActive(w));
         control->widget()->setFocus(Qt::TabFocusReason);
         press(Qt::Key_End);
         QVERIFY(a->text(QAccessible::Description).startsWith(name + QStringLiteral(", ")));
@@ -363,13 +406,37 @@ private slots:
                 QVERIFY(a);
                 const QString where = w->objectName() + QLatin1Char('.') + c->objectName();
                 const QString name = a->text(QAccessible::Name);
-                QVERIFY2(!name.isEmpty() || caption.trimmed().isEmpty(), qPrintable(where));
+                QVERIFY2(!name.isEmpty() || (caption.trimmed().isEmpty() && !qobject_cast<OptionButton *>(c)),
+                         qPrintable(where));
+                if (qobject_cast<OptionButton *>(c))
+                    QCOMPARE(a->role(), QAccessible::RadioButton);
                 if (!caption.isEmpty())
                     QCOMPARE(name, caption.simplified());
                 ++named;
             }
         }
         QVERIFY(named > 20);
+
+        // The drawings tell what they show: the spots and the bars their
+        // counts, the run control its list of rates, the graphs their axes.
+        form<apotelesmata>().Timer1.tick();
+        const auto n = shared().run.counts();
+        const QString counts = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D").arg(n.a).arg(n.b).arg(n.c).arg(n.d);
+        QCOMPARE(form<antidrasi>().accessibleDescription(), counts);
+        QCOMPARE(form<ravdogram>().accessibleDescription(), counts);
+        QVERIFY(form<apotelesmata>().accessibleDescription().contains(QStringLiteral("A->B")));
+        QVERIFY(form<grafiki1>().accessibleDescription().contains(QStringLiteral("mol/L")));
+
+        // A click on a decay option's label chooses it; the chosen acid's
+        // button stays pressed in until another is chosen.
+        auto &model = form<YPOTHDIASPASI>();
+        model.show();
+        QTest::mouseClick(model.step3.widget(), Qt::LeftButton);
+        QVERIFY(model.Option3.value() && !model.Option2.value());
+        auto &examples = form<OXEA1>();
+        examples.Command2.click();
+        examples.Command3.click();
+        QVERIFY(examples.Command3.chosen() && !examples.Command2.chosen());
     }
 };
 

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# x-session.sh WxH COMMAND...
-# Runs COMMAND on a private X server (Xvfb) of WxH pixels with the icewm window
-# manager and its taskbar: windows get real frames and title bars, and the
-# desktop's work area is smaller than the screen. Fails, never skips, when the
-# server or the window manager cannot start. Both are stopped afterwards.
+# x-session.sh [--wm NAME] WxH COMMAND...
+# Runs COMMAND on a private X server (Xvfb) of WxH pixels under a window
+# manager: icewm (the default, with its taskbar), openbox, fluxbox (with its
+# toolbar) or twm. Windows get real frames and title bars. Fails, never
+# skips, when the server or the window manager cannot start. Both are stopped
+# afterwards.
 set -euo pipefail
 
-size=${1:?usage: x-session.sh WxH COMMAND...}
+usage="usage: x-session.sh [--wm icewm|openbox|fluxbox|twm] WxH COMMAND..."
+wm_name=icewm
+if [ "${1:-}" = --wm ]; then
+  wm_name=${2:?$usage}
+  shift 2
+fi
+size=${1:?$usage}
 shift
-[ $# -gt 0 ] || { echo "usage: x-session.sh WxH COMMAND..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "$usage" >&2; exit 2; }
 
-for tool in Xvfb icewm xprop; do
+for tool in Xvfb "$wm_name" xprop xwininfo; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "x-session: $tool is missing; tools/setup.sh installs it" >&2
     exit 1
@@ -21,7 +28,11 @@ work=$(mktemp -d)
 xvfb=
 wm=
 cleanup() {
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
+  if [ -n "$wm" ] && kill "$wm" 2>/dev/null; then
+    # fluxbox may stay on after the signal.
+    for _ in $(seq 20); do kill -0 "$wm" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$wm" 2>/dev/null || true
+  fi
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -52,27 +63,49 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-# A home of its own, so that nothing of the user's icewm setup applies.
-HOME="$work" icewm >"$work/icewm.log" 2>&1 &
+# A home of its own, so that nothing of the user's set-up applies. Each
+# manager is running once it announces itself: the EWMH ones by their check
+# window and the work area, twm (which knows neither) by its own windows.
+case "$wm_name" in
+  icewm) HOME="$work" icewm >"$work/wm.log" 2>&1 & ;;
+  openbox) HOME="$work" openbox --sm-disable >"$work/wm.log" 2>&1 & ;;
+  fluxbox)
+    # Its wallpaper setter, finding no program to set one with, would say so
+    # in a window of its own: the session needs no wallpaper.
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\nexit 0\n' >"$work/bin/fbsetbg"
+    chmod +x "$work/bin/fbsetbg"
+    HOME="$work" PATH="$work/bin:$PATH" fluxbox -no-slit >"$work/wm.log" 2>&1 &
+    ;;
+  twm) HOME="$work" twm >"$work/wm.log" 2>&1 & ;;
+  *) echo "x-session: unknown window manager $wm_name; $usage" >&2; exit 2 ;;
+esac
 wm=$!
-# The window manager is running once it announces itself and the work area
-# without its taskbar.
+ready() {
+  if [ "$wm_name" = twm ]; then
+    # twm takes the redirection of the root window first, then makes its
+    # own windows (the icon manager, menus).
+    xwininfo -root -children 2>/dev/null | grep -q '^ *[1-9][0-9]* child'
+    return
+  fi
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q '='
+}
 for _ in $(seq 300); do
-  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
-     xprop -root _NET_WORKAREA 2>/dev/null | grep -q '='; then
-    ready=1
+  if ready; then
+    started=1
     break
   fi
   if ! kill -0 "$wm" 2>/dev/null; then
-    show_log icewm.log
-    echo "x-session: icewm did not start" >&2
+    show_log wm.log
+    echo "x-session: $wm_name did not start" >&2
     exit 1
   fi
   sleep 0.1
 done
-if [ -z "${ready:-}" ]; then
-  show_log icewm.log
-  echo "x-session: icewm did not take over the display within 30 s" >&2
+if [ -z "${started:-}" ]; then
+  show_log wm.log
+  echo "x-session: $wm_name did not take over the display within 30 s" >&2
   exit 1
 fi
 

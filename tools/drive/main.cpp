@@ -166,7 +166,7 @@ void occupyStandardDescriptors()
 int main(int argc, char *argv[])
 {
     bool show = false;
-    QSize screen(1366, 768);
+    std::optional<QSize> screen;
     const char *scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -216,7 +216,8 @@ int main(int argc, char *argv[])
                                         : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
     }
     toolkit::setUpApplication();
-    toolkit::setScreenPixels(screen);
+    // Offscreen the screen is 1366 x 768 unless told; shown, the real one.
+    toolkit::setScreenPixels(screen.value_or(show ? QSize() : QSize(1366, 768)));
     shell::startRoutine();
 
     QTextStream out(stdout);

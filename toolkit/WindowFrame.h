@@ -1,0 +1,45 @@
+// The frames that the window manager puts around the windows, read from the X
+// server itself: Qt learns them late or not at all under some window managers,
+// and the windows are placed by their frames.
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace toolkit::frames {
+
+// Whether the windows are on an X server (directly or through XWayland).
+bool onX();
+
+// The frame around a shown window's client area, in device pixels: the
+// extents the window manager publishes (_NET_FRAME_EXTENTS), or else the
+// frame window it put the client in, borders included. Nothing while the
+// window is not framed (not mapped yet, or no reparenting window manager).
+std::optional<QMargins> frameOf(const QWidget &window);
+
+// Where the window's client area is on the screen, in device pixels.
+std::optional<QRect> clientOf(const QWidget &window);
+
+// The desktop's work area in device pixels as the window manager publishes
+// it (_NET_WORKAREA), or else the whole screen.
+std::optional<QRect> workArea();
+
+// Moves and sizes a shown window's client area in device pixels, exactly,
+// where Qt would round through its logical pixels. On a scaled screen Qt
+// asks the window manager for sizes in steps of the scale, which would keep
+// a frame from meeting the work area's edge: the window then asks for no
+// steps, only for this place and size.
+void placeClient(const QWidget &window, const QRect &device);
+
+// Calls `changed` with a top-level window, after Qt has seen the event,
+// whenever the window manager may have framed it anew: it was reparented,
+// mapped, or its frame extents were published. Watching starts with the
+// first call; later calls replace the function.
+void watch(std::function<void(QWidget *)> changed);
+
+} // namespace toolkit::frames

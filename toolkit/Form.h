@@ -44,6 +44,8 @@ public:
     void placeAt(double left, double top, double width, double height);
     // Whether the frame covers the whole work area.
     bool fillsWorkArea() const;
+    // Whether the window manager's frame of the shown window is known.
+    bool framed() const { return m_framed; }
 
     // Shown modeless and on top of every other window; a second show brings it
     // to the front again. The shown window takes the keyboard: its controls

@@ -1,11 +1,13 @@
 // spotsim-drive: runs spotsim from a script, offscreen unless --show.
 //   spotsim-drive [--show] [--screen WxH] SCRIPT|-
 #include "shell/StartUp.h"
+#include "toolkit/Form.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 #include "tools/drive/Driver.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTextStream>
 
 #include <memory>
@@ -219,6 +221,19 @@ int main(int argc, char *argv[])
     // Offscreen the screen is 1366 x 768 unless told; shown, the real one.
     toolkit::setScreenPixels(screen.value_or(show ? QSize() : QSize(1366, 768)));
     shell::startRoutine();
+    if (show) {
+        // A script runs faster than a window manager frames: windows drawn
+        // before it has framed the first would be drawn for a client area
+        // their frame then shrinks. The title window's frame comes first.
+        QElapsedTimer waited;
+        waited.start();
+        const auto framed = [] {
+            const std::vector<toolkit::Form *> shown = toolkit::visibleForms();
+            return std::all_of(shown.begin(), shown.end(), [](const toolkit::Form *w) { return w->framed(); });
+        };
+        while (!framed() && waited.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
 
     QTextStream out(stdout);
     QTextStream err(stderr);

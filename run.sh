@@ -19,15 +19,15 @@ mkdir -p screenshots
 for tour in tools/tours/*.drive; do
   "$SPOTSIM_BUILD_DIR/tools/drive/spotsim-drive" "$tour"
 done
-# A tour says what a picture shows in a "# picture:" line just above the
-# line that takes it.
-echo "Screenshots:"
+# A tour says what a picture or table shows in a "# picture:" line just
+# above the line that writes it.
+echo "Screenshots, pictures and tables:"
 for tour in tools/tours/*.drive; do
   what=
   while IFS= read -r line; do
     case "$line" in
       "# picture: "*) what=${line#"# picture: "} ;;
-      shot\ *|screen\ *)
+      shot\ *|screen\ *|save\ *|counts\ *)
         echo "  ${line##* }  ${what:-(${line% *})}"
         what= ;;
       *) what= ;;

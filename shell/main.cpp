@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    toolkit::provideRuntimeDir();
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
     QApplication app(argc, argv);

@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace toolkit {
 
 namespace {
@@ -128,6 +131,19 @@ QString dropUnusableScaleFactor()
     qunsetenv("QT_SCALE_FACTOR");
     return QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
         .arg(QString::fromLocal8Bit(text.left(80)));
+}
+
+void provideRuntimeDir()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray dir = QByteArray("/tmp/runtime-") + QByteArray::number(uint(::getuid()));
+    struct stat st{};
+    if (::mkdir(dir.constData(), 0700) != 0 &&
+        (::lstat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+         (st.st_mode & 0777) != 0700))
+        return; // not a folder of the user's own: Qt chooses, and says so
+    qputenv("XDG_RUNTIME_DIR", dir);
 }
 
 void setUpApplication()

@@ -64,6 +64,12 @@ void setUpApplication();
 // an empty string. Call before the application object is made.
 QString dropUnusableScaleFactor();
 
+// Outside a desktop session (a terminal, a test) XDG_RUNTIME_DIR is often
+// unset, and Qt says so on standard error at every start: the folder Qt
+// would fall back to is given instead, made private to the user. Call
+// before the application object is made.
+void provideRuntimeDir();
+
 // Runs `work` once, as soon as `window`'s first picture is on the screen
 // (after anything that painting asked for), or earlier, before the first key
 // or mouse button of the session reaches any window. A window that is

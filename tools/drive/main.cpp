@@ -205,6 +205,7 @@ int main(int argc, char *argv[])
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
 
+    toolkit::provideRuntimeDir();
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim-drive: " << dropped << Qt::endl;
     std::unique_ptr<QApplication> app;

@@ -255,6 +255,7 @@ int main(int argc, char *argv[])
             return usage();
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeDir();
     if (const QString dropped = dropUnusableScaleFactor(); !dropped.isEmpty())
         std::fprintf(stderr, "spotsim-fuzz: %s\n", qPrintable(dropped));
     QApplication app(argc, argv);

@@ -462,7 +462,9 @@ void Canvas::printText(const QString &text, bool label)
         m_texts.push_back(StrokeText{m_font, text});
         draw(s);
     }
-    if (const QString said = text.simplified(); !said.isEmpty()) {
+    // A text printed again (a graph's frame drawn again for the next run)
+    // is said once.
+    if (const QString said = text.simplified(); !said.isEmpty() && !m_said.contains(said)) {
         m_said << said;
         describeDrawing();
     }

@@ -6,6 +6,7 @@
 #include "tests/support/Road.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/core/SharedState.h"
@@ -232,6 +233,17 @@ private slots:
         QCOMPARE(note.geometry(), run.geometry());
         QCOMPARE(visibleForms().back(), &note);
         QVERIFY(note.OLE2.plainText().contains(QStringLiteral("Rate = k [A]")));
+    }
+
+    // A run window closed by its frame's button comes back for the next run,
+    // with the graphs' menus that lead on.
+    void closedRunWindowsComeBackAtStart()
+    {
+        road::toParameters(false, false).Command2.click();
+        form<grafiki1>().close();
+        form<ravdogram>().close();
+        form<apotelesmata>().Command2.click();
+        QVERIFY(form<grafiki1>().isVisible() && form<ravdogram>().isVisible());
     }
 };
 

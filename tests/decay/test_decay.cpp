@@ -122,6 +122,34 @@ private slots:
         }
     }
 
+    // How many kinds a run plots: the decay model's steps plus one, the
+    // worked series all four, a reaction two or three, an acid three.
+    void plottedKinds_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("decaySteps");
+        QTest::addColumn<bool>("oneStep");
+        QTest::addColumn<int>("kinds");
+        QTest::newRow("one decay step") << -2 << 1 << true << 2;
+        QTest::newRow("two decay steps") << -2 << 2 << true << 3;
+        QTest::newRow("three decay steps") << -2 << 3 << true << 4;
+        QTest::newRow("worked series, model at one step") << -1 << 1 << true << 4;
+        QTest::newRow("reaction of one step") << 0 << 3 << true << 2;
+        QTest::newRow("reaction of two steps") << 0 << 1 << false << 3;
+    }
+
+    void plottedKinds()
+    {
+        QFETCH(int, model);
+        QFETCH(int, decaySteps);
+        QFETCH(bool, oneStep);
+        shell::core::SharedState s;
+        s.modelCode = kinetics::core::ModelCode(model);
+        s.choices.decaySteps = decaySteps;
+        s.choices.oneStep = oneStep;
+        QTEST(shell::core::plottedKinds(s), "kinds");
+    }
+
     // The worked example's run plots all four kinds, lead-210 in light cyan
     // too, whatever number of steps the model window holds; Back leads to
     // the model window.

@@ -244,6 +244,8 @@ private slots:
         form<ravdogram>().close();
         form<apotelesmata>().Command2.click();
         QVERIFY(form<grafiki1>().isVisible() && form<ravdogram>().isVisible());
+        // The bars' axis reaches a fifth above the spots of the run.
+        QCOMPARE(form<ravdogram>().scaleTop(), 1.2 * shared().run.spotTotal());
     }
 };
 

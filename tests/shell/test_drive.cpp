@@ -151,8 +151,6 @@ private slots:
         row("save another kind of file", "save antidrasi spots.jpg\n", 2, "", "line 1: save writes FILE.svg or FILE.png");
 
         // tick runs only while the run control's timer runs, as the timer would.
-        row("tick before any run", "tick 5\nexpect shared.tickCount 0\nexpect visible eisodos\n", 0, "", "");
-        row("tick before Start", toRunControl + "tick 5\nexpect shared.tickCount 0\n", 0, "", "");
         row("tick during a run",
             toRunControl + "click apotelesmata.Command2\ntick 3\nexpect shared.tickCount 3\n", 0, "", "");
         row("tick after the run ended",

@@ -131,25 +131,6 @@ private slots:
     void init() { resetForms(); }
     void cleanupTestCase() { resetForms(); }
 
-    // Start-up draws a little on hidden windows; none of them, nor the title
-    // window, holds an image for it.
-    void startUpHoldsNoImage()
-    {
-        road::startProgram();
-        QVERIFY(form<eisodos>().isVisible());
-        QCoreApplication::processEvents();
-        int checked = 0;
-        for (Form *f : createdForms()) {
-            QList<Canvas *> canvases = f->findChildren<Canvas *>();
-            canvases << f;
-            for (Canvas *canvas : canvases) {
-                ++checked;
-                QVERIFY2(!canvas->hasSurface(), qPrintable(f->objectName() + QLatin1Char('.') + canvas->objectName()));
-            }
-        }
-        QVERIFY(checked > 5);
-    }
-
     // A window that draws much holds an image of its client area in device
     // pixels, made when it draws and following the window's size.
     void imageFollowsTheWindow_data()

@@ -128,6 +128,9 @@ private slots:
         const PlotFrame f = plotFrame(input);
         QCOMPARE(texts(f.timeLabels), timeLabels);
         QCOMPARE(texts(f.valueLabels).mid(0, valueLabels.size()), valueLabels);
+        // A concentration's label stands a tenth of a step above its line.
+        if (input.chemistryChosen && !valueLabels.isEmpty())
+            COMPARE_NEAR(f.valueLabels[0].y - f.yStep / 10, valueLabels[0].toDouble(), 1e-12, 1e-9);
     }
 
     void axes_data()

@@ -21,14 +21,6 @@ namespace {
 // yet (not shown, or shown and not framed yet).
 QMargins g_lastFrame;
 
-// Where Qt puts a window whose client area has these device pixels: its
-// position and its size, each rounded to logical pixels.
-QRect logicalOf(const QRect &device, double f)
-{
-    return QRect(qRound(device.x() / f), qRound(device.y() / f), std::max(1, qRound(device.width() / f)),
-                 std::max(1, qRound(device.height() / f)));
-}
-
 // The logical pixels inside these device pixels: where a window that cannot
 // be placed in device pixels stays within them.
 QRect logicalWithin(const QRect &device, double f)
@@ -45,12 +37,6 @@ bool near(const QRect &a, const QRect &b)
 {
     return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1 && std::abs(a.width() - b.width()) <= 1 &&
            std::abs(a.height() - b.height()) <= 1;
-}
-
-QRect deviceOf(const QRect &logical, double f)
-{
-    return QRect(qRound(logical.x() * f), qRound(logical.y() * f), qRound(logical.width() * f),
-                 qRound(logical.height() * f));
 }
 
 // When the window manager frames a window anew, the window is placed again

@@ -60,8 +60,7 @@ QRect realDeviceArea()
     } else {
         const QRect logical = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 768);
         const double f = devicePixelRatio();
-        cached = QRect(qRound(logical.x() * f), qRound(logical.y() * f), qRound(logical.width() * f),
-                       qRound(logical.height() * f));
+        cached = deviceOf(logical, f);
     }
     return cached;
 }
@@ -81,15 +80,20 @@ QRect deviceWorkArea()
     return QRect(real.topLeft(), size.expandedTo(QSize(1, 1)));
 }
 
-QRect workArea()
+QRect logicalOf(const QRect &device, double f)
 {
-    // As Qt sees a window at these device pixels: position and size each
-    // rounded.
-    const QRect device = deviceWorkArea();
-    const double f = devicePixelRatio();
     return QRect(qRound(device.x() / f), qRound(device.y() / f), std::max(1, qRound(device.width() / f)),
                  std::max(1, qRound(device.height() / f)));
 }
+
+QRect deviceOf(const QRect &logical, double f)
+{
+    return QRect(qRound(logical.x() * f), qRound(logical.y() * f), qRound(logical.width() * f),
+                 qRound(logical.height() * f));
+}
+
+// As Qt sees a window at these device pixels.
+QRect workArea() { return logicalOf(deviceWorkArea(), devicePixelRatio()); }
 
 QSize screenPixels() { return workArea().size(); }
 

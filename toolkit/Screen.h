@@ -34,6 +34,10 @@ QRect workArea();
 QRect deviceWorkArea();
 // Device pixels per logical pixel.
 double devicePixelRatio();
+// A rectangle of device pixels as Qt sees it in logical pixels at ratio f
+// (position and size each rounded), and back.
+QRect logicalOf(const QRect &device, double f);
+QRect deviceOf(const QRect &logical, double f);
 // The work area in twips: what the windows read as the screen's size.
 double screenWidth();
 double screenHeight();

@@ -4,6 +4,7 @@
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 
 using namespace toolkit;
 using shell::core::shared;
@@ -13,20 +14,17 @@ namespace acids {
 
 core::Percentages applyEquilibrium(double c, kinetics::core::ModelCode modelCode, double temperatureC)
 {
-    auto &s = shared();
     auto &parameters = form<YPOTHETIKES>();
     const core::Percentages p = core::equilibriumPercentages(float(c), modelCode, temperatureC);
 
     // The bars' own change handlers write rounded rates; the exact ones below
     // replace them.
-    parameters.bleprasino.setValue(CInt(p.p1));
-    parameters.pithanotipiso.setValue(CInt(p.p2));
-    parameters.kokkina.setValue(CInt(p.p3));
-    parameters.kokkinaprasina.setValue(CInt(p.p4));
+    const double percentages[] = {p.p1, p.p2, p.p3, p.p4};
+    for (int step = 0; step < 4; ++step)
+        parameters.setRateBar(step, CInt(percentages[step]));
 
-    s.temperatureC = shell::temperature().value();
-    const double f = kinetics::core::temperatureFactor(modelCode, s.temperatureC);
-    shell::core::setReactionSteps(s, core::acidRates(p, f));
+    const double f = kinetics::core::temperatureFactor(modelCode, shell::temperature().value());
+    shared().rates.steps = core::acidRates(p, f);
     return p;
 }
 

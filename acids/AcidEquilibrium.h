@@ -9,9 +9,9 @@ namespace acids {
 
 // Applies the equilibrium of an acid of concentration c (mol/L), its
 // constants taken at temperatureC: the parameters window's bars take the
-// rounded percentages, the shared temperature becomes that window's
-// temperature and the four shared rates the percentages x its temperature
-// factor / 100. Returns the percentages.
+// rounded percentages and the next run's four rates the percentages x the
+// temperature factor of the shared temperature / 100. Returns the
+// percentages.
 core::Percentages applyEquilibrium(double c, kinetics::core::ModelCode modelCode, double temperatureC);
 
 } // namespace acids

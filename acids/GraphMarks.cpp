@@ -1,10 +1,10 @@
 #include "acids/GraphMarks.h"
 
-#include "shell/core/SharedState.h"
+#include "shell/Quantities.h"
 
 namespace acids {
 
-double chosenConcentration() { return shell::core::shared().initialAmount / 100.0; }
+double chosenConcentration() { return shell::describedRun().amount / 100.0; }
 
 QString graphName(kinetics::core::ModelCode code, Graph graph)
 {

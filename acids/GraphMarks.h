@@ -9,7 +9,7 @@
 
 namespace acids {
 
-// The chosen concentration in mol/L: the run's amount / 100.
+// The concentration of the acid's run in mol/L: its amount / 100.
 double chosenConcentration();
 
 // The acid's name as each graph prints it; empty for a code that is no acid.

@@ -3,14 +3,12 @@
 #include "acids/AcidEquilibrium.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/drawPlotFrame.h"
-#include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
@@ -53,6 +51,9 @@ OXEA1::OXEA1()
                 b->setChosen(b == chosen);
         });
 
+    concentration.join(shell::amount());
+    tempotherm.join(shell::temperature());
+    xronosolos.join(shell::duration());
     concentration.onChange([this] { concentrationChange(); });
     tempotherm.onChange([this] { tempothermChange(); });
     xronosolos.onChange([this] { xronosolosChange(); });
@@ -65,7 +66,7 @@ OXEA1::OXEA1()
 
 void OXEA1::load()
 {
-    Label4.setCaption(QStringLiteral("Duration =   ") + Format(shared().runDuration, "0"));
+    Label4.setCaption(graphs::durationText(xronosolos.value(), 3));
     showTemperature();
     showConcentration();
 }
@@ -75,67 +76,33 @@ void OXEA1::showConcentration()
     syngentrono.setCaption(QStringLiteral("Συγκέντρωση = ") + Format(concentration.value(), "0.00"));
 }
 
-void OXEA1::showTemperature()
-{
-    Label5.setCaption(graphs::temperatureText(tempotherm.value()));
-}
+void OXEA1::showTemperature() { Label5.setCaption(graphs::temperatureText(tempotherm.value())); }
 
-void OXEA1::concentrationChange()
-{
-    shared().initialAmount = concentration.value();
-    showConcentration();
-    shell::amount().spread(concentration);
-}
+void OXEA1::concentrationChange() { showConcentration(); }
 
-void OXEA1::tempothermChange()
-{
-    shared().temperatureC = tempotherm.value();
-    showTemperature();
-    shell::temperature().spread(tempotherm);
-}
+void OXEA1::tempothermChange() { showTemperature(); }
 
-void OXEA1::xronosolosChange()
-{
-    shared().runDuration = xronosolos.value();
-    shell::duration().spread(xronosolos);
-    Label4.setCaption(graphs::durationText(xronosolos.value()));
-}
+void OXEA1::xronosolosChange() { Label4.setCaption(graphs::durationText(xronosolos.value())); }
 
 void OXEA1::next()
 {
     auto &s = shared();
-    auto &run = form<apotelesmata>();
-    run.Timer1.setEnabled(false); // new parameters end the run in progress
-    auto &graphs = form<grafiki1>();
-    // The spots with the initial block, the run control, the graphs and the
-    // bars standing at the new counts.
-    run.showRunWindows();
-
-    s.reactionRun = true;
-    shell::setWizardOption(shell::WizardOption::NonReversible, false);
-    graphs.cls();
-
     auto &parameters = form<YPOTHETIKES>();
+    shell::setWizardOption(shell::WizardOption::NonReversible, false);
     if (kinetics::core::isAcid(s.modelCode)) {
         // An acid dissociates in two reversible steps, so the wizard says so
-        // too: the red points of the second anion are plotted. Choosing two
-        // steps zeroes the second step's bars, which the equilibrium then sets.
+        // too. Choosing two steps zeroes the second step's bars, which the
+        // equilibrium then sets.
         shell::setWizardOption(shell::WizardOption::Reversible, true);
         shell::setWizardOption(shell::WizardOption::TwoSteps, true);
-        const double c = s.initialAmount / 100.0;
-        s.temperatureC = shell::temperature().value();
-        acids::applyEquilibrium(c, s.modelCode, s.temperatureC);
-        for (Control *shown : std::initializer_list<Control *>{&parameters.pithanotipiso, &parameters.kokkina,
-                                                                &parameters.kokkinaprasina, &parameters.Label1[0],
-                                                                &parameters.Label1[1]})
-            shown->show();
-        s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-        graphs.setRunScale();
-        run.listReactionRates(shell::core::stepProbabilities(s), true, true);
+        acids::applyEquilibrium(shell::amount().value() / 100.0, s.modelCode, shell::temperature().value());
     } else {
-        // No acid chosen: the plain reaction's first step at one half.
-        parameters.bleprasino.setValue(50);
-        s.rateK1 = 0.5;
-        form<antidrasi>().Timer1.setInterval(kinetics::core::wholeTickInterval(s.temperatureC));
+        // No acid chosen: the plain reaction of the parameters window, its
+        // first step at one half.
+        s.modelCode = kinetics::core::ModelCode::Reaction;
+        parameters.setRateBar(0, 50);
+        s.rates.steps = parameters.barRates();
+        s.rates.steps.k1 = 0.5;
     }
+    form<apotelesmata>().prepareRun();
 }

@@ -3,14 +3,15 @@
 #include "acids/AcidEquilibrium.h"
 #include "acids/CARBONIC.h"
 #include "acids/OXEA1.h"
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 
 #include <algorithm>
 
@@ -19,7 +20,6 @@ using kinetics::core::ModelCode;
 using shell::core::shared;
 
 namespace {
-
 
 const QString explanation = QStringLiteral(
     "<div style='font-family: DejaVu Serif; font-size: 10pt;'>"
@@ -58,9 +58,8 @@ carbonic2::carbonic2()
     design(Command3, {5040, 4320, 1335, 615}, QStringLiteral("End"), bold12);
 
     moleanalitro.onChange([this] {
-        // The concentration of the run: the parameters window's bar follows,
-        // and the decay windows' bars follow that.
-        shared().initialAmount = moleanalitro.value();
+        // The concentration of the run: the amount bars of the other windows
+        // follow.
         shell::amount().set(moleanalitro.value());
         recompute();
     });
@@ -86,52 +85,33 @@ void carbonic2::resizeEvent(QResizeEvent *event)
 
 void carbonic2::tempothermChange()
 {
-    auto &s = shared();
-    const int t = tempotherm.value();
-    s.temperatureC = t;
-    shell::temperature().set(t);
-    auto &run = form<apotelesmata>();
-    // The timer paces only a run that Start enabled.
-    const bool running = run.Timer1.running();
-    run.Timer1.setInterval(kinetics::core::wholeTickInterval(t));
-    if (!running)
-        run.Timer1.setEnabled(false);
-    run.showTemperature(t);
+    shell::temperature().set(tempotherm.value());
     recompute();
 }
 
 void carbonic2::recompute()
 {
-    auto &s = shared();
-    Label1.setCaption(Format(moleanalitro.value() / 100.0, "0.00") + QStringLiteral(" mol/L"));
-    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
+    Label1.setCaption(graphs::concentrationText(moleanalitro.value(), 1));
+    Label5.setCaption(graphs::celsiusText(tempotherm.value()));
 
     const double c = moleanalitro.value() / 100.0;
+    const int t = tempotherm.value();
     if (!isVisible()) {
         // Set up hidden, at start-up: the page shows its rates, while the
         // reaction windows keep theirs until the student comes here.
-        const int t = tempotherm.value();
         const auto p = acids::core::equilibriumPercentages(float(c), ModelCode::Carbonic, t);
         printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t)));
         return;
     }
     shell::chooseProcess(ModelCode::Carbonic);
-    s.temperatureC = tempotherm.value();
-    acids::applyEquilibrium(c, ModelCode::Carbonic, s.temperatureC);
+    acids::applyEquilibrium(c, ModelCode::Carbonic, t);
 
-    const auto rates = shell::core::stepProbabilities(s);
+    const auto &rates = shared().rates.steps;
     auto &parameters = form<YPOTHETIKES>();
     const double steps[] = {rates.k1, rates.k1Reverse, rates.k2, rates.k2Reverse};
     for (int step = 0; step < 4; ++step)
         parameters.showRateConstant(step, steps[step]);
-
-    auto &run = form<apotelesmata>();
-    run.showRate(3, QStringLiteral("KC->B= "), rates.k2Reverse, "0.00E+00");
-    run.showRate(1, QStringLiteral("KB->A ="), rates.k1Reverse, "0.00E+00");
-    run.showRate(0, QStringLiteral("KA->B"), rates.k1, "0.00E+00");
-
     printRates(rates);
-    run.listReactionRates(rates, s.choices.reversible(), s.choices.twoSteps());
 }
 
 void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
@@ -154,30 +134,11 @@ void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
 
 void carbonic2::next()
 {
-    auto &s = shared();
-    form<apotelesmata>().Timer1.setEnabled(false); // new parameters end the run in progress
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-    s.modelCode = ModelCode::Carbonic;
-
-    auto &run = form<apotelesmata>();
-    auto &graphs = form<grafiki1>();
-    run.showRunWindows();
-    if (graphs.Check1.value())
-        graphs.cls();
-
-    s.reactionRun = true;
+    shared().modelCode = ModelCode::Carbonic;
     shell::setWizardOption(shell::WizardOption::NonReversible, false);
     shell::setWizardOption(shell::WizardOption::Reversible, true);
     shell::setWizardOption(shell::WizardOption::OneStep, false);
     shell::setWizardOption(shell::WizardOption::TwoSteps, true);
-
-    acids::applyEquilibrium(s.initialAmount / 100.0, ModelCode::Carbonic, s.temperatureC);
-    auto &parameters = form<YPOTHETIKES>();
-    for (Control *shown : std::initializer_list<Control *>{
-             &parameters.pithanotipiso, &parameters.kokkina, &parameters.kokkinaprasina, &parameters.Label4[0],
-             &parameters.Label4[1], &parameters.Label4[2], &parameters.Label4[3], &parameters.Label1[0],
-             &parameters.Label1[1], &parameters.Label1[2], &parameters.Label1[3], &parameters.Label6[0],
-             &parameters.Label6[1], &parameters.Label6[2], &parameters.Label6[3]})
-        shown->show();
-    run.listReactionRates(shell::core::stepProbabilities(s), true, true);
+    acids::applyEquilibrium(shell::amount().value() / 100.0, ModelCode::Carbonic, shell::temperature().value());
+    form<apotelesmata>().prepareRun();
 }

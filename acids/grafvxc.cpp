@@ -5,10 +5,9 @@
 #include "acids/phform.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
-#include "shell/core/SharedState.h"
+#include "shell/Quantities.h"
 
 using namespace toolkit;
-using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 namespace {
@@ -41,11 +40,10 @@ void grafvxc::drawProductGraph()
     setTop(rates.top());
     setWidthTwips(rates.widthTwips());
     setHeightTwips(rates.heightTwips());
-    setAutoRedraw(true);
     cls();
     show();
 
-    const acids::core::ProductGraph graph = acids::core::productGraph(shared().modelCode);
+    const acids::core::ProductGraph graph = acids::core::productGraph(shell::describedRun().process);
     m_maximum = graph.maximum;
     drawFrame();
     drawCurves(graph);
@@ -70,7 +68,7 @@ void grafvxc::drawFrame()
     setFontBold(true);
     setCurrentX(1);
     setCurrentY(108.5);
-    printLabel(acids::graphName(shared().modelCode, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
+    printLabel(acids::graphName(shell::describedRun().process, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
           Format(m_maximum, "0.00e+00") + QStringLiteral(" %"));
     setFontBold(false);
     setFontSize(7);

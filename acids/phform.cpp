@@ -4,10 +4,9 @@
 #include "acids/core/ConcentrationGraphs.h"
 #include "acids/grafvxc.h"
 #include "kinetics/core/Palette.h"
-#include "shell/core/SharedState.h"
+#include "shell/Quantities.h"
 
 using namespace toolkit;
-using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 phform::phform()
@@ -19,13 +18,12 @@ phform::phform()
 
 void phform::drawPhGraph()
 {
-    const auto &s = shared();
+    const auto run = shell::describedRun();
     auto &products = form<grafvxc>();
     setLeft(products.left());
     setTop(products.top());
     setWidthTwips(products.widthTwips());
     setHeightTwips(products.heightTwips());
-    setAutoRedraw(true);
     cls(); // a fresh curve for the acid of the last run
     scale(-1, 15, 15, -1);
     show();
@@ -62,10 +60,10 @@ void phform::drawPhGraph()
     setFontSize(10);
     setCurrentX(3);
     setCurrentY(6);
-    printLabel(acids::graphName(s.modelCode, acids::Graph::Ph));
+    printLabel(acids::graphName(run.process, acids::Graph::Ph));
     setFontBold(false);
 
-    const auto points = acids::core::phSeries(s.modelCode, s.temperatureC);
+    const auto points = acids::core::phSeries(run.process, run.temperatureC);
     m_pH.clear();
     for (std::size_t i = 1; i < points.size(); ++i)
         m_pH.push_back(points[i].pH);

@@ -138,20 +138,23 @@ void runTick(Report &report)
         void redrawSpot(int, int, int, int) override {}
         void converted() override {}
     } unseen;
+    kinetics::core::RunChoice choice;
+    choice.twoSteps = true;
+    choice.reversible = true;
+    choice.rates.steps = {0.3, 0.1, 0.2, 0.05, 0};
+    choice.amount = 60;
+    choice.duration = 40000; // past the 2000 ticks measured
+    choice.temperatureC = 40; // 19 ms a tick
     kinetics::core::Run run;
-    const int placed = kinetics::core::layOutBlock(run.cells(), 60, 0);
+    kinetics::core::layOutBlock(run.cells(), choice.amount, 0);
     kinetics::core::emptyTheRest(run.cells());
-    kinetics::core::LatticeRun lattice;
-    lattice.reversible = true;
-    lattice.p = {0.3, 0.1, 0.2, 0.05, 0};
-    run.start({placed, 19, lattice, 3});
-    kinetics::core::TickInput in{60, 19, 1e9};
+    run.start(kinetics::core::setupFor(choice));
     toolkit::core::Random rng;
     rng.seed(7);
     std::vector<double> ms;
     for (int i = 0; i < 2000; ++i) {
         const auto start = Clock::now();
-        run.tick(rng, in, unseen);
+        run.tick(rng, unseen);
         ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     report.figure("run-tick-median-ms", median(ms));
@@ -225,7 +228,7 @@ void acidGraphs(Report &report)
         road::runToTheEnd();
         form<grafiki1>().changerates.click();
         auto &rates = form<mathematical>();
-        const double temperature = shell::core::shared().temperatureC;
+        const double temperature = shell::core::shared().run.setup().temperatureC;
         const std::string name = acid.name;
 
         std::vector<double> species, ph;

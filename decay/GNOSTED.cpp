@@ -7,9 +7,6 @@
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/grafiki1.h"
-#include "graphs/ravdogram.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
@@ -68,8 +65,9 @@ GNOSTED::GNOSTED()
     Picture1.canvas().setPicture(decay::seriesBanner);
     offerPicture(Picture1.canvas());
 
+    HScroll1.join(shell::amount());
+    xronosolos.join(shell::duration());
     HScroll1.onChange([this] { HScroll1Change(); });
-    xronosolos.onChange([this] { xronosolosChange(); });
     mprosta.onClick([this] { next(); });
     mpros.onClick([this] {
         form<YPOTHDIASPASI>().show();
@@ -88,13 +86,8 @@ QString GNOSTED::atomsText() const
 void GNOSTED::load()
 {
     placeFullScreen(*this);
-    setAutoRedraw(true);
     scale(0, 250, 150, 0);
     xronosolos.setValue(150);
-    auto &parameters = form<YPOTHETIKES>();
-    parameters.xronosolos.setValue(xronosolos.value());
-    form<YPOTHDIASPASI>().xronosolos.setValue(xronosolos.value());
-    shared().runDuration = parameters.xronosolos.value();
     Label4.setCaption(atomsText());
     Picture1.setLeft(15);
     Picture1.setTop(250);
@@ -171,49 +164,19 @@ void GNOSTED::layOutDiagram()
     }
 }
 
-void GNOSTED::HScroll1Change()
-{
-    auto &s = shared();
-    s.initialAmount = HScroll1.value();
-    Label4.setCaption(atomsText());
-    shell::amount().spread(HScroll1);
-}
-
-void GNOSTED::xronosolosChange()
-{
-    auto &s = shared();
-    s.runDuration = xronosolos.value();
-    shell::duration().spread(xronosolos);
-}
+void GNOSTED::HScroll1Change() { Label4.setCaption(atomsText()); }
 
 void GNOSTED::next()
 {
     auto &s = shared();
-    auto &run = form<apotelesmata>();
-    run.Timer1.setEnabled(false); // new parameters end the run in progress
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-    auto &graphs = form<grafiki1>();
-    graphs.xronoimizoi.setVisible(true);
-    graphs.cls();
-    run.showRunWindows();
-
     s.modelCode = ModelCode::DecayExample;
-    graphs.cls();
-    s.runDuration = shell::duration().value();
-    auto &rates = form<YPOTHDIASPASI1>();
-    rates.showWorkedHalfLives();
+    form<YPOTHDIASPASI1>().showWorkedHalfLives();
     etiketa1.setCaption(QStringLiteral("Half Life1=") + Format(workedHalfLives[0], "0.00"));
     etiketa2.setCaption(QStringLiteral("Half Life2=") + Format(workedHalfLives[1], "0.00"));
     etiketa3.setCaption(QStringLiteral("Half Life=") + Format(workedHalfLives[2], "0.00"));
-    s.rateK1 = decay::core::decayConstant(workedHalfLives[0], s.modelCode, s.temperatureC);
-    s.rateK2 = decay::core::decayConstant(workedHalfLives[1], s.modelCode, s.temperatureC);
-    s.rateK3 = decay::core::decayConstant(workedHalfLives[2], s.modelCode, s.temperatureC);
-    graphs.setRunScale();
-
-    if (s.runCount != 0)
-        run.replayEarlierRun();
-
-    run.listDecayRates({s.rateK1, s.rateK2, s.rateK3}, 3);
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-    form<ravdogram>().cls();
+    // The series of three steps of the worked half-lives, as the rates
+    // window makes it of the same half-lives.
+    s.rates = decay::core::seriesRates(decay::core::seriesConstants(
+        3, workedHalfLives[0], workedHalfLives[1], workedHalfLives[2]));
+    form<apotelesmata>().prepareRun();
 }

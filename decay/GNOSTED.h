@@ -36,7 +36,6 @@ public:
 
 private:
     void HScroll1Change();
-    void xronosolosChange();
     void next();
     QString atomsText() const;
 };

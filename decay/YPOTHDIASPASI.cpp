@@ -1,7 +1,6 @@
 #include "decay/YPOTHDIASPASI.h"
 
 #include "decay/Buttons.h"
-#include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI1.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
@@ -12,6 +11,7 @@
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Arrows.h"
+#include "toolkit/Quantity.h"
 
 #include <algorithm>
 
@@ -63,6 +63,7 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     design(Label5[3], {2760, 2400, 375, 255}, letter);
 
     design(xronosolos, {5040, 2040, 1695, 495}, {20, 1000, 10, 100, 250});
+    xronosolos.join(shell::duration());
     design(Label4, {4560, 1440, 1335, 495}, bold12);
     design(mpros, {2760, 5400, 1095, 495}, QStringLiteral("< Back"), bold12);
     design(mprosta, {4200, 5400, 1575, 495}, QStringLiteral("Next >"), bold12);
@@ -85,41 +86,35 @@ YPOTHDIASPASI::YPOTHDIASPASI()
 void YPOTHDIASPASI::load()
 {
     placeFullScreen(*this);
-    auto &s = shared();
-    s.runDuration = xronosolos.value();
     Label4.setCaption(graphs::durationText(xronosolos.value()));
     showSteps(2);
-
-    auto &rates = form<YPOTHDIASPASI1>();
-    using decay::core::workedHalfLives;
-    rates.etiketa1[0].setCaption(Format(workedHalfLives[0], "0.00"));
-    rates.etiketa1[2].setCaption(QStringLiteral("K"));
-    rates.etiketa1[3].setCaption(QStringLiteral("1"));
-    rates.etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(workedHalfLives[1], "0.00"));
-    rates.etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(workedHalfLives[2], "0.00"));
+    form<YPOTHDIASPASI1>().showModelCaptions();
 
     // The worked series' per-event probabilities, kept until a run sets its own.
     const auto worked = decay::core::workedExampleRates();
-    s.rateK1 = worked.rate[0];
-    s.rateK2 = worked.rate[1];
-    s.rateK3 = worked.rate[2];
-    s.rateK4 = worked.rate[3];
-    s.rateK5 = worked.rate[4];
-    rates.Label8.setCaption(QStringLiteral("αριθμός ατόμων = ") +
-                            Format(double(rates.arithatomon.value()) * rates.arithatomon.value(), "0"));
+    auto &rates = shared().rates;
+    rates.steps.k1 = worked.rate[0];
+    rates.steps.k2 = worked.rate[1];
+    rates.steps.k3 = worked.rate[2];
+    rates.k4 = worked.rate[3];
+    rates.k5 = worked.rate[4];
 
     drawExactSeries();
 }
 
 void YPOTHDIASPASI::drawExactSeries()
 {
-    auto &s = shared();
     auto &rates = form<YPOTHDIASPASI1>();
-    s.initialAmount = rates.arithatomon.value();
     const auto k = rates.seriesConstants();
     rates.applySeriesRates(k);
-    s.temperatureC = shell::temperature().value();
-    form<grafiki1>().drawDecaySeries(k);
+    kinetics::core::RunChoice series;
+    series.process = kinetics::core::ModelCode::DecaySeries;
+    series.decaySteps = steps();
+    series.rates = decay::core::seriesRates(k);
+    series.amount = rates.arithatomon.value();
+    series.duration = shell::duration().value();
+    series.temperatureC = shell::temperature().value();
+    form<grafiki1>().drawDecaySeries(k, kinetics::core::setupFor(series));
 }
 
 int YPOTHDIASPASI::steps() const
@@ -136,13 +131,6 @@ void YPOTHDIASPASI::showSteps(int steps)
     const auto v = decay::core::stepVisibility(steps);
     Shape3.setVisible(v.redCircle);
     Shape4.setVisible(v.cyanCircle);
-    auto &rates = form<YPOTHDIASPASI1>();
-    rates.prasinizoi.setVisible(v.greenRow);
-    rates.kokinizoi.setVisible(v.redRow);
-    for (int k = 0; k <= 3; ++k) {
-        rates.etiketa2[k].setVisible(v.greenRow);
-        rates.etiketa3[k].setVisible(v.redRow);
-    }
     Label5[1].setCaption(QStringLiteral("B"));
     if (v.letterC)
         Label5[2].setCaption(QStringLiteral("C"));
@@ -212,13 +200,7 @@ void YPOTHDIASPASI::layOutDiagram()
         decay::placeButtons(mpros, mprosta, Command1);
 }
 
-void YPOTHDIASPASI::xronosolosChange()
-{
-    auto &s = shared();
-    s.runDuration = xronosolos.value();
-    shell::duration().spread(xronosolos);
-    Label4.setCaption(graphs::durationText(s.runDuration));
-}
+void YPOTHDIASPASI::xronosolosChange() { Label4.setCaption(graphs::durationText(xronosolos.value())); }
 
 void YPOTHDIASPASI::next()
 {

@@ -35,11 +35,11 @@ public:
     void layOutDiagram();
     // The number of steps the option buttons choose: 1, 2 or 3.
     int steps() const;
-    // Shows and hides the circles, letters, arrows and half-life rows of a
-    // series of that many steps, on this window and on the rates window.
+    // Shows and hides the circles, letters and arrows of a series of that
+    // many steps.
     void showSteps(int steps);
     // The exact curves of the series on the rates window, on the graphs
-    // window; its constants become the run's rates.
+    // window; its constants become the next run's rates.
     void drawExactSeries();
 
 private:

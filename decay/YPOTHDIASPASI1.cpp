@@ -2,17 +2,12 @@
 
 #include "decay/Buttons.h"
 
-#include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/grafiki1.h"
-#include "graphs/ravdogram.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "kinetics/antidrasi.h"
-#include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
@@ -43,25 +38,20 @@ struct Row
     ControlArray<Label> YPOTHDIASPASI1::*labels;
     Twips valuePlace;
     Twips exponentPlace;
-    double shell::core::SharedState::*rate;
+    double kinetics::core::StepProbabilities::*rate;
     const char *index; // the constant's index, written with its row
 };
 
 const Row rows[] = {
     {&YPOTHDIASPASI1::blezoi, {960, 1560, 2535, 255}, 1000, &YPOTHDIASPASI1::etiketa1, {6240, 1560, 2200, 375},
-     {4560, 1560, 255, 255}, &shell::core::SharedState::rateK1, nullptr},
+     {4560, 1560, 255, 255}, &kinetics::core::StepProbabilities::k1, nullptr},
     {&YPOTHDIASPASI1::prasinizoi, {1080, 2040, 2415, 255}, 100, &YPOTHDIASPASI1::etiketa2, {5520, 2040, 2200, 375},
-     {4560, 1920, 255, 255}, &shell::core::SharedState::rateK2, "2"},
+     {4560, 1920, 255, 255}, &kinetics::core::StepProbabilities::k2, "2"},
     {&YPOTHDIASPASI1::kokinizoi, {960, 2400, 2535, 255}, 200, &YPOTHDIASPASI1::etiketa3, {3480, 2760, 2200, 375},
-     {4560, 2280, 255, 255}, &shell::core::SharedState::rateK3, "3"},
+     {4560, 2280, 255, 255}, &kinetics::core::StepProbabilities::k3, "3"},
 };
 
 const QString minutes = QStringLiteral(" min");
-
-QString atomsText(int amount)
-{
-    return QStringLiteral("Number of Atoms = ") + Format(kinetics::core::layoutTarget(amount), "0");
-}
 
 } // namespace
 
@@ -94,6 +84,8 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
     design(mprosta, {4200, 5520, 1575, 495}, QStringLiteral("Next >"), bold12);
     design(Command1, {6120, 5520, 1215, 495}, QStringLiteral("Exit"), bold12);
 
+    arithatomon.join(shell::amount());
+    tempotherm.join(shell::temperature());
     arithatomon.onChange([this] { arithatomonChange(); });
     blezoi.onChange([this] { halfLifeChange(0); });
     prasinizoi.onChange([this] { halfLifeChange(1); });
@@ -116,29 +108,52 @@ std::array<double, 4> YPOTHDIASPASI1::seriesConstants() const
 void YPOTHDIASPASI1::applySeriesRates(const std::array<double, 4> &k)
 {
     auto &parameters = form<YPOTHETIKES>();
-    parameters.bleprasino.setValue(100 * int(toolkit::core::Int(k[0])));
-    parameters.kokkina.setValue(100 * int(toolkit::core::Int(k[1])));
-    parameters.pithanotipiso.setValue(0);
-    parameters.kokkinaprasina.setValue(0);
-    auto &s = shared();
-    s.rateK1 = k[0];
-    s.rateK2 = k[1];
-    s.rateK3 = k[2];
-    s.rateK4 = k[3];
-    s.rateK5 = 0;
+    parameters.setRateBar(0, 100 * int(toolkit::core::Int(k[0])));
+    parameters.setRateBar(2, 100 * int(toolkit::core::Int(k[1])));
+    parameters.setRateBar(1, 0);
+    parameters.setRateBar(3, 0);
+    shared().rates = decay::core::seriesRates(k);
+}
+
+void YPOTHDIASPASI1::showModelCaptions()
+{
+    using decay::core::workedHalfLives;
+    etiketa1[0].setCaption(Format(workedHalfLives[0], "0.00"));
+    etiketa1[2].setCaption(QStringLiteral("K"));
+    etiketa1[3].setCaption(QStringLiteral("1"));
+    etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(workedHalfLives[1], "0.00"));
+    etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(workedHalfLives[2], "0.00"));
+}
+
+void YPOTHDIASPASI1::setVisible(bool visible)
+{
+    if (visible)
+        showRows();
+    Form::setVisible(visible);
+}
+
+void YPOTHDIASPASI1::showRows()
+{
+    const auto v = decay::core::stepVisibility(shared().choices.decaySteps);
+    prasinizoi.setVisible(v.greenRow);
+    kokinizoi.setVisible(v.redRow);
+    for (int k = 0; k <= 3; ++k) {
+        etiketa2[k].setVisible(v.greenRow);
+        etiketa3[k].setVisible(v.redRow);
+    }
 }
 
 void YPOTHDIASPASI1::load()
 {
     placeFullScreen(*this);
     scale(0, 250, 150, 0);
-    setAutoRedraw(true);
     etiketa1[0].setCaption(QStringLiteral("Half Life for blue= ") + Format(halfLifeFromBar(blezoi.value()), "0.00"));
     etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") +
                            Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
     etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
     Label5.setCaption(graphs::temperatureText(shell::temperature().value()));
     decay::placeButtons(piso, mprosta, Command1);
+    showRows();
 }
 
 void YPOTHDIASPASI1::layOut()
@@ -213,9 +228,8 @@ void YPOTHDIASPASI1::drawFrame()
 void YPOTHDIASPASI1::halfLifeChange(int colour)
 {
     const Row &r = rows[colour];
-    auto &s = shared();
     const double T = halfLifeFromBar((this->*r.bar).value());
-    const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, s.temperatureC);
+    const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, tempotherm.value());
     auto &row = this->*r.labels;
     // Blue shows ln 2 to three places; the others the constant itself.
     row[0].setCaption(Format(colour == 0 ? ln2Rounded / T : k, "0.00000") + minutes);
@@ -223,76 +237,30 @@ void YPOTHDIASPASI1::halfLifeChange(int colour)
         row[2].setCaption(QStringLiteral("K"));
         row[3].setCaption(QLatin1String(r.index));
     }
-    s.*r.rate = k;
+    shared().rates.steps.*r.rate = k;
     drawFrame();
 }
 
-void YPOTHDIASPASI1::arithatomonChange()
-{
-    auto &s = shared();
-    const int n = arithatomon.value();
-    s.initialAmount = n;
-    shell::amount().spread(arithatomon);
-    Label8.setCaption(atomsText(n));
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(n);
-    form<ravdogram>().setTotal(toolkit::core::Int(kinetics::core::layoutTarget(n) + 1));
-    s.amountChanged = true;
-}
+void YPOTHDIASPASI1::arithatomonChange() { Label8.setCaption(graphs::atomsText(arithatomon.value())); }
 
 void YPOTHDIASPASI1::tempothermChange()
 {
-    auto &s = shared();
-    s.temperatureC = tempotherm.value();
-    shell::temperature().spread(tempotherm);
     Label5.setCaption(graphs::temperatureText(tempotherm.value()));
-    auto &run = form<apotelesmata>();
-    run.showTemperature(tempotherm.value());
-    // Moved here, the temperature chooses the decay series and its pace; a
-    // copy of another window's leaves the process alone.
-    if (tempotherm.following())
-        return;
-    shell::chooseProcess(ModelCode::DecaySeries);
-    form<antidrasi>().Timer1.setInterval(1);
-    run.Timer1.setInterval(kinetics::core::decayTickInterval);
+    // Moved here, the temperature chooses the decay series; a copy of
+    // another window's leaves the process alone.
+    if (!tempotherm.following())
+        shell::chooseProcess(ModelCode::DecaySeries);
 }
 
 void YPOTHDIASPASI1::next()
 {
-    auto &s = shared();
-    auto &run = form<apotelesmata>();
-    // New parameters end the run in progress.
-    run.Timer1.setEnabled(false);
-    auto &model = form<YPOTHDIASPASI>();
-    auto &graphs = form<grafiki1>();
     auto &parameters = form<YPOTHETIKES>();
-
     shell::setWizardOption(shell::WizardOption::NonReversible, true);
-    run.showRunWindows();
-    s.modelCode = ModelCode::DecaySeries;
-    graphs.cls();
-    parameters.pithanotipiso.setValue(0);
-    parameters.kokkinaprasina.setValue(0);
-    s.runDuration = model.xronosolos.value();
-    model.xronosolos.setValue(s.runDuration);
-    form<GNOSTED>().xronosolos.setValue(s.runDuration);
-    graphs.xronoimizoi.setVisible(true);
-    graphs.setRunScale();
-
-    const int steps = model.steps();
-    const auto k = seriesConstants();
+    shared().modelCode = ModelCode::DecaySeries;
+    parameters.setRateBar(1, 0);
+    parameters.setRateBar(3, 0);
+    const int steps = form<YPOTHDIASPASI>().steps();
     shell::setWizardOption(steps == 1 ? shell::WizardOption::OneStep : shell::WizardOption::TwoSteps, true);
-    applySeriesRates(k);
-
-    run.showRate(0, QStringLiteral("K1= "), s.rateK1, "0.00e+00");
-    run.showRate(1, QStringLiteral("K2= "), s.rateK2, "0.00");
-    run.showRate(2, QStringLiteral("K3= "), s.rateK3, "0.00");
-    run.listDecayRates({s.rateK1, s.rateK2, s.rateK3}, steps);
-
-    if (s.runCount != 0)
-        run.replayEarlierRun();
-    run.Timer1.setInterval(kinetics::core::decayTickInterval);
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-    run.concentr.setCaption(atomsText(s.initialAmount));
-    run.showTemperature(shell::temperature().value());
-    form<ravdogram>().cls();
+    applySeriesRates(seriesConstants());
+    form<apotelesmata>().prepareRun();
 }

@@ -37,13 +37,21 @@ public:
     // The constants of the series chosen on the model window, from the
     // half-life bars.
     std::array<double, 4> seriesConstants() const;
-    // The series' constants become the run's rates; the parameters window's
-    // forward bars read their whole parts and its reverse bars 0.
+    // The series' constants become the next run's rates; the parameters
+    // window's forward bars read their whole parts and its reverse bars 0.
     void applySeriesRates(const std::array<double, 4> &k);
+    // The captions the model window gives this one when it loads: the worked
+    // series' half-lives.
+    void showModelCaptions();
+    // Shown, the window offers the half-life rows of the steps the model
+    // window chose.
+    void setVisible(bool visible) override;
     // Corners of the outline that frames the three half-life rows.
     static constexpr double frameLeft = 20, frameTop = 174, frameRight = 140, frameBottom = 102;
 
 private:
+    // The green row with two steps or more, the red one with three.
+    void showRows();
     // A half-life bar moved: 0 blue, 1 green, 2 red.
     void halfLifeChange(int colour);
     void arithatomonChange();

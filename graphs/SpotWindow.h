@@ -13,13 +13,10 @@ class SpotWindow
 {
 public:
     virtual toolkit::Form &window() = 0;
-    // Lays the initial blue block of an amount into a cleared grid, topped up
-    // to the target amount, and draws its spots in the scale of that block;
-    // with emptyRest every other site becomes empty and is drawn white.
-    // Returns the number of blue spots.
-    virtual int layOut(kinetics::core::Grid &grid, double blockAmount, double targetAmount, bool emptyRest) = 0;
-    // The preview of the initial block; returns the number of blue spots.
-    virtual int drawInitialSpots() = 0;
+    // Clears the window and the grid, lays the full blue block of an amount
+    // into the grid, every other site empty, and draws them all in the scale
+    // of that block. Returns the number of blue spots.
+    virtual int layOut(kinetics::core::Grid &grid, double amount) = 0;
     // One spot of site (i, j) in the colour of code, for a block of side s.
     virtual void drawSpot(int i, int j, int code, int blockSide) = 0;
 

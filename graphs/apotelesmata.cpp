@@ -1,12 +1,13 @@
 #include "graphs/apotelesmata.h"
 
 #include "graphs/Captions.h"
-#include "graphs/Counts.h"
+#include "graphs/core/CountsTable.h"
 #include "graphs/SpotWindow.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Process.h"
+#include "kinetics/core/RunSetup.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
@@ -15,26 +16,16 @@
 
 using namespace toolkit;
 using shell::core::shared;
-using toolkit::core::Int;
 
 namespace {
 
 using kinetics::core::ModelCode;
 namespace palette = kinetics::core::palette;
 
-constexpr QRgb blue = palette::blue.argb();
-constexpr QRgb green = palette::green.argb();
-constexpr QRgb red = palette::liveRed.argb();
-constexpr QRgb cyan = palette::cyan.argb();
-
 // What the spots and the bars tell a listener: the count of each kind.
 void describeCounts(toolkit::Form &spots, toolkit::Form &bars, const kinetics::core::Counts &counts)
 {
-    const QString text = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D")
-                              .arg(counts.a)
-                              .arg(counts.b)
-                              .arg(counts.c)
-                              .arg(counts.d);
+    const QString text = graphs::countsText(counts);
     spots.setDescription(text);
     bars.setDescription(text);
 }
@@ -75,7 +66,6 @@ void apotelesmata::load()
     setWidthTwips(screenWidth() / 2);
     setHeightTwips(screenHeight() / 2);
     scale(0, 200, 150, 0);
-    setAutoRedraw(true);
 
     const QString &serif = fonts::serifGreek;
     Label1.move(2, 199, 146, 11);
@@ -86,6 +76,7 @@ void apotelesmata::load()
     for (int k = 0; k <= 3; ++k) {
         kapa[k].move(62, 158 - 11 * k, 86, 10);
         kapa[k].setFont(serif, 10, true);
+        kapa[k].hide();
     }
     concentr.setFont(serif, 11, true);
     temperatura.setFont(serif, 11, true);
@@ -97,15 +88,6 @@ void apotelesmata::load()
         b->setFont(serif, 10, true);
     Command2.setFontSize(14);
 
-    for (int k = 0; k <= 3; ++k)
-        kapa[k].hide();
-
-    // The blue block of the initial layout; the other sites wait for Start.
-    const int amount = shell::amount().value();
-    auto &run = shared().run;
-    run.setBlockSide(kinetics::core::blockSide(amount));
-    shell::spotWindow().layOut(run.cells(), amount, amount, false);
-
     // Each run window saves the run's counts.
     for (Canvas *window : {static_cast<Canvas *>(&shell::spotWindow().window()), static_cast<Canvas *>(&graphs),
                            static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)})
@@ -115,48 +97,61 @@ void apotelesmata::load()
 
 QByteArray apotelesmata::countsCsv() const
 {
-    return graphs::countsCsv(m_runNotes.empty() ? graphs::describeRun() : m_runNotes);
+    const auto &run = shared().run;
+    const auto *smooth = form<grafiki1>().smoothOf(run);
+    return QByteArray::fromStdString(graphs::core::countsTable(run.setup(), run.history(), smooth));
 }
 
 void apotelesmata::showRunWindows()
 {
-    auto &s = shared();
-    auto &spots = shell::spotWindow();
+    auto &spots = shell::spotWindow().window();
     auto &graphs = form<grafiki1>();
     auto &bars = form<ravdogram>();
-    tileQuarters(spots.window(), graphs, bars, *this);
-    spots.window().setAutoRedraw(true);
-    spots.window().show();
+    tileQuarters(spots, graphs, bars, *this);
+    spots.show();
     graphs.show();
-    s.run.setCounts({spots.drawInitialSpots(), 0, 0, 0});
-    bars.setTotal(s.run.counts().a);
-    bars.drawBars(s.run.counts());
-    describeCounts(spots.window(), bars, s.run.counts());
     bars.show();
     show(); // last: the keyboard is on Start
 }
 
-bool apotelesmata::replayEarlierRun()
+void apotelesmata::layOutLattice(const kinetics::core::RunSetup &setup)
 {
-    const auto &s = shared();
+    auto &run = shared().run;
+    shell::spotWindow().layOut(run.cells(), setup.amount);
+    run.setCounts({setup.spots, 0, 0, 0});
+}
+
+void apotelesmata::showCounts(const kinetics::core::RunSetup &setup)
+{
+    auto &bars = form<ravdogram>();
+    bars.setTotal(setup.spots);
+    bars.drawBars(shared().run.counts());
+    describeCounts(shell::spotWindow().window(), bars, shared().run.counts());
+}
+
+void apotelesmata::zografizoble() { layOutLattice(shell::nextSetup()); }
+
+void apotelesmata::prepareRun()
+{
+    auto &s = shared();
+    Timer1.setEnabled(false);
+    const auto next = shell::nextSetup();
+    const auto &last = s.run.setup();
     auto &graphs = form<grafiki1>();
-    auto &spots = shell::spotWindow().window();
-    if (graphs.Check1.value()) {
+    // The points of the last run stay beside the next one's, on the same
+    // amount: a graph of another amount starts afresh.
+    const bool keepLast = s.runCount > 0 && s.run.started() && !graphs.Check1.value() && next.amount == last.amount;
+    if (!keepLast)
         graphs.cls();
-        spots.cls();
-        return false;
+    showRunWindows();
+    layOutLattice(next);
+    showCounts(next);
+    graphs.showFrame(next);
+    if (keepLast) {
+        zografizografiki();
+        graphs.kratimatimon();
     }
-    spots.cls();
-    zografizoble();
-    if (s.amountChanged) {
-        graphs.cls();
-        return false;
-    }
-    zografizografiki();
-    if (s.derivedGraphCount == 0)
-        return false;
-    graphs.kratimatimon();
-    return true;
+    showSetup(next);
 }
 
 void apotelesmata::beginRateList()
@@ -190,66 +185,52 @@ void apotelesmata::printRate(double rate, double y, const QString &label, const 
     setFontSize(12 * m_printShrink);
 }
 
-void apotelesmata::showTemperature(int celsius) { temperatura.setCaption(graphs::temperatureText(celsius)); }
-
-void apotelesmata::showRate(int row, const QString &prefix, double rate, const char *pattern)
+void apotelesmata::listRates(const kinetics::core::RunSetup &setup)
 {
-    kapa[row].setCaption(prefix + Format(rate, pattern));
-}
-
-void apotelesmata::listReactionRates(const kinetics::core::StepProbabilities &k, bool reversible, bool twoSteps)
-{
+    const auto &k = setup.rates.steps;
     beginRateList();
+    if (!setup.chemistry()) {
+        static constexpr double lines[3][3] = {{185, 0, 0}, {185, 137, 0}, {185, 149, 113}};
+        const double rates[] = {k.k1, k.k2, k.k3};
+        const int steps = std::clamp(setup.steps, 1, 3);
+        for (int i = 0; i < steps; ++i)
+            printRate(rates[i], lines[steps - 1][i], graphs::seriesStepLabel(i), "0.00e+00");
+        return;
+    }
     printRate(k.k1, 185, QStringLiteral(" A->B"), "0.00E+00");
-    if (reversible)
+    if (setup.reversible)
         printRate(k.k1Reverse, 161, QStringLiteral(" B->A"), "0.00E+00");
-    if (twoSteps) {
+    if (setup.steps >= 2) {
         printRate(k.k2, 137, QStringLiteral(" B->C"), "0.00E+00");
-        if (reversible)
+        if (setup.reversible)
             printRate(k.k2Reverse, 113, QStringLiteral(" C->B"), "0.00E+00");
     }
 }
 
-void apotelesmata::listDecayRates(const std::array<double, 3> &k, int steps)
+void apotelesmata::showSetup(const kinetics::core::RunSetup &setup)
 {
-    static constexpr double lines[3][3] = {{185, 0, 0}, {185, 137, 0}, {185, 149, 113}};
-    const char *labels[] = {"   1", "   2", "   3"};
-    beginRateList();
-    for (int i = 0; i < steps; ++i)
-        printRate(k[std::size_t(i)], lines[steps - 1][i], QLatin1String(labels[i]), "0.00e+00");
-}
-
-int apotelesmata::layOutLattice()
-{
-    auto &s = shared();
-    s.run.setBlockSide(kinetics::core::blockSide(s.initialAmount, s.latticeSide));
-    // The block is always full: no top-up.
-    return shell::spotWindow().layOut(s.run.cells(), s.initialAmount, 0, true);
-}
-
-void apotelesmata::zografizoble()
-{
-    auto &s = shared();
-    s.latticeSide = kinetics::core::latticeSide;
-    if (s.codeA == 0)
-        s.codeA = kinetics::core::defaultCodeA;
-    layOutLattice();
+    concentr.setCaption(graphs::amountText(setup));
+    temperatura.setCaption(graphs::temperatureText(setup.temperatureC));
+    for (int step = 0; step < 4; ++step)
+        kapa[step].setCaption(graphs::rateLabelText(setup, step));
+    listRates(setup);
 }
 
 void apotelesmata::start()
 {
     auto &s = shared();
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
+    // The run as it starts: everything that describes it reads this.
+    const auto setup = shell::nextSetup();
     Command1.setEnabled(true);
     auto &graphs = form<grafiki1>();
     graphs.diaforikes.setEnabled(true);
     shell::hideAcidGraphs();
     form<mathematical>().hide();
 
-    auto &spots = shell::spotWindow().window();
     // A run window closed by its frame comes back for the run.
     bool reopened = false;
-    for (Form *w : {&spots, static_cast<Form *>(&graphs), static_cast<Form *>(&form<ravdogram>())}) {
+    for (Form *w : {&shell::spotWindow().window(), static_cast<Form *>(&graphs),
+                    static_cast<Form *>(&form<ravdogram>())}) {
         if (!w->isVisible()) {
             w->show();
             reopened = true;
@@ -257,47 +238,25 @@ void apotelesmata::start()
     }
     if (reopened)
         bringToFront();
-    spots.setAutoRedraw(false);
-    graphs.setAutoRedraw(false);
-    spots.cls();
     if (graphs.Check1.value())
         graphs.cls();
-    graphs.setRunScale();
-    graphs.setCurrentX(s.runDuration / 10.0);
-    graphs.setCurrentY(s.concentrationAxisTop);
-    graphs.setForeColor(RGB(0, 0, 0));
-    graphs.print(s.chemistryChosen ? QStringLiteral("mol/L") : QStringLiteral("    N"));
+    graphs.showFrame(setup);
+    graphs.printUnit(setup);
 
-    const int interval = kinetics::core::tickInterval(s.modelCode, s.temperatureC);
-    Timer1.setInterval(interval);
-
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = shell::amount().value();
-    s.runDuration = shell::duration().value();
-    shell::temperature().set(s.temperatureC);
-    s.reactionRun = kinetics::core::isChemistry(s.modelCode);
-    s.codeB = kinetics::core::defaultCodeB;
-    s.codeA = kinetics::core::defaultCodeA;
-    s.lowestIndex = 1;
-    // The run keeps its process, its probabilities and its kinds to its end.
-    kinetics::core::RunSetup setup;
-    setup.spots = layOutLattice();
-    setup.interval = interval;
-    setup.lattice = shell::core::latticeRun(s);
-    setup.kinds = shell::core::plottedKinds(s);
+    Timer1.setInterval(setup.interval);
+    layOutLattice(setup);
     s.run.start(setup);
-    form<ravdogram>().setTotal(s.run.spotTotal());
+    showCounts(setup);
+    showSetup(setup);
 
     Timer1.setEnabled(true);
 
     graphs.setDrawWidth(5);
-    const double perSpot = kinetics::core::amountPerSpot(s.initialAmount, s.run.spotTotal());
+    const double perSpot = kinetics::core::amountPerSpot(setup.amount, setup.spots);
     graphs.pset(s.run.tickCount(), s.run.counts().a * perSpot, graphs.foreColor());
     graphs.setDrawWidth(1);
 
     s.runCount += 1;
-    s.amountChanged = false;
-    m_runNotes = graphs::describeRun();
 }
 
 // What a tick draws: its points on the graphs window, the counts on the bars
@@ -315,10 +274,9 @@ public:
 
     void plot(double x, const kinetics::core::Amounts &y, int kinds, int penWidth) override
     {
-        static constexpr QRgb colours[] = {blue, green, red, cyan};
         m_graphs.setDrawWidth(penWidth);
         for (int m = 0; m < kinds; ++m)
-            m_graphs.pset(x, y[std::size_t(m)], colours[m]);
+            m_graphs.pset(x, y[std::size_t(m)], qColor(palette::livePoint(m)));
         m_graphs.setDrawWidth(1);
     }
     void showCounts(const kinetics::core::Counts &counts) override { m_bars.drawBars(counts); }
@@ -340,38 +298,22 @@ private:
 
 void apotelesmata::tick()
 {
-    auto &s = shared();
-    if (!s.run.running()) {
-        Timer1.setEnabled(false);
-        return;
-    }
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = shell::amount().value();
-    s.lowestIndex = 1;
-
-    kinetics::core::TickInput in;
-    in.amount = s.initialAmount;
-    in.interval = Timer1.interval();
-    in.duration = s.runDuration;
-
+    auto &run = shared().run;
     View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
-    s.run.tick(toolkit::core::generator(), in, view);
-    describeCounts(shell::spotWindow().window(), form<ravdogram>(), s.run.counts());
-    if (!s.run.running())
+    run.tick(toolkit::core::generator(), view);
+    describeCounts(shell::spotWindow().window(), form<ravdogram>(), run.counts());
+    if (!run.running())
         Timer1.setEnabled(false);
 }
 
 void apotelesmata::zografizografiki()
 {
-    auto &s = shared();
     auto &graphs = form<grafiki1>();
-    graphs.setAutoRedraw(true);
-    s.run.replay(s.initialAmount, s.runDuration, [&](double x, double a, double b, double c) {
-        graphs.pset(x, a, blue);
-        graphs.pset(x, b, green);
-        graphs.pset(x, c, red);
+    shared().run.replay([&](double x, double a, double b, double c) {
+        graphs.pset(x, a, qColor(palette::livePoint(0)));
+        graphs.pset(x, b, qColor(palette::livePoint(1)));
+        graphs.pset(x, c, qColor(palette::livePoint(2)));
     });
-    graphs.setRunScale();
 }
 
 void apotelesmata::newAdjustment()
@@ -379,7 +321,6 @@ void apotelesmata::newAdjustment()
     shell::hideAcidGraphs();
     Timer1.setEnabled(false);
     shared().run.stop();
-    form<grafiki1>().setAutoRedraw(true);
     shell::showParameters(kinetics::core::isChemistry(shared().modelCode));
 }
 
@@ -390,6 +331,4 @@ void apotelesmata::presetExample()
     if (!s.chemistryChosen)
         s.modelCode = ModelCode::DecayExample;
     shell::showExample(s.chemistryChosen);
-    if (!s.chemistryChosen)
-        s.runDuration = 75;
 }

@@ -2,11 +2,9 @@
 // counts, plots them and leads back to the parameters.
 #pragma once
 
-#include "graphs/core/CountsTable.h"
-#include "kinetics/core/Process.h"
+#include "kinetics/core/RunSetup.h"
 #include "toolkit/Toolkit.h"
 
-#include <array>
 
 class apotelesmata final : public toolkit::Form
 {
@@ -26,34 +24,25 @@ public:
     toolkit::Label temperatura{this, QStringLiteral("temperatura")};
     toolkit::ControlArray<toolkit::Label> kapa{this, QStringLiteral("kapa"), 4};
 
-    // Lays out and draws the initial lattice: the full blue block, every other
-    // site empty.
+    // Lays out and draws the block of blue spots the next Start lays out,
+    // every other site empty.
     void zografizoble();
-    // Replays the recorded curves of the last run on the graphs window.
+    // Replays the recorded points of the last run on the graphs window, at
+    // their own times and on their own scale.
     void zografizografiki();
-    // Shows the four run windows of a new run: the spots with the initial
-    // block previewed, the run control, the graphs and the bars standing at
-    // the new counts (all A).
-    void showRunWindows();
-    // After the first run: with "Erase Previous Graphs" ticked, clears the
-    // spots and the graphs; otherwise lays out the blue block again and, unless
-    // the amount changed, replays the last run's points and its smooth curves.
-    // Returns whether the smooth curves were redrawn.
-    bool replayEarlierRun();
-    // The temperature the window shows.
-    void showTemperature(int celsius);
-    // Label `row` of the rates beside the list: the prefix, then the rate in
-    // the pattern.
-    void showRate(int row, const QString &prefix, double rate, const char *pattern);
-    // The list of a reaction's or an acid's rates: A->B always, B->A when
-    // reversible, B->C with two steps and C->B with both.
-    void listReactionRates(const kinetics::core::StepProbabilities &k, bool reversible, bool twoSteps);
-    // The list of a decay series' rates k1..k3, one line a step, spread over
-    // the same height whatever their number.
-    void listDecayRates(const std::array<double, 3> &k, int steps);
+    // New parameters: the run in progress ends, and the four run windows show
+    // the next run as Start will make it: the spots with its block, the bars
+    // standing at it, the graphs with its frame and this window with its
+    // texts. After an earlier run of the chapter its points, and its smooth
+    // curves once drawn, are shown again, unless "Erase Previous Graphs" is
+    // ticked or the amount changed.
+    void prepareRun();
+    // This window's texts for a run: its amount, its temperature and the
+    // list of its rates, also as the hidden rate labels.
+    void showSetup(const kinetics::core::RunSetup &setup);
 
     // The counts of the last run, one row a tick, as CSV: what the run
-    // windows save. The notes above them describe the run as it started.
+    // windows save, with what the run was above them.
     QByteArray countsCsv() const;
 
     // Whether a tick beeps and pauses after each A -> B conversion, as the
@@ -68,15 +57,23 @@ private:
     // Prints one rate of the list at x = 0: the value line at y and its label
     // just below, in a smaller font.
     void printRate(double rate, double y, const QString &label, const char *pattern);
+    // The list of a reaction's or an acid's rates, one line a step it has;
+    // a decay series' k1..k3, spread over the same height whatever their
+    // number.
+    void listRates(const kinetics::core::RunSetup &setup);
     void start();
     void tick();
     void newAdjustment();
     void presetExample();
-    // Lays out the lattice of the run: the full blue block, every other site
-    // empty; returns the number of spots.
-    int layOutLattice();
+    // Shows the four run windows in their quarters, this one last with the
+    // keyboard; one closed by its frame comes back.
+    void showRunWindows();
+    // Lays out the lattice of a run: its full blue block, every other site
+    // empty, drawn on the spot window; the counts stand at all A.
+    void layOutLattice(const kinetics::core::RunSetup &setup);
+    // The counts on the bars and what the spots and bars tell a listener.
+    void showCounts(const kinetics::core::RunSetup &setup);
 
     double m_printShrink = 1; // of the rate list's print, on small windows
-    graphs::core::TableNotes m_runNotes; // the last run's process and parameters
     bool m_pause = true;
 };

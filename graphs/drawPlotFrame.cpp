@@ -2,15 +2,15 @@
 #include "graphs/drawPlotFrame.h"
 
 #include "graphs/core/PlotFrame.h"
-#include "shell/core/SharedState.h"
 #include "toolkit/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
 
-using shell::core::shared;
+FrameUnits frameUnits(const kinetics::core::RunSetup &setup) { return {setup.chemistry(), setup.amount}; }
 
-double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin)
+double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double yMax, double yMin,
+                     const FrameUnits &units)
 {
     graphs::core::PlotFrameInput in;
     in.xMax = xMax;
@@ -18,9 +18,8 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
     in.yMax = yMax;
     in.yMin = yMin;
     in.leftEdge = target.scaleLeft();
-    in.chemistryChosen = shared().chemistryChosen;
-    in.initialAmount = shared().initialAmount;
-    in.latticeSide = shared().latticeSide;
+    in.chemistryChosen = units.chemistry;
+    in.initialAmount = units.amount;
     const graphs::core::PlotFrame frame = graphs::core::plotFrame(in);
 
     const QColor black(0, 0, 0);
@@ -59,7 +58,10 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
     return labelsRight;
 }
 
-void drawConcentrationFrame(toolkit::Canvas &target, double duration, double axisTop)
+void setConcentrationFrame(toolkit::Canvas &target, const kinetics::core::RunSetup &setup)
 {
-    drawPlotFrame(target, duration, -axisTop / 10, axisTop / 1.2, -axisTop / 10);
+    const double top = kinetics::core::concentrationAxisTop(setup.amount);
+    const double duration = setup.duration;
+    target.scale(-duration / 20, top, duration, -top / 10);
+    drawPlotFrame(target, duration, -top / 10, top / kinetics::core::axisHeadroom, -top / 10, frameUnits(setup));
 }

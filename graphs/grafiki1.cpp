@@ -1,13 +1,11 @@
 #include "graphs/grafiki1.h"
 
 #include "graphs/apotelesmata.h"
-#include "graphs/core/Chain.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
@@ -16,15 +14,17 @@
 
 using namespace toolkit;
 using shell::core::shared;
-using toolkit::core::CInt;
 
 namespace {
 
-using kinetics::core::ModelCode;
 namespace palette = kinetics::core::palette;
 
-const QColor darkColours[] = {qColor(palette::darkBlue), qColor(palette::darkGreen), qColor(palette::darkRed),
-                              qColor(palette::darkCyan)};
+// Two runs are drawn on the same scale when they share the duration, the
+// axis top and the units of their frames.
+bool sameFrame(const kinetics::core::RunSetup &a, const kinetics::core::RunSetup &b)
+{
+    return a.duration == b.duration && a.amount == b.amount && a.chemistry() == b.chemistry();
+}
 
 } // namespace
 
@@ -53,105 +53,79 @@ void grafiki1::load()
     // The check box keeps to the top right corner, clear of the unit printed
     // at the top left of the graph.
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
-    auto &s = shared();
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = shell::amount().value();
-    setRunScale();
-    xronoimizoi.setVisible(kinetics::core::isDecay(s.modelCode));
-    curveStep = form<apotelesmata>().Timer1.interval();
+    showFrame(shell::nextSetup());
 }
 
-void grafiki1::setRunScale()
+bool grafiki1::framedFor(const kinetics::core::RunSetup &setup) const
 {
-    const auto &s = shared();
-    scale(-s.runDuration / 20.0, s.concentrationAxisTop, s.runDuration, -s.concentrationAxisTop / 10);
-    drawConcentrationFrame(*this, s.runDuration, s.concentrationAxisTop);
+    return m_frame && sameFrame(*m_frame, setup);
 }
 
-void grafiki1::drawCurves(double duration)
+void grafiki1::showFrame(const kinetics::core::RunSetup &setup)
 {
-    const auto &s = shared();
-    if (!(curveStep > 0) || !(curveTotal > 0))
-        return;
-    const std::vector<double> *curves[] = {&s.curveA, &s.curveB, &s.curveC, &s.curveD};
-    const int last = CInt(s.runDuration / curveStep) - 1;
-    const double scaleY = s.initialAmount / curveTotal / 100;
+    if (m_frame && !sameFrame(*m_frame, setup))
+        cls();
+    m_frame = setup;
+    setConcentrationFrame(*this, setup);
+    xronoimizoi.setVisible(kinetics::core::isDecay(setup.process));
+}
+
+void grafiki1::printUnit(const kinetics::core::RunSetup &setup)
+{
+    setCurrentX(setup.duration / 10.0);
+    setCurrentY(kinetics::core::concentrationAxisTop(setup.amount));
+    setForeColor(RGB(0, 0, 0));
+    print(setup.chemistry() ? QStringLiteral("mol/L") : QStringLiteral("    N"));
+}
+
+const graphs::core::SmoothSolution *grafiki1::smoothOf(const kinetics::core::Run &run) const
+{
+    return m_smooth && run.started() && m_smoothRun == run.serial() ? &*m_smooth : nullptr;
+}
+
+void grafiki1::drawCurves(const graphs::core::SmoothSolution &smooth)
+{
     setDrawWidth(2);
-    for (int k = 0; k <= last && k * curveStep <= duration; ++k) {
-        const double t = k * curveStep;
-        bool drawn = false;
+    const int segments = smooth.segments();
+    for (int k = 0; k < segments; ++k) {
+        const double t = k * smooth.step;
         for (int m = 0; m < 4; ++m) {
-            const auto &curve = *curves[m];
-            if (static_cast<std::size_t>(k) + 1 >= curve.size())
-                continue;
-            line(t, curve[k] * scaleY, t + curveStep, curve[k + 1] * scaleY, darkColours[m]);
-            drawn = true;
+            const auto &curve = smooth.amounts[std::size_t(m)];
+            line(t, smooth.plotted(curve[std::size_t(k)]), t + smooth.step, smooth.plotted(curve[std::size_t(k) + 1]),
+                 qColor(palette::smoothCurve(m)));
         }
-        if (!drawn)
-            break; // past the stored samples: the curves drawn so far stay
     }
     setDrawWidth(1);
 }
 
-void grafiki1::kratimatimon() { drawCurves(shared().runDuration); }
-
-graphs::core::Coefficients grafiki1::solveCurves()
+void grafiki1::kratimatimon()
 {
-    auto &s = shared();
-    s.derivedGraphCount += 1;
-    auto &rates = form<mathematical>();
-    // The species and pH graphs belong to the acids.
-    rates.grafvcshos.setVisible(kinetics::core::isAcid(s.modelCode));
-
-    if (kinetics::core::isChemistry(s.modelCode))
-        s.temperatureC = shell::temperature().value();
-    else
-        shell::temperature().set(s.temperatureC);
-    const double f = kinetics::core::temperatureFactor(s.modelCode, s.temperatureC);
-
-    curveTotal = kinetics::core::layoutTarget(s.initialAmount);
-    const auto p = graphs::core::chainCoefficients(s.modelCode, shell::core::runRates(s), f);
-    curveStep = graphs::core::curveStepTicks;
-    const auto amounts = graphs::core::solveChain(curveTotal, p, graphs::core::curveStepCount(s.runDuration),
-                                                  graphs::core::curveStepTicks);
-    shell::core::storeCurves(s, amounts);
-    return p;
+    if (const auto *smooth = smoothOf(shared().run))
+        drawCurves(*smooth);
 }
 
 void grafiki1::optimization()
 {
-    setRunScale();
-    solveCurves();
-    curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
-    drawCurves(shared().runDuration);
-    smoothRun = shared().runCount;
+    auto &s = shared();
+    const auto setup = shell::describedRun();
+    if (m_frame)
+        setConcentrationFrame(*this, *m_frame);
+    s.derivedGraphCount += 1;
+    // The species and pH graphs belong to the acids.
+    form<mathematical>().grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
+    m_smooth = graphs::core::smoothSolution(setup);
+    m_smoothRun = s.run.started() ? s.run.serial() : 0;
+    drawCurves(*m_smooth);
 }
 
 void grafiki1::changeOfRates()
 {
     auto &s = shared();
-    const ModelCode savedModel = s.modelCode;
-    const auto p = solveCurves();
-    const double duration = s.runDuration;
-    const graphs::core::ChainSeries amounts = {s.curveA, s.curveB, s.curveC, s.curveD, s.curveE, s.curveF};
-    const auto rates = graphs::core::chainRateSeries(amounts, p);
-    shell::core::storeRateCurves(s, rates);
-    const double largest = graphs::core::largestMagnitude(rates);
-
-    // The rates axis reaches 1.2 x the first rate at the start either way,
-    // and the largest rate reaches that first rate.
-    const double c0 = s.initialAmount / 100.0;
-    const double p1 = s.rateK1;
-    auto &w = form<mathematical>();
-    w.showFrame(duration, 1.2 * p1 * c0);
-
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = shell::amount().value();
-    curveStep = form<apotelesmata>().Timer1.interval() / 5.0;
-    if (curveStep > 0 && largest > 0)
-        w.drawRates({&s.rateCurveA, &s.rateCurveB, &s.rateCurveC, &s.rateCurveD}, curveStep, duration,
-                    p1 * c0 / largest);
-    s.modelCode = savedModel;
+    const auto setup = shell::describedRun();
+    s.derivedGraphCount += 1;
+    auto &rates = form<mathematical>();
+    rates.grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
+    rates.showRates(setup, graphs::core::smoothSolution(setup));
 }
 
 void grafiki1::help() { shell::showNotes(form<apotelesmata>()); }
@@ -182,33 +156,30 @@ void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
 
 void grafiki1::halfLifes()
 {
-    const auto &s = shared();
-    auto &run = form<apotelesmata>();
-    run.Timer1.setInterval(kinetics::core::decayTickInterval);
-    drawMarks(graphs::core::halfLifeMarks(run.Timer1.interval(), s.rateK1, s.rateK2, s.rateK3,
-                                          s.concentrationAxisTop));
+    const auto setup = shell::describedRun();
+    const auto &k = setup.rates.steps;
+    drawMarks(graphs::core::halfLifeMarks(setup.interval, k.k1, k.k2, k.k3,
+                                          kinetics::core::concentrationAxisTop(setup.amount)));
 }
 
-void grafiki1::drawDecaySeries(const std::array<double, 4> &k)
+void grafiki1::drawDecaySeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup)
 {
-    const auto &s = shared();
-    const double total = kinetics::core::layoutTarget(s.initialAmount);
-    setRunScale();
+    const double total = kinetics::core::layoutTarget(setup.amount);
+    showFrame(setup);
     drawMarks(graphs::core::decaySeriesMarks(k[0], k[1], k[2]));
 
-    const double interval = form<apotelesmata>().Timer1.interval();
+    const double interval = setup.interval;
     if (!(total > 0))
         return;
-    const double scaleY = s.initialAmount / total / 100;
-    const QColor colours[] = {qColor(palette::blue), qColor(palette::green), qColor(palette::red),
-                              qColor(palette::cyan)};
+    const double scaleY = kinetics::core::amountPerSpot(setup.amount, total);
     auto before = graphs::core::batemanAmounts(total, k, 0);
-    for (int i = 0; i <= s.runDuration; ++i) {
+    for (int i = 0; i <= setup.duration; ++i) {
         const double t = i * interval;
         const auto after = graphs::core::batemanAmounts(total, k, t + interval);
         for (int m = 0; m < 4; ++m) {
             setDrawWidth(m == 1 ? 2 : 1);
-            line(t, before[std::size_t(m)] * scaleY, t + interval, after[std::size_t(m)] * scaleY, colours[m]);
+            line(t, before[std::size_t(m)] * scaleY, t + interval, after[std::size_t(m)] * scaleY,
+                 qColor(palette::kind(m)));
         }
         before = after;
     }

@@ -3,8 +3,8 @@
 #include "graphs/drawPlotFrame.h"
 #include "kinetics/core/Palette.h"
 #include "shell/Roads.h"
+#include "kinetics/core/RunSetup.h"
 #include "shell/core/SharedState.h"
-#include "toolkit/core/Numeric.h"
 
 using namespace toolkit;
 using shell::core::shared;
@@ -30,14 +30,15 @@ void mathematical::load()
     grafvcshos.setVisible(kinetics::core::isAcid(shared().modelCode));
 }
 
-void mathematical::showFrame(double duration, double top)
+void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)
 {
+    const double duration = setup.duration;
     setTop(0);
     setLeft(0);
     show();
     cls();
     scale(0, top, duration, -top);
-    const double labelsRight = drawPlotFrame(*this, duration, 0, top, -top);
+    const double labelsRight = drawPlotFrame(*this, duration, 0, top, -top, frameUnits(setup));
     line(0, 0, duration, 0, qColor(palette::black));
     line(0, -top, 0, top, qColor(palette::black));
 
@@ -51,20 +52,26 @@ void mathematical::showFrame(double duration, double top)
                         height);
 }
 
-void mathematical::drawRates(const std::array<const std::vector<double> *, 4> &rates, double step, double duration,
-                             double scaleY)
+void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth)
 {
-    const auto &[a, b, c, d] = rates;
-    const int last = toolkit::core::CInt(duration / step) - 1;
-    for (int k = 1; k <= last && k * step <= duration; ++k) {
-        if (static_cast<std::size_t>(k) + 1 >= a->size())
-            break; // past the stored rates: what is drawn stays
+    // The rate of A at the start, -p1 c0, sets the axis either way.
+    const double start = setup.rates.steps.k1 * setup.amount / 100.0;
+    showFrame(setup, kinetics::core::axisTop(start));
+    const double largest = graphs::core::largestMagnitude(smooth.rates);
+    if (!(smooth.step > 0) || !(largest > 0))
+        return;
+    const double scaleY = start / largest;
+    const auto &a = smooth.rates[0], &b = smooth.rates[1], &c = smooth.rates[2], &d = smooth.rates[3];
+    const double step = smooth.step;
+    const int segments = smooth.segments();
+    for (int k = 1; k < segments; ++k) {
         const double t = k * step;
+        const std::size_t i = std::size_t(k);
         setDrawWidth(2);
-        line(t, (*a)[k] * scaleY, t + step, (*a)[k + 1] * scaleY, qColor(palette::darkBlue));
-        line(t, (*b)[k] * scaleY, t + step, (*b)[k + 1] * scaleY, qColor(palette::darkGreen));
-        pset(t, (*c)[k] * scaleY, qColor(palette::darkRed));
-        pset(t, (*d)[k] * scaleY, qColor(palette::rateCyan));
+        line(t, a[i] * scaleY, t + step, a[i + 1] * scaleY, qColor(palette::darkBlue));
+        line(t, b[i] * scaleY, t + step, b[i + 1] * scaleY, qColor(palette::darkGreen));
+        pset(t, c[i] * scaleY, qColor(palette::darkRed));
+        pset(t, d[i] * scaleY, qColor(palette::rateCyan));
         setDrawWidth(1);
     }
 }

@@ -1,10 +1,8 @@
 // The rates window: how fast each kind changes during the run.
 #pragma once
 
+#include "graphs/core/Smooth.h"
 #include "toolkit/Toolkit.h"
-
-#include <array>
-#include <vector>
 
 class mathematical final : public toolkit::Form
 {
@@ -15,12 +13,14 @@ public:
 
     toolkit::CommandButton grafvcshos{this, QStringLiteral("grafvcshos")};
 
-    // Shows the window cleared at the top left with the frame of a graph of
-    // rates over the duration, its axis from -top to top.
-    void showFrame(double duration, double top);
-    // The rates of A and B as lines, of C and D as points, sample k at time
-    // k x step from the second sample on, each rate times scaleY; the
-    // drawing stops quietly past the stored samples.
-    void drawRates(const std::array<const std::vector<double> *, 4> &rates, double step, double duration,
-                   double scaleY);
+    // Shows the window cleared at the top left with the rates of a run's
+    // smooth solution over its duration: the axis reaches a fifth above
+    // p1 x c0, the rate A starts at, and the largest rate reaches that; A
+    // and B as lines, C and D as points, from the second sample on.
+    void showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth);
+
+private:
+    // The frame of a graph of rates over the duration, its axis from -top
+    // to top, with the species-graph button clear of its labels.
+    void showFrame(const kinetics::core::RunSetup &setup, double top);
 };

@@ -1,11 +1,11 @@
 #include "graphs/ravdogram.h"
 
-#include "shell/core/SharedState.h"
+#include "shell/Quantities.h"
+#include "toolkit/Quantity.h"
 
 #include <algorithm>
 
 using namespace toolkit;
-using shell::core::shared;
 using toolkit::core::Int;
 
 ravdogram::ravdogram()
@@ -27,13 +27,13 @@ void ravdogram::load()
     setTop(screenHeight() / 2);
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
-    setTotal(Int(kinetics::core::layoutTarget(shared().initialAmount) + 1));
+    setTotal(Int(kinetics::core::layoutTarget(shell::amount().value()) + 1));
     cls();
 }
 
 void ravdogram::setTotal(double total)
 {
-    scale(0, 1.2 * total, 100, 0);
+    scale(0, kinetics::core::axisTop(total), 100, 0);
     std::fill(std::begin(m_heights), std::end(m_heights), -1); // the bars move with the scale
 }
 

@@ -2,9 +2,6 @@
 
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "graphs/grafiki1.h"
-#include "graphs/ravdogram.h"
-#include "kinetics/antidrasi.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
@@ -19,20 +16,10 @@ namespace {
 
 const QString letterK = QStringLiteral("K          ");
 
-// The lattice window's timer follows the temperature, although nothing ever
-// enables it.
-void setLatticeInterval()
-{
-    form<antidrasi>().Timer1.setInterval(kinetics::core::chemistryTickInterval(shared().temperatureC));
-}
-
 bool reversible() { return shared().choices.reversible(); }
 
-QString concentrationText(int value) { return Format(value / 100.0, "0.00") + QStringLiteral("   mol/L"); }
-
 // Each step's rate bar with its designed range, its row of labels and what
-// a change of the bar rewrites: the row, its label on the run control
-// window and its probability.
+// a change of the bar rewrites: the row and the next run's probability.
 struct RateStep
 {
     ScrollBar YPOTHETIKES::*bar;
@@ -44,19 +31,18 @@ struct RateStep
     double letterSize;
     const char *step;
     const char *unit;
-    const char *kapaPrefix;
-    double shell::core::SharedState::*rate;
+    double kinetics::core::StepProbabilities::*rate;
 };
 
 const RateStep rateSteps[] = {
     {&YPOTHETIKES::bleprasino, 15, 50, &YPOTHETIKES::Label2, RGB(192, 255, 192), "K          ", 14, "   A ->B ",
-     " sec", "KA->B", &shell::core::SharedState::rateK1},
+     " sec", &kinetics::core::StepProbabilities::k1},
     {&YPOTHETIKES::pithanotipiso, 10, 25, &YPOTHETIKES::Label4, RGB(192, 192, 255), "K          ", 13,
-     "   B ->A ", " sec", "KB->A =", &shell::core::SharedState::rateK1Reverse},
+     "   B ->A ", " sec", &kinetics::core::StepProbabilities::k1Reverse},
     {&YPOTHETIKES::kokkina, 15, 0, &YPOTHETIKES::Label1, RGB(255, 192, 192), "K           ", 14, "   B ->C ",
-     "sec", "KB ->C = ", &shell::core::SharedState::rateK2},
+     "sec", &kinetics::core::StepProbabilities::k2},
     {&YPOTHETIKES::kokkinaprasina, 20, 0, &YPOTHETIKES::Label6, RGB(128, 255, 128), "K          ", 14,
-     "   C ->B ", "sec", "KC->B= ", &shell::core::SharedState::rateK2Reverse},
+     "   C ->B ", "sec", &kinetics::core::StepProbabilities::k2Reverse},
 };
 
 } // namespace
@@ -78,6 +64,9 @@ YPOTHETIKES::YPOTHETIKES()
     Label8.setCaption(QStringLiteral("Make your choices about the rate of  the reaction:"));
     Label10.setCaption(QStringLiteral("Temperature"));
     Label9.setCaption(QStringLiteral("Initial concentration of A"));
+    tempotherm.join(shell::temperature());
+    sidesq.join(shell::amount());
+    xronosolos.join(shell::duration());
 
     tempotherm.onChange([this] { tempothermChange(); });
     sidesq.onChange([this] { sidesqChange(); });
@@ -97,7 +86,7 @@ YPOTHETIKES::YPOTHETIKES()
 double YPOTHETIKES::factor() const
 {
     // This window's constants are a reaction's, whichever process runs.
-    return kinetics::core::temperatureFactor(ModelCode::Reaction, shared().temperatureC);
+    return kinetics::core::temperatureFactor(ModelCode::Reaction, tempotherm.value());
 }
 
 double YPOTHETIKES::rateConstant(const ScrollBar &bar) const
@@ -163,7 +152,6 @@ void YPOTHETIKES::load()
     placeFullScreen(*this);
     shared().modelCode = ModelCode::Reaction;
     scale(-40, 250, 110, 0);
-    setAutoRedraw(true);
     layOut();
 
     // Every row opens with the same letter; B -> C shows its unit as " sec"
@@ -176,13 +164,10 @@ void YPOTHETIKES::load()
                           (last ? QStringLiteral("sec") : QStringLiteral(" sec")));
     }
 
-    Label3.setCaption(concentrationText(sidesq.value()));
-    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
-    Label7.setCaption(graphs::durationText(shared().runDuration));
+    Label3.setCaption(graphs::concentrationText(sidesq.value()));
+    Label5.setCaption(graphs::celsiusText(tempotherm.value()));
+    Label7.setCaption(graphs::durationText(xronosolos.value()));
 
-    kokkinaprasina.show();
-    kokkina.show();
-    pithanotipiso.show();
     tempotherm.show();
     const double buttonTop = kokkinaprasina.top() - kokkinaprasina.height() - 2;
     Command1.move(0, buttonTop, 28, 12);
@@ -193,66 +178,63 @@ void YPOTHETIKES::load()
 
     // Frames the rate rows from above and from the left.
     box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0));
+    showRows();
+}
 
-    // The row of B -> C only with two steps, while the wizard says
-    // "Non reversible".
+void YPOTHETIKES::takeFirstState()
+{
+    sidesq.setValue(15);
+    Label3.setCaption(graphs::concentrationText(sidesq.value(), 2));
+    bleprasino.setValue(50);
+    kokkina.setValue(0);
+    Label4[0].setFont(Label4[0].fontName(), 14, true, true);
+    Label4[0].setCaption(QStringLiteral("K        = ") + Format(pithanotipiso.value(), "0") + QStringLiteral(" %"));
+    Label4[1].setFont(Label4[1].fontName(), 13, true, true);
+    Label4[1].setCaption(QStringLiteral("   B ->A "));
+    tempotherm.setValue(25);
+    for (Label *label : {&Label1[0], &Label1[1], &Label2[0], &Label2[1], &Label3, &Label4[0], &Label4[1], &Label5})
+        label->setFontName(fonts::sans);
+    xronosolos.setValue(250);
+    Label7.setCaption(graphs::durationText(xronosolos.value()));
+}
+
+void YPOTHETIKES::setVisible(bool visible)
+{
+    if (visible)
+        showRows();
+    Form::setVisible(visible);
+}
+
+void YPOTHETIKES::showRows()
+{
     const auto &choices = shared().choices;
-    if (!choices.reversible()) {
-        Label1[0].setVisible(choices.twoSteps());
-        Label1[1].setVisible(choices.twoSteps());
+    const bool shown[] = {true, choices.reversible(), choices.twoSteps(),
+                          choices.reversible() && choices.twoSteps()};
+    for (int step = 0; step < 4; ++step) {
+        (this->*rateSteps[step].bar).setVisible(shown[step]);
+        auto &row = this->*rateSteps[step].row;
+        for (int k = 0; k <= 3; ++k)
+            row[k].setVisible(shown[step]);
     }
 }
 
 void YPOTHETIKES::tempothermChange()
 {
-    auto &s = shared();
-    s.temperatureC = tempotherm.value();
-    shell::temperature().spread(tempotherm);
     // Moved here, the temperature is the reaction's: a copy of another
     // window's leaves the process alone.
-    if (!tempotherm.following()) {
+    if (!tempotherm.following())
         shell::chooseProcess(ModelCode::Reaction);
-        setLatticeInterval();
-    }
-    Label5.setCaption(Format(tempotherm.value(), "0") + QStringLiteral("°C"));
-    auto &run = form<apotelesmata>();
-    run.showTemperature(tempotherm.value());
+    Label5.setCaption(graphs::celsiusText(tempotherm.value()));
     if (reversible()) {
-        const double kCB = rateConstant(kokkinaprasina);
-        showRateConstant(3, kCB);
-        run.showRate(3, QStringLiteral("KC->B= "), kCB, "0.00E+00");
-        const double kBA = rateConstant(pithanotipiso);
-        showRateConstant(1, kBA);
-        run.showRate(1, QStringLiteral("KB->A ="), kBA, "0.00");
+        showRateConstant(3, rateConstant(kokkinaprasina));
+        showRateConstant(1, rateConstant(pithanotipiso));
     }
-    const double kAB = rateConstant(bleprasino);
-    showRateConstant(0, kAB);
-    run.showRate(0, QStringLiteral("KA->B"), kAB, "0.00E+00");
+    showRateConstant(0, rateConstant(bleprasino));
 }
 
-void YPOTHETIKES::sidesqChange()
-{
-    auto &s = shared();
-    Label3.setCaption(concentrationText(sidesq.value()));
-    form<apotelesmata>().concentr.setCaption(concentrationText(sidesq.value()));
-    setLatticeInterval();
-    s.initialAmount = sidesq.value();
-    s.latticeSide = kinetics::core::latticeSide;
-    s.amountChanged = true;
-    shell::amount().spread(sidesq);
-    auto &spots = form<antidrasi>();
-    spots.setAutoRedraw(false);
-    spots.cls();
-    form<grafiki1>().cls();
-}
+void YPOTHETIKES::sidesqChange() { Label3.setCaption(graphs::concentrationText(sidesq.value())); }
 
-void YPOTHETIKES::xronosolosChange()
-{
-    form<grafiki1>().cls();
-    shared().runDuration = xronosolos.value();
-    shell::duration().spread(xronosolos);
-    Label7.setCaption(graphs::durationText(shared().runDuration));
-}
+void YPOTHETIKES::xronosolosChange() { Label7.setCaption(graphs::durationText(xronosolos.value())); }
 
 void YPOTHETIKES::rateChanged(int index)
 {
@@ -261,56 +243,27 @@ void YPOTHETIKES::rateChanged(int index)
     auto &row = this->*step.row;
     row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(step.unit));
     setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
-    form<apotelesmata>().showRate(index, QLatin1String(step.kapaPrefix), k, "0.00E+00");
-    shared().*step.rate = k;
+    shared().rates.steps.*step.rate = k;
 }
 
-void YPOTHETIKES::next()
+kinetics::core::StepProbabilities YPOTHETIKES::barRates() const
 {
-    auto &s = shared();
-    auto &run = form<apotelesmata>();
-    // New parameters end the run in progress: its counts start afresh below.
-    run.Timer1.setEnabled(false);
-    s.modelCode = ModelCode::Reaction;
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
-
-    run.showRunWindows();
-    auto &graphs = form<grafiki1>();
-    if (graphs.Check1.value())
-        graphs.cls();
-
     kinetics::core::ReactionChoice choice;
     choice.abBar = bleprasino.value();
     choice.baBar = pithanotipiso.value();
     choice.bcBar = kokkina.value();
     choice.cbBar = kokkinaprasina.value();
     choice.reversible = reversible();
-    choice.oneStep = s.choices.oneStep;
-    const auto p = kinetics::core::reactionProbabilities(choice, factor());
-    shell::core::setReactionSteps(s, p);
+    choice.oneStep = shared().choices.oneStep;
+    return kinetics::core::reactionProbabilities(choice, factor());
+}
 
-    // The chosen constants, listed on the run control window.
-    run.listReactionRates(p, choice.reversible, !choice.oneStep);
-    static const char *prefixes[] = {"KA->B =", "KB->A =", "KB->C =", "KC->B ="};
-    for (int step = 0; step < 4; ++step)
-        run.showRate(step, QLatin1String(prefixes[step]), rateConstant(this->*rateSteps[step].bar), "0.00E+00");
+void YPOTHETIKES::setRateBar(int step, int value) { (this->*rateSteps[step].bar).setValue(value); }
 
-    auto counts = s.run.counts();
-    counts.d = 0;
-    s.run.setCounts(counts);
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = sidesq.value();
-    if (s.runCount == 0) {
-        graphs.cls();
-        form<antidrasi>().cls();
-    } else if (run.replayEarlierRun()) {
-        const int interval = kinetics::core::chemistryTickInterval(s.temperatureC);
-        form<antidrasi>().Timer1.setInterval(interval);
-        run.Timer1.setInterval(interval);
-    }
-
+void YPOTHETIKES::next()
+{
+    auto &s = shared();
     s.modelCode = ModelCode::Reaction;
-    run.concentr.setCaption(concentrationText(sidesq.value()));
-    graphs.xronoimizoi.setVisible(false);
-    form<ravdogram>().cls();
+    s.rates.steps = barRates();
+    form<apotelesmata>().prepareRun();
 }

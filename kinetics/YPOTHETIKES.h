@@ -2,6 +2,7 @@
 // the rates of the steps, with the rate constants rewritten at every change.
 #pragma once
 
+#include "kinetics/core/Process.h"
 #include "toolkit/Toolkit.h"
 
 class YPOTHETIKES final : public toolkit::Form
@@ -32,13 +33,28 @@ public:
     toolkit::ControlArray<toolkit::Label> Label1{this, QStringLiteral("Label1"), 4};
     toolkit::ControlArray<toolkit::Label> Label6{this, QStringLiteral("Label6"), 4};
 
+    // Shown, the window offers the rows and bars of the steps the wizard's
+    // choices give the reaction.
+    void setVisible(bool visible) override;
     // The rate constant of a step: scroll value x temperature factor / 100.
     double rateConstant(const toolkit::ScrollBar &bar) const;
+    // The probabilities the bars give a reaction of the wizard's choices.
+    kinetics::core::StepProbabilities barRates() const;
+    // The rate bar of step 0 (A -> B), 1 (B -> A), 2 (B -> C) or 3 (C -> B)
+    // takes a value, as the other chapters set it.
+    void setRateBar(int step, int value);
     // The row of step 0 (A -> B), 1 (B -> A), 2 (B -> C) or 3 (C -> B) shows
     // the rate constant k.
     void showRateConstant(int step, double k);
+    // The window's state when the choices page first loads: the amount 15,
+    // A -> B at 50, B -> C at 0, 25 degrees, the duration 250 and the
+    // fonts and texts of the rows as they first stand.
+    void takeFirstState();
 
 private:
+    // The rows and bars of the steps the reaction has: A -> B always, B -> A
+    // when reversible, B -> C with two steps, C -> B with both.
+    void showRows();
     void tempothermChange();
     void sidesqChange();
     void xronosolosChange();

@@ -1,12 +1,10 @@
 #include "kinetics/antidrasi.h"
 
-#include "kinetics/core/TemperatureFactor.h"
+#include "kinetics/core/RunSetup.h"
 #include "shell/Quantities.h"
-#include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 
 using namespace toolkit;
-using shell::core::shared;
-using toolkit::core::Int;
 
 namespace {
 
@@ -41,8 +39,8 @@ void antidrasi::setSpotScale(int blockSide)
 {
     const Ratios r = screenRatios();
     const int side = std::max(1, blockSide);
-    const double across = 55 * r.w / side; // spacing of the spots in x units
-    const double up = 55 * r.h / side;     // and in y units
+    const auto spacing = kinetics::core::spotSpacing(side, r.w, r.h);
+    const double across = spacing.x, up = spacing.y;
     const QRect client = clientRect();
     const double w = std::max(1, client.width());
     const double h = std::max(1, client.height());
@@ -76,47 +74,22 @@ void antidrasi::load()
     setHeightTwips(screenHeight() / 2);
     setLeft(0);
     setTop(0);
-    setAutoRedraw(true);
     Timer1.setEnabled(false);
-    auto &s = shared();
-    s.temperatureC = shell::temperature().value();
     // The lattice window keeps the interval of the temperature, unused.
-    Timer1.setInterval(kinetics::core::chemistryTickInterval(s.temperatureC));
-    s.latticeSide = kinetics::core::latticeSide;
-    s.initialAmount = shell::amount().value();
-    const int target = static_cast<int>(Int(kinetics::core::layoutTarget(s.initialAmount) + 1));
-    s.run.setCounts({target, 0, 0, s.run.counts().d});
-    if (kinetics::core::isChemistry(s.modelCode))
-        s.reactionRun = true;
-
-    // The preview is drawn in the scale the run will use, so the block looks
-    // the same before and after Start.
-    layOut(m_cells, s.initialAmount, s.initialAmount, true);
+    Timer1.setInterval(kinetics::core::chemistryTickInterval(shell::temperature().value()));
 }
 
-int antidrasi::layOut(kinetics::core::Grid &grid, double blockAmount, double targetAmount, bool emptyRest)
+int antidrasi::layOut(kinetics::core::Grid &grid, double amount)
 {
     namespace core = kinetics::core;
-    const auto &s = shared();
-    const int latticeSide = s.latticeSide > 0 ? s.latticeSide : core::defaultLatticeSide;
-    const int codeA = s.codeA != 0 ? s.codeA : core::defaultCodeA;
-    const int side = core::blockSide(blockAmount, latticeSide);
+    const int side = core::blockSideWithin(amount);
+    cls();
     setSpotScale(side);
     grid = {};
-    const int placed = core::layOutBlock(grid, blockAmount, targetAmount, latticeSide, codeA,
-                                         [&](int i, int j) { drawSpot(i, j, codeA, side); });
-    if (emptyRest)
-        core::emptyTheRest(grid, latticeSide, codeA, [&](int i, int j) { drawSpot(i, j, core::codeEmpty, side); });
+    // The block is always full: no top-up.
+    const int placed = core::layOutBlock(grid, amount, 0, core::latticeSide, core::defaultCodeA,
+                                         [&](int i, int j) { drawSpot(i, j, core::defaultCodeA, side); });
+    core::emptyTheRest(grid, core::latticeSide, core::defaultCodeA,
+                       [&](int i, int j) { drawSpot(i, j, core::codeEmpty, side); });
     return placed;
-}
-
-int antidrasi::drawInitialSpots()
-{
-    auto &s = shared();
-    s.codeA = kinetics::core::defaultCodeA;
-    // The block's side follows the amount bars, which every amount bar keeps
-    // equal to the shared amount.
-    const double blockAmount = shell::amount().value();
-    kinetics::core::Grid preview{};
-    return layOut(preview, blockAmount, s.initialAmount, false);
 }

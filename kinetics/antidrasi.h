@@ -21,11 +21,9 @@ public:
     void setSpotScale(int blockSide);
     toolkit::Form &window() override { return *this; }
     void drawSpot(int i, int j, int code, int blockSide) override;
-    int layOut(kinetics::core::Grid &grid, double blockAmount, double targetAmount, bool emptyRest) override;
-    int drawInitialSpots() override;
+    int layOut(kinetics::core::Grid &grid, double amount) override;
 
 private:
-    kinetics::core::Grid m_cells{};
     double m_radius = kinetics::core::spotRadius;
     double m_spacing = 0; // between spot centres, in x units
 };

@@ -5,6 +5,7 @@
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
 
 namespace shell {
@@ -43,6 +44,39 @@ toolkit::Quantity &duration()
         {member<YPOTHETIKES, &YPOTHETIKES::xronosolos>(), member<OXEA1, &OXEA1::xronosolos>(),
          member<GNOSTED, &GNOSTED::xronosolos>(), member<YPOTHDIASPASI, &YPOTHDIASPASI::xronosolos>()});
     return quantity;
+}
+
+void resetQuantities()
+{
+    for (toolkit::Quantity *q : {&temperature(), &amount(), &duration()})
+        q->forget();
+}
+
+kinetics::core::RunChoice nextRun()
+{
+    const auto &s = core::shared();
+    kinetics::core::RunChoice c;
+    c.process = s.modelCode;
+    c.twoSteps = s.choices.twoSteps();
+    c.reversible = s.choices.reversible();
+    c.decaySteps = s.choices.decaySteps;
+    c.rates = s.rates;
+    c.amount = amount().value();
+    c.duration = duration().value();
+    c.temperatureC = temperature().value();
+    return c;
+}
+
+kinetics::core::RunSetup nextSetup() { return kinetics::core::setupFor(nextRun()); }
+
+} // namespace shell
+
+namespace shell {
+
+kinetics::core::RunSetup describedRun()
+{
+    const auto &run = core::shared().run;
+    return run.started() ? run.setup() : nextSetup();
 }
 
 } // namespace shell

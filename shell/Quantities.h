@@ -1,7 +1,10 @@
 // The quantities that scroll bars on several windows show: each is one
-// object whose bars all join it, so a window sets the others through it and
-// never through their controls.
+// object that holds the value and that the bars join, so that a window sets
+// the others through it and never through their controls; and the run the
+// windows hold for the next Start.
 #pragma once
+
+#include "kinetics/core/RunSetup.h"
 
 namespace toolkit {
 class Quantity;
@@ -18,5 +21,16 @@ toolkit::Quantity &amount();
 // The duration bars (xronosolos) of the reaction, acid, worked example and
 // decay model windows.
 toolkit::Quantity &duration();
+// The quantities forget their values, for a fresh program.
+void resetQuantities();
+
+// What the windows hold for the next run: the chosen process and its rates,
+// the wizard's choices, the amount, the duration and the temperature.
+kinetics::core::RunChoice nextRun();
+// The run the next Start would make of it.
+kinetics::core::RunSetup nextSetup();
+// The run the graphs and what they lead to describe: the last run, or before
+// the first one the run the windows show.
+kinetics::core::RunSetup describedRun();
 
 } // namespace shell

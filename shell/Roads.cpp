@@ -24,7 +24,7 @@ void chooseProcess(kinetics::core::ModelCode code)
 {
     auto &s = core::shared();
     if (code != s.modelCode && s.run.running()) {
-        s.run.end();
+        s.run.stop();
         form<apotelesmata>().Timer1.setEnabled(false);
     }
     s.modelCode = code;

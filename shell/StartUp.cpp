@@ -9,6 +9,7 @@
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "shell/Quantities.h"
 #include "shell/amfinaioxi.h"
 #include "shell/core/SharedState.h"
 #include "shell/eisagogi.h"
@@ -115,14 +116,9 @@ void buildWindows()
     auto &s = shared();
     s.runCount = 0;
     s.derivedGraphCount = 0;
-    s.temperatureC = 25;
-    s.runDuration = 250;
-    s.initialAmount = form<YPOTHETIKES>().sidesq.value();
-    s.concentrationAxisTop = kinetics::core::concentrationAxisTop(s.initialAmount);
     placeWindows();
     setScales();
-    s.runDuration = 250;
-    setRanges(s.runDuration);
+    setRanges(250);
     // The decay diagrams, in the order that decides their values.
     form<YPOTHDIASPASI>().layOutDiagram();
     form<GNOSTED>().layOutDiagram();
@@ -147,6 +143,7 @@ void resetProgram()
 {
     toolkit::resetForms();
     shell::core::resetShared();
+    resetQuantities();
 }
 
 } // namespace shell

@@ -17,6 +17,5 @@ public:
     toolkit::CommandButton Command4{this, QStringLiteral("Command4")};
 
 private:
-    void reversible();
     void next();
 };

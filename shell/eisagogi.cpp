@@ -1,15 +1,14 @@
 #include "shell/eisagogi.h"
 
-#include "acids/OXEA1.h"
-#include "decay/GNOSTED.h"
 #include "decay/YPOTHDIASPASI.h"
-#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "shell/amfinaioxi.h"
+#include "shell/Quantities.h"
+#include "shell/Roads.h"
 #include "shell/core/SharedState.h"
 #include "shell/neaepilogi.h"
+#include "toolkit/Quantity.h"
 
 using namespace toolkit;
 using shell::core::shared;
@@ -61,34 +60,8 @@ void eisagogi::load()
     Command2.setLeft(W / 5 + left());
 
     // The parameters window's first state.
-    auto &p = form<YPOTHETIKES>();
-    p.sidesq.setValue(15);
-    p.Label3.setCaption(Format(p.sidesq.value() / 100.0, "0.00") +
-                        QStringLiteral("  mol/L"));
-    p.bleprasino.setValue(50);
-    p.kokkina.setValue(0);
-    p.pithanotipiso.show();
-    p.Label4[0].show();
-    p.Label4[0].setFont(p.Label4[0].fontName(), 14, true, true);
-    p.Label4[0].setCaption(QStringLiteral("K        = ") +
-                           Format(p.pithanotipiso.value(), "0") + QStringLiteral(" %"));
-    p.Label4[1].setFont(p.Label4[1].fontName(), 13, true, true);
-    p.Label4[1].setCaption(QStringLiteral("   B ->A "));
-    p.tempotherm.setValue(25);
-    p.tempotherm.show();
-    p.Label5.show();
-    for (Label *label : {&p.Label1[0], &p.Label1[1], &p.Label2[0], &p.Label2[1], &p.Label3, &p.Label4[0],
-                         &p.Label4[1], &p.Label5})
-        label->setFontName(fonts::sans);
-    p.kokkinaprasina.show();
-    p.Label6[0].show();
-    p.Label6[1].show();
-    p.xronosolos.setValue(250);
-    form<YPOTHDIASPASI>().xronosolos.setValue(250);
-    p.Label7.setCaption(graphs::durationText(p.xronosolos.value()));
-
+    form<YPOTHETIKES>().takeFirstState();
     form<apotelesmata>().Timer1.setEnabled(false);
-    shared().temperatureC = p.tempotherm.value();
 }
 
 void eisagogi::chemicalReactions()
@@ -97,13 +70,10 @@ void eisagogi::chemicalReactions()
     s.derivedGraphCount = 0;
     s.runCount = 0;
     s.chemistryChosen = true;
-    s.runDuration = 250;
-    s.temperatureC = 25;
-    auto &p = form<YPOTHETIKES>();
-    p.xronosolos.setValue(s.runDuration);
-    p.tempotherm.setValue(s.temperatureC);
+    shell::duration().set(250);
+    shell::temperature().set(25);
     form<grafiki1>().cls();
-    p.bleprasino.setValue(50);
+    form<YPOTHETIKES>().setRateBar(0, 50);
     form<neaepilogi>().show();
 }
 
@@ -112,15 +82,10 @@ void eisagogi::radioactiveDecays()
     auto &s = shared();
     s.chemistryChosen = false;
     form<YPOTHDIASPASI>().show();
-    s.reactionRun = false;
-    auto &wizard = form<amfinaioxi>();
-    wizard.reversibleno.setValue(true);
-    wizard.reversibleyes.setValue(false);
+    shell::setWizardOption(shell::WizardOption::NonReversible, true);
+    shell::setWizardOption(shell::WizardOption::Reversible, false);
     form<grafiki1>().cls();
-    s.runDuration = 75;
-    form<YPOTHDIASPASI>().xronosolos.setValue(s.runDuration);
-    form<GNOSTED>().xronosolos.setValue(s.runDuration);
+    shell::duration().set(75);
     s.derivedGraphCount = 0;
     s.runCount = 0;
-    form<OXEA1>().tempotherm.setValue(s.temperatureC);
 }

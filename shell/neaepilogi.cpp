@@ -38,9 +38,9 @@ neaepilogi::neaepilogi()
     design(Command4, {5760, 4080, 1455, 735}, QStringLiteral("Exit"), bold12);
     design(ACIDS, {3360, 5040, 1455, 855}, QStringLiteral("ACID"), bold12);
 
-    Option1.onClick([this] { oneStep(); });
-    Option2.onClick([this] { twoSteps(); });
-    Command2.onClick([this] { next(); });
+    Option1.onClick([this] { showSecondStep(false); });
+    Option2.onClick([this] { showSecondStep(true); });
+    Command2.onClick([] { form<amfinaioxi>().show(); });
     Command3.onClick([] { form<eisagogi>().show(); });
     Command4.onClick([] { endProgram(); });
     ACIDS.onClick([] { form<OXEA1>().show(); });
@@ -57,37 +57,13 @@ void neaepilogi::load()
     Picture2[1].hide();
 }
 
-void neaepilogi::oneStep()
+void neaepilogi::showSecondStep(bool shown)
 {
-    Picture2[1].hide();
-    Shape3.hide();
+    Picture2[1].setVisible(shown);
+    Shape3.setVisible(shown);
+    etiketa2.setVisible(shown);
+    // A choice of steps starts the second step afresh.
     auto &p = form<YPOTHETIKES>();
-    p.kokkina.hide();
-    p.kokkinaprasina.setValue(0);
-    p.kokkina.setValue(0);
-    etiketa2.hide();
-}
-
-void neaepilogi::twoSteps()
-{
-    Picture2[1].show();
-    Shape3.show();
-    auto &p = form<YPOTHETIKES>();
-    p.kokkina.show();
-    p.kokkinaprasina.setValue(0);
-    p.kokkina.setValue(0);
-    etiketa2.show();
-}
-
-void neaepilogi::next()
-{
-    form<amfinaioxi>().show();
-    auto &p = form<YPOTHETIKES>();
-    const bool two = !Option1.value();
-    p.kokkina.setVisible(two);
-    p.kokkinaprasina.setVisible(two);
-    p.Label1[0].setVisible(two);
-    p.Label1[1].setVisible(two);
-    p.Label6[0].setVisible(two);
-    p.Label6[1].setVisible(two);
+    p.setRateBar(3, 0);
+    p.setRateBar(2, 0);
 }

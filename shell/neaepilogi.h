@@ -24,7 +24,6 @@ public:
     toolkit::CommandButton ACIDS{this, QStringLiteral("ACIDS")};
 
 private:
-    void oneStep();
-    void twoSteps();
-    void next();
+    // The diagram's second step (its arrow, C and the letter) shown or not.
+    void showSecondStep(bool shown);
 };

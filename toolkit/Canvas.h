@@ -91,10 +91,6 @@ public:
     void setFillSolid(bool solid) { m_fillSolid = solid; }
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor &color);
-    // The persistent-drawing flag. Drawing is kept either way; the flag is
-    // only read back.
-    bool autoRedraw() const { return m_autoRedraw; }
-    void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
     QString fontName() const { return m_fontName; }
     void setFontName(const QString &name);
@@ -216,7 +212,6 @@ private:
     QColor m_fillColor = Qt::black;
     bool m_fillSolid = false;
     QColor m_backColor = QColor(240, 240, 240);
-    bool m_autoRedraw = false;
     QString m_fontName = fonts::defaultSans;
     double m_fontSize = 8.25;
     QFont m_font;

@@ -27,6 +27,8 @@ class QTextBrowser;
 
 namespace toolkit {
 
+class Quantity;
+
 using Handler = std::function<void()>;
 
 // Runs a handler unless the program has ended.
@@ -268,8 +270,12 @@ public:
     int largeChange() const { return m_largeChange; }
     void setLargeChange(int step);
     void onChange(Handler handler) { m_change = std::move(handler); }
-    // Takes the value another bar of its quantity moved to; following() is
-    // true while the change handler runs for it.
+    // The bar shows a quantity that bars on other windows show too: once its
+    // change handler has run for a move of its own, it tells the quantity.
+    void join(Quantity &quantity) { m_quantity = &quantity; }
+    // Takes the value its quantity was moved to by another bar or set to;
+    // following() is true while the change handler runs for it, and the bar
+    // tells nobody.
     void follow(int value);
     bool following() const { return m_following; }
     void describe() override;
@@ -283,6 +289,7 @@ private:
     int m_smallChange = 1;
     int m_largeChange = 1;
     bool m_following = false;
+    Quantity *m_quantity = nullptr;
     Handler m_change;
 };
 

@@ -1,9 +1,12 @@
-// A quantity that scroll bars on several windows show, such as a temperature:
-// whichever bar moves, the others take its value and run their own change
-// handlers, as a bar set by code does.
+// A quantity that scroll bars on several windows show, such as a temperature.
+// The value is held here once. A bar of the quantity moved by the student or
+// by code tells the quantity, which tells every other bar once, in turn from
+// the one after it, naming the bar it came from; a bar told so runs its own
+// change handler (to rewrite its window's labels) and tells nobody again.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <typeindex>
 #include <vector>
 
@@ -25,19 +28,21 @@ public:
 
     explicit Quantity(std::vector<Member> members);
 
-    // The value of the first member, the quantity's home bar.
+    // The value: the last one a bar moved to or the quantity was set to; the
+    // first member's, the quantity's home bar, until then.
     int value() const;
-    // Every member takes the value, from the first on.
+    // The quantity takes a value from elsewhere: every member is told it.
     void set(int value);
-    // The members after `from`, in turn and round to the one before it, take
-    // its value; a bar that holds it already runs nothing. A change handler
-    // calls this with its own bar, so that the quantity follows the bar
-    // wherever it was moved.
-    void spread(const ScrollBar &from);
+    // A member's bar moved on its own: the quantity takes its value and tells
+    // every other member. Called by the bar after its change handler.
+    void moved(const ScrollBar &bar);
+    // Back to the home bar's value, for a fresh program.
+    void forget() { m_value.reset(); }
 
 private:
-    void give(ScrollBar &bar, int value);
+    void tell(std::size_t from, int value, const ScrollBar *origin);
     std::vector<Member> m_members;
+    std::optional<int> m_value;
 };
 
 } // namespace toolkit

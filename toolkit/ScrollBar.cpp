@@ -1,4 +1,5 @@
 #include "toolkit/Controls.h"
+#include "toolkit/Quantity.h"
 #include "toolkit/Widgets.h"
 
 #include <QSignalBlocker>
@@ -38,6 +39,8 @@ void ScrollBar::setValue(int value)
     m_value = clamped;
     sync();
     fire(m_change);
+    if (m_quantity && !m_following)
+        m_quantity->moved(*this);
     // The handler rewrites the labels that the bars are read by.
     if (container()->isVisible())
         for (ScrollBar *bar : container()->findChildren<ScrollBar *>(Qt::FindDirectChildrenOnly))

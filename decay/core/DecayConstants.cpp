@@ -26,6 +26,16 @@ std::array<double, 4> seriesConstants(int steps, double blueHalfLife, double gre
     return k;
 }
 
+kinetics::core::RunRates seriesRates(const std::array<double, 4> &k)
+{
+    kinetics::core::RunRates r;
+    r.steps.k1 = k[0];
+    r.steps.k2 = k[1];
+    r.steps.k3 = k[2];
+    r.k4 = k[3];
+    return r;
+}
+
 WorkedRates workedExampleRates(const std::array<double, 4> &halfLives)
 {
     using toolkit::core::Int;

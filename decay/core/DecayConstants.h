@@ -24,6 +24,10 @@ double decayConstant(double halfLife, kinetics::core::ModelCode modelCode, doubl
 std::array<double, 4> seriesConstants(int steps, double blueHalfLife, double greenHalfLife,
                                       double redHalfLife);
 
+// The rates of a series of constants k1..k4: A -> B, B -> C and C -> D on
+// the lattice, D -> E (lead-210's decay) for the smooth curves only.
+kinetics::core::RunRates seriesRates(const std::array<double, 4> &k);
+
 // Per-event probabilities of the worked example for a lattice of 225 spots
 // (15 x 15): x = 225 x k / counter for each constant, the counter doubling
 // from 1 while the whole part of x1, x2 or x3 exceeds 100; then

@@ -15,34 +15,65 @@ std::string shortest(double value)
 
 namespace {
 
-// Smooth values to a thousandth of a spot.
-std::string fixed(double value)
+// A number with that many decimals and a decimal point, whatever the
+// locale: smooth values to a thousandth of a spot, concentrations to a
+// hundredth of a mol/L.
+std::string fixed(double value, int decimals = 3)
 {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
     return std::string(buffer, end);
+}
+
+std::string processName(const kinetics::core::RunSetup &setup)
+{
+    using kinetics::core::ModelCode;
+    switch (setup.process) {
+    case ModelCode::Reaction: {
+        const std::string arrow = setup.reversible ? " <-> " : " -> ";
+        return "reaction A" + arrow + "B" + (setup.steps >= 2 ? arrow + "C" : std::string());
+    }
+    case ModelCode::Carbonic: return "carbonic acid";
+    case ModelCode::Arsenic: return "arsenic acid";
+    case ModelCode::Phosphoric: return "phosphoric acid";
+    case ModelCode::Pyrophosphoric: return "pyrophosphoric acid";
+    case ModelCode::DecaySeries: {
+        std::string series = "decay series A";
+        for (int step = 1; step <= setup.steps; ++step)
+            series += std::string(" -> ") + char('A' + step);
+        return series;
+    }
+    case ModelCode::DecayExample: return "polonium series Po-218 -> Pb-214 -> Bi-214 -> Pb-210";
+    }
+    return "unknown";
 }
 
 } // namespace
 
-double sampleAt(const std::vector<double> &samples, double step, double t)
+TableNotes describeRun(const kinetics::core::RunSetup &setup)
 {
-    const double position = step > 0 ? t / step : -1;
-    const double nearest = std::round(position);
-    const bool onSample = std::fabs(position - nearest) < 1e-9;
-    const double first = onSample ? nearest : std::floor(position);
-    if (!(first >= 0) || first + (onSample ? 0 : 1) >= double(samples.size()))
-        return std::numeric_limits<double>::quiet_NaN();
-    const auto k = static_cast<std::size_t>(first);
-    if (onSample)
-        return samples[k];
-    const double along = position - first;
-    return samples[k] + (samples[k + 1] - samples[k]) * along;
+    const auto &k = setup.rates.steps;
+    const std::string amount = setup.chemistry() ? fixed(setup.amount / 100.0, 2) + " mol/L"
+                                                 : std::to_string(setup.amount) + " % of the sites";
+    return {
+        {"process", processName(setup)},
+        {"amount", amount},
+        {"temperature", std::to_string(setup.temperatureC) + " \u00b0C"},
+        {"duration", std::to_string(setup.duration)},
+        {"rates", "k1=" + shortest(k.k1) + ", k1Reverse=" + shortest(k.k1Reverse) + ", k2=" + shortest(k.k2)
+                      + ", k2Reverse=" + shortest(k.k2Reverse) + ", k3=" + shortest(k.k3)},
+        {"interval", std::to_string(setup.interval) + " ms"},
+        {"spots", std::to_string(setup.spots)},
+    };
 }
 
-std::string countsTable(const TableNotes &notes, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothColumns *smooth)
+std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
+                        const SmoothSolution *smooth)
 {
+    TableNotes notes = describeRun(setup);
+    if (smooth)
+        notes.emplace_back("smooth", "the solution of the rate equations at each tick's time, in spots of this run");
+    const double scale = smooth && smooth->total > 0 ? setup.spots / smooth->total : 0;
     std::string table;
     for (const auto &[name, value] : notes)
         table += "# " + name + ": " + value + "\n";
@@ -56,11 +87,11 @@ std::string countsTable(const TableNotes &notes, const std::vector<kinetics::cor
         for (int count : {n.a, n.b, n.c, n.d})
             table += "," + std::to_string(count);
         if (smooth) {
-            for (const std::vector<double> *curve : smooth->curves) {
-                const double v = curve ? sampleAt(*curve, smooth->step, tick.time) : std::nan("");
+            for (int m = 0; m < 4; ++m) {
+                const double v = smooth->at(m, tick.time);
                 table += ",";
                 if (!std::isnan(v))
-                    table += fixed(v * smooth->scale);
+                    table += fixed(v * scale);
             }
         }
         table += "\n";

@@ -4,9 +4,9 @@
 // has been drawn. Numbers always have a decimal point, whatever the locale.
 #pragma once
 
+#include "graphs/core/Smooth.h"
 #include "kinetics/core/Run.h"
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,24 +16,14 @@ namespace graphs::core {
 // "name: value" pairs, written as "# name: value" lines above the header.
 using TableNotes = std::vector<std::pair<std::string, std::string>>;
 
-// The smooth solution of A..D, sample k at time k x step, in units that
-// times `scale` gives spots of the run.
-struct SmoothColumns
-{
-    std::array<const std::vector<double> *, 4> curves{};
-    double step = 0;
-    double scale = 1;
-};
+// What the table says of a run: the process, amount, temperature, duration,
+// rates, tick interval and spots, as its setup froze them.
+TableNotes describeRun(const kinetics::core::RunSetup &setup);
 
-// The value of samples taken every `step` at time t: straight between the
-// two samples around t, so the sample itself when t falls on one, as each
-// tick's time does with a step of a fifth of the interval. NaN where the
-// samples do not reach.
-double sampleAt(const std::vector<double> &samples, double step, double t);
-
-// The table; `smooth` may be null.
-std::string countsTable(const TableNotes &notes, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothColumns *smooth);
+// The table of a run of that setup and history; the smooth solution's
+// columns, in spots of the run, when `smooth` is given.
+std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
+                        const SmoothSolution *smooth);
 
 // A number in the shortest form that reads back exactly, with a decimal
 // point: 0.5, 1e-07, 250.

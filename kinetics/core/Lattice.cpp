@@ -20,9 +20,15 @@ Rgb spotColour(int code)
     }
 }
 
+Point spotSpacing(int blockSide, double ratioW, double ratioH)
+{
+    return {55 * ratioW / blockSide, 55 * ratioH / blockSide};
+}
+
 Point spotCentre(int i, int j, int blockSide, double ratioW, double ratioH)
 {
-    return {i * 55 * ratioW / blockSide, j * 55 * ratioH / blockSide};
+    const Point spacing = spotSpacing(blockSide, ratioW, ratioH);
+    return {i * spacing.x, j * spacing.y};
 }
 
 int blockSide(double amount, int latticeSide)

@@ -41,6 +41,8 @@ inline constexpr double spotRadius = 0.2;
 // 55 x ratioW by 55 x ratioH, whatever the amount. ratioW = W / (W + H) and
 // ratioH = H / (W + H) with W and H the screen's width and height.
 Point spotCentre(int i, int j, int blockSide, double ratioW, double ratioH);
+// The distance of neighbouring spot centres across (x) and up (y).
+Point spotSpacing(int blockSide, double ratioW, double ratioH);
 
 // Side of the initial square block for an amount (percent of the sites):
 // Int(Sqr(side^2 x amount / 100)) + 1, so the block always holds more spots

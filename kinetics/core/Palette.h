@@ -22,6 +22,23 @@ inline constexpr Rgb rateCyan{5, 250, 250};
 inline constexpr Rgb diagramGreen{0, 192, 0}, lightCyan{128, 255, 255};
 inline constexpr Rgb white{255, 255, 255}; // an empty site
 inline constexpr Rgb black{0, 0, 0};
+
+// The spot, the live point and the smooth curve of kind 0 (A) .. 3 (D).
+constexpr Rgb kind(int k)
+{
+    constexpr Rgb spots[] = {blue, green, red, cyan};
+    return spots[k < 0 ? 0 : k > 3 ? 3 : k];
+}
+constexpr Rgb livePoint(int kind)
+{
+    constexpr Rgb points[] = {blue, green, liveRed, cyan};
+    return points[kind < 0 ? 0 : kind > 3 ? 3 : kind];
+}
+constexpr Rgb smoothCurve(int kind)
+{
+    constexpr Rgb curves[] = {darkBlue, darkGreen, darkRed, darkCyan};
+    return curves[kind < 0 ? 0 : kind > 3 ? 3 : kind];
+}
 } // namespace palette
 
 } // namespace kinetics::core

@@ -21,7 +21,7 @@ int tickInterval(ModelCode model, double temperatureC)
     return isDecay(model) ? decayTickInterval : chemistryTickInterval(temperatureC);
 }
 
-double concentrationAxisTop(double initialAmount) { return initialAmount * 1.2 / 100; }
+double concentrationAxisTop(double initialAmount) { return axisTop(initialAmount) / 100; }
 
 double rateFromBar(double value, double factor) { return value * factor / 100; }
 

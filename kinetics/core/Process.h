@@ -47,6 +47,11 @@ int tickInterval(ModelCode model, double temperatureC);
 // 19 at 10 degrees where the run's own interval is 20.
 int wholeTickInterval(double temperatureC);
 
+// Every axis of the program reaches a fifth above the largest value it
+// shows: the amounts, the rates, the bars.
+inline constexpr double axisHeadroom = 1.2;
+constexpr double axisTop(double largest) { return axisHeadroom * largest; }
+
 // Top of the graphs' value axis: 1.2 x amount / 100 (the amount is in
 // hundredths of mol/L, or a percentage of the sites for decays).
 double concentrationAxisTop(double initialAmount);

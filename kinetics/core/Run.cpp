@@ -36,79 +36,71 @@ int Run::record(int kind, int index) const
 
 void Run::start(const RunSetup &setup)
 {
-    const int placed = setup.spots;
     m_setup = setup;
-    m_running = placed > 0;
-    m_spotTotal = placed;
-    m_counts = {placed, 0, 0, 0};
-    m_clock.ticks = 0;
-    m_clock.interval = setup.interval;
-    m_clock.time = 0;
+    m_serial += 1;
+    m_stopped = setup.spots <= 0;
+    m_counts = {setup.spots, 0, 0, 0};
+    m_clock = {};
     m_records.next = 1;
-    m_records.spots = placed;
-    for (auto &r : m_records.samples)
+    // Room for every sample of the whole run: the records never fill up.
+    const std::size_t room = 1 + std::size_t(samplesPerTick) * std::size_t(ticksOfRun(setup.duration, setup.interval));
+    for (auto &r : m_records.samples) {
         r.assign(1, 0);
+        r.reserve(room);
+    }
     m_history.clear();
+    m_history.reserve(std::size_t(ticksOfRun(setup.duration, setup.interval)));
 }
 
 void Run::recordSample()
 {
     auto &[a, b, c] = m_records.samples;
-    if (static_cast<std::size_t>(m_records.next) >= a.size())
-        for (auto *r : {&a, &b, &c})
-            r->resize(r->size() + 16 * samplesPerTick);
-    const std::size_t i = std::size_t(m_records.next);
-    a[i] = m_counts.a;
-    b[i] = m_counts.b;
-    c[i] = m_counts.c;
+    a.push_back(m_counts.a);
+    b.push_back(m_counts.b);
+    c.push_back(m_counts.c);
     m_records.next += 1;
 }
 
-void Run::tick(toolkit::core::Random &rng, const TickInput &in, RunView &view)
+void Run::tick(toolkit::core::Random &rng, RunView &view)
 {
-    if (!m_running)
+    if (!running())
         return;
-    const LatticeRun &lattice = m_setup.lattice;
-    const int kinds = m_setup.kinds;
-    m_blockSide = kinetics::core::blockSide(in.amount, lattice.side);
+    const LatticeRun lattice = latticeRun(m_setup);
+    const int kinds = m_setup.kinds();
+    const int spots = m_setup.spots;
+    const double interval = m_setup.interval;
     rng.mixClock();
 
-    const double perSpot = amountPerSpot(in.amount, m_spotTotal);
+    const double perSpot = amountPerSpot(m_setup.amount, spots);
     view.plot(m_clock.time, plotted(m_counts, perSpot), kinds, 3);
     Counts n = m_counts;
     for (int k = 0; k < eventsPerTick; ++k) {
-        view.plot(eventTime(m_clock.time, k, m_clock.interval), plotted(n, perSpot), kinds, 1);
-        randomStep(m_cells, lattice, n, m_spotTotal, rng, ViewHooks{view, m_blockSide});
-        assert(n.total() == m_spotTotal && "an event moves one spot from one kind to another");
+        view.plot(eventTime(m_clock.time, k, interval), plotted(n, perSpot), kinds, 1);
+        randomStep(m_cells, lattice, n, spots, rng, ViewHooks{view, m_setup.blockSide});
+        assert(n.total() == spots && "an event moves one spot from one kind to another");
         m_counts = n;
         view.showCounts(n);
         if (k % sampleStride == 0)
             recordSample();
     }
     m_clock.ticks += 1;
-    m_clock.time += in.interval;
+    m_clock.time += interval;
     m_history.push_back({m_clock.time, m_counts});
-    if (m_clock.time > in.duration)
-        end();
 }
 
-void Run::replay(double amount, double duration,
-                 const std::function<void(double x, double a, double b, double c)> &point) const
+void Run::replay(const std::function<void(double x, double a, double b, double c)> &point) const
 {
-    const int interval = m_clock.interval;
-    if (m_records.spots <= 0 || interval <= 0)
+    const int interval = m_setup.interval;
+    if (m_setup.spots <= 0 || interval <= 0)
         return;
-    const double perSpot = amountPerSpot(amount, m_records.spots);
+    const double perSpot = amountPerSpot(m_setup.amount, m_setup.spots);
     const auto &[a, b, c] = m_records.samples;
-    int index = 1; // entries 1..next-1 hold samples
-    for (int n = 0; n * double(interval) < duration && index < m_records.next; ++n) {
-        const double t = n * double(interval);
-        if (t > m_clock.stoppedAt)
-            continue;
-        for (int k = 0; k < eventsPerTick && index < m_records.next; k += sampleStride, ++index) {
-            const std::size_t i = std::size_t(index);
-            point(eventTime(t, k, interval), a[i] * perSpot, b[i] * perSpot, c[i] * perSpot);
-        }
+    // Entries 1..next-1 hold the samples, samplesPerTick a tick in order.
+    for (int index = 1; index < m_records.next; ++index) {
+        const int n = (index - 1) / samplesPerTick;
+        const int k = (index - 1) % samplesPerTick * sampleStride;
+        const std::size_t i = std::size_t(index);
+        point(eventTime(n * double(interval), k, interval), a[i] * perSpot, b[i] * perSpot, c[i] * perSpot);
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "kinetics/core/Lattice.h"
+#include "kinetics/core/RunSetup.h"
 #include "toolkit/core/Random.h"
 
 #include <array>
@@ -48,24 +49,6 @@ struct TickCounts
     Counts counts;
 };
 
-// What a run keeps from its Start to its end, whatever the windows choose
-// meanwhile: the process of its events and the kinds it plots.
-struct RunSetup
-{
-    int spots = 0;       // blue spots laid out
-    int interval = 0;    // ms the events of each tick spread over
-    LatticeRun lattice;  // the sites, codes, reverse steps and probabilities
-    int kinds = 2;       // kinds plotted: 2 (A, B), 3 (and C) or 4 (and D)
-};
-
-// What a tick reads afresh each time from the windows.
-struct TickInput
-{
-    double amount = 0;   // the amount bar: the scale of the points and the block's side
-    int interval = 0;    // the timer's interval now: how far the clock moves
-    double duration = 0; // the run ends once the clock has passed it
-};
-
 class Run
 {
 public:
@@ -73,21 +56,25 @@ public:
     Grid &cells() { return m_cells; }
     const Grid &cells() const { return m_cells; }
     Counts counts() const { return m_counts; }
-    // Counts that a preview of the lattice stands for: a run in progress
-    // ends, its lattice is laid out afresh.
+    // Counts that a preview of the next run's lattice stands for: the run in
+    // progress ends, its setup and records stay for its replay.
     void setCounts(const Counts &counts)
     {
         m_counts = counts;
-        m_running = false;
+        stop();
     }
-    // Between a Start and the end of the run.
-    bool running() const { return m_running; }
+    // The setup of the run that runs or ran last, frozen at its start.
+    const RunSetup &setup() const { return m_setup; }
+    // Whether a run has started since the program began.
+    bool started() const { return m_serial > 0; }
+    // Between its start and the tick that passes its duration, unless it was
+    // stopped before.
+    bool running() const { return started() && !m_stopped && m_clock.time <= m_setup.duration; }
+    // Which run this is: 1 for the first started, one more for each start.
+    int serial() const { return m_serial; }
     int tickCount() const { return m_clock.ticks; }
-    int spotTotal() const { return m_spotTotal; }
-    int blockSide() const { return m_blockSide; }
-    void setBlockSide(int side) { m_blockSide = side; }
-    double runTime() const { return m_clock.time; }
-    int tickInterval() const { return m_clock.interval; }
+    int spotTotal() const { return m_setup.spots; }
+    int tickInterval() const { return m_setup.interval; }
     int recordIndex() const { return m_records.next; }
     // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
     int record(int kind, int index) const;
@@ -95,29 +82,21 @@ public:
     const std::vector<TickCounts> &history() const { return m_history; }
 
     // Start on the laid-out lattice of setup.spots blue spots: the counts are
-    // all A, the clock, the records and the history start afresh, and the run
-    // keeps the setup to its end.
+    // all A, the clock, the records (room for the whole run) and the history
+    // start afresh, and the run keeps the setup to its end.
     void start(const RunSetup &setup);
     // One tick of a running run: after a re-seed from the clock, the counts
     // at the run time, then for each of the 625 events the counts at its
     // time, the event and a sample of the counts every 8th event; the clock
-    // moves by the timer's interval, the history gains the counts at the new
-    // run time, and the run ends once it has passed the duration. After every
-    // event the counts add up to the spots.
-    void tick(toolkit::core::Random &rng, const TickInput &in, RunView &view);
-    // The run ends where it is, as when another process is chosen.
-    void end() { m_running = false; }
-    // New parameters: the run ends, its clock stops here and the replay
-    // leaves out ticks that start later.
-    void stop()
-    {
-        m_clock.stoppedAt = m_clock.time;
-        end();
-    }
-    // The recorded samples of the last run at their times, up to the
-    // duration, as amounts of A, B and C.
-    void replay(double amount, double duration,
-                const std::function<void(double x, double a, double b, double c)> &point) const;
+    // moves one interval, the history gains the counts at the new run time,
+    // and the run ends once it has passed its duration. After every event
+    // the counts add up to the spots.
+    void tick(toolkit::core::Random &rng, RunView &view);
+    // The run ends where it is: new parameters, another process or a preview.
+    void stop() { m_stopped = true; }
+    // Every recorded sample of the run at its time, as amounts of A, B and C
+    // on the run's own scale.
+    void replay(const std::function<void(double x, double a, double b, double c)> &point) const;
 
 private:
     void recordSample();
@@ -125,22 +104,19 @@ private:
     Grid m_cells{};
     Counts m_counts;
     RunSetup m_setup;
-    bool m_running = false;
-    int m_blockSide = 0;
-    int m_spotTotal = 0;
-    // The time on the graphs' axis, where New Adjustment stopped it, the
-    // interval the events of a tick spread over, and the ticks so far.
+    int m_serial = 0;
+    bool m_stopped = false;
+    // The time on the graphs' axis and the ticks so far.
     struct Clock
     {
-        double time = 0, stoppedAt = 0;
-        int interval = 0, ticks = 0;
+        double time = 0;
+        int ticks = 0;
     } m_clock;
-    // Samples of A, B and C (entry 0 unused, the next at `next`) and the
-    // spots of the run they come from.
+    // Samples of A, B and C (entry 0 unused, the next at `next`).
     struct Records
     {
         std::array<std::vector<int>, 3> samples;
-        int next = 1, spots = 0;
+        int next = 1;
     } m_records;
     std::vector<TickCounts> m_history;
 };

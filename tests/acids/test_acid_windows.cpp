@@ -37,9 +37,9 @@ CommandButton &acidButton(OXEA1 &w, int code)
 // The pH a student reads off the rates: [H+] = Ka1 x p2 / p1 = Ka1 x kB->A / kA->B.
 double pHFromRates(ModelCode code, double temperatureC)
 {
-    const auto &s = shared();
+    const auto &k = shared().rates.steps;
     const double ka1 = acids::core::acidConstants(code, temperatureC).ka1;
-    return -std::log10(ka1 * s.rateK1Reverse / s.rateK1);
+    return -std::log10(ka1 * k.k1Reverse / k.k1);
 }
 
 } // namespace
@@ -80,13 +80,14 @@ private slots:
         w.Command7.click();
 
         const auto &s = shared();
+        const auto &k = s.rates.steps;
         QVERIFY(form<antidrasi>().isVisible() && form<apotelesmata>().isVisible() && form<grafiki1>().isVisible());
         QVERIFY(!form<apotelesmata>().Timer1.running());
         COMPARE_NEAR(pHFromRates(ModelCode(code), 25), pH, 0, 0.01);
         // Both steps share the temperature factor: each pair of percentages makes 100.
-        COMPARE_NEAR(s.rateK1 + s.rateK1Reverse, s.rateK2 + s.rateK2Reverse, 1e-12, 0);
+        COMPARE_NEAR(k.k1 + k.k1Reverse, k.k2 + k.k2Reverse, 1e-12, 0);
         if (p1 >= 0)
-            COMPARE_NEAR(100 * s.rateK1 / (s.rateK1 + s.rateK1Reverse), p1, 0.01, 0.005);
+            COMPARE_NEAR(100 * k.k1 / (k.k1 + k.k1Reverse), p1, 0.01, 0.005);
         auto &p = form<YPOTHETIKES>();
         if (!bars.isEmpty()) {
             QCOMPARE(p.bleprasino.value(), bars[0]);
@@ -94,9 +95,12 @@ private slots:
             QCOMPARE(p.kokkina.value(), bars[2]);
             QCOMPARE(p.kokkinaprasina.value(), bars[3]);
         }
-        QVERIFY(p.pithanotipiso.visible() && p.kokkina.visible() && p.kokkinaprasina.visible());
         QVERIFY(s.run.counts().a > 0);
         QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
+        // New parameters for it offer every step of the acid.
+        form<apotelesmata>().Command1.click();
+        QVERIFY(p.isVisible());
+        QVERIFY(p.pithanotipiso.visible() && p.kokkina.visible() && p.kokkinaprasina.visible());
     }
 
     // After an acid's run, "Change of Rates" offers the graphs against the

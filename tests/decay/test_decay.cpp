@@ -6,7 +6,9 @@
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>
@@ -50,6 +52,8 @@ private slots:
         for (int c : clicks)
             options[c - 1]->click();
         QCOMPARE(model.steps(), steps);
+        // The rates window offers the rows of the steps once it shows.
+        model.mprosta.click();
         auto &rates = form<YPOTHDIASPASI1>();
         // Each control with the number of steps from which it shows.
         std::vector<std::pair<const Control *, int>> from = {
@@ -122,34 +126,6 @@ private slots:
         }
     }
 
-    // How many kinds a run plots: the decay model's steps plus one, the
-    // worked series all four, a reaction two or three, an acid three.
-    void plottedKinds_data()
-    {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("decaySteps");
-        QTest::addColumn<bool>("oneStep");
-        QTest::addColumn<int>("kinds");
-        QTest::newRow("one decay step") << -2 << 1 << true << 2;
-        QTest::newRow("two decay steps") << -2 << 2 << true << 3;
-        QTest::newRow("three decay steps") << -2 << 3 << true << 4;
-        QTest::newRow("worked series, model at one step") << -1 << 1 << true << 4;
-        QTest::newRow("reaction of one step") << 0 << 3 << true << 2;
-        QTest::newRow("reaction of two steps") << 0 << 1 << false << 3;
-    }
-
-    void plottedKinds()
-    {
-        QFETCH(int, model);
-        QFETCH(int, decaySteps);
-        QFETCH(bool, oneStep);
-        shell::core::SharedState s;
-        s.modelCode = kinetics::core::ModelCode(model);
-        s.choices.decaySteps = decaySteps;
-        s.choices.oneStep = oneStep;
-        QTEST(shell::core::plottedKinds(s), "kinds");
-    }
-
     // The worked example's run plots all four kinds, lead-210 in light cyan
     // too, whatever number of steps the model window holds; Back leads to
     // the model window.
@@ -219,22 +195,18 @@ private slots:
                 const int expected = int(q) == quantity ? value : before[q][m];
                 QCOMPARE(groups[q][m]->value(), expected);
             }
-        const int shares[] = {shared().initialAmount, shared().runDuration, shared().temperatureC};
-        QCOMPARE(shares[quantity], value);
+        const toolkit::Quantity *quantities[] = {&shell::amount(), &shell::duration(), &shell::temperature()};
+        QCOMPARE(quantities[quantity]->value(), value);
     }
-    // "Half Lifes" paces the run at 2 ms and marks the half-lives where the
-    // run's own time puts them, not where the exact series does.
+    // "Half Lifes" marks the half-lives where the run's own time, 2 ms a
+    // tick, puts them, not where the exact series does.
     void halfLifesMarkTheRunTimeAxis()
     {
         road::toDecayRates(2).mprosta.click();
-        auto &run = form<apotelesmata>();
-        run.Timer1.setInterval(19);
+        road::start();
         auto &graphs = form<grafiki1>();
-        graphs.cls();
-        graphs.setRunScale();
         graphs.xronoimizoi.click();
-        QCOMPARE(run.Timer1.interval(), 2);
-        const double y = 0.9 * shared().concentrationAxisTop;
+        const double y = 0.9 * kinetics::core::concentrationAxisTop(shared().run.setup().amount);
         QVERIFY(inkNear(graphs, 2 * 0.694 * 3.05 / ln2, y, 0x0000ff, 1));
         QVERIFY(!inkNear(graphs, 3.05, y, 0x0000ff, 1));
         QVERIFY(inkNear(graphs, 2 * 0.693 * 26.8 / ln2, y, 0x00ff00, 1));
@@ -255,12 +227,10 @@ private slots:
         QFETCH(int, greenBar);
         auto &rates = road::toDecayRates(steps);
         rates.prasinizoi.setValue(greenBar);
-        auto &run = form<apotelesmata>();
-        run.Timer1.setInterval(2);
         auto &graphs = form<grafiki1>();
         graphs.cls();
         form<YPOTHDIASPASI>().drawExactSeries();
-        const double top = shared().concentrationAxisTop;
+        const double top = kinetics::core::concentrationAxisTop(shell::amount().value());
         const double k1 = ln2 / 3.05, k2 = ln2 / (greenBar / 100.0);
         // ln 2 / k1; with equal half-lives the green mark covers it.
         QVERIFY(inkNear(graphs, 3.05, 0.95 * top, greenBar == 305 ? 0x00ff00 : 0x0000ff, 1));
@@ -268,7 +238,7 @@ private slots:
         QCOMPARE(inkNear(graphs, 19.7, 0.95 * top, 0xff0000, 1), steps == 3);
         // The curves in the graph's time: A at half the amount at its mark,
         // B by the exact solution, also for equal constants.
-        const double c0 = shared().initialAmount / 100.0;
+        const double c0 = shell::amount().value() / 100.0;
         QVERIFY(inkNear(graphs, 3.05, c0 / 2, 0x0000ff));
         if (steps >= 2) {
             const double t = 4;
@@ -276,7 +246,7 @@ private slots:
                                              : k1 / (k2 - k1) * (std::exp(-k1 * t) - std::exp(-k2 * t));
             QVERIFY(inkNear(graphs, t, c0 * b, 0x00ff00));
         }
-        COMPARE_NEAR(shared().rateK1, k1, 1e-12, 0);
+        COMPARE_NEAR(shared().rates.steps.k1, k1, 1e-12, 0);
     }
 };
 

@@ -1,7 +1,7 @@
 // Temperature factor, initial layout and the decisions of one lattice event.
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/core/SharedState.h"
+#include "kinetics/core/RunSetup.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>
@@ -157,7 +157,7 @@ private slots:
             << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
             << A << unchanged << QList<double>{300} << 0;
         QTest::newRow("rateK1 = 1 converts every blue spot")
-            << A << 0 << false << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
+            << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
             << B << CountList{4, 4, 2, 0} << QList<double>{700} << 0;
         QTest::newRow("B -> C is strict")
             << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
@@ -187,7 +187,7 @@ private slots:
             << codeC << -1 << false << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
             << codeC << unchanged << QList<double>{4e9} << 0;
         QTest::newRow("cyan never changes")
-            << codeD << -2 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
+            << codeD << -2 << false << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
             << none << 0;
         QTest::newRow("counts held at N and 0")
             << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
@@ -207,18 +207,15 @@ private slots:
         QFETCH(QList<double>, mixes);
         QFETCH(int, clockMixes);
 
-        shell::core::SharedState s;
-        s.latticeSide = latticeSide;
-        s.lowestIndex = 1;
-        s.codeA = defaultCodeA;
-        s.codeB = defaultCodeB;
-        s.modelCode = ModelCode(modelCode);
-        s.reactionRun = reactionRun;
-        s.rateK1 = rates[0];
-        s.rateK1Reverse = rates[1];
-        s.rateK2 = rates[2];
-        s.rateK2Reverse = rates[3];
-        s.rateK3 = rates[4];
+        // Every step the process can have is chosen, so the run keeps each
+        // rate that its process allows.
+        kinetics::core::RunChoice choice;
+        choice.process = ModelCode(modelCode);
+        choice.twoSteps = choice.reversible = true;
+        choice.decaySteps = 3;
+        choice.rates.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]};
+        const auto lattice = kinetics::core::latticeRun(kinetics::core::setupFor(choice));
+        QCOMPARE(lattice.reversible, reactionRun);
         const int total = counts[4];
 
         Grid grid{};
@@ -230,7 +227,7 @@ private slots:
         RecordingHooks hooks;
 
         kinetics::core::Counts n{counts[0], counts[1], counts[2], counts[3]};
-        randomStep(grid, shell::core::latticeRun(s), n, total, rng, hooks);
+        randomStep(grid, lattice, n, total, rng, hooks);
 
         QCOMPARE(int(grid[3][4]), newCode);
         QCOMPARE((CountList{n.a, n.b, n.c, n.d}), newCounts);

@@ -87,7 +87,7 @@ private slots:
         auto &run = road::startChapterRun(chapter);
         const auto &r = shared().run;
         QCOMPARE(run.Timer1.interval(), interval);
-        QCOMPARE(shared().reactionRun, chapter != road::Chapter::Decay);
+        QCOMPARE(r.setup().chemistry(), chapter != road::Chapter::Decay);
         int lastD = 0;
         for (int n = 1; run.Timer1.enabled(); ++n) {
             run.Timer1.tick();
@@ -178,7 +178,7 @@ private slots:
         for (int n = 0; n < 4; ++n)
             for (int m = 0; m < 79; m += 11) {
                 const double x = n * shared().run.tickInterval() + 8.0 * m * shared().run.tickInterval() / 625;
-                const double y = shared().initialAmount * double(shared().run.record(0, 79 * n + m + 1)) / shared().run.spotTotal() / 100;
+                const double y = shared().run.setup().amount * double(shared().run.record(0, 79 * n + m + 1)) / shared().run.spotTotal() / 100;
                 const QPoint p(int(std::floor(graphs.xToPixel(x))), int(std::floor(graphs.yToPixel(y))));
                 // Labels lie over both; the replay draws its frame over the points.
                 if ((live.pixel(p) & 0xffffff) != blue || (replay.pixel(p) & 0xffffff) == 0)
@@ -196,11 +196,12 @@ private slots:
         run.Timer1.tick();
         form<grafiki1>().diaforikes.click();
         const auto &s = shared();
-        const double N = 625.0 * s.initialAmount / 100;
-        QCOMPARE(s.curveA.size(), std::size_t(1251)); // duration 250: entries 0..1250
+        const auto *smooth = form<grafiki1>().smoothOf(s.run);
+        QVERIFY(smooth);
+        const double N = 625.0 * s.run.setup().amount / 100;
+        QCOMPARE(smooth->amounts[0].size(), std::size_t(1251)); // duration 250: entries 0..1250
         QCOMPARE(s.derivedGraphCount, 1);
-        COMPARE_NEAR(s.curveA[25], N * std::exp(-s.rateK1 * 5), 0, 1e-6 * N);
-        QCOMPARE(form<grafiki1>().curveStep, shared().run.tickInterval() / 5.0);
+        COMPARE_NEAR(smooth->amounts[0][25], N * std::exp(-s.run.setup().rates.steps.k1 * 5), 0, 1e-6 * N);
         QVERIFY(inkCount(form<grafiki1>(), 0x00009b) > 100); // the dark blue curve
     }
 
@@ -214,11 +215,6 @@ private slots:
         QVERIFY(rates.isVisible());
         QVERIFY(!rates.grafvcshos.visible());
         const auto &s = shared();
-        QCOMPARE(s.rateCurveA.size(), s.curveA.size());
-        // The rate of A at the start is -p1 N and B gains what A loses.
-        const double N = 625.0 * s.initialAmount / 100;
-        COMPARE_NEAR(s.rateCurveA[0], -s.rateK1 * N, 1e-9, 0);
-        COMPARE_NEAR(s.rateCurveB[0], s.rateK1 * N, 1e-9, 0);
         QVERIFY(inkCount(rates, 0x00009b) > 50);
         QCOMPARE(s.modelCode, kinetics::core::ModelCode::Reaction);
     }

@@ -4,10 +4,10 @@
 // equilibrium, within a few standard errors. A re-seed that spoils the random
 // stream, a wrong decision order or a missing reverse step all show up here.
 #include "acids/core/Equilibrium.h"
-#include "graphs/core/Chain.h"
+#include "graphs/core/Smooth.h"
 #include "kinetics/core/Run.h"
 #include "kinetics/core/TemperatureFactor.h"
-#include "shell/core/SharedState.h"
+#include "kinetics/core/RunSetup.h"
 #include "tests/support/Near.h"
 #include "toolkit/core/Random.h"
 
@@ -24,21 +24,22 @@ struct Scenario
 {
     int amount = 20;
     int modelCode = 0;
-    bool reactionRun = true;
     double k1 = 0, k1Reverse = 0, k2 = 0, k2Reverse = 0, k3 = 0;
 };
 
-shell::core::SharedState stateOf(int amount, int modelCode, bool reactionRun)
+// The run a student would set up for the scenario: the steps its rates use.
+RunSetup setupOf(const Scenario &sc)
 {
-    shell::core::SharedState s;
-    s.latticeSide = latticeSide;
-    s.lowestIndex = 1;
-    s.codeA = defaultCodeA;
-    s.codeB = defaultCodeB;
-    s.initialAmount = amount;
-    s.modelCode = ModelCode(modelCode);
-    s.reactionRun = reactionRun;
-    return s;
+    RunChoice choice;
+    choice.process = ModelCode(sc.modelCode);
+    choice.twoSteps = sc.k2 > 0 || sc.k2Reverse > 0;
+    choice.reversible = sc.k1Reverse > 0 || sc.k2Reverse > 0;
+    choice.decaySteps = sc.k3 > 0 ? 3 : sc.k2 > 0 ? 2 : 1;
+    choice.rates.steps = {sc.k1, sc.k1Reverse, sc.k2, sc.k2Reverse, sc.k3};
+    choice.amount = sc.amount;
+    choice.duration = 2000; // past the last tick compared
+    choice.temperatureC = 25;
+    return setupFor(choice);
 }
 
 // A view that draws nothing.
@@ -54,13 +55,11 @@ struct Unseen final : RunView
 // block of a Start for whole ticks, calling seen(tick, counts) after each;
 // returns the number of spots.
 template <class Seen>
-int runSeeds(const shell::core::SharedState &s, int seeds, int lastTick, Seen &&seen)
+int runSeeds(const RunSetup &setup, int seeds, int lastTick, Seen &&seen)
 {
     Grid start{};
-    const int total = layOutBlock(start, s.initialAmount, 0);
+    const int total = layOutBlock(start, setup.amount, 0);
     emptyTheRest(start);
-    RunSetup setup{total, 10, shell::core::latticeRun(s), 4};
-    TickInput in{double(s.initialAmount), setup.interval, 1e9};
     Unseen unseen;
     for (int seed = 1; seed <= seeds; ++seed) {
         toolkit::core::Random rng;
@@ -69,7 +68,7 @@ int runSeeds(const shell::core::SharedState &s, int seeds, int lastTick, Seen &&
         run.cells() = start;
         run.start(setup);
         for (int tick = 1; tick <= lastTick; ++tick) {
-            run.tick(rng, in, unseen);
+            run.tick(rng, unseen);
             seen(tick, run.counts());
         }
     }
@@ -106,7 +105,7 @@ private slots:
         QTest::newRow("A <-> B <-> C") << Scenario{.k1 = 0.12, .k1Reverse = 0.06, .k2 = 0.3, .k2Reverse = 0.1}
                                        << QList<int>{4, 10, 25};
         // The reverse steps are switched off in decay runs.
-        const Scenario decay{.amount = 44, .modelCode = -2, .reactionRun = false};
+        const Scenario decay{.amount = 44, .modelCode = -2};
         Scenario series = decay;
         series.k1 = 0.2, series.k2 = 0.1, series.k3 = 0.05, series.k2Reverse = 0.5;
         QTest::newRow("decay A -> B -> C -> D") << series << QList<int>{3, 8, 15, 30};
@@ -124,25 +123,23 @@ private slots:
         QFETCH(QList<int>, ticks);
         constexpr int seeds = 200;
 
-        shell::core::SharedState s = stateOf(scenario.amount, scenario.modelCode, scenario.reactionRun);
-        s.rateK1 = scenario.k1;
-        s.rateK1Reverse = scenario.k1Reverse;
-        s.rateK2 = scenario.k2;
-        s.rateK2Reverse = scenario.k2Reverse;
-        s.rateK3 = scenario.k3;
+        const RunSetup setup = setupOf(scenario);
         std::vector<std::array<Tally, 4>> tallies(std::size_t(ticks.size()));
-        const int total = runSeeds(s, seeds, ticks.back(), [&](int tick, const Counts &n) {
+        const int total = runSeeds(setup, seeds, ticks.back(), [&](int tick, const Counts &n) {
             if (const auto c = ticks.indexOf(tick); c >= 0)
                 for (std::size_t m = 0; m < 4; ++m)
                     tallies[std::size_t(c)][m].add(std::array{n.a, n.b, n.c, n.d}[m]);
         });
 
-        const auto p = graphs::core::chainCoefficients(s.modelCode, shell::core::runRates(s), 1.0);
-        const auto curves = graphs::core::solveChain(total, p, 5 * ticks.back());
+        // The program's own smooth solution of the run, counted in its spots.
+        const auto smooth = graphs::core::smoothSolution(setup);
+        const auto &p = smooth.p;
+        const auto &curves = smooth.amounts;
+        const double spots = total / smooth.total;
         for (int c = 0; c < ticks.size(); ++c) {
             for (std::size_t m = 0; m < 4; ++m) {
                 const Tally &t = tallies[std::size_t(c)][m];
-                const double expected = curves[m][std::size_t(5 * ticks[c])];
+                const double expected = curves[m][std::size_t(5 * ticks[c])] * spots;
                 // Four standard errors, plus a sliver for the smooth model itself.
                 const double allowed = 4 * t.error() + 1e-3 * total;
                 QVERIFY2(testing::near(t.mean(), expected, 0, allowed),
@@ -185,16 +182,20 @@ private slots:
         const auto k = acids::core::acidConstants(model, temperature);
         const double expected = k.ka1 / acids::core::hydrogenIonConcentration(c, k, model);
 
-        shell::core::SharedState s = stateOf(amount, code, true);
+        RunChoice choice;
+        choice.process = model;
+        choice.amount = amount;
+        choice.duration = 2000; // past the last tick compared
+        choice.temperatureC = int(temperature);
         const double f = temperatureFactor(model, temperature, temperature);
-        shell::core::setReactionSteps(
-            s, acids::core::acidRates(acids::core::equilibriumPercentages(float(c), model, temperature), f));
+        choice.rates.steps =
+            acids::core::acidRates(acids::core::equilibriumPercentages(float(c), model, temperature), f);
         // Per seed, green and blue averaged over the last ticks; green -
         // expected x blue has mean 0 at equilibrium.
         constexpr int ticks = 60, averaged = 20;
         Tally deviation;
         double a = 0, b = 0;
-        const int total = runSeeds(s, 120, ticks, [&](int tick, const Counts &n) {
+        const int total = runSeeds(setupFor(choice), 120, ticks, [&](int tick, const Counts &n) {
             if (tick == 1)
                 a = b = 0;
             if (tick > ticks - averaged)

@@ -8,7 +8,9 @@
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -74,7 +76,8 @@ struct Outcome
 Outcome outcome()
 {
     const auto &s = shared();
-    return {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d, s.run.tickCount(), s.rateK1, s.rateK1Reverse, s.rateK2, s.rateK2Reverse};
+    const auto &k = s.run.setup().rates.steps;
+    return {s.run.counts().a, s.run.counts().b, s.run.counts().c, s.run.counts().d, s.run.tickCount(), k.k1, k.k1Reverse, k.k2, k.k2Reverse};
 }
 
 constexpr int ticks = 6;
@@ -226,7 +229,7 @@ private slots:
         press(Qt::Key(key));
         QCOMPARE(p.xronosolos.value(), to);
         QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = %1").arg(to));
-        QCOMPARE(shared().runDuration, to);
+        QCOMPARE(shell::duration().value(), to);
     }
 
     void menuLettersAreDistinct()

@@ -3,7 +3,9 @@
 // driver road (tests/roads/reaction-wizard.drive).
 #include "tests/support/Road.h"
 #include "shell/Windows.h"
+#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
+#include "toolkit/Quantity.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>
@@ -69,13 +71,15 @@ private slots:
         for (int pass = 0; pass < 2; ++pass) {
             shared().runCount = 3;
             shared().derivedGraphCount = 2;
-            shared().temperatureC = 60;
+            shell::temperature().set(60);
             chemistry ? w.ximia[0].click() : w.RADIO[1].click();
             QCOMPARE(shared().runCount, 0);
             QCOMPARE(shared().derivedGraphCount, 0);
-            QCOMPARE(shared().runDuration, duration);
+            QCOMPARE(shell::duration().value(), duration);
+            QCOMPARE(form<YPOTHDIASPASI>().xronosolos.value(), duration);
             QCOMPARE(shared().chemistryChosen, chemistry);
-            QCOMPARE(shared().temperatureC, chemistry ? 25 : 60);
+            QCOMPARE(shell::temperature().value(), chemistry ? 25 : 60);
+            QCOMPARE(form<YPOTHDIASPASI1>().tempotherm.value(), chemistry ? 25 : 60);
         }
     }
 
@@ -129,12 +133,19 @@ private slots:
             }
         }
         const auto &s = shared();
-        lines << QStringLiteral("shared %1 %2 %3 %4 %5")
+        const auto &k = s.rates;
+        lines << QStringLiteral("shared %1 %2 %3 %4 rates %5 %6 %7 %8 %9 %10 %11")
                      .arg(kinetics::core::toInt(s.modelCode))
-                     .arg(s.initialAmount)
-                     .arg(s.runDuration)
-                     .arg(s.temperatureC)
-                     .arg(s.concentrationAxisTop);
+                     .arg(shell::amount().value())
+                     .arg(shell::duration().value())
+                     .arg(shell::temperature().value())
+                     .arg(k.steps.k1)
+                     .arg(k.steps.k1Reverse)
+                     .arg(k.steps.k2)
+                     .arg(k.steps.k2Reverse)
+                     .arg(k.steps.k3)
+                     .arg(k.k4)
+                     .arg(k.k5);
         lines.sort();
         return lines;
     }

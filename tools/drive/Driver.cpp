@@ -2,6 +2,7 @@
 
 #include "graphs/apotelesmata.h"
 #include "shell/Windows.h"
+#include "shell/SharedValues.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
 
@@ -324,11 +325,15 @@ int Driver::run(const QString &script)
 
 QString Driver::get(const QString &name) const
 {
-    if (name.startsWith(QLatin1String("shared."))) {
-        const QByteArray variable = name.mid(7).toUtf8();
-        const auto value = shell::core::sharedValue(std::string_view(variable.constData(), variable.size()));
+    const bool sharedName = name.startsWith(QLatin1String("shared."));
+    if (sharedName || name.startsWith(QLatin1String("run."))) {
+        const QString variable = name.mid(sharedName ? 7 : 4);
+        const QByteArray utf8 = variable.toUtf8();
+        const std::string_view key(utf8.constData(), std::size_t(utf8.size()));
+        const auto value = sharedName ? shell::sharedValue(key) : shell::runValue(key);
         if (!value)
-            fail(QStringLiteral("no shared variable %1").arg(quoted(name.mid(7))));
+            fail(QStringLiteral("no %1 variable %2").arg(sharedName ? QStringLiteral("shared") : QStringLiteral("run"),
+                                                      quoted(variable)));
         if (const bool *flag = std::get_if<bool>(&*value))
             return boolText(*flag);
         return shortestNumber(std::get<double>(*value));

@@ -56,7 +56,11 @@ QString brokenPromise(int tickCountBefore, bool timerBefore, const QString &acti
     const bool ticked = action.startsWith(QLatin1String("tick")) || action == QLatin1String("run");
     if (ticks > tickCountBefore && !(ticked && timerBefore))
         return QStringLiteral("the tick counter moved while the timer stood");
-    for (double rate : {s.rateK1, s.rateK2, s.rateK3, s.rateK4, s.rateK5, s.rateK1Reverse, s.rateK2Reverse})
+    const auto &next = s.rates;
+    const auto &ran = s.run.setup().rates;
+    for (double rate : {next.steps.k1, next.steps.k2, next.steps.k3, next.k4, next.k5, next.steps.k1Reverse,
+                        next.steps.k2Reverse, ran.steps.k1, ran.steps.k2, ran.steps.k3, ran.k4, ran.k5,
+                        ran.steps.k1Reverse, ran.steps.k2Reverse})
         if (!std::isfinite(rate))
             return QStringLiteral("a rate that is not finite");
     static const QRegularExpression notANumber(QStringLiteral("\\b(nan|inf)\\b"),

@@ -29,7 +29,8 @@ void Quantity::spread(const ScrollBar &from)
     // only from there on, so that windows are created in the order their
     // bars are reached.
     const std::size_t n = m_members.size();
-    const std::type_index window = typeid(*from.container());
+    const Canvas &owner = *from.container();
+    const std::type_index window = typeid(owner);
     std::size_t origin = 0;
     while (origin < n && !(m_members[origin].window == window && &m_members[origin].bar() == &from))
         ++origin;

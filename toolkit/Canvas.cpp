@@ -495,7 +495,7 @@ void Canvas::setFontName(const QString &name)
 void Canvas::setFontSize(double points)
 {
     m_fontSize = points;
-    m_font.setPointSizeF(points > 0 ? points : 8.25);
+    m_font.setPointSizeF(points > 0 ? points : fonts::defaultPointSize);
 }
 
 void Canvas::setPicture(std::function<void(QPainter &, const QRectF &)> picture)

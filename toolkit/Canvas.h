@@ -218,7 +218,7 @@ private:
     QColor m_backColor = QColor(240, 240, 240);
     bool m_autoRedraw = false;
     QString m_fontName = fonts::defaultSans;
-    double m_fontSize = 8.25;
+    double m_fontSize = fonts::defaultPointSize;
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
     bool m_border = false;

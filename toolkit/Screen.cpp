@@ -116,7 +116,7 @@ QString fontFamily(const QString &designName)
 QFont makeFont(const QString &designName, double pointSize, bool bold, bool italic)
 {
     QFont font(fontFamily(designName));
-    font.setPointSizeF(pointSize > 0 ? pointSize : 8.25);
+    font.setPointSizeF(pointSize > 0 ? pointSize : fonts::defaultPointSize);
     font.setBold(bold);
     font.setItalic(italic);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -153,7 +153,7 @@ void provideRuntimeDir()
 void setUpApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(makeFont(fonts::defaultSans, 8.25, false, false));
+    QApplication::setFont(makeFont(fonts::defaultSans, fonts::defaultPointSize, false, false));
     QApplication::setQuitOnLastWindowClosed(true);
 }
 

@@ -34,7 +34,6 @@ public:
     // top y1 and the bottom y2 (y grows upwards when y1 > y2). Without one the
     // scale is in twips from the top left corner.
     void scale(double x1, double y1, double x2, double y2);
-    void scaleTwips();
     double scaleLeft() const;
     double scaleTop() const;
     double scaleWidth() const;

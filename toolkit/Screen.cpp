@@ -95,8 +95,6 @@ QRect deviceOf(const QRect &logical, double f)
 // As Qt sees a window at these device pixels.
 QRect workArea() { return logicalOf(deviceWorkArea(), devicePixelRatio()); }
 
-QSize screenPixels() { return workArea().size(); }
-
 void setScreenPixels(QSize devicePixels) { g_screenOverride = devicePixels; }
 
 // Exact, not rounded to logical pixels: halves of the work area meet.

@@ -20,11 +20,7 @@ phform::phform()
 void phform::drawPhGraph()
 {
     const auto &s = shared();
-    auto &products = form<grafvxc>();
-    setLeft(products.left());
-    setTop(products.top());
-    setWidthTwips(products.widthTwips());
-    setHeightTwips(products.heightTwips());
+    placeOver(form<grafvxc>()); // the species graph it was opened from
     setAutoRedraw(true);
     cls(); // a fresh curve for the acid of the last run
     scale(-1, 15, 15, -1);

@@ -125,10 +125,10 @@ void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
     const QString index[] = {QStringLiteral("\u2081"), QStringLiteral("\u2082"), QStringLiteral("\u2083"),
                              QStringLiteral("\u2084")};
     const double rates[] = {k.k1, k.k1Reverse, k.k2, k.k2Reverse};
-    for (int k = 0; k < 4; ++k) {
+    for (int step = 0; step < 4; ++step) {
         setCurrentX(240);
-        setCurrentY(1800 + 540 * k);
-        print(QStringLiteral("k") + index[k] + QStringLiteral("     = ") + Format(rates[k], "0.00e+00"));
+        setCurrentY(1800 + 540 * step);
+        print(QStringLiteral("k") + index[step] + QStringLiteral("     = ") + Format(rates[step], "0.00e+00"));
     }
 }
 

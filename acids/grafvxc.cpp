@@ -35,11 +35,7 @@ grafvxc::grafvxc()
 
 void grafvxc::drawProductGraph()
 {
-    auto &rates = form<mathematical>();
-    setLeft(rates.left());
-    setTop(rates.top());
-    setWidthTwips(rates.widthTwips());
-    setHeightTwips(rates.heightTwips());
+    placeOver(form<mathematical>()); // the rates graph it was opened from
     cls();
     show();
 

@@ -18,15 +18,29 @@ phform::phform()
 
 void phform::drawPhGraph()
 {
+    // What the graph is of, read here alone and handed on: the acid, the
+    // temperature and the concentration of the last run.
     const auto run = shell::describedRun();
-    auto &products = form<grafvxc>();
-    setLeft(products.left());
-    setTop(products.top());
-    setWidthTwips(products.widthTwips());
-    setHeightTwips(products.heightTwips());
+    const kinetics::core::ModelCode model = run.process;
+    const double temperatureC = run.temperatureC;
+    const double concentration = acids::chosenConcentration();
+
+    showOverSpeciesGraph();
+    drawFrame(model);
+    drawCurve(acids::core::phSeries(model, temperatureC));
+    drawMarker(concentration);
+}
+
+void phform::showOverSpeciesGraph()
+{
+    placeOver(form<grafvxc>()); // the species graph it was opened from
     cls(); // a fresh curve for the acid of the last run
     scale(-1, 15, 15, -1);
     show();
+}
+
+void phform::drawFrame(kinetics::core::ModelCode model)
+{
     setFontName(fonts::sans);
     setFontSize(8);
 
@@ -60,10 +74,13 @@ void phform::drawPhGraph()
     setFontSize(10);
     setCurrentX(3);
     setCurrentY(6);
-    printLabel(acids::graphName(run.process, acids::Graph::Ph));
+    printLabel(acids::graphName(model, acids::Graph::Ph));
     setFontBold(false);
+}
 
-    const auto points = acids::core::phSeries(run.process, run.temperatureC);
+void phform::drawCurve(const std::vector<acids::core::PhPoint> &points)
+{
+    // Point 0 is no concentration: the curve and pH() start at 0.1 mol/L.
     m_pH.clear();
     for (std::size_t i = 1; i < points.size(); ++i)
         m_pH.push_back(points[i].pH);
@@ -71,7 +88,9 @@ void phform::drawPhGraph()
     for (std::size_t i = 2; i < points.size(); ++i)
         line(points[i - 1].c, points[i - 1].pH, points[i].c, points[i].pH, qColor(palette::red));
     setDrawWidth(1);
+}
 
-    const double x = acids::chosenConcentration();
-    line(x, -1, x, 10, acids::markerColour);
+void phform::drawMarker(double concentration)
+{
+    line(concentration, -1, concentration, 10, acids::markerColour);
 }

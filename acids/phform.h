@@ -1,6 +1,8 @@
 // The pH of an acid against its initial concentration, from 0.1 to 15 mol/L.
 #pragma once
 
+#include "acids/core/ConcentrationGraphs.h"
+#include "kinetics/core/Process.h"
 #include "toolkit/Toolkit.h"
 
 #include <vector>
@@ -18,5 +20,15 @@ public:
     const std::vector<double> &pH() const { return m_pH; }
 
 private:
+    // Cleared, in the graph's scale and shown where the species graph is.
+    void showOverSpeciesGraph();
+    // The axes with their ticks, numbers and names, the grid of whole pH
+    // values and the acid's name.
+    void drawFrame(kinetics::core::ModelCode model);
+    // The pH against c, in red; pH() keeps its values.
+    void drawCurve(const std::vector<acids::core::PhPoint> &points);
+    // The concentration the run was set up with, a line across the curve.
+    void drawMarker(double concentration);
+
     std::vector<double> m_pH;
 };

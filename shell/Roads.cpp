@@ -60,10 +60,7 @@ void drawSpeciesGraph() { form<grafvxc>().drawProductGraph(); }
 void showNotes(const toolkit::Form &over)
 {
     auto &note = form<Simiosi>();
-    note.setTop(over.top());
-    note.setLeft(over.left());
-    note.setHeightTwips(over.heightTwips());
-    note.setWidthTwips(over.widthTwips());
+    note.placeOver(over);
     note.show();
 }
 

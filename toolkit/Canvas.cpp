@@ -104,8 +104,6 @@ void Canvas::scale(double x1, double y1, double x2, double y2)
     m_scaleHeight = y2 - y1;
 }
 
-void Canvas::scaleTwips() { m_userScale = false; }
-
 double Canvas::scaleLeft() const { return m_userScale ? m_scaleLeft : 0; }
 double Canvas::scaleTop() const { return m_userScale ? m_scaleTop : 0; }
 double Canvas::scaleWidth() const { return m_userScale ? m_scaleWidth : clientTwips().width(); }
@@ -495,7 +493,7 @@ void Canvas::setFontName(const QString &name)
 void Canvas::setFontSize(double points)
 {
     m_fontSize = points;
-    m_font.setPointSizeF(points > 0 ? points : 8.25);
+    m_font.setPointSizeF(points > 0 ? points : fonts::defaultPointSize);
 }
 
 void Canvas::setPicture(std::function<void(QPainter &, const QRectF &)> picture)

@@ -34,7 +34,6 @@ public:
     // top y1 and the bottom y2 (y grows upwards when y1 > y2). Without one the
     // scale is in twips from the top left corner.
     void scale(double x1, double y1, double x2, double y2);
-    void scaleTwips();
     double scaleLeft() const;
     double scaleTop() const;
     double scaleWidth() const;
@@ -213,7 +212,7 @@ private:
     bool m_fillSolid = false;
     QColor m_backColor = QColor(240, 240, 240);
     QString m_fontName = fonts::defaultSans;
-    double m_fontSize = 8.25;
+    double m_fontSize = fonts::defaultPointSize;
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
     bool m_border = false;

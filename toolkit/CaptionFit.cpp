@@ -1,5 +1,7 @@
 #include "toolkit/CaptionFit.h"
 
+#include "toolkit/Fonts.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -209,7 +211,7 @@ FittedCaption fitCaption(const CaptionSurface &surface, const QFont &base, const
     if (f.text.isEmpty() || designed.width() <= 0 || designed.height() <= 0)
         return {base, surface.wrapping() != CaptionSurface::Wrap::Never, designed};
 
-    const double designedPoints = base.pointSizeF() > 0 ? base.pointSizeF() : 8.25;
+    const double designedPoints = base.pointSizeF() > 0 ? base.pointSizeF() : fonts::defaultPointSize;
     const double floorPoints = std::min(designedPoints, readableFloorPoints);
     f.wrap = wrapsAtDesign(surface, base, designed);
     if (const auto font = shrunkFont(f, designedPoints, floorPoints))

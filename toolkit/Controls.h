@@ -104,7 +104,7 @@ private:
     bool m_placed = false;
     bool m_visible = true;
     QString m_fontName = fonts::defaultSans;
-    double m_fontSize = 8.25;
+    double m_fontSize = fonts::defaultPointSize;
     bool m_bold = false;
     bool m_italic = false;
 };

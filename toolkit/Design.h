@@ -16,7 +16,7 @@ struct Twips
 struct Font
 {
     QString name;
-    double size = 8.25;
+    double size = fonts::defaultPointSize;
     bool bold = false;
     bool italic = false;
 };

@@ -367,6 +367,11 @@ void Form::placeAt(double left, double top, double width, double height)
     placeFrame();
 }
 
+void Form::placeOver(const Form &other)
+{
+    placeAt(other.left(), other.top(), other.widthTwips(), other.heightTwips());
+}
+
 namespace {
 
 // The windows of the step the student is at, in reading order of their

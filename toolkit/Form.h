@@ -42,6 +42,9 @@ public:
     void setHeightTwips(double twips);
     // All four at once: the window is placed once.
     void placeAt(double left, double top, double width, double height);
+    // Where another window is asked to be, frame on frame, so that it covers
+    // that window exactly.
+    void placeOver(const Form &other);
     // Whether the frame covers the whole work area.
     bool fillsWorkArea() const;
     // Whether the window manager's frame of the shown window is known.

@@ -95,8 +95,6 @@ QRect deviceOf(const QRect &logical, double f)
 // As Qt sees a window at these device pixels.
 QRect workArea() { return logicalOf(deviceWorkArea(), devicePixelRatio()); }
 
-QSize screenPixels() { return workArea().size(); }
-
 void setScreenPixels(QSize devicePixels) { g_screenOverride = devicePixels; }
 
 // Exact, not rounded to logical pixels: halves of the work area meet.
@@ -116,7 +114,7 @@ QString fontFamily(const QString &designName)
 QFont makeFont(const QString &designName, double pointSize, bool bold, bool italic)
 {
     QFont font(fontFamily(designName));
-    font.setPointSizeF(pointSize > 0 ? pointSize : 8.25);
+    font.setPointSizeF(pointSize > 0 ? pointSize : fonts::defaultPointSize);
     font.setBold(bold);
     font.setItalic(italic);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -153,7 +151,7 @@ void provideRuntimeDir()
 void setUpApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(makeFont(fonts::defaultSans, 8.25, false, false));
+    QApplication::setFont(makeFont(fonts::defaultSans, fonts::defaultPointSize, false, false));
     QApplication::setQuitOnLastWindowClosed(true);
 }
 

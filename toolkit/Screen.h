@@ -41,8 +41,6 @@ QRect deviceOf(const QRect &logical, double f);
 // The work area in twips: what the windows read as the screen's size.
 double screenWidth();
 double screenHeight();
-// The work area's size in logical pixels.
-QSize screenPixels();
 // Stands in for the whole work area (the driver's --screen and the tests):
 // a screen of that many device pixels, seen through the scale factor, so a
 // 1366 x 768 screen at scale 2 gives a work area of 683 x 384. On a real

@@ -9,11 +9,15 @@ SPOTSIM_PACKAGES+=(xvfb xauth x11-utils libxcb-xtest0-dev icewm openbox fluxbox 
 SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 # The start-up benchmark (bench/startup-x.sh) reads peak memory with /usr/bin/time.
 SPOTSIM_PACKAGES+=(time)
+# Only for the build with clang (./test.sh --clang).
+SPOTSIM_CLANG_PACKAGES=(clang)
 
+# spotsim_ensure_packages [PACKAGE]...: installs whatever is missing of
+# SPOTSIM_PACKAGES and of the packages named.
 spotsim_ensure_packages() {
   local missing=()
   local pkg
-  for pkg in "${SPOTSIM_PACKAGES[@]}"; do
+  for pkg in "${SPOTSIM_PACKAGES[@]}" "$@"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$pkg")
     fi

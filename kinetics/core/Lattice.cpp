@@ -31,16 +31,16 @@ Point spotCentre(int i, int j, int blockSide, double ratioW, double ratioH)
     return {i * spacing.x, j * spacing.y};
 }
 
-int blockSide(double amount, int latticeSide)
+int blockSide(double amount, int side)
 {
-    const double side = latticeSide;
-    return static_cast<int>(toolkit::core::Int(std::sqrt(side * side * amount / 100))) + 1;
+    const double sites = static_cast<double>(side) * side;
+    return static_cast<int>(toolkit::core::Int(std::sqrt(sites * amount / 100))) + 1;
 }
 
-double layoutTarget(double amount, int latticeSide)
+double layoutTarget(double amount, int side)
 {
-    const double side = latticeSide;
-    return side * side * amount / 100;
+    const double sites = static_cast<double>(side) * side;
+    return sites * amount / 100;
 }
 
 void conversionPause()

@@ -47,10 +47,10 @@ Point spotSpacing(int blockSide, double ratioW, double ratioH);
 // Side of the initial square block for an amount (percent of the sites):
 // Int(Sqr(side^2 x amount / 100)) + 1, so the block always holds more spots
 // than the target: 4 for amount 2, 12 for 20, 17 for 44, 25 for 99.
-int blockSide(double amount, int latticeSide = defaultLatticeSide);
+int blockSide(double amount, int side = defaultLatticeSide);
 
 // Number of spots an amount stands for: side^2 x amount / 100 (12.5 for 2).
-double layoutTarget(double amount, int latticeSide = defaultLatticeSide);
+double layoutTarget(double amount, int side = defaultLatticeSide);
 
 // Lays the blue block of side blockSide(blockAmount) into columns and rows
 // 1..s, calling onPlace(i, j) for each site, then tops the count up to
@@ -59,14 +59,14 @@ double layoutTarget(double amount, int latticeSide = defaultLatticeSide);
 // when the block amount is below the target amount, and it stops at the last
 // column. Other sites are left as they are. Returns the number placed.
 template <class OnPlace>
-int layOutBlock(Grid &grid, double blockAmount, double targetAmount, int latticeSide, int codeA,
+int layOutBlock(Grid &grid, double blockAmount, double targetAmount, int side, int codeA,
                 OnPlace &&onPlace)
 {
-    const int last = latticeSide < gridSize - 1 ? latticeSide : gridSize - 1;
-    int s = blockSide(blockAmount, latticeSide);
+    const int last = side < gridSize - 1 ? side : gridSize - 1;
+    int s = blockSide(blockAmount, side);
     if (s > gridSize - 1)
         s = gridSize - 1;
-    const double target = layoutTarget(targetAmount, latticeSide);
+    const double target = layoutTarget(targetAmount, side);
     int count = 0;
     for (int i = 1; i <= s; ++i) {
         for (int j = 1; j <= s; ++j) {
@@ -90,17 +90,17 @@ int layOutBlock(Grid &grid, double blockAmount, double targetAmount, int lattice
 }
 
 inline int layOutBlock(Grid &grid, double blockAmount, double targetAmount,
-                       int latticeSide = defaultLatticeSide, int codeA = defaultCodeA)
+                       int side = defaultLatticeSide, int codeA = defaultCodeA)
 {
-    return layOutBlock(grid, blockAmount, targetAmount, latticeSide, codeA, [](int, int) {});
+    return layOutBlock(grid, blockAmount, targetAmount, side, codeA, [](int, int) {});
 }
 
-// Every site 1..latticeSide x 1..latticeSide that is not codeA becomes empty;
+// Every site 1..side x 1..side that is not codeA becomes empty;
 // onEmpty(i, j) is called for each so that the window can draw it white.
 template <class OnEmpty>
-void emptyTheRest(Grid &grid, int latticeSide, int codeA, OnEmpty &&onEmpty)
+void emptyTheRest(Grid &grid, int side, int codeA, OnEmpty &&onEmpty)
 {
-    const int last = latticeSide < gridSize - 1 ? latticeSide : gridSize - 1;
+    const int last = side < gridSize - 1 ? side : gridSize - 1;
     for (int i = 1; i <= last; ++i) {
         for (int j = 1; j <= last; ++j) {
             if (grid[i][j] != codeA) {
@@ -111,9 +111,9 @@ void emptyTheRest(Grid &grid, int latticeSide, int codeA, OnEmpty &&onEmpty)
     }
 }
 
-inline void emptyTheRest(Grid &grid, int latticeSide = defaultLatticeSide, int codeA = defaultCodeA)
+inline void emptyTheRest(Grid &grid, int side = defaultLatticeSide, int codeA = defaultCodeA)
 {
-    emptyTheRest(grid, latticeSide, codeA, [](int, int) {});
+    emptyTheRest(grid, side, codeA, [](int, int) {});
 }
 
 // The pause after an A -> B conversion: counts from 1 to 200000 through a

@@ -132,6 +132,7 @@ private slots:
         rates.grafvcshos.click();
         auto &products = form<grafvxc>();
         QVERIFY(products.isVisible());
+        QCOMPARE(products.geometry(), rates.geometry()); // in the rates graph's place
         // At 5 mol/L [HA-] is drawn in green where the plain sums put it,
         // when clear of the curves near 0 drawn after it.
         const auto plain = testing::straightforwardProductGraph(kinetics::core::ModelCode(code));
@@ -140,6 +141,7 @@ private slots:
         products.phshow.click();
         auto &ph = form<phform>(); // of the acid that ran
         QVERIFY(ph.isVisible());
+        QCOMPARE(ph.geometry(), products.geometry());
         QCOMPARE(ph.pH().size(), std::size_t(150));
         COMPARE_NEAR(ph.pH().front(), first, 1e-7, 0);
         COMPARE_NEAR(ph.pH().back(), last, 1e-7, 1e-7);

@@ -393,14 +393,14 @@ private slots:
             w->show();
             for (Control *c : w->findChildren<Control *>()) {
                 QString caption;
-                if (auto *x = qobject_cast<Label *>(c))
-                    caption = x->caption();
-                else if (auto *x = qobject_cast<CommandButton *>(c))
-                    caption = x->caption();
-                else if (auto *x = qobject_cast<OptionButton *>(c))
-                    caption = x->caption();
-                else if (auto *x = qobject_cast<CheckBox *>(c))
-                    caption = x->caption();
+                if (auto *label = qobject_cast<Label *>(c))
+                    caption = label->caption();
+                else if (auto *button = qobject_cast<CommandButton *>(c))
+                    caption = button->caption();
+                else if (auto *option = qobject_cast<OptionButton *>(c))
+                    caption = option->caption();
+                else if (auto *box = qobject_cast<CheckBox *>(c))
+                    caption = box->caption();
                 else if (!qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c))
                     continue;
                 if (!c->visible())

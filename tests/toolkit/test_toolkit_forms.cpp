@@ -35,6 +35,16 @@ public:
     int loads = 0;
 };
 
+// A window of another designed size, to be placed over the probe.
+class Cover final : public Form
+{
+public:
+    Cover()
+        : Form(QStringLiteral("Cover"), QStringLiteral("Cover"), 6000, 1500)
+    {
+    }
+};
+
 } // namespace
 
 class TestToolkitForms : public QObject
@@ -233,6 +243,29 @@ private slots:
         auto &probe = form<Probe>();
         probe.notes.setTwips(0, topTwips, 1500, 1500);
         QCOMPARE(probe.notes.pixelRect(), kept);
+    }
+
+    // A window placed over another takes its frame, position and size, also
+    // where the other sticks out of the work area and is kept inside it.
+    void placeOverCoversTheOther_data()
+    {
+        QTest::addColumn<QRectF>("frame"); // the probe's, in twips
+        QTest::newRow("inside") << QRectF(1500, 750, 4500, 2250);
+        QTest::newRow("taller than wide") << QRectF(300, 600, 1200, 5100);
+        QTest::newRow("over the bottom right corner")
+            << QRectF(screenWidth() - 2000, screenHeight() - 1000, 3000, 1500);
+    }
+
+    void placeOverCoversTheOther()
+    {
+        QFETCH(QRectF, frame);
+        auto &probe = form<Probe>();
+        probe.placeAt(frame.left(), frame.top(), frame.width(), frame.height());
+        auto &cover = form<Cover>();
+        cover.placeOver(probe);
+        QCOMPARE(QRectF(cover.left(), cover.top(), cover.widthTwips(), cover.heightTwips()), frame);
+        QCOMPARE(cover.geometry(), probe.geometry());
+        QVERIFY(cover.geometry() != QRect());
     }
 
     void endProgramStopsEverything()

@@ -1,8 +1,8 @@
 #include "graphs/apotelesmata.h"
 
 #include "graphs/Captions.h"
-#include "graphs/core/CountsTable.h"
 #include "graphs/SpotWindow.h"
+#include "graphs/core/CountsTable.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"

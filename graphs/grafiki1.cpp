@@ -111,8 +111,6 @@ void grafiki1::optimization()
     if (m_frame)
         setConcentrationFrame(*this, *m_frame);
     s.derivedGraphCount += 1;
-    // The species and pH graphs belong to the acids.
-    form<mathematical>().grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
     m_smooth = graphs::core::smoothSolution(setup);
     m_smoothRun = s.run.started() ? s.run.serial() : 0;
     drawCurves(*m_smooth);
@@ -123,9 +121,7 @@ void grafiki1::changeOfRates()
     auto &s = shared();
     const auto setup = shell::describedRun();
     s.derivedGraphCount += 1;
-    auto &rates = form<mathematical>();
-    rates.grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
-    rates.showRates(setup, graphs::core::smoothSolution(setup));
+    form<mathematical>().showRates(setup, graphs::core::smoothSolution(setup));
 }
 
 void grafiki1::help() { shell::showNotes(form<apotelesmata>()); }

@@ -2,12 +2,10 @@
 
 #include "graphs/drawPlotFrame.h"
 #include "kinetics/core/Palette.h"
-#include "shell/Roads.h"
 #include "kinetics/core/RunSetup.h"
-#include "shell/core/SharedState.h"
+#include "shell/Roads.h"
 
 using namespace toolkit;
-using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 mathematical::mathematical()
@@ -27,7 +25,7 @@ void mathematical::load()
     setTop(0);
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
-    grafvcshos.setVisible(kinetics::core::isAcid(shared().modelCode));
+    grafvcshos.hide();
 }
 
 void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)
@@ -54,6 +52,8 @@ void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)
 
 void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth)
 {
+    // The species and pH graphs belong to the acids.
+    grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
     // The rate of A at the start, -p1 c0, sets the axis either way.
     const double start = setup.rates.steps.k1 * setup.amount / 100.0;
     showFrame(setup, kinetics::core::axisTop(start));

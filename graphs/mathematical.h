@@ -16,7 +16,8 @@ public:
     // Shows the window cleared at the top left with the rates of a run's
     // smooth solution over its duration: the axis reaches a fifth above
     // p1 x c0, the rate A starts at, and the largest rate reaches that; A
-    // and B as lines, C and D as points, from the second sample on.
+    // and B as lines, C and D as points, from the second sample on. The
+    // species graphs are offered after an acid's run.
     void showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth);
 
 private:

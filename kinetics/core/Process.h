@@ -74,6 +74,7 @@ struct RunRates
 {
     StepProbabilities steps;
     double k4 = 0, k5 = 0;
+    friend bool operator==(const RunRates &, const RunRates &) = default;
 };
 
 // The values of a reaction's four rate bars (0..100) and the wizard's choices.

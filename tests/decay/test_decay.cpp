@@ -8,8 +8,8 @@
 #include "graphs/grafiki1.h"
 #include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
-#include "toolkit/Quantity.h"
 #include "tests/support/Near.h"
+#include "toolkit/Quantity.h"
 
 #include <QtTest>
 

@@ -5,6 +5,7 @@
 #include "graphs/core/CountsTable.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/PlotFrame.h"
+#include "graphs/core/Smooth.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>
@@ -16,19 +17,18 @@ using namespace graphs::core;
 
 namespace {
 
-// The frame of a graph exactly as the run windows ask for it: scale top
-// 1.2 x amount / 100, frame top a sixth less, margins of a tenth.
-PlotFrameInput runFrame(int duration, int amount, bool chemistry)
+// The frame of a run's graph: its duration, the margin below and left of
+// the axes, its amount, the window's left edge, and the units of its labels.
+PlotFrameInput runFrame(double duration, double margin, double amount, double leftEdge, bool chemistry, int bar)
 {
-    const double axisTop = amount * 1.2 / 100;
     PlotFrameInput in;
     in.xMax = duration;
-    in.xMin = -axisTop / 10;
-    in.yMax = axisTop / 1.2;
-    in.yMin = -axisTop / 10;
-    in.leftEdge = -duration / 20.0;
+    in.xMin = -margin;
+    in.yMax = amount;
+    in.yMin = -margin;
+    in.leftEdge = leftEdge;
     in.chemistryChosen = chemistry;
-    in.initialAmount = amount;
+    in.initialAmount = bar;
     in.latticeSide = 25;
     return in;
 }
@@ -92,13 +92,13 @@ private slots:
         QTest::addColumn<QStringList>("valueLabels"); // leading ones only
 
         QTest::newRow("reaction of 0.25 mol/L")
-            << runFrame(250, 25, true) << range(0, 50, 6)
+            << runFrame(250, 0.03, 0.25, -12.5, true, 25) << range(0, 50, 6)
             // upwards from the second tick, then downwards from 0
             << (range(0.05, 0.05, 7) << "0.00" << "-0.05");
         QTest::newRow("worked decay example of 75")
-            << runFrame(75, 25, false) << range(0, 15, 6) << QStringList{"0.00", "31.25", "62.50"};
-        QTest::newRow("duration 1000") << runFrame(1000, 15, true) << range(0, 200, 6) << QStringList{};
-        QTest::newRow("duration 100") << runFrame(100, 15, true) << range(0, 20, 6) << QStringList{};
+            << runFrame(75, 0.03, 0.25, -3.75, false, 25) << range(0, 15, 6) << QStringList{"0.00", "31.25", "62.50"};
+        QTest::newRow("duration 1000") << runFrame(1000, 0.018, 0.15, -50, true, 15) << range(0, 200, 6) << QStringList{};
+        QTest::newRow("duration 100") << runFrame(100, 0.018, 0.15, -5, true, 15) << range(0, 20, 6) << QStringList{};
 
         // Rates graphs: lines 0.0166 apart would read 0.02, 0.03, 0.05, 0.07;
         // each label takes the decimals that show its line, 0.00 stays.
@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("tiny rates") << rates << range(0, 60, 6)
                                     << QStringList{"0.000092", "0.000184", "0.000276", "0.000368"};
 
-        PlotFrameInput wideLeft = runFrame(250, 25, true);
+        PlotFrameInput wideLeft = runFrame(250, 0.03, 0.25, -12.5, true, 25);
         wideLeft.leftEdge = -60; // room for one labelled tick left of 0
         QTest::newRow("ticks left of 0") << wideLeft << (range(0, 50, 6) << "-25.00") << QStringList{};
     }
@@ -168,7 +168,7 @@ private slots:
 
     void everySecondTickHasADottedGridLine()
     {
-        const PlotFrame f = plotFrame(runFrame(250, 25, true));
+        const PlotFrame f = plotFrame(runFrame(250, 0.03, 0.25, -12.5, true, 25));
         COMPARE_NEAR(f.xStep, 25, 1e-12, 0);
         COMPARE_NEAR(f.yStep, 0.025, 1e-12, 0);
         // Each labelled time tick: a short solid tick, then a dotted line through
@@ -342,6 +342,85 @@ private slots:
             QVERIFY2(std::isnan(at), qPrintable(QString::number(at)));
         else
             COMPARE_NEAR(at, value, 1e-12, 0);
+    }
+
+    // A run's smooth solution: sampled every fifth of the run's interval on
+    // the graph's time axis, drawn over CInt(duration / step) segments, from
+    // the spots the amount stands for; at each tick's time the sample of that
+    // many whole ticks.
+    void smoothSolutionOfARun_data()
+    {
+        QTest::addColumn<int>("interval"); // from the temperature
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("segments");
+        QTest::newRow("20 ms at 0 °C: 62.5 rounds to 62, ending at 248") << 20 << 0 << 4.0 << 62;
+        QTest::newRow("19 ms at 25 °C") << 19 << 25 << 3.8 << 66;
+        QTest::newRow("1 ms at 400 °C") << 1 << 400 << 0.2 << 1250;
+    }
+
+    void smoothSolutionOfARun()
+    {
+        QFETCH(int, interval);
+        QFETCH(int, temperature);
+        QFETCH(double, step);
+        QFETCH(int, segments);
+        kinetics::core::RunChoice choice;
+        choice.rates.steps.k1 = 0.05;
+        choice.amount = 20;
+        choice.duration = 250;
+        choice.temperatureC = temperature;
+        const auto setup = kinetics::core::setupFor(choice);
+        QCOMPARE(setup.interval, interval);
+        const SmoothSolution smooth = smoothSolution(setup);
+        COMPARE_NEAR(smooth.step, step, 1e-12, 0);
+        QCOMPARE(smooth.segments(), segments);
+        QCOMPARE(smooth.amounts[0].size(), std::size_t(1251)); // 250 ticks in fifths
+        COMPARE_NEAR(smooth.total, 125, 1e-12, 0);
+        // A -> B alone: A = N e^(-k1 t) with t in ticks, at tick 3's time.
+        COMPARE_NEAR(smooth.at(0, 3 * interval), 125 * std::exp(-0.05 * 3), 1e-7, 0);
+        COMPARE_NEAR(smooth.at(1, 3 * interval), 125 * (1 - std::exp(-0.05 * 3)), 1e-7, 0);
+        // Plotted as the points are: all of them at the amount's mol/L.
+        COMPARE_NEAR(smooth.plotted(smooth.total), 0.20, 1e-12, 0);
+    }
+
+    // The table a student saves: what the run was, then a row a tick; the
+    // smooth columns in spots of the run (144 laid out for 125 the amount
+    // stands for).
+    void countsTableOfARun()
+    {
+        kinetics::core::RunChoice choice;
+        choice.process = kinetics::core::ModelCode::DecayExample;
+        choice.rates.steps = {0.25, 0.75, 0.03, 0.9, 0.04}; // reverse rates an acid left
+        choice.amount = 20;
+        choice.duration = 4;
+        choice.temperatureC = 30;
+        const auto setup = kinetics::core::setupFor(choice);
+        const std::vector<kinetics::core::TickCounts> ticks = {{2, {100, 44, 0, 0}}, {4, {70, 70, 3, 1}}};
+        const auto lines = [](const std::string &table) {
+            return QString::fromStdString(table).trimmed().split(QLatin1Char('\n'));
+        };
+        const QStringList plain = lines(countsTable(setup, ticks, nullptr));
+        QCOMPARE(plain, (QStringList{
+                            "# process: polonium series Po-218 -> Pb-214 -> Bi-214 -> Pb-210",
+                            "# amount: 20 % of the sites",
+                            "# temperature: 30 \u00b0C",
+                            "# duration: 4",
+                            "# rates: k1=0.25, k1Reverse=0, k2=0.03, k2Reverse=0, k3=0.04",
+                            "# interval: 2 ms",
+                            "# spots: 144",
+                            "time,A,B,C,D",
+                            "2,100,44,0,0",
+                            "4,70,70,3,1",
+                        }));
+        const SmoothSolution smooth = smoothSolution(setup);
+        const QStringList withSmooth = lines(countsTable(setup, ticks, &smooth));
+        QCOMPARE(withSmooth[8], QStringLiteral("time,A,B,C,D,smooth A,smooth B,smooth C,smooth D"));
+        const QStringList row = withSmooth[9].split(QLatin1Char(','));
+        QCOMPARE(row.mid(0, 5), (QStringList{"2", "100", "44", "0", "0"}));
+        // After one tick of time 2: A = 144 e^-0.25 in spots of this run.
+        COMPARE_NEAR(row[5].toDouble(), 144 * std::exp(-0.25), 0, 0.0011);
+        QCOMPARE(row.size(), 9);
     }
 
     void decaySeriesMarks()

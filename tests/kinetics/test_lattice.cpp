@@ -1,7 +1,7 @@
 // Temperature factor, initial layout and the decisions of one lattice event.
 #include "kinetics/core/Lattice.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "kinetics/core/RunSetup.h"
+#include "kinetics/core/TemperatureFactor.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>

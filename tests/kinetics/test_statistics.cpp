@@ -6,8 +6,8 @@
 #include "acids/core/Equilibrium.h"
 #include "graphs/core/Smooth.h"
 #include "kinetics/core/Run.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "kinetics/core/RunSetup.h"
+#include "kinetics/core/TemperatureFactor.h"
 #include "tests/support/Near.h"
 #include "toolkit/core/Random.h"
 

@@ -6,9 +6,9 @@
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
+#include "shell/Quantities.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
-#include "shell/Quantities.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Quantity.h"
 

@@ -2,11 +2,11 @@
 // windows, and the Exit buttons. The reaction kind wizard's pages are a
 // driver road (tests/roads/reaction-wizard.drive).
 #include "tests/support/Road.h"
-#include "shell/Windows.h"
 #include "shell/Quantities.h"
+#include "shell/Windows.h"
 #include "shell/core/SharedState.h"
-#include "toolkit/Quantity.h"
 #include "tests/support/Near.h"
+#include "toolkit/Quantity.h"
 
 #include <QtTest>
 
@@ -19,18 +19,6 @@ class TestWizard : public QObject
 private slots:
     void init() { road::startProgram(); }
     void cleanupTestCase() { resetForms(); }
-
-    void titleFramesItsTexts()
-    {
-        auto &w = form<eisodos>();
-        QCOMPARE(w.widthTwips(), screenWidth());
-        const double bottom = w.Text1[2].top() - w.Text1[2].height();
-        QCOMPARE(w.Line1.y1(), w.Text1[0].top());
-        COMPARE_NEAR(w.Line1.y2(), bottom, 0, 0.1);
-        COMPARE_NEAR(w.Text1[0].left(), 15, 0, 0.1);
-        COMPARE_NEAR(w.Line2.x1(), w.Text1[0].left() + w.Text1[0].width(), 0, 0.1);
-        COMPARE_NEAR(w.Line4.y1(), bottom, 0, 0.1);
-    }
 
     void choiceButtonsFollowTheScreenWidth_data()
     {

@@ -1,8 +1,8 @@
 #include "tools/drive/Driver.h"
 
 #include "graphs/apotelesmata.h"
-#include "shell/Windows.h"
 #include "shell/SharedValues.h"
+#include "shell/Windows.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
 

@@ -1,0 +1,321 @@
+// What the run windows show is the run that ran: each spot in the colour of
+// its kind at its place, each bar the count of its own kind, the graph framed
+// for the run, the replay of a whole run at its own times, and smooth curves,
+// tables and texts that belong to the run whose points they stand beside.
+#include "tests/support/Road.h"
+#include "decay/GNOSTED.h"
+#include "graphs/core/Smooth.h"
+#include "graphs/grafiki1.h"
+#include "graphs/ravdogram.h"
+#include "kinetics/antidrasi.h"
+#include "kinetics/core/Palette.h"
+#include "shell/Quantities.h"
+#include "shell/core/SharedState.h"
+#include "tests/support/Near.h"
+#include "toolkit/Quantity.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace toolkit;
+using road::Chapter;
+using shell::core::shared;
+namespace palette = kinetics::core::palette;
+
+Q_DECLARE_METATYPE(road::Chapter)
+
+namespace {
+
+QRgb rgb(kinetics::core::Rgb c) { return qRgb(c.r, c.g, c.b) & 0xffffff; }
+
+constexpr QRgb outside = 0xdeadbe; // no colour of the program's
+
+// The colour a drawing shows at a point of its scale.
+QRgb colourAt(const QImage &image, const Canvas &canvas, double x, double y)
+{
+    const double dpr = image.devicePixelRatio();
+    const QPoint p(int(std::lround(canvas.xToPixel(x) * dpr)), int(std::lround(canvas.yToPixel(y) * dpr)));
+    return image.rect().contains(p) ? image.pixel(p) & 0xffffff : outside;
+}
+
+// The lines of the last run's counts table, without its notes.
+QStringList tableRows()
+{
+    QStringList rows = QString::fromUtf8(form<apotelesmata>().countsCsv()).trimmed().split(QLatin1Char('\n'));
+    while (!rows.isEmpty() && rows.first().startsWith(QLatin1Char('#')))
+        rows.removeFirst();
+    return rows;
+}
+
+QString tableNote(const QString &name)
+{
+    const QString prefix = QStringLiteral("# ") + name + QStringLiteral(": ");
+    for (const QString &line : QString::fromUtf8(form<apotelesmata>().countsCsv()).split(QLatin1Char('\n')))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size());
+    return {};
+}
+
+// "Next" of the worked polonium series from the choices window, after
+// "Radioactive Decays".
+void workedExample()
+{
+    form<eisagogi>().RADIO[1].click();
+    form<apotelesmata>().Command4.click();
+    form<GNOSTED>().mprosta.click();
+}
+
+} // namespace
+
+class TestRunWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { road::startProgram(); }
+    void cleanupTestCase() { resetForms(); }
+
+    // Every site of the lattice in the colour of what it holds, at its place
+    // (column i across, row j up), from "Next" on: the block Start will run
+    // before it, the spots of the run after.
+    void spotsShowTheLattice_data()
+    {
+        QTest::addColumn<Chapter>("chapter");
+        QTest::addColumn<int>("ticks"); // -1: not started
+        QTest::newRow("a reaction's block at Next>") << Chapter::Reaction << -1;
+        QTest::newRow("a reaction of two reversible steps") << Chapter::Reaction << 5;
+        QTest::newRow("a decay series of three steps, run out") << Chapter::Decay << 1000;
+        QTest::newRow("an acid") << Chapter::Acid << 4;
+    }
+
+    void spotsShowTheLattice()
+    {
+        QFETCH(Chapter, chapter);
+        QFETCH(int, ticks);
+        road::startChapterRun(chapter);
+        auto &run = form<apotelesmata>();
+        if (ticks < 0) {
+            // New parameters: the block of the next Start.
+            run.Command1.click();
+            shell::amount().set(30);
+            form<YPOTHETIKES>().Command2.click();
+        } else {
+            for (int k = 0; k < ticks && run.Timer1.enabled(); ++k)
+                run.Timer1.tick();
+        }
+        const auto &cells = shared().run.cells();
+        const auto counts = shared().run.counts();
+        const int side = shell::nextSetup().blockSide;
+        auto &spots = form<antidrasi>();
+        QVERIFY(spots.isVisible());
+        const QImage image = spots.image();
+        const double W = screenWidth(), H = screenHeight();
+        int seen[4] = {0, 0, 0, 0};
+        const int codes[4] = {kinetics::core::defaultCodeA, kinetics::core::defaultCodeB, kinetics::core::codeC,
+                              kinetics::core::codeD};
+        for (int i = 1; i <= 25; ++i) {
+            for (int j = 1; j <= 25; ++j) {
+                const auto centre = kinetics::core::spotCentre(i, j, side, W / (W + H), H / (W + H));
+                const int code = cells[std::size_t(i)][std::size_t(j)];
+                const QRgb expected = rgb(kinetics::core::spotColour(code));
+                const QRgb shown = colourAt(image, spots, centre.x, centre.y);
+                // The window shows the block and a margin: a spot never
+                // moves, so every site outside stays empty.
+                if (shown == outside) {
+                    QVERIFY2(code == kinetics::core::codeEmpty, qPrintable(QStringLiteral("site %1, %2").arg(i).arg(j)));
+                    continue;
+                }
+                QVERIFY2(shown == expected, qPrintable(QStringLiteral("site %1, %2 holds %3, shows %4")
+                                                            .arg(i)
+                                                            .arg(j)
+                                                            .arg(code)
+                                                            .arg(shown, 6, 16, QLatin1Char('0'))));
+                for (int k = 0; k < 4; ++k)
+                    seen[k] += code == codes[k];
+            }
+        }
+        QCOMPARE((kinetics::core::Counts{seen[0], seen[1], seen[2], seen[3]}), counts);
+        if (ticks < 0) {
+            QCOMPARE(counts, (kinetics::core::Counts{196, 0, 0, 0})); // the block of 0.30 mol/L
+            QCOMPARE(int(cells[14][14]), kinetics::core::defaultCodeA);
+            QCOMPARE(int(cells[15][1]), kinetics::core::codeEmpty);
+        }
+        if (chapter == Chapter::Decay)
+            QVERIFY(counts.d > 0);
+    }
+
+    // Each bar stands as high as the count of its own kind, in its kind's
+    // colour, left to right A, B, C, D, on an axis a fifth above the spots.
+    void barsShowTheirKinds_data()
+    {
+        QTest::addColumn<Chapter>("chapter");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<double>("top");
+        // 0.15 mol/L or 15 % of the sites: a block of 100 spots
+        QTest::newRow("a decay series early: A and B") << Chapter::Decay << 6 << 120.0;
+        QTest::newRow("a decay series run out: B, C and D") << Chapter::Decay << 1000 << 120.0;
+        QTest::newRow("a reaction of two reversible steps") << Chapter::Reaction << 8 << 120.0;
+    }
+
+    void barsShowTheirKinds()
+    {
+        QFETCH(Chapter, chapter);
+        QFETCH(int, ticks);
+        QFETCH(double, top);
+        auto &run = road::startChapterRun(chapter);
+        for (int k = 0; k < ticks && run.Timer1.enabled(); ++k)
+            run.Timer1.tick();
+        auto &bars = form<ravdogram>();
+        COMPARE_NEAR(bars.scaleTop(), top, 1e-12, 0);
+        const auto n = shared().run.counts();
+        const int counts[] = {n.a, n.b, n.c, n.d};
+        const Shape *shapes[] = {&bars.Shape1, &bars.Shape2, &bars.Shape3, &bars.Shape4};
+        const QRgb colours[] = {rgb(palette::blue), rgb(palette::green), rgb(palette::red),
+                                rgb(palette::lightCyan)};
+        const QImage shown = bars.grab().toImage();
+        int tall = 0;
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(shapes[k]->height(), double(counts[k]));
+            if (counts[k] < 10)
+                continue;
+            QCOMPARE(colourAt(shown, bars, 20 + 20 * k, counts[k] / 2.0), colours[k]);
+            ++tall;
+        }
+        QVERIFY(tall >= 2);
+    }
+
+    // The graph's frame is the run's: its time axis to the duration, its
+    // value axis a fifth above the amount. After the duration changed, "Next"
+    // frames the graph anew and replays the last run at its own times on it.
+    void graphFramedForTheRun()
+    {
+        auto &p = road::toParameters(false, false);
+        p.sidesq.setValue(25);
+        road::startRun();
+        road::runToTheEnd();
+        auto &graphs = form<grafiki1>();
+        COMPARE_NEAR(graphs.scaleLeft(), -12.5, 1e-12, 0);
+        COMPARE_NEAR(graphs.scaleLeft() + graphs.scaleWidth(), 250, 1e-12, 0);
+        COMPARE_NEAR(graphs.scaleTop(), 0.3, 1e-12, 0);
+        COMPARE_NEAR(graphs.scaleTop() + graphs.scaleHeight(), -0.03, 1e-12, 0);
+
+        form<apotelesmata>().Command1.click();
+        p.xronosolos.setValue(100);
+        p.Command2.click();
+        COMPARE_NEAR(graphs.scaleLeft() + graphs.scaleWidth(), 100, 1e-12, 0);
+        // The samples of the third tick stand where they were taken: 38 and
+        // on, in the run's mol/L.
+        const auto &run = shared().run;
+        const double perSpot = 0.25 / run.spotTotal();
+        int found = 0;
+        for (int m = 0; m < 79; m += 13) {
+            const double x = 2 * 19 + 8.0 * m * 19 / 625;
+            found += road::inkNear(graphs, x, run.record(0, 2 * 79 + m + 1) * perSpot, rgb(palette::blue), 1);
+        }
+        QVERIFY2(found >= 5, qPrintable(QString::number(found)));
+    }
+
+    // A long run is replayed to its end: the last samples of a decay of
+    // 1000, 500 ticks in, stand near its right edge.
+    void replayShowsTheWholeRun()
+    {
+        auto &model = road::toDecayModel();
+        model.xronosolos.setValue(1000);
+        model.mprosta.click();
+        form<YPOTHDIASPASI1>().mprosta.click();
+        road::start();
+        road::runToTheEnd();
+        const auto &run = shared().run;
+        QCOMPARE(run.tickCount(), 501);
+        form<apotelesmata>().Command1.click();
+        model.mprosta.click();
+        auto &graphs = form<grafiki1>();
+        graphs.cls();
+        form<YPOTHDIASPASI1>().mprosta.click();
+        const double perSpot = 0.15 / run.spotTotal();
+        int late = 0;
+        for (int n = 480; n <= 500; n += 5) {
+            const int index = 79 * n + 1;
+            late += road::inkNear(graphs, 2.0 * n, run.record(2, index) * perSpot, rgb(palette::liveRed), 1);
+        }
+        QVERIFY2(late >= 4, qPrintable(QString::number(late)));
+    }
+
+    // The smooth curves, the table and the run control's texts describe the
+    // run that ran, whatever the windows held before it or hold since.
+    void curvesAndTextsAreTheRunsOwn_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::newRow("the polonium series after an acid") << "polonium";
+        QTest::newRow("a rate moved while the run goes on") << "moved";
+    }
+
+    void curvesAndTextsAreTheRunsOwn()
+    {
+        QFETCH(QString, road);
+        auto &run = form<apotelesmata>();
+        auto &graphs = form<grafiki1>();
+        const auto &s = shared();
+        QString texts;
+        if (road == QLatin1String("polonium")) {
+            auto &acids = road::toAcidExamples();
+            acids.Command3.click(); // arsenic: both steps run back
+            acids.Command7.click();
+            road::start();
+            road::runToTheEnd();
+            QVERIFY(s.rates.steps.k1Reverse > 0.5);
+            workedExample();
+            QCOMPARE(run.concentr.caption(), QStringLiteral("Number of Atoms = 94"));
+            road::start();
+            texts = run.accessibleDescription();
+            road::runToTheEnd();
+        } else {
+            auto &p = road::toParameters(false, false);
+            road::startRun();
+            texts = run.accessibleDescription();
+            road::ticks(3);
+            p.bleprasino.setValue(100); // on the page behind the run
+            p.tempotherm.setValue(90);
+            road::runToTheEnd();
+            QCOMPARE(run.temperatura.caption(), QStringLiteral("Temperature  = 25°C"));
+        }
+        QCOMPARE(run.accessibleDescription(), texts);
+        graphs.diaforikes.click();
+        const auto *smooth = graphs.smoothOf(s.run);
+        QVERIFY(smooth);
+        const auto &k = s.run.setup().rates.steps;
+        QCOMPARE(smooth->p[0], k.k1);
+        QCOMPARE(smooth->p[1], 0.0); // neither run has B -> A
+        const QStringList rows = tableRows();
+        QCOMPARE(rows.size(), s.run.tickCount() + 1);
+        const QStringList last = rows.last().split(QLatin1Char(','));
+        // The smooth A has run down with the spots' A, to a few spots at most.
+        QVERIFY2(last[5].toDouble() < 3, qPrintable(rows.last()));
+        COMPARE_NEAR(last[5].toDouble(), last[1].toDouble(), 0, 0.1 * s.run.spotTotal());
+        QVERIFY(tableNote(QStringLiteral("rates")).contains(QStringLiteral("k1Reverse=0,")));
+        QCOMPARE(tableNote(QStringLiteral("rates")).section(QLatin1Char(','), 0, 0),
+                 QStringLiteral("k1=") + QString::number(k.k1, 'g', QLocale::FloatingPointShortest));
+    }
+
+    // Both roads to a decay run give the same run for the same half-lives:
+    // the worked series and a series of three steps of its half-lives.
+    void bothDecayEntriesGiveTheSameRun()
+    {
+        road::toDecayRates(3);
+        form<YPOTHDIASPASI1>().showWorkedHalfLives();
+        form<YPOTHDIASPASI1>().mprosta.click();
+        road::start();
+        auto series = shared().run.setup();
+        workedExample();
+        road::start();
+        auto worked = shared().run.setup();
+        QCOMPARE(worked.process, kinetics::core::ModelCode::DecayExample);
+        worked.process = series.process;
+        QCOMPARE(worked, series);
+        QCOMPARE(series.kinds(), 4);
+        QVERIFY(series.rates.k4 > 0); // lead-210's own decay in the smooth curves
+    }
+};
+
+QTEST_MAIN(TestRunWindows)
+#include "test_run_windows.moc"

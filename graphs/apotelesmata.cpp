@@ -114,7 +114,7 @@ void apotelesmata::showRunWindows()
     show(); // last: the keyboard is on Start
 }
 
-void apotelesmata::layOutLattice(const kinetics::core::RunSetup &setup)
+void apotelesmata::zografizoble(const kinetics::core::RunSetup &setup)
 {
     auto &run = shared().run;
     shell::spotWindow().layOut(run.cells(), setup.amount);
@@ -129,28 +129,30 @@ void apotelesmata::showCounts(const kinetics::core::RunSetup &setup)
     describeCounts(shell::spotWindow().window(), bars, shared().run.counts());
 }
 
-void apotelesmata::zografizoble() { layOutLattice(shell::nextSetup()); }
-
-void apotelesmata::prepareRun()
+void apotelesmata::frameGraph(const kinetics::core::RunSetup &next, bool replayAlways)
 {
-    auto &s = shared();
-    Timer1.setEnabled(false);
-    const auto next = shell::nextSetup();
-    const auto &last = s.run.setup();
+    const auto &s = shared();
     auto &graphs = form<grafiki1>();
-    // The points of the last run stay beside the next one's, on the same
-    // amount: a graph of another amount starts afresh.
-    const bool keepLast = s.runCount > 0 && s.run.started() && !graphs.Check1.value() && next.amount == last.amount;
+    const bool keepLast =
+        s.runCount > 0 && s.run.started() && !graphs.Check1.value() && next.amount == s.run.setup().amount;
+    const bool reframed = !graphs.framedFor(next);
     if (!keepLast)
         graphs.cls();
-    showRunWindows();
-    layOutLattice(next);
-    showCounts(next);
-    graphs.showFrame(next);
-    if (keepLast) {
+    graphs.showFrame(next); // what stood on another scale is cleared
+    if (keepLast && (replayAlways || reframed)) {
         zografizografiki();
         graphs.kratimatimon();
     }
+}
+
+void apotelesmata::prepareRun()
+{
+    Timer1.setEnabled(false);
+    const auto next = shell::nextSetup();
+    showRunWindows();
+    zografizoble(next);
+    showCounts(next);
+    frameGraph(next, true);
     showSetup(next);
 }
 
@@ -238,13 +240,11 @@ void apotelesmata::start()
     }
     if (reopened)
         bringToFront();
-    if (graphs.Check1.value())
-        graphs.cls();
-    graphs.showFrame(setup);
+    frameGraph(setup, false);
     graphs.printUnit(setup);
 
     Timer1.setInterval(setup.interval);
-    layOutLattice(setup);
+    zografizoble(setup);
     s.run.start(setup);
     showCounts(setup);
     showSetup(setup);

@@ -24,9 +24,9 @@ public:
     toolkit::Label temperatura{this, QStringLiteral("temperatura")};
     toolkit::ControlArray<toolkit::Label> kapa{this, QStringLiteral("kapa"), 4};
 
-    // Lays out and draws the block of blue spots the next Start lays out,
-    // every other site empty.
-    void zografizoble();
+    // Lays out the lattice of a run and draws it: its full blue block, every
+    // other site empty; the counts stand at all A.
+    void zografizoble(const kinetics::core::RunSetup &setup);
     // Replays the recorded points of the last run on the graphs window, at
     // their own times and on their own scale.
     void zografizografiki();
@@ -68,9 +68,11 @@ private:
     // Shows the four run windows in their quarters, this one last with the
     // keyboard; one closed by its frame comes back.
     void showRunWindows();
-    // Lays out the lattice of a run: its full blue block, every other site
-    // empty, drawn on the spot window; the counts stand at all A.
-    void layOutLattice(const kinetics::core::RunSetup &setup);
+    // Frames the graph for a run. The last run's points stay beside it on
+    // the same amount, unless "Erase Previous Graphs" is ticked, and are
+    // drawn again, with their smooth curves once drawn, always or only when
+    // the frame changed; a graph of another amount starts afresh.
+    void frameGraph(const kinetics::core::RunSetup &next, bool replayAlways);
     // The counts on the bars and what the spots and bars tell a listener.
     void showCounts(const kinetics::core::RunSetup &setup);
 

@@ -208,20 +208,6 @@ private slots:
         compareAll(QList<double>(c.begin(), c.end()), p);
     }
 
-    // One step: A = N e^(-p1 t) and B = N - A at every sample, t in ticks.
-    void oneStepFollowsTheExponential()
-    {
-        Coefficients p{};
-        p[0] = 0.05;
-        const ChainSeries y = solveChain(144, p, curveStepCount(250));
-        QCOMPARE(y[0].size(), std::size_t(1251)); // samples 0..1250
-        for (std::size_t k : {0u, 5u, 50u, 400u, 1250u}) {
-            const double exact = 144 * std::exp(-0.05 * k * curveStepTicks);
-            COMPARE_NEAR(y[0][k], exact, 1e-8, 1e-6);
-            COMPARE_NEAR(y[1][k], 144 - exact, 1e-8, 1e-6);
-        }
-    }
-
     void decayChainFollowsBateman_data()
     {
         QTest::addColumn<Constants>("k");
@@ -316,34 +302,6 @@ private slots:
         }
     }
 
-    // The smooth solution at a tick's time, from samples every step: the
-    // sample itself on one, straight between two, none past the last.
-    void smoothAtTickTime_data()
-    {
-        QTest::addColumn<double>("step");
-        QTest::addColumn<double>("time");
-        QTest::addColumn<double>("value"); // NaN: none
-        QTest::newRow("first sample") << 3.8 << 0.0 << 100.0;
-        QTest::newRow("a tick of 19 at a fifth of it") << 3.8 << 19.0 << 75.0;
-        QTest::newRow("between two samples") << 4.0 << 6.0 << 88.0;
-        QTest::newRow("last sample") << 4.0 << 24.0 << 60.0;
-        QTest::newRow("past the last") << 4.0 << 25.0 << std::nan("");
-        QTest::newRow("before the start") << 4.0 << -1.0 << std::nan("");
-    }
-
-    void smoothAtTickTime()
-    {
-        QFETCH(double, step);
-        QFETCH(double, time);
-        QFETCH(double, value);
-        const std::vector<double> samples{100, 91, 85, 80, 77, 75, 60};
-        const double at = sampleAt(samples, step, time);
-        if (std::isnan(value))
-            QVERIFY2(std::isnan(at), qPrintable(QString::number(at)));
-        else
-            COMPARE_NEAR(at, value, 1e-12, 0);
-    }
-
     // A run's smooth solution: sampled every fifth of the run's interval on
     // the graph's time axis, drawn over CInt(duration / step) segments, from
     // the spots the amount stands for; at each tick's time the sample of that
@@ -377,9 +335,13 @@ private slots:
         QCOMPARE(smooth.segments(), segments);
         QCOMPARE(smooth.amounts[0].size(), std::size_t(1251)); // 250 ticks in fifths
         COMPARE_NEAR(smooth.total, 125, 1e-12, 0);
-        // A -> B alone: A = N e^(-k1 t) with t in ticks, at tick 3's time.
-        COMPARE_NEAR(smooth.at(0, 3 * interval), 125 * std::exp(-0.05 * 3), 1e-7, 0);
-        COMPARE_NEAR(smooth.at(1, 3 * interval), 125 * (1 - std::exp(-0.05 * 3)), 1e-7, 0);
+        // A -> B alone: A = N e^(-k1 t) and B = N - A with t in ticks, at each
+        // tick's time.
+        for (const int tick : {0, 3, 50, 250}) {
+            const double exact = 125 * std::exp(-0.05 * tick);
+            COMPARE_NEAR(smooth.at(0, tick * interval), exact, 1e-8, 1e-6);
+            COMPARE_NEAR(smooth.at(1, tick * interval), 125 - exact, 1e-8, 1e-6);
+        }
         // Plotted as the points are: all of them at the amount's mol/L.
         COMPARE_NEAR(smooth.plotted(smooth.total), 0.20, 1e-12, 0);
     }

@@ -99,44 +99,10 @@ private slots:
         QCOMPARE(lattice.p, setup.rates.steps);
     }
 
-    // The block a run lays out and the time a tick takes.
-    void setupLaysOutAndPaces_data()
-    {
-        QTest::addColumn<int>("process");
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<int>("spots");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("reaction of 0.02 mol/L at 25 °C") << 0 << 2 << 25 << 16 << 19;
-        QTest::newRow("reaction of 0.20 mol/L at 0 °C") << 0 << 20 << 0 << 144 << 20;
-        QTest::newRow("acid of 0.44 mol/L at 100 °C") << 3 << 44 << 100 << 289 << 17;
-        QTest::newRow("decay of 15 %, whatever the temperature") << -2 << 15 << 100 << 100 << 2;
-        QTest::newRow("worked series of 25 %") << -1 << 25 << 0 << 169 << 2;
-        QTest::newRow("the whole lattice") << 0 << 99 << 25 << 625 << 19;
-    }
-
-    void setupLaysOutAndPaces()
-    {
-        QFETCH(int, process);
-        QFETCH(int, amount);
-        QFETCH(int, temperature);
-        QFETCH(int, spots);
-        QFETCH(int, interval);
-        RunChoice choice;
-        choice.process = ModelCode(process);
-        choice.amount = amount;
-        choice.temperatureC = temperature;
-        const RunSetup setup = setupFor(choice);
-        QCOMPARE(setup.spots, spots);
-        QCOMPARE(setup.blockSide * setup.blockSide, spots);
-        Grid grid{};
-        QCOMPARE(layOutBlock(grid, amount, 0), spots); // Start lays out that many
-        QCOMPARE(setup.interval, interval);
-    }
-
     // A run to its end records every sample, however long it is; the replay
     // draws each at the time it was taken, on the run's own scale. A run
-    // stopped midway replays what it ran.
+    // stopped midway replays what it ran. Each start begins afresh, after a
+    // run of another setup.
     void recordsHoldTheWholeRun_data()
     {
         QTest::addColumn<int>("process");
@@ -167,14 +133,22 @@ private slots:
         choice.duration = duration;
         choice.temperatureC = temperature;
         const RunSetup setup = setupFor(choice);
-        Run run;
-        layOutBlock(run.cells(), setup.amount, 0);
-        emptyTheRest(run.cells());
-        run.start(setup);
         toolkit::core::Random rng;
         rng.seed(5);
         Unseen unseen;
-        for (int n = 0; run.running() && n < 5000; ++n) {
+        Run run;
+        for (const int amount : {99, setup.amount}) {
+            layOutBlock(run.cells(), amount, 0);
+            emptyTheRest(run.cells());
+            RunSetup s = setup;
+            s.amount = amount;
+            s.blockSide = blockSideWithin(amount);
+            s.spots = s.blockSide * s.blockSide;
+            run.start(s);
+            run.tick(rng, unseen);
+        }
+        QCOMPARE(run.serial(), 2);
+        for (int n = 1; run.running() && n < 5000; ++n) {
             if (stopAfter && run.tickCount() == stopAfter)
                 run.stop();
             run.tick(rng, unseen);
@@ -199,40 +173,6 @@ private slots:
         COMPARE_NEAR(points[79 * n + m][2], full * run.record(0, int(79 * n + m + 1)) / setup.spots, 1e-12, 0);
         if (process < 0) // no D in the samples: A, B and C never exceed the spots
             QVERIFY(points[79 * n + m][1] <= full + 1e-12);
-    }
-
-    // A second start begins afresh: its own setup, clock and records.
-    void aSecondStartBeginsAfresh()
-    {
-        RunChoice choice;
-        choice.rates.steps.k1 = 0.5;
-        choice.amount = 20;
-        choice.duration = 1000;
-        choice.temperatureC = 25;
-        Run run;
-        layOutBlock(run.cells(), 20, 0);
-        emptyTheRest(run.cells());
-        run.start(setupFor(choice));
-        toolkit::core::Random rng;
-        rng.seed(11);
-        Unseen unseen;
-        for (int k = 0; k < 5; ++k)
-            run.tick(rng, unseen);
-        choice.amount = 44;
-        choice.duration = 100;
-        layOutBlock(run.cells(), 44, 0);
-        emptyTheRest(run.cells());
-        run.start(setupFor(choice));
-        QCOMPARE(run.serial(), 2);
-        QCOMPARE(run.tickCount(), 0);
-        QCOMPARE(run.recordIndex(), 1);
-        QCOMPARE(run.counts(), (Counts{289, 0, 0, 0}));
-        QCOMPARE(run.setup().duration, 100);
-        QVERIFY(run.history().empty());
-        run.tick(rng, unseen);
-        // The first sample is this run's, taken after its first event.
-        QCOMPARE(run.record(0, 1) + run.record(1, 1) + run.record(2, 1), 289);
-        QVERIFY(run.record(0, 1) >= 288);
     }
 };
 

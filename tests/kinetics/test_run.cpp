@@ -138,6 +138,7 @@ private slots:
         Unseen unseen;
         Run run;
         for (const int amount : {99, setup.amount}) {
+            run.cells() = {};
             layOutBlock(run.cells(), amount, 0);
             emptyTheRest(run.cells());
             RunSetup s = setup;

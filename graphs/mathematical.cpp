@@ -25,7 +25,6 @@ void mathematical::load()
     setTop(0);
     setHeightTwips(screenHeight() / 2);
     setWidthTwips(screenWidth() / 2);
-    grafvcshos.hide();
 }
 
 void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)

@@ -40,6 +40,7 @@ struct RecordingHooks
     struct Redraw
     {
         int i, j, code;
+        bool operator==(const Redraw &) const = default;
     };
     std::vector<Redraw> redraws;
     int beeps = 0;
@@ -156,9 +157,6 @@ private slots:
         QTest::newRow("A stays just above the probability")
             << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
             << A << unchanged << QList<double>{300} << 0;
-        QTest::newRow("rateK1 = 1 converts every blue spot")
-            << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << start << QList<double>{0.7, 0.9999999}
-            << B << CountList{4, 4, 2, 0} << QList<double>{700} << 0;
         QTest::newRow("B -> C is strict")
             << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
             << unchanged << QList<double>{2e7} << 0;
@@ -237,13 +235,9 @@ private slots:
             COMPARE_NEAR(rng.mixes[std::size_t(k)], mixes[k], 1e-12, 0);
         QCOMPARE(rng.clockMixes, clockMixes);
 
-        const bool changed = newCode != code;
-        QCOMPARE(int(hooks.redraws.size()), changed ? 1 : 0);
-        if (changed) {
-            QCOMPARE(hooks.redraws[0].i, 3);
-            QCOMPARE(hooks.redraws[0].j, 4);
-            QCOMPARE(hooks.redraws[0].code, newCode);
-        }
+        // A changed site is redrawn once, in its new colour.
+        using Redraws = std::vector<RecordingHooks::Redraw>;
+        QVERIFY(hooks.redraws == (newCode != code ? Redraws{{3, 4, newCode}} : Redraws{}));
         const bool blueTurnedGreen = code == defaultCodeA && newCode == defaultCodeB;
         QCOMPARE(hooks.beeps, blueTurnedGreen ? 1 : 0);
         QCOMPARE(hooks.pauses, blueTurnedGreen ? 1 : 0);
@@ -256,7 +250,6 @@ private slots:
         QTest::addColumn<int>("interval");
         QTest::addColumn<int>("whole"); // the whole part of the root, for a copied temperature
         QTest::newRow("reaction, -250 °C") << 0 << -250.0 << 26 << 25; // Sqr(651) = 25.51
-        QTest::newRow("reaction, 0 °C") << 0 << 0.0 << 20 << 20;
         QTest::newRow("acid, 25 °C") << 3 << 25.0 << 19 << 19; // Sqr(376) = 19.39
         QTest::newRow("reaction, 400 °C") << 0 << 400.0 << 1 << 1;
         QTest::newRow("halves to even: Sqr(380.25) = 19.5") << 0 << 20.75 << 20 << 19;

@@ -20,11 +20,7 @@ using namespace toolkit;
 using road::inkNear;
 using shell::core::shared;
 
-namespace {
-
-constexpr double ln2 = std::numbers::ln2;
-
-} // namespace
+using std::numbers::ln2;
 
 class TestDecay : public QObject
 {
@@ -145,22 +141,19 @@ private slots:
     }
 
     // The bars of one quantity on the parameters, decay and acid windows
-    // follow one another, and no other bar moves.
+    // follow one another, and no other bar moves. The tours move the rates
+    // window's atoms and temperature, the example's and the acids' duration.
     void barsMirrorOneQuantity_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<int>("quantity"); // 0 atoms, 1 duration, 2 temperature
         QTest::addColumn<int>("value");
-        QTest::newRow("rates atoms") << "YPOTHDIASPASI1" << "arithatomon" << 0 << 40;
         QTest::newRow("example atoms") << "GNOSTED" << "HScroll1" << 0 << 30;
         QTest::newRow("parameters atoms") << "YPOTHETIKES" << "sidesq" << 0 << 61;
         QTest::newRow("acid concentration") << "OXEA1" << "concentration" << 0 << 33;
         QTest::newRow("model duration") << "YPOTHDIASPASI" << "xronosolos" << 1 << 400;
-        QTest::newRow("example duration") << "GNOSTED" << "xronosolos" << 1 << 530;
         QTest::newRow("parameters duration") << "YPOTHETIKES" << "xronosolos" << 1 << 90;
-        QTest::newRow("acid duration") << "OXEA1" << "xronosolos" << 1 << 420;
-        QTest::newRow("rates temperature") << "YPOTHDIASPASI1" << "tempotherm" << 2 << 60;
         QTest::newRow("parameters temperature") << "YPOTHETIKES" << "tempotherm" << 2 << 80;
         QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << 2 << 70;
     }
@@ -246,7 +239,6 @@ private slots:
                                              : k1 / (k2 - k1) * (std::exp(-k1 * t) - std::exp(-k2 * t));
             QVERIFY(inkNear(graphs, t, c0 * b, 0x00ff00));
         }
-        COMPARE_NEAR(shared().rates.steps.k1, k1, 1e-12, 0);
     }
 };
 

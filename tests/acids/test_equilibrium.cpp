@@ -115,8 +115,6 @@ private slots:
                                                              {pyrophosphoric, {1.059674948, -0.149761646}}};
         for (const auto &[code, expected] : pH) {
             const auto points = phSeries(ModelCode(code), 25);
-            QCOMPARE(points.size(), std::size_t(phSteps + 1));
-            COMPARE_NEAR(points[1].c, 0.1, 1e-12, 0);
             COMPARE_NEAR(points[1].pH, expected[0], 1e-7, 0);
             COMPARE_NEAR(points[150].pH, expected[1], 1e-7, 1e-7);
         }

@@ -134,7 +134,6 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("modelCode");
-        QTest::addColumn<bool>("reactionRun");
         QTest::addColumn<QList<double>>("rates"); // K1, K1 reverse, K2, K2 reverse, K3
         QTest::addColumn<CountList>("counts");
         QTest::addColumn<QList<double>>("draws"); // after the two that pick the site
@@ -149,46 +148,46 @@ private slots:
         const QList<double> none;
 
         QTest::newRow("empty site draws nothing more")
-            << codeEmpty << 0 << true << QList<double>{1, 1, 1, 1, 1} << start << none << codeEmpty << unchanged
+            << codeEmpty << 0 << QList<double>{1, 1, 1, 1, 1} << start << none << codeEmpty << unchanged
             << none << 0;
         QTest::newRow("A -> B admits equality")
-            << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5} << B
+            << A << 0 << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5} << B
             << CountList{4, 4, 2, 0} << QList<double>{300} << 0;
         QTest::newRow("A stays just above the probability")
-            << A << 0 << true << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
+            << A << 0 << QList<double>{0.5, 0, 0, 0, 0} << start << QList<double>{0.3, 0.5000001}
             << A << unchanged << QList<double>{300} << 0;
         QTest::newRow("B -> C is strict")
-            << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
+            << B << -2 << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.5} << B
             << unchanged << QList<double>{2e7} << 0;
         QTest::newRow("B -> C below the probability")
-            << B << -2 << false << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.4999}
+            << B << -2 << QList<double>{0, 0, 0.5, 0, 0} << start << QList<double>{0.2, 0.4999}
             << codeC << CountList{5, 2, 3, 0} << QList<double>{2e7} << 0;
         QTest::newRow("B -> A after B -> C failed, from the clock")
-            << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.5}
+            << B << 0 << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.5}
             << A << CountList{6, 2, 2, 0} << QList<double>{1e7} << 1;
         QTest::newRow("B -> A is strict")
-            << B << 0 << true << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.6}
+            << B << 0 << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3, 0.6}
             << B << unchanged << QList<double>{1e7} << 1;
         QTest::newRow("no reverse test outside reaction runs")
-            << B << -2 << false << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3}
+            << B << -2 << QList<double>{0, 0.6, 0.2, 0, 0} << start << QList<double>{0.1, 0.3}
             << B << unchanged << QList<double>{1e7} << 0;
         QTest::newRow("rateK2 = 1 turns green red before the reverse test")
-            << B << 0 << true << QList<double>{0, 1, 1, 0, 0} << start << QList<double>{0.1, 0.999} << codeC
+            << B << 0 << QList<double>{0, 1, 1, 0, 0} << start << QList<double>{0.1, 0.999} << codeC
             << CountList{5, 2, 3, 0} << QList<double>{1e7} << 0;
         QTest::newRow("reaction: C -> B, never cyan")
-            << codeC << 0 << true << QList<double>{0, 0, 0, 0.5, 0.9} << start << QList<double>{0.4, 0.3}
+            << codeC << 0 << QList<double>{0, 0, 0, 0.5, 0.9} << start << QList<double>{0.4, 0.3}
             << B << CountList{5, 4, 1, 0} << QList<double>{4e9} << 0;
         QTest::newRow("decay: C -> D")
-            << codeC << -2 << false << QList<double>{0, 0, 0, 0.5, 0.5} << start << QList<double>{0.4, 0.3}
+            << codeC << -2 << QList<double>{0, 0, 0, 0.5, 0.5} << start << QList<double>{0.4, 0.3}
             << codeD << CountList{5, 3, 1, 1} << QList<double>{4e9} << 0;
         QTest::newRow("decay: C -> D is strict")
-            << codeC << -1 << false << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
+            << codeC << -1 << QList<double>{0, 0, 0, 0, 0.5} << start << QList<double>{0.4, 0.5}
             << codeC << unchanged << QList<double>{4e9} << 0;
         QTest::newRow("cyan never changes")
-            << codeD << -2 << false << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
+            << codeD << -2 << QList<double>{1, 1, 1, 1, 1} << start << none << codeD << unchanged
             << none << 0;
         QTest::newRow("counts held at N and 0")
-            << A << 0 << true << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
+            << A << 0 << QList<double>{1, 0, 0, 0, 0} << CountList{0, 3, 0, 0, 3}
             << QList<double>{0.5, 0.5} << B << CountList{0, 3, 0, 0} << QList<double>{500} << 0;
     }
 
@@ -196,7 +195,6 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(int, modelCode);
-        QFETCH(bool, reactionRun);
         QFETCH(QList<double>, rates);
         QFETCH(CountList, counts);
         QFETCH(QList<double>, draws);
@@ -213,7 +211,6 @@ private slots:
         choice.decaySteps = 3;
         choice.rates.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]};
         const auto lattice = kinetics::core::latticeRun(kinetics::core::setupFor(choice));
-        QCOMPARE(lattice.reversible, reactionRun);
         const int total = counts[4];
 
         Grid grid{};

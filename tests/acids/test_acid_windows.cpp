@@ -89,12 +89,10 @@ private slots:
         if (p1 >= 0)
             COMPARE_NEAR(100 * k.k1 / (k.k1 + k.k1Reverse), p1, 0.01, 0.005);
         auto &p = form<YPOTHETIKES>();
-        if (!bars.isEmpty()) {
-            QCOMPARE(p.bleprasino.value(), bars[0]);
-            QCOMPARE(p.pithanotipiso.value(), bars[1]);
-            QCOMPARE(p.kokkina.value(), bars[2]);
-            QCOMPARE(p.kokkinaprasina.value(), bars[3]);
-        }
+        if (!bars.isEmpty())
+            QCOMPARE((QList<int>{p.bleprasino.value(), p.pithanotipiso.value(), p.kokkina.value(),
+                                 p.kokkinaprasina.value()}),
+                     bars);
         // New parameters for it offer every step of the acid.
         form<apotelesmata>().Command1.click();
         QVERIFY(p.isVisible());

@@ -125,7 +125,6 @@ private slots:
         QTest::addColumn<bool>("resizedShown");
         QTest::addColumn<QSize>("before");
         QTest::addColumn<QSize>("after");
-        QTest::newRow("shown, grows") << true << true << QSize(300, 200) << QSize(500, 260);
         QTest::newRow("shown, shrinks") << true << true << QSize(300, 200) << QSize(120, 90);
         QTest::newRow("drawn hidden") << false << true << QSize(300, 200) << QSize(410, 330);
         QTest::newRow("resized hidden") << true << false << QSize(301, 199) << QSize(97, 411);

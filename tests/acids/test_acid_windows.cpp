@@ -89,14 +89,10 @@ private slots:
         if (p1 >= 0)
             COMPARE_NEAR(100 * k.k1 / (k.k1 + k.k1Reverse), p1, 0.01, 0.005);
         auto &p = form<YPOTHETIKES>();
-        if (!bars.isEmpty()) {
-            QCOMPARE(p.bleprasino.value(), bars[0]);
-            QCOMPARE(p.pithanotipiso.value(), bars[1]);
-            QCOMPARE(p.kokkina.value(), bars[2]);
-            QCOMPARE(p.kokkinaprasina.value(), bars[3]);
-        }
-        QVERIFY(s.run.counts().a > 0);
-        QCOMPARE(s.run.counts().b + s.run.counts().c + s.run.counts().d, 0);
+        if (!bars.isEmpty())
+            QCOMPARE((QList<int>{p.bleprasino.value(), p.pithanotipiso.value(), p.kokkina.value(),
+                                 p.kokkinaprasina.value()}),
+                     bars);
         // New parameters for it offer every step of the acid.
         form<apotelesmata>().Command1.click();
         QVERIFY(p.isVisible());
@@ -131,7 +127,6 @@ private slots:
         QVERIFY(rates.isVisible() && rates.grafvcshos.visible());
         rates.grafvcshos.click();
         auto &products = form<grafvxc>();
-        QVERIFY(products.isVisible());
         QCOMPARE(products.geometry(), rates.geometry()); // in the rates graph's place
         // At 5 mol/L [HA-] is drawn in green where the plain sums put it,
         // when clear of the curves near 0 drawn after it.
@@ -140,15 +135,10 @@ private slots:
         QVERIFY(p.monoAnion < 2 || road::inkNear(products, p.c, p.monoAnion, qRgb(0, 255, 0)));
         products.phshow.click();
         auto &ph = form<phform>(); // of the acid that ran
-        QVERIFY(ph.isVisible());
         QCOMPARE(ph.geometry(), products.geometry());
         QCOMPARE(ph.pH().size(), std::size_t(150));
         COMPARE_NEAR(ph.pH().front(), first, 1e-7, 0);
         COMPARE_NEAR(ph.pH().back(), last, 1e-7, 1e-7);
-
-        // A new Start hides the three graph windows.
-        form<apotelesmata>().Command2.click();
-        QVERIFY(!rates.isVisible() && !products.isVisible() && !ph.isVisible());
     }
 };
 

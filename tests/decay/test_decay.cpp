@@ -1,8 +1,8 @@
 // The radioactive decay chapter: what the number of steps shows, the model
-// window's and the worked example's layout, the scroll bars that mirror one
-// another, the worked example's run, and the half-life marks drawn over a
-// run's graph. The rates window's labels and rates are a driver road
-// (tests/roads/decay-rates.drive).
+// window's and the worked example's layout, the worked example's run, and
+// the half-life marks drawn over a run's graph. The rates window's labels and
+// rates, and the scroll bars that mirror one another, are driver roads
+// (tests/roads/decay-rates.drive, tests/roads/mirrored-bars.drive).
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
@@ -140,50 +140,6 @@ private slots:
         QVERIFY(form<YPOTHDIASPASI>().isVisible());
     }
 
-    // The bars of one quantity on the parameters, decay and acid windows
-    // follow one another, and no other bar moves. The tours move the rates
-    // window's atoms and temperature, the example's and the acids' duration.
-    void barsMirrorOneQuantity_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("bar");
-        QTest::addColumn<int>("value");
-        QTest::newRow("example atoms") << "GNOSTED" << "HScroll1" << 30;
-        QTest::newRow("parameters atoms") << "YPOTHETIKES" << "sidesq" << 61;
-        QTest::newRow("acid concentration") << "OXEA1" << "concentration" << 33;
-        QTest::newRow("model duration") << "YPOTHDIASPASI" << "xronosolos" << 400;
-        QTest::newRow("parameters duration") << "YPOTHETIKES" << "xronosolos" << 90;
-        QTest::newRow("parameters temperature") << "YPOTHETIKES" << "tempotherm" << 80;
-        QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << 70;
-    }
-
-    void barsMirrorOneQuantity()
-    {
-        QFETCH(QString, window);
-        QFETCH(QString, bar);
-        QFETCH(int, value);
-        road::toDecayModel();
-        // Every bar with its quantity: 0 atoms, 1 duration, 2 temperature.
-        const std::pair<ScrollBar *, int> bars[] = {
-            {&form<YPOTHDIASPASI1>().arithatomon, 0}, {&form<GNOSTED>().HScroll1, 0},
-            {&form<YPOTHETIKES>().sidesq, 0},         {&form<OXEA1>().concentration, 0},
-            {&form<YPOTHDIASPASI>().xronosolos, 1},   {&form<GNOSTED>().xronosolos, 1},
-            {&form<YPOTHETIKES>().xronosolos, 1},     {&form<OXEA1>().xronosolos, 1},
-            {&form<YPOTHDIASPASI1>().tempotherm, 2},  {&form<YPOTHETIKES>().tempotherm, 2},
-            {&form<OXEA1>().tempotherm, 2}};
-        std::vector<int> before;
-        for (const auto &b : bars)
-            before.push_back(b.first->value());
-        auto *moved = createdForm(window)->findChild<ScrollBar *>(bar, Qt::FindDirectChildrenOnly);
-        const auto *it = std::find_if(std::begin(bars), std::end(bars), [&](const auto &b) { return b.first == moved; });
-        QVERIFY(it != std::end(bars));
-        const int quantity = it->second;
-        moved->setValue(value);
-        for (std::size_t m = 0; m < std::size(bars); ++m)
-            QCOMPARE(bars[m].first->value(), bars[m].second == quantity ? value : before[m]);
-        const toolkit::Quantity *quantities[] = {&shell::amount(), &shell::duration(), &shell::temperature()};
-        QCOMPARE(quantities[quantity]->value(), value);
-    }
     // "Half Lifes" marks the half-lives where the run's own time, 2 ms a
     // tick, puts them, not where the exact series does.
     void halfLifesMarkTheRunTimeAxis()

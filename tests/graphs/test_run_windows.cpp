@@ -1,7 +1,9 @@
 // What the run windows show is the run that ran: each spot in the colour of
 // its kind at its place, each bar the count of its own kind, the graph framed
-// for the run, the replay of a whole run at its own times, and smooth curves,
-// tables and texts that belong to the run whose points they stand beside.
+// for the run with the last run replayed at its own times, and smooth curves,
+// tables and texts that belong to the run whose points they stand beside. (A
+// run's records and their replay, however long the run, are the run's own
+// test, tests/kinetics/test_run.cpp.)
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
 #include "graphs/core/Smooth.h"
@@ -198,32 +200,6 @@ private slots:
             found += road::inkNear(graphs, x, run.record(0, 2 * 79 + m + 1) * perSpot, rgb(palette::blue), 1);
         }
         QVERIFY2(found >= 5, qPrintable(QString::number(found)));
-    }
-
-    // A long run is replayed to its end: the last samples of a decay of
-    // 1000, 500 ticks in, stand near its right edge.
-    void replayShowsTheWholeRun()
-    {
-        auto &model = road::toDecayModel();
-        model.xronosolos.setValue(1000);
-        model.mprosta.click();
-        form<YPOTHDIASPASI1>().mprosta.click();
-        road::start();
-        road::runToTheEnd();
-        const auto &run = shared().run;
-        QCOMPARE(run.tickCount(), 501);
-        form<apotelesmata>().Command1.click();
-        model.mprosta.click();
-        auto &graphs = form<grafiki1>();
-        graphs.cls();
-        form<YPOTHDIASPASI1>().mprosta.click();
-        const double perSpot = 0.15 / run.spotTotal();
-        int late = 0;
-        for (int n = 480; n <= 500; n += 5) {
-            const int index = 79 * n + 1;
-            late += road::inkNear(graphs, 2.0 * n, run.record(2, index) * perSpot, rgb(palette::liveRed), 1);
-        }
-        QVERIFY2(late >= 4, qPrintable(QString::number(late)));
     }
 
     // The smooth curves, the table and the run control's texts describe the

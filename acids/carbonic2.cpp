@@ -116,7 +116,12 @@ void carbonic2::recompute()
 
 void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
 {
-    cls();
+    setRedraw([this, k] { drawRates(k); });
+    redraw();
+}
+
+void carbonic2::drawRates(const kinetics::core::StepProbabilities &k)
+{
     setFontName(fonts::serifGreek);
     setFontSize(12);
     setFontBold(true);

@@ -30,7 +30,9 @@ private:
     void tempothermChange();
     // Rewrites the labels, the equilibrium's rates and every list of them.
     void recompute();
-    // The four rates, k1 to k4, one below the other.
+    // The four rates, k1 to k4, one below the other: the window's drawing,
+    // drawn anew at its size.
     void printRates(const kinetics::core::StepProbabilities &k);
+    void drawRates(const kinetics::core::StepProbabilities &k);
     void next();
 };

@@ -31,22 +31,29 @@ grafvxc::grafvxc()
     design(phshow, {4200, 1500, 1700, 400}, QStringLiteral("pH vs concentration"), {fonts::serifGreek, 10, true});
     phshow.onClick([] { form<phform>().drawPhGraph(); });
     offerPicture(*this);
+    setRedraw([this] { drawGraph(); });
 }
 
 void grafvxc::drawProductGraph()
 {
+    m_model = shell::describedRun().process;
+    m_graph = acids::core::productGraph(m_model);
+    m_maximum = m_graph->maximum;
+    m_concentration = acids::chosenConcentration();
     placeOver(form<mathematical>()); // the rates graph it was opened from
-    cls();
     show();
+    redraw();
+}
 
-    const acids::core::ProductGraph graph = acids::core::productGraph(shell::describedRun().process);
-    m_maximum = graph.maximum;
+void grafvxc::drawGraph()
+{
+    if (!m_graph)
+        return;
     drawFrame();
-    drawCurves(graph);
+    drawCurves(*m_graph);
     drawLegend();
-    const double x = acids::chosenConcentration();
     setDrawStyle(DrawStyle::DashDot);
-    line(x, -1, x, 100, acids::markerColour);
+    line(m_concentration, -1, m_concentration, 100, acids::markerColour);
     setDrawStyle(DrawStyle::Solid);
 }
 
@@ -64,7 +71,7 @@ void grafvxc::drawFrame()
     setFontBold(true);
     setCurrentX(1);
     setCurrentY(108.5);
-    printLabel(acids::graphName(shell::describedRun().process, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
+    printLabel(acids::graphName(m_model, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
           Format(m_maximum, "0.00e+00") + QStringLiteral(" %"));
     setFontBold(false);
     setFontSize(7);

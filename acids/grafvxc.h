@@ -5,6 +5,8 @@
 #include "acids/core/ConcentrationGraphs.h"
 #include "toolkit/Toolkit.h"
 
+#include <optional>
+
 class grafvxc final : public toolkit::Form
 {
     Q_OBJECT
@@ -26,5 +28,11 @@ private:
     // Which curve is which.
     void drawLegend();
 
+    // The graph drawn, from what it is of.
+    void drawGraph();
+
     double m_maximum = 0;
+    kinetics::core::ModelCode m_model = kinetics::core::ModelCode::Carbonic;
+    std::optional<acids::core::ProductGraph> m_graph;
+    double m_concentration = 0;
 };

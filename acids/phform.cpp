@@ -14,6 +14,7 @@ phform::phform()
 {
     setBackColor(RGB(255, 255, 255));
     offerPicture(*this);
+    setRedraw([this] { drawGraph(); });
 }
 
 void phform::drawPhGraph()
@@ -21,20 +22,25 @@ void phform::drawPhGraph()
     // What the graph is of, read here alone and handed on: the acid, the
     // temperature and the concentration of the last run.
     const auto run = shell::describedRun();
-    const kinetics::core::ModelCode model = run.process;
-    const double temperatureC = run.temperatureC;
-    const double concentration = acids::chosenConcentration();
-
+    m_model = run.process;
+    m_points = acids::core::phSeries(m_model, run.temperatureC);
+    m_concentration = acids::chosenConcentration();
     showOverSpeciesGraph();
-    drawFrame(model);
-    drawCurve(acids::core::phSeries(model, temperatureC));
-    drawMarker(concentration);
+    redraw();
+}
+
+void phform::drawGraph()
+{
+    if (m_points.empty())
+        return;
+    drawFrame(m_model);
+    drawCurve(m_points);
+    drawMarker(m_concentration);
 }
 
 void phform::showOverSpeciesGraph()
 {
     placeOver(form<grafvxc>()); // the species graph it was opened from
-    cls(); // a fresh curve for the acid of the last run
     scale(-1, 15, 15, -1);
     show();
 }

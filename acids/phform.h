@@ -20,7 +20,7 @@ public:
     const std::vector<double> &pH() const { return m_pH; }
 
 private:
-    // Cleared, in the graph's scale and shown where the species graph is.
+    // In the graph's scale and shown where the species graph is.
     void showOverSpeciesGraph();
     // The axes with their ticks, numbers and names, the grid of whole pH
     // values and the acid's name.
@@ -30,5 +30,11 @@ private:
     // The concentration the run was set up with, a line across the curve.
     void drawMarker(double concentration);
 
+    // The graph drawn, from what it is of.
+    void drawGraph();
+
     std::vector<double> m_pH;
+    kinetics::core::ModelCode m_model = kinetics::core::ModelCode::Carbonic;
+    std::vector<acids::core::PhPoint> m_points;
+    double m_concentration = 0;
 };

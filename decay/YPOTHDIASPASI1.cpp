@@ -219,10 +219,9 @@ void YPOTHDIASPASI1::showWorkedHalfLives()
 
 void YPOTHDIASPASI1::drawFrame()
 {
-    // Nothing else is drawn here: a frame drawn before the window last
-    // changed size would show beside the new one.
-    cls();
-    box(frameLeft, frameTop, frameRight, frameBottom, RGB(0, 0, 0));
+    // The window's drawing is this frame alone, drawn anew at its size.
+    setRedraw([this] { box(frameLeft, frameTop, frameRight, frameBottom, RGB(0, 0, 0)); });
+    redraw();
 }
 
 void YPOTHDIASPASI1::halfLifeChange(int colour)

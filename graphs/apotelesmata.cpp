@@ -56,6 +56,10 @@ apotelesmata::apotelesmata()
     Command4.onClick([this] { presetExample(); });
     Command3.onClick([] { endProgram(); });
     offerPicture(*this);
+    setRedraw([this] {
+        if (m_listed)
+            listRates(*m_listed);
+    });
 }
 
 void apotelesmata::load()
@@ -215,6 +219,7 @@ void apotelesmata::showSetup(const kinetics::core::RunSetup &setup)
     temperatura.setCaption(graphs::temperatureText(setup.temperatureC));
     for (int step = 0; step < 4; ++step)
         kapa[step].setCaption(graphs::rateLabelText(setup, step));
+    m_listed = setup;
     listRates(setup);
 }
 
@@ -250,11 +255,7 @@ void apotelesmata::start()
     showSetup(setup);
 
     Timer1.setEnabled(true);
-
-    graphs.setDrawWidth(5);
-    const double perSpot = kinetics::core::amountPerSpot(setup.amount, setup.spots);
-    graphs.pset(s.run.tickCount(), s.run.counts().a * perSpot, graphs.foreColor());
-    graphs.setDrawWidth(1);
+    graphs.startRun(s.run.recording());
 
     s.runCount += 1;
 }
@@ -306,15 +307,7 @@ void apotelesmata::tick()
         Timer1.setEnabled(false);
 }
 
-void apotelesmata::zografizografiki()
-{
-    auto &graphs = form<grafiki1>();
-    shared().run.replay([&](double x, double a, double b, double c) {
-        graphs.pset(x, a, qColor(palette::livePoint(0)));
-        graphs.pset(x, b, qColor(palette::livePoint(1)));
-        graphs.pset(x, c, qColor(palette::livePoint(2)));
-    });
-}
+void apotelesmata::zografizografiki() { form<grafiki1>().replayRun(shared().run.recording()); }
 
 void apotelesmata::newAdjustment()
 {

@@ -5,6 +5,8 @@
 #include "kinetics/core/RunSetup.h"
 #include "toolkit/Toolkit.h"
 
+#include <optional>
+
 
 class apotelesmata final : public toolkit::Form
 {
@@ -78,4 +80,5 @@ private:
 
     double m_printShrink = 1; // of the rate list's print, on small windows
     bool m_pause = true;
+    std::optional<kinetics::core::RunSetup> m_listed; // the run whose rates are listed
 };

@@ -42,6 +42,7 @@ grafiki1::grafiki1()
     voithia.onClick([this] { help(); });
     xronoimizoi.onClick([this] { halfLifes(); });
     offerPicture(*this);
+    setRedraw([this] { redrawAll(); });
 }
 
 void grafiki1::load()
@@ -54,6 +55,34 @@ void grafiki1::load()
     // at the top left of the graph.
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
     showFrame(shell::nextSetup());
+}
+
+void grafiki1::redrawAll()
+{
+    if (m_frame)
+        setConcentrationFrame(*this, *m_frame);
+    for (const Layer &layer : m_layers)
+        drawLayer(layer);
+}
+
+void grafiki1::addLayer(Layer layer)
+{
+    m_layers.push_back(std::move(layer));
+    drawLayer(m_layers.back());
+}
+
+void grafiki1::drawLayer(const Layer &layer)
+{
+    if (const auto *unit = std::get_if<UnitLayer>(&layer))
+        drawUnit(unit->setup);
+    else if (const auto *run = std::get_if<RunLayer>(&layer))
+        drawRun(*run->run, run->live);
+    else if (const auto *smooth = std::get_if<SmoothLayer>(&layer))
+        drawCurves(*smooth->smooth);
+    else if (const auto *marks = std::get_if<HalfLifeLayer>(&layer))
+        drawHalfLives(marks->setup);
+    else if (const auto *series = std::get_if<SeriesLayer>(&layer))
+        drawSeries(series->k, series->setup);
 }
 
 bool grafiki1::framedFor(const kinetics::core::RunSetup &setup) const
@@ -70,7 +99,38 @@ void grafiki1::showFrame(const kinetics::core::RunSetup &setup)
     xronoimizoi.setVisible(kinetics::core::isDecay(setup.process));
 }
 
-void grafiki1::printUnit(const kinetics::core::RunSetup &setup)
+void grafiki1::printUnit(const kinetics::core::RunSetup &setup) { addLayer(UnitLayer{setup}); }
+
+void grafiki1::startRun(std::shared_ptr<const kinetics::core::Recording> run)
+{
+    addLayer(RunLayer{std::move(run), true});
+}
+
+void grafiki1::replayRun(std::shared_ptr<const kinetics::core::Recording> run)
+{
+    addLayer(RunLayer{std::move(run), false});
+}
+
+void grafiki1::drawRun(const kinetics::core::Recording &run, bool live)
+{
+    const int kinds = run.setup.kinds();
+    const auto plot = [&](double x, const kinetics::core::Amounts &y) {
+        for (int m = 0; m < kinds; ++m)
+            pset(x, y[std::size_t(m)], qColor(palette::livePoint(m)));
+    };
+    if (live) {
+        // The first point, large, in the window's colour, then the tick
+        // points as the run plots them.
+        setDrawWidth(5);
+        pset(0, kinetics::core::amountPerSpot(run.setup.amount, run.setup.spots) * run.setup.spots, foreColor());
+        setDrawWidth(3);
+        run.tickStarts(plot);
+        setDrawWidth(1);
+    }
+    run.replay(plot);
+}
+
+void grafiki1::drawUnit(const kinetics::core::RunSetup &setup)
 {
     setCurrentX(setup.duration / 10.0);
     setCurrentY(kinetics::core::concentrationAxisTop(setup.amount));
@@ -80,7 +140,7 @@ void grafiki1::printUnit(const kinetics::core::RunSetup &setup)
 
 const graphs::core::SmoothSolution *grafiki1::smoothOf(const kinetics::core::Run &run) const
 {
-    return m_smooth && run.started() && m_smoothRun == run.serial() ? &*m_smooth : nullptr;
+    return m_smooth && run.started() && m_smoothRun == run.serial() ? m_smooth.get() : nullptr;
 }
 
 void grafiki1::drawCurves(const graphs::core::SmoothSolution &smooth)
@@ -100,8 +160,8 @@ void grafiki1::drawCurves(const graphs::core::SmoothSolution &smooth)
 
 void grafiki1::kratimatimon()
 {
-    if (const auto *smooth = smoothOf(shared().run))
-        drawCurves(*smooth);
+    if (smoothOf(shared().run))
+        addLayer(SmoothLayer{m_smooth});
 }
 
 void grafiki1::optimization()
@@ -111,9 +171,9 @@ void grafiki1::optimization()
     if (m_frame)
         setConcentrationFrame(*this, *m_frame);
     s.derivedGraphCount += 1;
-    m_smooth = graphs::core::smoothSolution(setup);
+    m_smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(setup));
     m_smoothRun = s.run.started() ? s.run.serial() : 0;
-    drawCurves(*m_smooth);
+    addLayer(SmoothLayer{m_smooth});
 }
 
 void grafiki1::changeOfRates()
@@ -150,9 +210,10 @@ void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
     }
 }
 
-void grafiki1::halfLifes()
+void grafiki1::halfLifes() { addLayer(HalfLifeLayer{shell::describedRun()}); }
+
+void grafiki1::drawHalfLives(const kinetics::core::RunSetup &setup)
 {
-    const auto setup = shell::describedRun();
     const auto &k = setup.rates.steps;
     drawMarks(graphs::core::halfLifeMarks(setup.interval, k.k1, k.k2, k.k3,
                                           kinetics::core::concentrationAxisTop(setup.amount)));
@@ -160,8 +221,13 @@ void grafiki1::halfLifes()
 
 void grafiki1::drawDecaySeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup)
 {
-    const double total = kinetics::core::layoutTarget(setup.amount);
     showFrame(setup);
+    addLayer(SeriesLayer{k, setup});
+}
+
+void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup)
+{
+    const double total = kinetics::core::layoutTarget(setup.amount);
     drawMarks(graphs::core::decaySeriesMarks(k[0], k[1], k[2]));
 
     const double interval = setup.interval;

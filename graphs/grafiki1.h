@@ -8,7 +8,10 @@
 #include "toolkit/Toolkit.h"
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <variant>
+#include <vector>
 
 class grafiki1 final : public toolkit::Form
 {
@@ -31,6 +34,11 @@ public:
     bool framedFor(const kinetics::core::RunSetup &setup) const;
     // The unit of the value axis at its top: "mol/L", or "    N" for a decay.
     void printUnit(const kinetics::core::RunSetup &setup);
+    // A run starts on the graph: its first point, large; its ticks then plot
+    // the rest as it goes.
+    void startRun(std::shared_ptr<const kinetics::core::Recording> run);
+    // The recorded points of a run drawn again at their own times and scale.
+    void replayRun(std::shared_ptr<const kinetics::core::Recording> run);
     // Redraws the smooth curves of the last run once "Optimization" has
     // drawn them; nothing otherwise.
     void kratimatimon();
@@ -40,7 +48,43 @@ public:
     // The smooth solution "Optimization" drew for this run, if it did.
     const graphs::core::SmoothSolution *smoothOf(const kinetics::core::Run &run) const;
 
+protected:
+    void drawingCleared() override { m_layers.clear(); }
+
 private:
+    // What the graph shows besides its frame, in the order it was drawn, to
+    // be drawn again at any size.
+    struct UnitLayer
+    {
+        kinetics::core::RunSetup setup;
+    };
+    struct RunLayer
+    {
+        std::shared_ptr<const kinetics::core::Recording> run;
+        bool live; // its large points too, as the run plots them
+    };
+    struct SmoothLayer
+    {
+        std::shared_ptr<const graphs::core::SmoothSolution> smooth;
+    };
+    struct HalfLifeLayer
+    {
+        kinetics::core::RunSetup setup;
+    };
+    struct SeriesLayer
+    {
+        std::array<double, 4> k;
+        kinetics::core::RunSetup setup;
+    };
+    using Layer = std::variant<UnitLayer, RunLayer, SmoothLayer, HalfLifeLayer, SeriesLayer>;
+    void drawLayer(const Layer &layer);
+    void addLayer(Layer layer);
+    void redrawAll();
+    void drawUnit(const kinetics::core::RunSetup &setup);
+    void drawRun(const kinetics::core::Recording &run, bool live);
+    void drawHalfLives(const kinetics::core::RunSetup &setup);
+    void drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
+
     void optimization();
     void changeOfRates();
     void help();
@@ -51,6 +95,7 @@ private:
     void drawCurves(const graphs::core::SmoothSolution &smooth);
 
     std::optional<kinetics::core::RunSetup> m_frame; // the run whose scale is in force
-    std::optional<graphs::core::SmoothSolution> m_smooth;
+    std::vector<Layer> m_layers;
+    std::shared_ptr<const graphs::core::SmoothSolution> m_smooth; // "Optimization"'s last
     int m_smoothRun = 0; // the run m_smooth belongs to
 };

@@ -17,6 +17,7 @@ mathematical::mathematical()
     design(grafvcshos, {120, 120, 5400, 375});
     grafvcshos.onClick([] { shell::drawSpeciesGraph(); });
     offerPicture(*this);
+    setRedraw([this] { drawRates(); });
 }
 
 void mathematical::load()
@@ -27,13 +28,9 @@ void mathematical::load()
     setWidthTwips(screenWidth() / 2);
 }
 
-void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)
+void mathematical::drawFrame(const kinetics::core::RunSetup &setup, double top)
 {
     const double duration = setup.duration;
-    setTop(0);
-    setLeft(0);
-    show();
-    cls();
     scale(0, top, duration, -top);
     const double labelsRight = drawPlotFrame(*this, duration, 0, top, -top, frameUnits(setup));
     line(0, 0, duration, 0, qColor(palette::black));
@@ -51,11 +48,23 @@ void mathematical::showFrame(const kinetics::core::RunSetup &setup, double top)
 
 void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth)
 {
+    m_shown = Shown{setup, smooth};
     // The species and pH graphs belong to the acids.
     grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
+    setTop(0);
+    setLeft(0);
+    show();
+    redraw();
+}
+
+void mathematical::drawRates()
+{
+    if (!m_shown)
+        return;
+    const auto &[setup, smooth] = *m_shown;
     // The rate of A at the start, -p1 c0, sets the axis either way.
     const double start = setup.rates.steps.k1 * setup.amount / 100.0;
-    showFrame(setup, kinetics::core::axisTop(start));
+    drawFrame(setup, kinetics::core::axisTop(start));
     const double largest = graphs::core::largestMagnitude(smooth.rates);
     if (!(smooth.step > 0) || !(largest > 0))
         return;

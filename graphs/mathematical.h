@@ -4,6 +4,8 @@
 #include "graphs/core/Smooth.h"
 #include "toolkit/Toolkit.h"
 
+#include <optional>
+
 class mathematical final : public toolkit::Form
 {
     Q_OBJECT
@@ -23,5 +25,14 @@ public:
 private:
     // The frame of a graph of rates over the duration, its axis from -top
     // to top, with the species-graph button clear of its labels.
-    void showFrame(const kinetics::core::RunSetup &setup, double top);
+    void drawFrame(const kinetics::core::RunSetup &setup, double top);
+    // The graph of the rates shown, at the window's size.
+    void drawRates();
+
+    struct Shown
+    {
+        kinetics::core::RunSetup setup;
+        graphs::core::SmoothSolution smooth;
+    };
+    std::optional<Shown> m_shown;
 };

@@ -177,7 +177,8 @@ void YPOTHETIKES::load()
         b->setFont(fonts::serifGreek, 12, true);
 
     // Frames the rate rows from above and from the left.
-    box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0));
+    setRedraw([this] { box(0, 210 - 1.65 * 20, 70 * 3.7, -150, RGB(0, 0, 0)); });
+    redraw();
     showRows();
 }
 

@@ -33,6 +33,7 @@ antidrasi::antidrasi()
     Timer1.setEnabled(false);
     Timer1.setInterval(1);
     offerPicture(*this);
+    setRedraw([this] { drawLattice(); });
 }
 
 void antidrasi::setSpotScale(int blockSide)
@@ -82,14 +83,22 @@ void antidrasi::load()
 int antidrasi::layOut(kinetics::core::Grid &grid, double amount)
 {
     namespace core = kinetics::core;
-    const int side = core::blockSideWithin(amount);
-    cls();
-    setSpotScale(side);
     grid = {};
     // The block is always full: no top-up.
-    const int placed = core::layOutBlock(grid, amount, 0, core::latticeSide, core::defaultCodeA,
-                                         [&](int i, int j) { drawSpot(i, j, core::defaultCodeA, side); });
-    core::emptyTheRest(grid, core::latticeSide, core::defaultCodeA,
-                       [&](int i, int j) { drawSpot(i, j, core::codeEmpty, side); });
+    const int placed = core::layOutBlock(grid, amount, 0);
+    core::emptyTheRest(grid);
+    m_grid = &grid;
+    m_side = core::blockSideWithin(amount);
+    redraw();
     return placed;
+}
+
+void antidrasi::drawLattice()
+{
+    if (!m_grid)
+        return;
+    setSpotScale(m_side);
+    for (int i = 1; i <= kinetics::core::latticeSide; ++i)
+        for (int j = 1; j <= kinetics::core::latticeSide; ++j)
+            drawSpot(i, j, (*m_grid)[std::size_t(i)][std::size_t(j)], m_side);
 }

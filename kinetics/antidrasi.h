@@ -24,6 +24,11 @@ public:
     int layOut(kinetics::core::Grid &grid, double amount) override;
 
 private:
+    // The lattice last laid out, at the window's size.
+    void drawLattice();
+
+    const kinetics::core::Grid *m_grid = nullptr; // the lattice last laid out
+    int m_side = 1;                                // and its block's side
     double m_radius = kinetics::core::spotRadius;
     double m_spacing = 0; // between spot centres, in x units
 };

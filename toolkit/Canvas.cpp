@@ -1,5 +1,6 @@
 #include "toolkit/Canvas.h"
 
+#include "toolkit/Controls.h"
 #include "toolkit/Screen.h"
 
 #include <QFontMetricsF>
@@ -102,6 +103,9 @@ void Canvas::scale(double x1, double y1, double x2, double y2)
     m_scaleTop = y1;
     m_scaleWidth = x2 - x1;
     m_scaleHeight = y2 - y1;
+    // The controls stay where they are, in the new scale.
+    for (Control *control : findChildren<Control *>(Qt::FindDirectChildrenOnly))
+        control->rescaled();
 }
 
 double Canvas::scaleLeft() const { return m_userScale ? m_scaleLeft : 0; }
@@ -337,6 +341,17 @@ void Canvas::cls()
 {
     clear();
     changed();
+    drawingCleared();
+}
+
+void Canvas::redraw()
+{
+    m_drawnFor = clientRect().size();
+    if (!m_redraw)
+        return;
+    clear();
+    changed();
+    m_redraw();
 }
 
 void Canvas::setBackColor(const QColor &color)
@@ -444,20 +459,33 @@ void Canvas::print(const QString &text) { printText(text, false); }
 
 void Canvas::printLabel(const QString &text) { printText(text, true); }
 
+QFont Canvas::printFont() const
+{
+    // Text grows with the drawing: at least a fiftieth of its height, never
+    // below the size asked for.
+    const double grown = readableShare * clientRect().height() * 72.0 / std::max(1, logicalDpiY());
+    if (grown <= m_font.pointSizeF())
+        return m_font;
+    QFont font = m_font;
+    font.setPointSizeF(grown);
+    return font;
+}
+
 void Canvas::printText(const QString &text, bool label)
 {
-    const QFontMetricsF metrics(m_font, this);
+    const QFont font = printFont();
+    const QFontMetricsF metrics(font, this);
     const double px = xToPixel(m_currentX);
     const double py = yToPixel(m_currentY);
     Stroke s = stroke(Stroke::Kind::Text, m_foreColor.rgb());
     s.a = QPointF(px, py + metrics.ascent());
     if (label) {
         changing();
-        m_labels.add(s, StrokeText{m_font, text});
+        m_labels.add(s, StrokeText{font, text});
         changed();
     } else {
         s.text = static_cast<int>(m_texts.size());
-        m_texts.push_back(StrokeText{m_font, text});
+        m_texts.push_back(StrokeText{font, text});
         draw(s);
     }
     // A text printed again (a graph's frame drawn again for the next run)
@@ -474,13 +502,13 @@ void Canvas::printText(const QString &text, bool label)
 
 double Canvas::textHeight() const
 {
-    const QFontMetricsF metrics(m_font, this);
+    const QFontMetricsF metrics(printFont(), this);
     return heightFromTwips(metrics.height() * twipsPerPixel());
 }
 
 double Canvas::textWidth(const QString &text) const
 {
-    const QFontMetricsF metrics(m_font, this);
+    const QFontMetricsF metrics(printFont(), this);
     return widthFromTwips(metrics.horizontalAdvance(text) * twipsPerPixel());
 }
 
@@ -648,6 +676,8 @@ void Canvas::resizeEvent(QResizeEvent *event)
     if (!m_image.isNull() && !surfaceFits())
         makeSurface();
     QWidget::resizeEvent(event);
+    if (m_redraw && clientRect().size() != m_drawnFor)
+        redraw();
 }
 
 void Canvas::paintEvent(QPaintEvent *event)

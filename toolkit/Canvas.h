@@ -99,6 +99,11 @@ public:
     void setFontBold(bool bold) { m_font.setBold(bold); }
     bool fontItalic() const { return m_font.italic(); }
     void setFontItalic(bool italic) { m_font.setItalic(italic); }
+    // The share of the drawing's height that printed text takes at least,
+    // so that it reads from afar on a large window.
+    static constexpr double readableShare = 0.02;
+    // The font text is printed in: the one set, grown to that share.
+    QFont printFont() const;
     // The height of a line of printed text and the width of `text` in the
     // print font, in scale units (positive).
     double textHeight() const;
@@ -109,6 +114,13 @@ public:
 
     // A vector picture painted over the client area, clean at any size.
     void setPicture(std::function<void(QPainter &, const QRectF &)> picture);
+
+    // The drawing as a function of the window's data and size: once the
+    // client area has changed size, the drawing is cleared and this draws
+    // it anew, in the same scale over the new area.
+    void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
+    // Clears the drawing and draws it anew now.
+    void redraw();
 
     // The drawing as the client area shows it, in device pixels (background
     // included, controls excluded), and one of its pixels by scale units.
@@ -149,6 +161,9 @@ public:
     double yToPixel(double y) const;
 
 protected:
+    // cls() has cleared the drawing: what the window keeps to draw it anew
+    // goes too.
+    virtual void drawingCleared() {}
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     // Pixels taken from the top of the widget by a form's menu bar.
@@ -215,6 +230,8 @@ private:
     double m_fontSize = fonts::defaultPointSize;
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
+    std::function<void()> m_redraw;
+    QSize m_drawnFor; // the client area the drawing was last drawn anew for
     bool m_border = false;
 };
 

@@ -52,51 +52,50 @@ double Control::top() const { return m_container->yFromTwips(m_top); }
 double Control::width() const { return m_container->widthFromTwips(m_width); }
 double Control::height() const { return m_container->heightFromTwips(m_height); }
 
-void Control::setLeft(double left)
+void Control::setLeft(double left) { placeInScale(left, {}, {}, {}); }
+void Control::setTop(double top) { placeInScale({}, top, {}, {}); }
+void Control::setWidth(double width) { placeInScale({}, {}, width, {}); }
+void Control::setHeight(double height) { placeInScale({}, {}, {}, height); }
+void Control::move(double left, double top, double width, double height) { placeInScale(left, top, width, height); }
+
+void Control::placeInScale(std::optional<double> left, std::optional<double> top, std::optional<double> width,
+                           std::optional<double> height)
 {
-    m_left = m_container->xToTwips(left);
-    applyGeometry();
+    const ScaleRect here = m_inScale.value_or(ScaleRect{m_container->xFromTwips(m_left), m_container->yFromTwips(m_top),
+                                                        m_container->widthFromTwips(m_width),
+                                                        m_container->heightFromTwips(m_height)});
+    m_inScale = ScaleRect{left.value_or(here.left), top.value_or(here.top), width.value_or(here.width),
+                          height.value_or(here.height)};
+    Control::applyGeometry();
 }
 
-void Control::setTop(double top)
+void Control::rescaled()
 {
-    m_top = m_container->yToTwips(top);
-    applyGeometry();
-}
-
-void Control::setWidth(double width)
-{
-    m_width = m_container->widthToTwips(width);
-    applyGeometry();
-}
-
-void Control::setHeight(double height)
-{
-    m_height = m_container->heightToTwips(height);
-    applyGeometry();
-}
-
-void Control::move(double left, double top, double width, double height)
-{
-    const QRectF twips = m_container->rectToTwips(left, top, width, height);
-    m_left = twips.x();
-    m_top = twips.y();
-    m_width = twips.width();
-    m_height = twips.height();
-    applyGeometry();
+    if (m_inScale)
+        m_inScale = ScaleRect{m_container->xFromTwips(m_left), m_container->yFromTwips(m_top),
+                              m_container->widthFromTwips(m_width), m_container->heightFromTwips(m_height)};
 }
 
 void Control::setTwips(double left, double top, double width, double height)
 {
+    m_inScale.reset();
     m_left = left;
     m_top = top;
     m_width = std::fabs(width);
     m_height = std::fabs(height);
-    applyGeometry();
+    Control::applyGeometry();
 }
 
 void Control::applyGeometry()
 {
+    if (m_inScale) {
+        const ScaleRect &r = *m_inScale;
+        const QRectF twips = m_container->rectToTwips(r.left, r.top, r.width, r.height);
+        m_left = twips.x();
+        m_top = twips.y();
+        m_width = twips.width();
+        m_height = twips.height();
+    }
     if (!m_widget)
         return;
     const QRect client = m_container->clientRect();
@@ -487,12 +486,34 @@ QRect LineControl::fit(const QRect &designed, const QRect &bounds)
 
 void LineControl::setPoints(double x1, double y1, double x2, double y2)
 {
-    setTwipsPoints(container()->xToTwips(x1), container()->yToTwips(y1), container()->xToTwips(x2),
-                   container()->yToTwips(y2));
+    m_inScale = std::array{x1, y1, x2, y2};
+    applyGeometry();
+}
+
+void LineControl::applyGeometry()
+{
+    if (!m_inScale)
+        return Control::applyGeometry();
+    const auto &[x1, y1, x2, y2] = *m_inScale;
+    const Canvas &c = *container();
+    m_x1 = c.xToTwips(x1);
+    m_y1 = c.yToTwips(y1);
+    m_x2 = c.xToTwips(x2);
+    m_y2 = c.yToTwips(y2);
+    place();
+}
+
+void LineControl::rescaled()
+{
+    if (m_inScale) {
+        const Canvas &c = *container();
+        m_inScale = std::array{c.xFromTwips(m_x1), c.yFromTwips(m_y1), c.xFromTwips(m_x2), c.yFromTwips(m_y2)};
+    }
 }
 
 void LineControl::setTwipsPoints(double x1, double y1, double x2, double y2)
 {
+    m_inScale.reset();
     m_x1 = x1;
     m_y1 = y1;
     m_x2 = x2;

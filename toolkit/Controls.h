@@ -12,7 +12,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -56,8 +58,13 @@ public:
     void move(double left, double top, double width, double height);
     // Designed position and size in twips, whatever the scale.
     void setTwips(double left, double top, double width, double height);
-    // Places the widget again after the container's client area moved.
-    void applyGeometry();
+    // Places the widget again after the container's client area moved. A
+    // control placed in the container's user scale keeps its place in that
+    // scale: it moves and grows with the client area.
+    virtual void applyGeometry();
+    // The container's scale changed: the control stays where it is, and
+    // keeps that place in the new scale.
+    virtual void rescaled();
     // The widget's rectangle in the container, in pixels: the designed one,
     // or larger when a caption needed more room.
     QRect pixelRect() const { return m_pixels; }
@@ -97,7 +104,16 @@ protected:
 private:
     Canvas *m_container;
     QPointer<QWidget> m_widget;
+    // Sets the place in scale units, each missing one where the control is.
+    void placeInScale(std::optional<double> left, std::optional<double> top, std::optional<double> width,
+                      std::optional<double> height);
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0; // twips
+    // The place given in the container's user scale, when it was given so.
+    struct ScaleRect
+    {
+        double left, top, width, height;
+    };
+    std::optional<ScaleRect> m_inScale;
     QRect m_designed; // pixels, from the twips above
     QRect m_bounds;   // the container's client area when last placed
     QRect m_pixels;   // where the widget is
@@ -320,6 +336,9 @@ public:
     void setBorder(const QColor &color, int width);
     // End points in twips, whatever the scale.
     void setTwipsPoints(double x1, double y1, double x2, double y2);
+    // A line drawn in the container's scale keeps its ends there.
+    void applyGeometry() override;
+    void rescaled() override;
 
 protected:
     QRect fit(const QRect &designed, const QRect &bounds) override;
@@ -327,6 +346,7 @@ protected:
 private:
     void place();
     double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0; // twips
+    std::optional<std::array<double, 4>> m_inScale; // the ends as given in the scale
 };
 
 // A canvas of its own inside a form.

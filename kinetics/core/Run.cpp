@@ -25,58 +25,78 @@ struct ViewHooks
 
 } // namespace
 
-int Run::record(int kind, int index) const
+int Recording::sample(int kind, int index) const
 {
-    if (kind < 0 || kind > 2)
+    if (kind < 0 || kind > 3 || index < 1 || index > sampleCount())
         return 0;
-    const std::vector<int> &r = m_records.samples[std::size_t(kind)];
-    return index >= 0 && static_cast<std::size_t>(index) < r.size() && index < m_records.next ? r[std::size_t(index)]
-                                                                                               : 0;
+    return samples[std::size_t(kind)][std::size_t(index - 1)];
+}
+
+void Recording::replay(const std::function<void(double x, const Amounts &amounts)> &point) const
+{
+    const int interval = setup.interval;
+    if (setup.spots <= 0 || interval <= 0)
+        return;
+    const double perSpot = amountPerSpot(setup.amount, setup.spots);
+    // samplesPerTick a tick, in order.
+    for (int i = 0; i < sampleCount(); ++i) {
+        const int n = i / samplesPerTick;
+        const int k = i % samplesPerTick * sampleStride;
+        const std::size_t s = std::size_t(i);
+        point(eventTime(n * double(interval), k, interval),
+              {samples[0][s] * perSpot, samples[1][s] * perSpot, samples[2][s] * perSpot, samples[3][s] * perSpot});
+    }
+}
+
+void Recording::tickStarts(const std::function<void(double x, const Amounts &amounts)> &point) const
+{
+    if (setup.spots <= 0 || history.empty())
+        return;
+    const double perSpot = amountPerSpot(setup.amount, setup.spots);
+    point(0, {setup.spots * perSpot, 0, 0, 0});
+    for (std::size_t n = 0; n + 1 < history.size(); ++n)
+        point(history[n].time, plotted(history[n].counts, perSpot));
 }
 
 void Run::start(const RunSetup &setup)
 {
-    m_setup = setup;
+    m_rec = std::make_shared<Recording>();
+    m_rec->setup = setup;
     m_serial += 1;
     m_stopped = setup.spots <= 0;
     m_counts = {setup.spots, 0, 0, 0};
     m_clock = {};
-    m_records.next = 1;
     // Room for every sample of the whole run: the records never fill up.
-    const std::size_t room = 1 + std::size_t(samplesPerTick) * std::size_t(ticksOfRun(setup.duration, setup.interval));
-    for (auto &r : m_records.samples) {
-        r.assign(1, 0);
-        r.reserve(room);
-    }
-    m_history.clear();
-    m_history.reserve(std::size_t(ticksOfRun(setup.duration, setup.interval)));
+    const int ticks = ticksOfRun(setup.duration, setup.interval);
+    for (auto &r : m_rec->samples)
+        r.reserve(std::size_t(samplesPerTick) * std::size_t(ticks));
+    m_rec->history.reserve(std::size_t(ticks));
 }
 
 void Run::recordSample()
 {
-    auto &[a, b, c] = m_records.samples;
-    a.push_back(m_counts.a);
-    b.push_back(m_counts.b);
-    c.push_back(m_counts.c);
-    m_records.next += 1;
+    const int counts[] = {m_counts.a, m_counts.b, m_counts.c, m_counts.d};
+    for (std::size_t m = 0; m < 4; ++m)
+        m_rec->samples[m].push_back(counts[m]);
 }
 
 void Run::tick(toolkit::core::Random &rng, RunView &view)
 {
     if (!running())
         return;
-    const LatticeRun lattice = latticeRun(m_setup);
-    const int kinds = m_setup.kinds();
-    const int spots = m_setup.spots;
-    const double interval = m_setup.interval;
+    const RunSetup &setup = m_rec->setup;
+    const LatticeRun lattice = latticeRun(setup);
+    const int kinds = setup.kinds();
+    const int spots = setup.spots;
+    const double interval = setup.interval;
     rng.mixClock();
 
-    const double perSpot = amountPerSpot(m_setup.amount, spots);
+    const double perSpot = amountPerSpot(setup.amount, spots);
     view.plot(m_clock.time, plotted(m_counts, perSpot), kinds, 3);
     Counts n = m_counts;
     for (int k = 0; k < eventsPerTick; ++k) {
         view.plot(eventTime(m_clock.time, k, interval), plotted(n, perSpot), kinds, 1);
-        randomStep(m_cells, lattice, n, spots, rng, ViewHooks{view, m_setup.blockSide});
+        randomStep(m_cells, lattice, n, spots, rng, ViewHooks{view, setup.blockSide});
         assert(n.total() == spots && "an event moves one spot from one kind to another");
         m_counts = n;
         view.showCounts(n);
@@ -85,23 +105,7 @@ void Run::tick(toolkit::core::Random &rng, RunView &view)
     }
     m_clock.ticks += 1;
     m_clock.time += interval;
-    m_history.push_back({m_clock.time, m_counts});
-}
-
-void Run::replay(const std::function<void(double x, double a, double b, double c)> &point) const
-{
-    const int interval = m_setup.interval;
-    if (m_setup.spots <= 0 || interval <= 0)
-        return;
-    const double perSpot = amountPerSpot(m_setup.amount, m_setup.spots);
-    const auto &[a, b, c] = m_records.samples;
-    // Entries 1..next-1 hold the samples, samplesPerTick a tick in order.
-    for (int index = 1; index < m_records.next; ++index) {
-        const int n = (index - 1) / samplesPerTick;
-        const int k = (index - 1) % samplesPerTick * sampleStride;
-        const std::size_t i = std::size_t(index);
-        point(eventTime(n * double(interval), k, interval), a[i] * perSpot, b[i] * perSpot, c[i] * perSpot);
-    }
+    m_rec->history.push_back({m_clock.time, m_counts});
 }
 
 } // namespace kinetics::core

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace kinetics::core {
@@ -49,6 +50,27 @@ struct TickCounts
     Counts counts;
 };
 
+// What a run leaves to be drawn again: its setup, a sample of the counts of
+// every kind every 8th event, and the counts at the end of each tick. A
+// graph keeps the recordings of the runs it shows.
+struct Recording
+{
+    RunSetup setup;
+    std::array<std::vector<int>, 4> samples; // A, B, C, D; sample 1 first
+    std::vector<TickCounts> history;
+
+    // Samples taken so far.
+    int sampleCount() const { return int(samples[0].size()); }
+    // Sample `index` (1 first) of kind 0 (A) .. 3 (D); 0 outside the record.
+    int sample(int kind, int index) const;
+    // Every sample at the time it was taken, as amounts of the run's kinds on
+    // the run's own scale.
+    void replay(const std::function<void(double x, const Amounts &amounts)> &point) const;
+    // The counts at the start of each tick so far, where the run plots its
+    // larger points, at their times.
+    void tickStarts(const std::function<void(double x, const Amounts &amounts)> &point) const;
+};
+
 class Run
 {
 public:
@@ -64,22 +86,25 @@ public:
         stop();
     }
     // The setup of the run that runs or ran last, frozen at its start.
-    const RunSetup &setup() const { return m_setup; }
+    const RunSetup &setup() const { return m_rec->setup; }
+    // Its recording, growing while it runs; the next start makes a new one.
+    std::shared_ptr<const Recording> recording() const { return m_rec; }
     // Whether a run has started since the program began.
     bool started() const { return m_serial > 0; }
     // Between its start and the tick that passes its duration, unless it was
     // stopped before.
-    bool running() const { return started() && !m_stopped && m_clock.time <= m_setup.duration; }
+    bool running() const { return started() && !m_stopped && m_clock.time <= setup().duration; }
     // Which run this is: 1 for the first started, one more for each start.
     int serial() const { return m_serial; }
     int tickCount() const { return m_clock.ticks; }
-    int spotTotal() const { return m_setup.spots; }
-    int tickInterval() const { return m_setup.interval; }
-    int recordIndex() const { return m_records.next; }
-    // Sample `index` of kind 0 (A), 1 (B) or 2 (C); 0 outside the record.
-    int record(int kind, int index) const;
+    int spotTotal() const { return setup().spots; }
+    int tickInterval() const { return setup().interval; }
+    // The index the next sample takes: one past the samples so far.
+    int recordIndex() const { return m_rec->sampleCount() + 1; }
+    // Sample `index` of kind 0 (A) .. 3 (D); 0 outside the record.
+    int record(int kind, int index) const { return m_rec->sample(kind, index); }
     // The counts after each tick of the run so far, one entry a tick.
-    const std::vector<TickCounts> &history() const { return m_history; }
+    const std::vector<TickCounts> &history() const { return m_rec->history; }
 
     // Start on the laid-out lattice of setup.spots blue spots: the counts are
     // all A, the clock, the records (room for the whole run) and the history
@@ -94,16 +119,13 @@ public:
     void tick(toolkit::core::Random &rng, RunView &view);
     // The run ends where it is: new parameters, another process or a preview.
     void stop() { m_stopped = true; }
-    // Every recorded sample of the run at its time, as amounts of A, B and C
-    // on the run's own scale.
-    void replay(const std::function<void(double x, double a, double b, double c)> &point) const;
 
 private:
     void recordSample();
 
     Grid m_cells{};
     Counts m_counts;
-    RunSetup m_setup;
+    std::shared_ptr<Recording> m_rec = std::make_shared<Recording>();
     int m_serial = 0;
     bool m_stopped = false;
     // The time on the graphs' axis and the ticks so far.
@@ -112,13 +134,6 @@ private:
         double time = 0;
         int ticks = 0;
     } m_clock;
-    // Samples of A, B and C (entry 0 unused, the next at `next`).
-    struct Records
-    {
-        std::array<std::vector<int>, 3> samples;
-        int next = 1;
-    } m_records;
-    std::vector<TickCounts> m_history;
 };
 
 } // namespace kinetics::core

@@ -12,6 +12,7 @@
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Palette.h"
 #include "shell/Quantities.h"
+#include "shell/Windows.h"
 #include "shell/core/SharedState.h"
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
@@ -257,6 +258,71 @@ private slots:
                                .arg(k.k1, 0, 'g', QLocale::FloatingPointShortest)
                                .arg(k.k2, 0, 'g', QLocale::FloatingPointShortest)
                                .arg(k.k3, 0, 'g', QLocale::FloatingPointShortest));
+    }
+
+    // A drawing follows its window: resized during a run, it is drawn anew
+    // over the new area from the run, the spots centred and scaled, the
+    // graph's frame to its new edges with the points at their times, and
+    // text at least a fiftieth of its height.
+    void drawingsFollowTheirWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QSize>("size"); // of the whole window, in pixels
+        QTest::newRow("the graphs made large") << "grafiki1" << QSize(1000, 650);
+        QTest::newRow("the graphs full screen") << "grafiki1" << QSize(1366, 768);
+        QTest::newRow("the spots made small") << "antidrasi" << QSize(300, 200);
+        QTest::newRow("the spots made large") << "antidrasi" << QSize(1200, 760);
+        QTest::newRow("the bars made large") << "ravdogram" << QSize(900, 700);
+        QTest::newRow("the run control full screen") << "apotelesmata" << QSize(1366, 768);
+    }
+
+    void drawingsFollowTheirWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSize, size);
+        road::startChapterRun(Chapter::Reaction);
+        road::ticks(5);
+        Form &w = *shell::formByName(window);
+        const double tpp = twipsPerPixel();
+        w.placeAt(0, 0, size.width() * tpp, size.height() * tpp);
+        road::ticks(1);
+        const QImage image = w.image();
+        QCOMPARE(image.size() / image.devicePixelRatio(), w.clientRect().size());
+        QVERIFY(w.clientRect().height() > size.height() / 2);
+        // Printed text reads from afar.
+        QVERIFY(QFontMetricsF(w.printFont()).height() >= Canvas::readableShare * w.clientRect().height());
+        const auto &run = shared().run;
+        if (window == QLatin1String("grafiki1")) {
+            // The time axis runs to the right edge; the samples of the third
+            // tick stand at their times.
+            QCOMPARE(colourAt(image, w, 0.97 * run.setup().duration, 0), rgb(palette::black));
+            const double perSpot = run.setup().amount / 100.0 / run.spotTotal();
+            int found = 0;
+            for (int m = 0; m < 79; m += 13)
+                found += road::inkNear(w, 2 * 19 + 8.0 * m * 19 / 625, run.record(1, 2 * 79 + m + 1) * perSpot,
+                                       rgb(palette::green), 1);
+            QVERIFY2(found >= 5, qPrintable(QString::number(found)));
+        } else if (window == QLatin1String("antidrasi")) {
+            // Every spot of the block inside the window, in its colour.
+            const double W = screenWidth(), H = screenHeight();
+            const int side = run.setup().blockSide;
+            for (int i = 1; i <= side; ++i)
+                for (int j = 1; j <= side; ++j) {
+                    const auto c = kinetics::core::spotCentre(i, j, side, W / (W + H), H / (W + H));
+                    QCOMPARE(colourAt(image, w, c.x, c.y),
+                             rgb(kinetics::core::spotColour(run.cells()[std::size_t(i)][std::size_t(j)])));
+                }
+        } else if (window == QLatin1String("ravdogram")) {
+            const QImage shown = w.grab().toImage();
+            QCOMPARE(colourAt(shown, w, 20, run.counts().a / 2.0), rgb(palette::blue));
+            QCOMPARE(colourAt(shown, w, 40, run.counts().b / 2.0), rgb(palette::green));
+        } else {
+            // The list's first rate at the left, clear of the labels beside it.
+            int ink = 0;
+            for (double x = 0; x < 40; x += 0.25)
+                ink += w.pixelAt(x, 182).lightness() < 80;
+            QVERIFY(ink > 5);
+        }
     }
 
     // Both roads to a decay run give the same run for the same half-lives:

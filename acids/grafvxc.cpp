@@ -103,11 +103,10 @@ void grafvxc::drawCurves(const acids::core::ProductGraph &graph)
     const int order[] = {3, 0, 1, 2};
     for (int curve : order) {
         setDrawWidth(curve == 3 ? 6 : 2);
-        for (std::size_t i = 1; i < graph.points.size(); ++i) {
-            const auto &a = graph.points[i - 1];
-            const auto &b = graph.points[i];
-            line(a.c, curveValue(a, curve), b.c, curveValue(b, curve), curveColours[curve]);
-        }
+        std::vector<QPointF> points;
+        for (const auto &p : graph.points)
+            points.emplace_back(p.c, curveValue(p, curve));
+        polyline(points, curveColours[curve]);
     }
     setDrawWidth(1);
 }

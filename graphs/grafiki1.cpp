@@ -147,13 +147,12 @@ void grafiki1::drawCurves(const graphs::core::SmoothSolution &smooth)
 {
     setDrawWidth(2);
     const int segments = smooth.segments();
-    for (int k = 0; k < segments; ++k) {
-        const double t = k * smooth.step;
-        for (int m = 0; m < 4; ++m) {
-            const auto &curve = smooth.amounts[std::size_t(m)];
-            line(t, smooth.plotted(curve[std::size_t(k)]), t + smooth.step, smooth.plotted(curve[std::size_t(k) + 1]),
-                 qColor(palette::smoothCurve(m)));
-        }
+    for (int m = 0; m < 4; ++m) {
+        const auto &curve = smooth.amounts[std::size_t(m)];
+        std::vector<QPointF> points;
+        for (int k = 0; k <= segments; ++k)
+            points.emplace_back(k * smooth.step, smooth.plotted(curve[std::size_t(k)]));
+        polyline(points, qColor(palette::smoothCurve(m)));
     }
     setDrawWidth(1);
 }
@@ -234,16 +233,16 @@ void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::
     if (!(total > 0))
         return;
     const double scaleY = kinetics::core::amountPerSpot(setup.amount, total);
-    auto before = graphs::core::batemanAmounts(total, k, 0);
-    for (int i = 0; i <= setup.duration; ++i) {
+    std::array<std::vector<QPointF>, 4> curves;
+    for (int i = 0; i <= setup.duration + 1; ++i) {
         const double t = i * interval;
-        const auto after = graphs::core::batemanAmounts(total, k, t + interval);
-        for (int m = 0; m < 4; ++m) {
-            setDrawWidth(m == 1 ? 2 : 1);
-            line(t, before[std::size_t(m)] * scaleY, t + interval, after[std::size_t(m)] * scaleY,
-                 qColor(palette::kind(m)));
-        }
-        before = after;
+        const auto amounts = graphs::core::batemanAmounts(total, k, t);
+        for (std::size_t m = 0; m < 4; ++m)
+            curves[m].emplace_back(t, amounts[m] * scaleY);
+    }
+    for (int m = 0; m < 4; ++m) {
+        setDrawWidth(m == 1 ? 2 : 1);
+        polyline(curves[std::size_t(m)], qColor(palette::kind(m)));
     }
     setDrawWidth(1);
 }

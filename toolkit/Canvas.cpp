@@ -2,6 +2,7 @@
 
 #include "toolkit/Controls.h"
 #include "toolkit/Screen.h"
+#include "toolkit/core/Colour.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -377,7 +378,53 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
                      start))
         return;
     s.dashOffset = start * full / m_drawWidth;
+    // A light line is drawn over a darker edge; grid lines are dotted.
+    if (!m_plainLines && (s.style == DrawStyle::Solid || s.style == DrawStyle::Dash)) {
+        if (const QRgb edge = edgeOf(s.colour); edge != s.colour) {
+            Stroke under = s;
+            under.colour = edge;
+            under.width = s.width + 2;
+            draw(under);
+        }
+    }
     draw(s);
+}
+
+void Canvas::polyline(const std::vector<QPointF> &points, const QColor &color)
+{
+    const QRgb edge = edgeOf(color.rgb());
+    const int width = m_drawWidth;
+    m_plainLines = true;
+    const auto trace = [&](const QColor &c) {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), c);
+    };
+    // The whole edge first, so that no part of it covers the curve.
+    if (edge != color.rgb() && (m_drawStyle == DrawStyle::Solid || m_drawStyle == DrawStyle::Dash)) {
+        m_drawWidth = width + 2;
+        trace(QColor(edge));
+        m_drawWidth = width;
+    }
+    trace(color);
+    m_plainLines = false;
+}
+
+QRgb Canvas::edgeOf(QRgb colour)
+{
+    const QRgb background = m_backColor.rgb();
+    if ((colour & 0xffffff) == (background & 0xffffff))
+        return colour; // drawn to clear, not to be seen
+    if (m_edgeBackground != background) {
+        m_edges.clear();
+        m_edgeBackground = background;
+    }
+    auto [it, added] = m_edges.try_emplace(colour, colour);
+    if (added) {
+        const auto rgb = [](QRgb c) { return core::Rgb{qRed(c), qGreen(c), qBlue(c)}; };
+        const core::Rgb edge = core::edgeFor(rgb(colour), rgb(background));
+        it->second = qRgb(edge.r, edge.g, edge.b);
+    }
+    return it->second;
 }
 
 void Canvas::box(double x1, double y1, double x2, double y2, const QColor &color, bool filled)
@@ -399,6 +446,9 @@ void Canvas::circle(double x, double y, double radius, const QColor &color)
     s.b = QPointF(r, r);
     s.filled = m_fillSolid;
     s.fill = m_fillColor.rgb();
+    // A light disc outlined in its own colour gets a darker rim instead.
+    if (s.filled && s.colour == s.fill)
+        s.colour = edgeOf(s.fill);
     draw(s);
     m_currentX = x;
     m_currentY = y;
@@ -410,16 +460,33 @@ void Canvas::pset(double x, double y, QRgb color)
     m_currentY = y;
     const double px = xToPixel(x);
     const double py = yToPixel(y);
+    const QRgb edge = edgeOf(color);
     if (m_drawWidth > 1) {
+        // A light point on a darker rim.
         const double r = m_drawWidth / 2.0;
         Stroke s = stroke(Stroke::Kind::Disc, color);
         s.a = QPointF(px, py);
+        if (edge != color) {
+            Stroke rim = s;
+            rim.colour = edge;
+            rim.b = QPointF(r + 1, r + 1);
+            draw(rim);
+        }
         s.b = QPointF(r, r);
         draw(s);
         return;
     }
     const int ix = static_cast<int>(std::floor(px));
     const int iy = static_cast<int>(std::floor(py));
+    // A light point casts a darker shade below and right of it: the points
+    // of a run read as a curve with a dark edge.
+    if (edge != color)
+        plotPixel(ix + 1, iy + 1, edge);
+    plotPixel(ix, iy, color);
+}
+
+void Canvas::plotPixel(int ix, int iy, QRgb color)
+{
     const QSize client = clientRect().size();
     if (ix < 0 || iy < 0 || ix >= client.width() || iy >= client.height())
         return;

@@ -15,10 +15,12 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QWidget>
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace toolkit {
@@ -60,6 +62,10 @@ public:
     void cls();
     void line(double x1, double y1, double x2, double y2, const QColor &color);
     void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, m_foreColor); }
+    // A curve through the points: a light one on a darker edge, drawn whole
+    // under it. A light line alone, a point or a disc gets its edge as it is
+    // drawn.
+    void polyline(const std::vector<QPointF> &points, const QColor &color);
     void box(double x1, double y1, double x2, double y2, const QColor &color, bool filled = false);
     void circle(double x, double y, double radius, const QColor &color);
     void pset(double x, double y, const QColor &color) { pset(x, y, color.rgb()); }
@@ -171,6 +177,11 @@ protected:
 
 private:
     Stroke stroke(Stroke::Kind kind, QRgb colour) const;
+    // The colour a mark of this colour is edged with so that it stands out
+    // from the background by 3:1; the colour itself when it does already.
+    QRgb edgeOf(QRgb colour);
+    // One pixel of a point, in the client area.
+    void plotPixel(int ix, int iy, QRgb color);
     void printText(const QString &text, bool label);
     void draw(const Stroke &s);
     void paintStrokes(QPainter &p) const;
@@ -231,6 +242,9 @@ private:
     QFont m_font;
     std::function<void(QPainter &, const QRectF &)> m_picture;
     std::function<void()> m_redraw;
+    std::unordered_map<QRgb, QRgb> m_edges; // edge colours, for m_edgeBackground
+    QRgb m_edgeBackground = 0;
+    bool m_plainLines = false; // while a polyline draws its edge and curve
     QSize m_drawnFor; // the client area the drawing was last drawn anew for
     bool m_border = false;
 };

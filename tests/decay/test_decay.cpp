@@ -178,10 +178,11 @@ private slots:
         QVERIFY(inkNear(graphs, 3.05, 0.95 * top, greenBar == 305 ? 0x00ff00 : 0x0000ff, 1));
         QCOMPARE(inkNear(graphs, greenBar / 100.0, 0.95 * top, 0x00ff00, 1), steps >= 2);
         QCOMPARE(inkNear(graphs, 19.7, 0.95 * top, 0xff0000, 1), steps == 3);
-        // The curves in the graph's time: A at half the amount at its mark,
-        // B by the exact solution, also for equal constants.
+        // The curves in the graph's time: A at a quarter of the amount at
+        // twice its half-life, B by the exact solution, also for equal
+        // constants.
         const double c0 = shell::amount().value() / 100.0;
-        QVERIFY(inkNear(graphs, 3.05, c0 / 2, 0x0000ff));
+        QVERIFY(inkNear(graphs, 2 * 3.05, c0 / 4, 0x0000ff));
         if (steps >= 2) {
             const double t = 4;
             const double b = greenBar == 305 ? k1 * t * std::exp(-k1 * t)

@@ -425,9 +425,11 @@ private slots:
             }
         }
         QVERIFY(w.hasSurface());
-        // The line, the text, the points, the tick's points, and a spot with
+        // The line, the text, the points with the shades of the light ones
+        // (11 x 11 pixels), the tick's points on their rims, and a spot with
         // the ring that cleared it: over a line a ring is kept.
-        QVERIFY2(w.recordedStrokes() <= 1 + 1 + 100 + 12 + 2 * 8, qPrintable(QString::number(w.recordedStrokes())));
+        QVERIFY2(w.recordedStrokes() <= 1 + 1 + 121 + 2 * 12 + 2 * 8,
+                 qPrintable(QString::number(w.recordedStrokes())));
         // Texts are laid out a little differently by an SVG renderer; the
         // soft edges of a spot may differ by a pixel.
         const QImage shown = w.pictureImage();

@@ -1,4 +1,6 @@
-// Number formats, whole-number conversions and the random generator.
+// Number formats, whole-number conversions, the random generator and the
+// contrast of colours.
+#include "toolkit/core/Colour.h"
 #include "toolkit/core/Format.h"
 #include "toolkit/core/Numeric.h"
 #include "toolkit/core/Random.h"
@@ -127,6 +129,46 @@ private slots:
             b.mixClock();
             QCOMPARE(a.next(), b.next());
         }
+    }
+
+    // How far a mark stands out (WCAG 2), and the edge a light one gets:
+    // its own hue darkened as little as gives 3:1 against the background.
+    void edgesOfLightMarks_data()
+    {
+        QTest::addColumn<QList<int>>("mark");
+        QTest::addColumn<QList<int>>("background");
+        QTest::addColumn<double>("contrast");
+        QTest::newRow("black on white") << QList<int>{0, 0, 0} << QList<int>{255, 255, 255} << 21.0;
+        QTest::newRow("green points on the graph's yellow") << QList<int>{0, 255, 0} << QList<int>{255, 255, 192}
+                                                            << 1.33;
+        QTest::newRow("cyan points on the graph's yellow") << QList<int>{0, 255, 255} << QList<int>{255, 255, 192}
+                                                           << 1.21;
+        QTest::newRow("yellow H+ on white") << QList<int>{255, 255, 0} << QList<int>{255, 255, 255} << 1.07;
+        QTest::newRow("green spots on white") << QList<int>{0, 255, 0} << QList<int>{255, 255, 255} << 1.37;
+        QTest::newRow("blue points stand out as they are") << QList<int>{0, 0, 255} << QList<int>{255, 255, 192}
+                                                           << 8.31;
+    }
+
+    void edgesOfLightMarks()
+    {
+        QFETCH(QList<int>, mark);
+        QFETCH(QList<int>, background);
+        QFETCH(double, contrast);
+        const Rgb m{mark[0], mark[1], mark[2]}, b{background[0], background[1], background[2]};
+        QVERIFY2(std::fabs(toolkit::core::contrast(m, b) - contrast) < 0.005,
+                 qPrintable(QString::number(toolkit::core::contrast(m, b))));
+        const Rgb edge = edgeFor(m, b);
+        QVERIFY(toolkit::core::contrast(edge, b) >= 3);
+        if (contrast >= 3) {
+            QCOMPARE(edge, m);
+            return;
+        }
+        // The same hue, and no lighter shade of it would do.
+        QCOMPARE(edge.r * m.g, edge.g * m.r);
+        QCOMPARE(edge.g * m.b, edge.b * m.g);
+        const double factor = std::max({edge.r, edge.g, edge.b}) / double(std::max({m.r, m.g, m.b}));
+        const auto lighter = [&](int c) { return int(std::lround(c * (factor + 0.02))); };
+        QVERIFY(toolkit::core::contrast({lighter(m.r), lighter(m.g), lighter(m.b)}, b) < 3);
     }
 };
 

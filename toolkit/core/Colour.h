@@ -18,3 +18,18 @@ struct Rgb
 };
 
 } // namespace toolkit::core
+
+namespace toolkit::core {
+
+// How light a colour looks, 0 for black to 1 for white: the relative
+// luminance of sRGB colours (WCAG 2).
+double luminance(Rgb c);
+// How far two colours stand apart, 1 (alike) to 21 (black on white).
+double contrast(Rgb a, Rgb b);
+// What a mark of a light colour is edged with so that it stands out from
+// its background: the mark's own colour darkened as little as gives it
+// `ratio` against the background (3:1 for a graphical mark); the mark itself
+// when it stands out already.
+Rgb edgeFor(Rgb mark, Rgb background, double ratio = 3);
+
+} // namespace toolkit::core

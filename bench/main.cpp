@@ -16,6 +16,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "kinetics/core/Ensemble.h"
 #include "kinetics/core/Run.h"
 #include "shell/StartUp.h"
 #include "shell/core/SharedState.h"
@@ -33,6 +34,8 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -364,6 +367,33 @@ void resizeRedraw(Report &report)
     toolkit::setScreenPixels(QSize(1366, 768));
 }
 
+// 1000 copies of a reaction of 250 (14 ticks) and of a decay series of 75
+// (38 ticks), on one core and on every core.
+void ensemble(Report &report)
+{
+    const auto setupOf = [](kinetics::core::ModelCode process, int duration) {
+        kinetics::core::RunChoice choice;
+        choice.process = process;
+        choice.twoSteps = choice.reversible = true;
+        choice.decaySteps = 3;
+        choice.rates.steps = {0.227, 0.05, 0.026, 0.02, 0.035};
+        choice.amount = 15;
+        choice.duration = duration;
+        choice.temperatureC = 25;
+        return kinetics::core::setupFor(choice);
+    };
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    for (const auto &[name, process, duration] :
+         {std::tuple{"reaction", kinetics::core::ModelCode::Reaction, 250},
+          std::tuple{"decay", kinetics::core::ModelCode::DecaySeries, 75}}) {
+        const auto setup = setupOf(process, duration);
+        for (const int threads : {1, cores}) {
+            const double ms = 1000 * bestSeconds(3, [&] { kinetics::core::runEnsemble(setup, 11, 1000, threads); });
+            report.figure(std::string("ensemble-1000-ms.") + name + (threads == 1 ? ".one-core" : ".all-cores"), ms);
+        }
+    }
+}
+
 void memory(Report &report)
 {
     rusage usage{};
@@ -385,6 +415,7 @@ constexpr Benchmark benchmarks[] = {
     {"acid-graphs", acidGraphs},
     {"decay", decay},
     {"resize-redraw", resizeRedraw},
+    {"ensemble", ensemble},
     {"memory", memory},
 };
 

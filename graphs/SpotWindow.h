@@ -19,6 +19,9 @@ public:
     virtual int layOut(kinetics::core::Grid &grid, double amount) = 0;
     // One spot of site (i, j) in the colour of code, for a block of side s.
     virtual void drawSpot(int i, int j, int code, int blockSide) = 0;
+    // Shows a lattice laid out for a block of that side as it stands; the
+    // grid must outlive the showing.
+    virtual void showLattice(const kinetics::core::Grid &grid, int blockSide) = 0;
 
 protected:
     ~SpotWindow() = default;

@@ -102,8 +102,9 @@ void apotelesmata::load()
 QByteArray apotelesmata::countsCsv() const
 {
     const auto &run = shared().run;
-    const auto *smooth = form<grafiki1>().smoothOf(run);
-    return QByteArray::fromStdString(graphs::core::countsTable(run.setup(), run.history(), smooth));
+    const auto &graphs = form<grafiki1>();
+    return QByteArray::fromStdString(
+        graphs::core::countsTable(run.setup(), run.history(), graphs.smoothOf(run), graphs.ensembleOf(run)));
 }
 
 void apotelesmata::showRunWindows()
@@ -125,12 +126,12 @@ void apotelesmata::zografizoble(const kinetics::core::RunSetup &setup)
     run.setCounts({setup.spots, 0, 0, 0});
 }
 
-void apotelesmata::showCounts(const kinetics::core::RunSetup &setup)
+void apotelesmata::showCounts(const kinetics::core::RunSetup &setup, const kinetics::core::Counts &counts)
 {
     auto &bars = form<ravdogram>();
     bars.setTotal(setup.spots);
-    bars.drawBars(shared().run.counts());
-    describeCounts(shell::spotWindow().window(), bars, shared().run.counts());
+    bars.drawBars(counts);
+    describeCounts(shell::spotWindow().window(), bars, counts);
 }
 
 void apotelesmata::frameGraph(const kinetics::core::RunSetup &next, bool replayAlways)
@@ -155,7 +156,7 @@ void apotelesmata::prepareRun()
     const auto next = shell::nextSetup();
     showRunWindows();
     zografizoble(next);
-    showCounts(next);
+    showCounts(next, shared().run.counts());
     frameGraph(next, true);
     showSetup(next);
 }
@@ -245,13 +246,15 @@ void apotelesmata::start()
     }
     if (reopened)
         bringToFront();
+    if (graphs.repeating())
+        graphs.stopRepeats();
     frameGraph(setup, false);
     graphs.printUnit(setup);
 
     Timer1.setInterval(setup.interval);
     zografizoble(setup);
     s.run.start(setup);
-    showCounts(setup);
+    showCounts(setup, s.run.counts());
     showSetup(setup);
 
     Timer1.setEnabled(true);

@@ -42,6 +42,9 @@ public:
     // This window's texts for a run: its amount, its temperature and the
     // list of its rates, also as the hidden rate labels.
     void showSetup(const kinetics::core::RunSetup &setup);
+    // Counts of a run of that setup on the bars, and what the spots and bars
+    // tell a listener.
+    void showCounts(const kinetics::core::RunSetup &setup, const kinetics::core::Counts &counts);
 
     // The counts of the last run, one row a tick, as CSV: what the run
     // windows save, with what the run was above them.
@@ -75,8 +78,7 @@ private:
     // drawn again, with their smooth curves once drawn, always or only when
     // the frame changed; a graph of another amount starts afresh.
     void frameGraph(const kinetics::core::RunSetup &next, bool replayAlways);
-    // The counts on the bars and what the spots and bars tell a listener.
-    void showCounts(const kinetics::core::RunSetup &setup);
+
 
     double m_printShrink = 1; // of the rate list's print, on small windows
     bool m_pause = true;

@@ -2,6 +2,7 @@
 
 #include "graphs/apotelesmata.h"
 #include "graphs/core/DecaySeries.h"
+#include "graphs/core/Ensemble.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
@@ -10,7 +11,14 @@
 #include "shell/Roads.h"
 #include "shell/core/SharedState.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QShortcut>
+#include <QThreadPool>
+
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 using namespace toolkit;
 using shell::core::shared;
@@ -28,6 +36,15 @@ bool sameFrame(const kinetics::core::RunSetup &a, const kinetics::core::RunSetup
 
 } // namespace
 
+// The copies being run beside the window.
+struct grafiki1::Job
+{
+    int copies = 0;
+    std::atomic<int> done{0};
+    std::atomic<bool> cancelled{false};
+    std::atomic<bool> finished{false};
+};
+
 grafiki1::grafiki1()
     : Form(QStringLiteral("grafiki1"), QStringLiteral("Graphs"), 6000, 4500)
 {
@@ -43,6 +60,25 @@ grafiki1::grafiki1()
     xronoimizoi.onClick([this] { halfLifes(); });
     offerPicture(*this);
     setRedraw([this] { redrawAll(); });
+    std::vector<std::pair<QString, std::function<void()>>> repeats;
+    for (int copies : {10, 100, 1000})
+        repeats.emplace_back(QStringLiteral("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
+    offerChoices(*this, QStringLiteral("Repeat the Run..."),
+                 QStringLiteral("Run the last run again many times and show the spread of the copies"), repeats);
+    offerAction(*this, QStringLiteral("Stop Repeating"), QStringLiteral("Stop the copies of the run"),
+                [this] { stopRepeats(); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { stopRepeats(); });
+    m_progress.setInterval(150);
+    connect(&m_progress, &QTimer::timeout, this, [this] {
+        if (m_job)
+            showNotice(*this,
+                       QStringLiteral("Repeating the run: %1 of %2 done (Escape stops it)")
+                           .arg(m_job->done.load())
+                           .arg(m_job->copies),
+                       true);
+    });
 }
 
 void grafiki1::load()
@@ -55,6 +91,13 @@ void grafiki1::load()
     // at the top left of the graph.
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
     showFrame(shell::nextSetup());
+}
+
+void grafiki1::drawingCleared()
+{
+    m_layers.clear();
+    if (!m_job)
+        hideNotice(*this);
 }
 
 void grafiki1::redrawAll()
@@ -83,6 +126,8 @@ void grafiki1::drawLayer(const Layer &layer)
         drawHalfLives(marks->setup);
     else if (const auto *series = std::get_if<SeriesLayer>(&layer))
         drawSeries(series->k, series->setup);
+    else if (const auto *ensemble = std::get_if<EnsembleLayer>(&layer))
+        drawEnsemble(*ensemble->stats, *ensemble->smooth);
 }
 
 bool grafiki1::framedFor(const kinetics::core::RunSetup &setup) const
@@ -245,4 +290,123 @@ void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::
         polyline(curves[std::size_t(m)], qColor(palette::kind(m)));
     }
     setDrawWidth(1);
+}
+
+void grafiki1::repeatRun(int copies)
+{
+    const auto &run = shared().run;
+    if (m_job)
+        return;
+    if (!run.started() || run.running()) {
+        showNotice(*this, QStringLiteral("A run is repeated once it has ended"));
+        return;
+    }
+    auto job = std::make_shared<Job>();
+    job->copies = copies;
+    m_job = job;
+    const kinetics::core::RunSetup setup = run.setup();
+    const int serial = run.serial();
+    // Repeatable with the program's stream: a seeded road repeats alike.
+    const std::uint64_t seed = toolkit::core::generator().nextBits();
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    QPointer<grafiki1> window(this);
+    QThreadPool::globalInstance()->start([job, window, setup, serial, seed, threads] {
+        auto stats = kinetics::core::runEnsemble(setup, seed, job->copies, threads, &job->done, &job->cancelled);
+        auto result = stats ? std::make_shared<const kinetics::core::EnsembleStats>(std::move(*stats)) : nullptr;
+        QMetaObject::invokeMethod(
+            qApp,
+            [job, window, result, serial] {
+                job->finished = true;
+                if (!window || window->m_job != job)
+                    return;
+                window->m_job.reset();
+                window->m_progress.stop();
+                if (result)
+                    window->showEnsemble(result, serial);
+                else
+                    hideNotice(*window);
+            },
+            Qt::QueuedConnection);
+    });
+    m_progress.start();
+    showNotice(*this, QStringLiteral("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies), true);
+}
+
+void grafiki1::finishRepeats()
+{
+    while (m_job)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void grafiki1::stopRepeats()
+{
+    if (!m_job)
+        return;
+    m_job->cancelled = true;
+    showNotice(*this, QStringLiteral("The repeats were stopped"));
+}
+
+const kinetics::core::EnsembleStats *grafiki1::ensembleOf(const kinetics::core::Run &run) const
+{
+    return m_ensemble && run.started() && m_ensembleRun == run.serial() ? m_ensemble.get() : nullptr;
+}
+
+void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats> stats, int run)
+{
+    const auto &s = shared();
+    if (run != s.run.serial())
+        return; // another run has started meanwhile
+    m_ensemble = stats;
+    m_ensembleRun = run;
+    auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));
+    addLayer(EnsembleLayer{stats, smooth});
+    shell::showLastCopy(stats->lastCells, stats->setup.blockSide, stats->lastCounts);
+    const auto c = graphs::core::compare(*stats, *smooth);
+    const char kinds[] = {'A', 'B', 'C', 'D'};
+    showNotice(*this,
+               QStringLiteral("%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), "
+                              "the spread %5 x the binomial one")
+                   .arg(stats->copies)
+                   .arg(Format(c.standardErrors, "0.0"))
+                   .arg(QLatin1Char(kinds[c.kind]))
+                   .arg(Format(c.time, "0"))
+                   .arg(Format(c.spreadRatio, "0.00")),
+               true);
+}
+
+void grafiki1::drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth)
+{
+    const auto &setup = stats.setup;
+    const double perSpot = kinetics::core::amountPerSpot(setup.amount, setup.spots);
+    const int kinds = setup.kinds();
+    const QColor back = backColor();
+    // A kind's colour, lighter: a share of the way to the background.
+    const auto lighter = [&](int m, double share) {
+        const QColor c = qColor(palette::kind(m));
+        return QColor::fromRgbF(c.redF() + (back.redF() - c.redF()) * share,
+                                c.greenF() + (back.greenF() - c.greenF()) * share,
+                                c.blueF() + (back.blueF() - c.blueF()) * share);
+    };
+    const double interval = setup.interval;
+    const auto bands = [&](double share, auto bottom, auto top) {
+        for (int m = 0; m < kinds; ++m)
+            for (std::size_t i = 0; i < stats.times.size(); ++i) {
+                const double t = stats.times[i];
+                box(t - interval / 2, bottom(m, i) * perSpot, t + interval / 2, top(m, i) * perSpot,
+                    lighter(m, share), true);
+            }
+    };
+    const auto at = [&](const auto &column) {
+        return [&column](int m, std::size_t i) { return column[std::size_t(m)][i]; };
+    };
+    bands(0.8, at(stats.low), at(stats.high));
+    bands(0.55, [&](int m, std::size_t i) { return stats.mean[std::size_t(m)][i] - stats.sd[std::size_t(m)][i]; },
+          [&](int m, std::size_t i) { return stats.mean[std::size_t(m)][i] + stats.sd[std::size_t(m)][i]; });
+    drawCurves(smooth);
+    for (int m = 0; m < kinds; ++m) {
+        std::vector<QPointF> mean{{0, m == 0 ? setup.spots * perSpot : 0}};
+        for (std::size_t i = 0; i < stats.times.size(); ++i)
+            mean.emplace_back(stats.times[i], stats.mean[std::size_t(m)][i] * perSpot);
+        polyline(mean, qColor(palette::kind(m)));
+    }
 }

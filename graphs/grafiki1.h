@@ -4,8 +4,11 @@
 
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Smooth.h"
+#include "kinetics/core/Ensemble.h"
 #include "kinetics/core/Run.h"
 #include "toolkit/Toolkit.h"
+
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -48,8 +51,24 @@ public:
     // The smooth solution "Optimization" drew for this run, if it did.
     const graphs::core::SmoothSolution *smoothOf(const kinetics::core::Run &run) const;
 
+    // "Repeat the Run": the last run's setup run that many times more, each
+    // copy on a stream of its own, beside the window, which goes on; a
+    // notice says how far it is, and Escape or "Stop Repeating" stops it.
+    // Then the graph shows per kind the copies' mean, in a band of one
+    // standard deviation and one of 5 to 95 %, over the smooth curves, a line
+    // says how far the mean strays from them, and the spots and the bars show
+    // the last copy.
+    void repeatRun(int copies);
+    bool repeating() const { return m_job != nullptr; }
+    // Waits until the copies are done.
+    void finishRepeats();
+    void stopRepeats();
+    // The ensemble of this run, once it has been repeated.
+    const kinetics::core::EnsembleStats *ensembleOf(const kinetics::core::Run &run) const;
+
 protected:
-    void drawingCleared() override { m_layers.clear(); }
+    // What the graph showed goes, and the line under it that spoke of it.
+    void drawingCleared() override;
 
 private:
     // What the graph shows besides its frame, in the order it was drawn, to
@@ -76,7 +95,12 @@ private:
         std::array<double, 4> k;
         kinetics::core::RunSetup setup;
     };
-    using Layer = std::variant<UnitLayer, RunLayer, SmoothLayer, HalfLifeLayer, SeriesLayer>;
+    struct EnsembleLayer
+    {
+        std::shared_ptr<const kinetics::core::EnsembleStats> stats;
+        std::shared_ptr<const graphs::core::SmoothSolution> smooth;
+    };
+    using Layer = std::variant<UnitLayer, RunLayer, SmoothLayer, HalfLifeLayer, SeriesLayer, EnsembleLayer>;
     void drawLayer(const Layer &layer);
     void addLayer(Layer layer);
     void redrawAll();
@@ -84,6 +108,10 @@ private:
     void drawRun(const kinetics::core::Recording &run, bool live);
     void drawHalfLives(const kinetics::core::RunSetup &setup);
     void drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
+    void drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth);
+    // The copies are done: the graph, the spots and the bars show them.
+    void showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats> stats, int run);
+    struct Job;
 
     void optimization();
     void changeOfRates();
@@ -98,4 +126,8 @@ private:
     std::vector<Layer> m_layers;
     std::shared_ptr<const graphs::core::SmoothSolution> m_smooth; // "Optimization"'s last
     int m_smoothRun = 0; // the run m_smooth belongs to
+    std::shared_ptr<const kinetics::core::EnsembleStats> m_ensemble;
+    int m_ensembleRun = 0;
+    std::shared_ptr<Job> m_job; // the copies being run
+    QTimer m_progress;
 };

@@ -87,10 +87,15 @@ int antidrasi::layOut(kinetics::core::Grid &grid, double amount)
     // The block is always full: no top-up.
     const int placed = core::layOutBlock(grid, amount, 0);
     core::emptyTheRest(grid);
-    m_grid = &grid;
-    m_side = core::blockSideWithin(amount);
-    redraw();
+    showLattice(grid, core::blockSideWithin(amount));
     return placed;
+}
+
+void antidrasi::showLattice(const kinetics::core::Grid &grid, int blockSide)
+{
+    m_grid = &grid;
+    m_side = blockSide;
+    redraw();
 }
 
 void antidrasi::drawLattice()

@@ -22,6 +22,7 @@ public:
     toolkit::Form &window() override { return *this; }
     void drawSpot(int i, int j, int code, int blockSide) override;
     int layOut(kinetics::core::Grid &grid, double amount) override;
+    void showLattice(const kinetics::core::Grid &grid, int blockSide) override;
 
 private:
     // The lattice last laid out, at the window's size.

@@ -57,6 +57,12 @@ void hideAcidGraphs()
 
 void drawSpeciesGraph() { form<grafvxc>().drawProductGraph(); }
 
+void showLastCopy(const kinetics::core::Grid &cells, int blockSide, const kinetics::core::Counts &counts)
+{
+    spotWindow().showLattice(cells, blockSide);
+    form<apotelesmata>().showCounts(core::shared().run.setup(), counts);
+}
+
 void showNotes(const toolkit::Form &over)
 {
     auto &note = form<Simiosi>();

@@ -4,6 +4,7 @@
 // known.
 #pragma once
 
+#include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
 
 namespace graphs {
@@ -30,6 +31,9 @@ void showExample(bool chemistry);
 void hideAcidGraphs();
 // The species graph of the acid of the last run.
 void drawSpeciesGraph();
+// The spots and the bars show a lattice that is not the run's own (the last
+// copy of a repeated run), and what they tell a listener follows.
+void showLastCopy(const kinetics::core::Grid &cells, int blockSide, const kinetics::core::Counts &counts);
 // The notes, over the given window and as large.
 void showNotes(const toolkit::Form &over);
 

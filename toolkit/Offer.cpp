@@ -57,7 +57,7 @@ public:
         connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
     }
 
-    void say(const QString &text)
+    void say(const QString &text, bool lasting)
     {
         setText(text);
         const QWidget &window = *parentWidget();
@@ -68,7 +68,10 @@ public:
         move(8, std::max(0, window.height() - height() - 8));
         raise();
         show();
-        m_timer.start(noticeMilliseconds);
+        if (lasting)
+            m_timer.stop();
+        else
+            m_timer.start(noticeMilliseconds);
         QAccessibleEvent alert(this, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
@@ -200,6 +203,27 @@ public:
         });
     }
 
+    void addChoices(const QString &caption, const QString &description,
+                    const std::vector<std::pair<QString, std::function<void()>>> &choices)
+    {
+        QMenu *sub = m_menu->addMenu(caption);
+        sub->setObjectName(caption);
+        sub->menuAction()->setObjectName(caption);
+        sub->menuAction()->setStatusTip(description);
+        sub->setAccessibleName(caption);
+        sub->setAccessibleDescription(description);
+        for (const auto &[label, action] : choices) {
+            QAction *item = sub->addAction(label);
+            item->setObjectName(caption + QLatin1Char('/') + label);
+            connect(item, &QAction::triggered, this, action);
+        }
+    }
+
+    void addAction(const QString &caption, const QString &description, std::function<void()> action)
+    {
+        add(caption, description, std::move(action));
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -269,6 +293,17 @@ void offerPicture(Canvas &canvas) { offerOf(canvas); }
 void offerFile(Canvas &canvas, const QString &caption, const QString &filter, std::function<QByteArray()> contents)
 {
     offerOf(canvas).addFile(caption, filter, std::move(contents));
+}
+
+void offerChoices(Canvas &canvas, const QString &caption, const QString &description,
+                  const std::vector<std::pair<QString, std::function<void()>>> &choices)
+{
+    offerOf(canvas).addChoices(caption, description, choices);
+}
+
+void offerAction(Canvas &canvas, const QString &caption, const QString &description, std::function<void()> action)
+{
+    offerOf(canvas).addAction(caption, description, std::move(action));
 }
 
 Canvas *offeredPicture(const QWidget &window)
@@ -369,7 +404,7 @@ void savePictureInBackground(const Canvas &canvas, const QString &file)
     writeInBackground(window, file, [image = canvas.pictureImage()] { return encodePng(image); });
 }
 
-void showNotice(QWidget &window, const QString &text)
+void showNotice(QWidget &window, const QString &text, bool lasting)
 {
     static const bool installed = [] {
         QAccessible::installFactory(noticeAccessible);
@@ -379,7 +414,13 @@ void showNotice(QWidget &window, const QString &text)
     auto *notice = window.findChild<Notice *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
     if (!notice)
         notice = new Notice(window);
-    notice->say(text);
+    notice->say(text, lasting);
+}
+
+void hideNotice(QWidget &window)
+{
+    if (auto *notice = window.findChild<Notice *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly))
+        notice->hide();
 }
 
 } // namespace toolkit

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -23,6 +25,11 @@ void offerPicture(Canvas &canvas);
 // Adds to the menu of the picture `canvas` offers an entry that saves what
 // `contents` gives, as a file of the kind `filter` names ("CSV table (*.csv)").
 void offerFile(Canvas &canvas, const QString &caption, const QString &filter, std::function<QByteArray()> contents);
+// Adds to that menu a submenu of choices, each its label and what it does.
+void offerChoices(Canvas &canvas, const QString &caption, const QString &description,
+                  const std::vector<std::pair<QString, std::function<void()>>> &choices);
+// Adds to that menu an entry that does `action`.
+void offerAction(Canvas &canvas, const QString &caption, const QString &description, std::function<void()> action);
 // The canvas whose picture the window offers, or nullptr.
 Canvas *offeredPicture(const QWidget &window);
 
@@ -43,8 +50,10 @@ QString writeFile(const QString &file, const QByteArray &bytes);
 // notice in the window says how it went.
 void savePictureInBackground(const Canvas &canvas, const QString &file);
 
-// A short message at the bottom of the window that goes away by itself;
+// A short message at the bottom of the window that goes away by itself, or
+// stays while `lasting` until another one replaces it or it is hidden;
 // assistive technology hears it as an alert.
-void showNotice(QWidget &window, const QString &text);
+void showNotice(QWidget &window, const QString &text, bool lasting = false);
+void hideNotice(QWidget &window);
 
 } // namespace toolkit

@@ -68,11 +68,15 @@ TableNotes describeRun(const kinetics::core::RunSetup &setup)
 }
 
 std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothSolution *smooth)
+                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble)
 {
     TableNotes notes = describeRun(setup);
     if (smooth)
         notes.emplace_back("smooth", "the solution of the rate equations at each tick's time, in spots of this run");
+    if (ensemble)
+        notes.emplace_back("ensemble", std::to_string(ensemble->copies) +
+                                           " runs of this setup: the mean, standard deviation, 5 % and 95 % of "
+                                           "each kind at each tick's time");
     const double scale = smooth && smooth->total > 0 ? setup.spots / smooth->total : 0;
     std::string table;
     for (const auto &[name, value] : notes)
@@ -80,8 +84,13 @@ std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector
     table += "time,A,B,C,D";
     if (smooth)
         table += ",smooth A,smooth B,smooth C,smooth D";
+    if (ensemble)
+        for (const char *kind : {"A", "B", "C", "D"})
+            for (const char *column : {"mean ", "sd ", "p5 ", "p95 "})
+                table += std::string(",") + column + kind;
     table += "\n";
-    for (const auto &tick : ticks) {
+    for (std::size_t row = 0; row < ticks.size(); ++row) {
+        const auto &tick = ticks[row];
         const auto &n = tick.counts;
         table += shortest(tick.time);
         for (int count : {n.a, n.b, n.c, n.d})
@@ -93,6 +102,15 @@ std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector
                 if (!std::isnan(v))
                     table += fixed(v * scale);
             }
+        }
+        if (ensemble) {
+            for (std::size_t m = 0; m < 4; ++m)
+                for (const auto *column : {&ensemble->mean, &ensemble->sd, &ensemble->low, &ensemble->high}) {
+                    const auto &values = (*column)[m];
+                    table += ",";
+                    if (row < values.size())
+                        table += fixed(values[row]);
+                }
         }
         table += "\n";
     }

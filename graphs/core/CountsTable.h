@@ -5,6 +5,7 @@
 #pragma once
 
 #include "graphs/core/Smooth.h"
+#include "kinetics/core/Ensemble.h"
 #include "kinetics/core/Run.h"
 
 #include <string>
@@ -21,9 +22,11 @@ using TableNotes = std::vector<std::pair<std::string, std::string>>;
 TableNotes describeRun(const kinetics::core::RunSetup &setup);
 
 // The table of a run of that setup and history; the smooth solution's
-// columns, in spots of the run, when `smooth` is given.
+// columns, in spots of the run, when `smooth` is given; and the mean,
+// standard deviation, 5 % and 95 % of each kind over the copies of an
+// ensemble of the run, when `ensemble` is given.
 std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothSolution *smooth);
+                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble = nullptr);
 
 // A number in the shortest form that reads back exactly, with a decimal
 // point: 0.5, 1e-07, 250.

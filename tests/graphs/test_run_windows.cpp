@@ -325,6 +325,31 @@ private slots:
         }
     }
 
+    // "Repeat the Run" beside the window: the graph gains the copies' bands,
+    // the table their columns, and the spots and bars show the last copy.
+    void repeatedRunShowsItsSpread()
+    {
+        road::toParameters(false, false);
+        road::startRun();
+        road::runToTheEnd();
+        auto &graphs = form<grafiki1>();
+        const int ink = road::inkCount(graphs, rgb(palette::blue));
+        graphs.repeatRun(100);
+        QVERIFY(graphs.repeating());
+        graphs.finishRepeats();
+        const auto *stats = graphs.ensembleOf(shared().run);
+        QVERIFY(stats && stats->copies == 100);
+        QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
+        const QStringList lines = tableLines();
+        QVERIFY(lines[7].startsWith(QStringLiteral("# ensemble: 100 runs")));
+        QVERIFY(lines[8].endsWith(QStringLiteral(",mean D,sd D,p5 D,p95 D")));
+        QCOMPARE(lines[9].split(QLatin1Char(',')).size(), 5 + 16);
+        QCOMPARE(form<ravdogram>().Shape2.height(), double(stats->lastCounts.b));
+        // A new Start takes the graph back to the run.
+        road::start();
+        QVERIFY(!graphs.ensembleOf(shared().run));
+    }
+
     // Both roads to a decay run give the same run for the same half-lives:
     // the worked series and a series of three steps of its half-lives.
     void bothDecayEntriesGiveTheSameRun()

@@ -1,6 +1,7 @@
 #include "tools/drive/Driver.h"
 
 #include "graphs/apotelesmata.h"
+#include "graphs/grafiki1.h"
 #include "shell/SharedValues.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
@@ -369,6 +370,7 @@ const QHash<QString, Driver::Handler> &Driver::commands()
         {QStringLiteral("visible"), &Driver::visible},
         {QStringLiteral("tick"), &Driver::tick},
         {QStringLiteral("run"), &Driver::runToEnd},
+        {QStringLiteral("repeat"), &Driver::repeat},
         {QStringLiteral("wait"), &Driver::wait},
         {QStringLiteral("shot"), &Driver::shot},
         {QStringLiteral("screen"), &Driver::screen},
@@ -491,6 +493,17 @@ void Driver::runToEnd(const Line &line)
     tickWhileRunning(limit);
     if (runTimerRunning())
         fail(QStringLiteral("the run did not end within %1 ticks").arg(limit));
+}
+
+void Driver::repeat(const Line &line)
+{
+    line.need(1, "repeat COUNT");
+    const int count = parseInt(line.args[0], QStringLiteral("the count"));
+    if (count < 1 || count > 100000)
+        fail(QStringLiteral("the count must be 1 to 100000, not %1").arg(count));
+    auto &graphs = toolkit::form<grafiki1>();
+    graphs.repeatRun(count);
+    graphs.finishRepeats();
 }
 
 void Driver::wait(const Line &line)

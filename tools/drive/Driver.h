@@ -42,6 +42,8 @@ private:
     void visible(const Line &line);
     void tick(const Line &line);
     void runToEnd(const Line &line);
+    // The last run repeated COUNT times, the copies' spread on the graph.
+    void repeat(const Line &line);
     void wait(const Line &line);
     void shot(const Line &line);
     void screen(const Line &line);

@@ -1,0 +1,40 @@
+// Many copies of one run: the same setup run again and again, each copy with
+// its own random stream, and the spread of their counts about their mean.
+#pragma once
+
+#include "kinetics/core/Run.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+namespace kinetics::core {
+
+// Per tick of the run, over the copies, for each kind: the mean, the
+// standard deviation and the 5 % and 95 % points of the counts at the tick's
+// end.
+struct EnsembleStats
+{
+    RunSetup setup;
+    int copies = 0;
+    std::vector<double> times; // the end of each tick
+    std::array<std::vector<double>, 4> mean, sd, low, high;
+    // The last copy where it ended, for the spots and the bars.
+    Grid lastCells{};
+    Counts lastCounts;
+};
+
+// The seed of copy `index` of an ensemble seeded with `seed`: a copy's stream
+// depends on nothing else.
+std::uint64_t copySeed(std::uint64_t seed, int index);
+
+// Runs `copies` copies of the setup to their end on the block the setup lays
+// out, copy i on a stream seeded with copySeed(seed, i), spread over
+// `threads` threads of the standard library; the result is the same whatever
+// their number. `done` counts the copies finished; `cancelled` stops the
+// work between two copies, and nothing is returned then. Both may be null.
+std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t seed, int copies, int threads,
+                                         std::atomic<int> *done = nullptr,
+                                         const std::atomic<bool> *cancelled = nullptr);
+
+} // namespace kinetics::core

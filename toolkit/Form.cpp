@@ -189,15 +189,28 @@ void Form::frameChanged()
 
 // The window manager has been quiet for a moment since the window was placed.
 // Events may have come late, from an earlier place, and a manager may have
-// moved the window on its own: the X server says where it is. A window not
-// where it was placed is placed again, a few times at most.
+// moved the window on its own: the X server says where it is, and what its
+// frame is. A window not where it was placed is placed again, a few times at
+// most.
 void Form::verifyPlace()
 {
     if (!isVisible() || !frames::onX())
         return;
+    if (m_verifyTries >= 5) {
+        m_awaiting = false;
+        return;
+    }
+    // A frame read while the manager was still moving it (twm moves the
+    // frame and the client one after the other) is read again.
+    if (const std::optional<QMargins> frame = frames::frameOf(*this); frame && *frame != m_margins) {
+        m_margins = *frame;
+        g_lastFrame = *frame;
+        ++m_verifyTries;
+        placeFrame();
+        return;
+    }
     const std::optional<QRect> real = frames::clientOf(*this);
-    const bool there = real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()));
-    if (there || m_verifyTries >= 5) {
+    if (real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()))) {
         m_awaiting = false;
         return;
     }

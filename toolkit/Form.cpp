@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -343,7 +344,22 @@ void Form::takeKeyboard()
     static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
     if (stacking)
         raise();
-    activateWindow();
+    if (!frames::onX()) {
+        activateWindow();
+        return;
+    }
+    // Of the windows shown or brought forward together, only the last one
+    // asks for the keyboard, once they all are: when each asked as it was
+    // mapped, xfwm4 now and then gave it to another of them.
+    static QPointer<Form> asking;
+    const bool pending = !asking.isNull();
+    asking = this;
+    if (!pending)
+        QTimer::singleShot(0, qApp, [] {
+            if (Form *window = asking.data(); window && window->isVisible())
+                window->activateWindow();
+            asking = nullptr;
+        });
 }
 
 void Form::bringToFront()

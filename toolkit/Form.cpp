@@ -102,26 +102,41 @@ double Form::heightTwips() const { return m_frame.height(); }
 void Form::setLeft(double twips)
 {
     m_frame.moveLeft(twips);
-    placeFrame();
+    place();
 }
 
 void Form::setTop(double twips)
 {
     m_frame.moveTop(twips);
-    placeFrame();
+    place();
 }
 
 void Form::setWidthTwips(double twips)
 {
     m_frame.setWidth(std::max(twips, twipsPerPixel()));
-    placeFrame();
+    place();
 }
 
 void Form::setHeightTwips(double twips)
 {
     m_frame.setHeight(std::max(twips, twipsPerPixel()));
+    place();
+}
+
+void Form::place()
+{
+    m_byUser = false;
+    constexpr Qt::WindowStates users = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & users)
+        setWindowState(windowState() & ~users);
+    if (isVisible() && frames::onX())
+        frames::restore(*this); // also maximised one way only, which Qt does not tell
     placeFrame();
 }
+
+bool Form::maximisedState() const { return windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen); }
+
+bool Form::placedThere() const { return frames::clientOf(*this) == m_placedDevice; }
 
 void Form::placeFrame()
 {
@@ -163,6 +178,7 @@ void Form::placeFrame()
         // Looked at again once the window manager has been quiet a moment.
         m_placedAt.start();
         m_awaiting = true;
+        m_there = false;
         m_verify.start();
     } else if (before != m_placedClient) {
         m_awaiting = false;
@@ -178,11 +194,18 @@ void Form::frameChanged()
     const std::optional<QMargins> read = frames::frameOf(*this);
     if (!read && m_framed)
         return;
-    const QMargins margins = read.value_or(QMargins());
     m_framed = true;
     m_settled = true;
-    m_margins = margins;
-    g_lastFrame = margins;
+    m_margins = read.value_or(QMargins());
+    // A new frame for what the user made of the window: a maximised window
+    // loses its borders, and some managers publish the frame again after a
+    // move. Before the window's new state or place reaches Qt, the X server
+    // tells.
+    if (m_byUser || maximisedState() || (m_there && (frames::maximised(*this) || !placedThere()))) {
+        followUser();
+        return;
+    }
+    g_lastFrame = m_margins;
     m_verifyTries = 0;
     // Also where the window manager moved or shrank it while framing it.
     placeFrame();
@@ -192,13 +215,23 @@ void Form::frameChanged()
 // Events may have come late, from an earlier place, and a manager may have
 // moved the window on its own: the X server says where it is, and what its
 // frame is. A window not where it was placed is placed again, a few times at
-// most.
+// most. One that the manager still has maximised is waiting for the
+// program's restore to come through, or for the user's maximise to reach Qt.
 void Form::verifyPlace()
 {
     if (!isVisible() || !frames::onX())
         return;
+    if (maximisedState()) {
+        followUser();
+        return;
+    }
     if (m_verifyTries >= 5) {
         m_awaiting = false;
+        return;
+    }
+    if (frames::maximised(*this)) {
+        ++m_verifyTries;
+        m_verify.start();
         return;
     }
     // A frame read while the manager was still moving it (twm moves the
@@ -213,6 +246,7 @@ void Form::verifyPlace()
     const std::optional<QRect> real = frames::clientOf(*this);
     if (real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()))) {
         m_awaiting = false;
+        m_there = true;
         return;
     }
     ++m_verifyTries;
@@ -224,9 +258,10 @@ void Form::verifyPlace()
 // where it is, kept inside the work area. On X, events may also tell of an
 // earlier place of the program's own, on their way through the window
 // manager, long after: while a placement settles they put off the look at
-// the X server; later, Qt is put right when the server has the window where
-// it was placed, and a window that the user moved keeps that place when it
-// is hidden.
+// the X server, and right after it the window manager may still move the
+// window on its own. Later, Qt is put right when the server has the window
+// where it was placed; a window that was found there and is elsewhere now
+// was moved or resized by the user.
 void Form::followFrame()
 {
     if (m_placing || !isWindow())
@@ -241,6 +276,10 @@ void Form::followFrame()
     }
     if (!m_settled || geometry() == m_placedClient)
         return;
+    if (m_byUser || maximisedState()) {
+        followUser();
+        return;
+    }
     if (m_awaiting) {
         m_verify.start();
         return;
@@ -248,17 +287,30 @@ void Form::followFrame()
     // Right after it was placed, the window manager moved it on its own.
     if (m_placedAt.isValid() && m_placedAt.elapsed() < 1000) {
         m_awaiting = true;
+        m_there = false;
         m_verify.start();
         return;
     }
-    if (frames::clientOf(*this) == m_placedDevice) {
+    if (placedThere()) {
         m_verifyTries = 0;
         m_awaiting = true;
         m_verify.start();
+    } else if (m_there) {
+        followUser();
     }
 }
 
-void Form::adoptPlace(const QRect &client)
+void Form::followUser()
+{
+    m_byUser = true;
+    m_awaiting = false;
+    m_there = false;
+    m_verify.stop();
+    if (const std::optional<QRect> real = frames::clientOf(*this))
+        takePlace(*real);
+}
+
+void Form::takePlace(const QRect &client)
 {
     const double f = devicePixelRatio();
     const QRect area = deviceWorkArea();
@@ -269,7 +321,13 @@ void Form::adoptPlace(const QRect &client)
     const QRect frame = client.marginsAdded(margins).translated(-area.topLeft());
     const double twips = twipsPerPixel() / f;
     m_frame = QRectF(frame.x() * twips, frame.y() * twips, frame.width() * twips, frame.height() * twips);
-    if (!QRect(QPoint(0, 0), area.size()).contains(frame))
+}
+
+void Form::adoptPlace(const QRect &client)
+{
+    takePlace(client);
+    const QRect area = deviceWorkArea();
+    if (!QRect(QPoint(0, 0), area.size()).contains(client.marginsAdded(deviceMargins()).translated(-area.topLeft())))
         placeFrame();
 }
 
@@ -281,6 +339,11 @@ bool Form::event(QEvent *event)
     case QEvent::Resize:
     case QEvent::Show:
         followFrame();
+        break;
+    case QEvent::WindowStateChange:
+        // Maximised by the user: the program never asks it.
+        if (maximisedState() && isVisible() && frames::onX())
+            followUser();
         break;
     default:
         break;
@@ -298,8 +361,11 @@ void Form::setVisible(bool visible)
         if (!visible && m_settled && !m_awaiting && frames::onX())
             if (const std::optional<QRect> real = frames::clientOf(*this); real && *real != m_placedDevice)
                 adoptPlace(*real);
-        m_settled = false; // framed anew when shown again
+        // Framed anew when shown again, and placed where it was left.
+        m_settled = false;
         m_awaiting = false;
+        m_there = false;
+        m_byUser = false;
         m_verify.stop();
     }
     if (visible && !isVisible() && deviceMargins() != m_placedMargins)
@@ -387,13 +453,13 @@ CommandButton *Form::defaultButton() const
 
 bool Form::fillsWorkArea() const
 {
-    return m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
+    return !m_byUser && !maximisedState() && m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
 }
 
 void Form::placeAt(double left, double top, double width, double height)
 {
     m_frame = QRectF(left, top, std::max(width, twipsPerPixel()), std::max(height, twipsPerPixel()));
-    placeFrame();
+    place();
 }
 
 void Form::placeOver(const Form &other)

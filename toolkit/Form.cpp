@@ -138,7 +138,7 @@ bool Form::maximisedState() const { return windowState() & (Qt::WindowMaximized 
 
 bool Form::placedThere() const { return frames::clientOf(*this) == m_placedDevice; }
 
-void Form::placeFrame()
+void Form::placeFrame(bool serverElsewhere)
 {
     // In device pixels, where the window manager's frame and the work area
     // are whole numbers: on a scaled screen, logical pixels would round them.
@@ -166,9 +166,11 @@ void Form::placeFrame()
     m_placing = true;
     // A shown window on a scaled screen is placed in device pixels only: Qt
     // would round them and, with them, ask the window manager for sizes in
-    // steps of the scale. Qt learns the place from the X server.
+    // steps of the scale. Qt learns the place from the X server. Nor does Qt
+    // ask for a place it believes the window has, when a late event of the
+    // window manager's has left the window elsewhere.
     const bool shown = isVisible() && testAttribute(Qt::WA_WState_Created) && frames::onX();
-    const bool native = shown && f != 1.0;
+    const bool native = shown && (f != 1.0 || (serverElsewhere && before == m_placedClient));
     if (native)
         frames::placeClient(*this, client);
     else
@@ -250,7 +252,7 @@ void Form::verifyPlace()
         return;
     }
     ++m_verifyTries;
-    placeFrame();
+    placeFrame(true);
 }
 
 // Someone else placed the window: code that moved or resized it directly, the

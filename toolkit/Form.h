@@ -93,8 +93,10 @@ private:
     // The program's own placement: the user's place, or maximised state,
     // ends.
     void place();
-    // Applies the frame rectangle asked for, kept inside the work area.
-    void placeFrame();
+    // Applies the frame rectangle asked for, kept inside the work area; also
+    // where Qt believes the window is there and the X server has it
+    // elsewhere.
+    void placeFrame(bool serverElsewhere = false);
     void followFrame();
     void verifyPlace();
     // Whether the X server has the client area where it was placed.

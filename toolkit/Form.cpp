@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -101,28 +102,43 @@ double Form::heightTwips() const { return m_frame.height(); }
 void Form::setLeft(double twips)
 {
     m_frame.moveLeft(twips);
-    placeFrame();
+    place();
 }
 
 void Form::setTop(double twips)
 {
     m_frame.moveTop(twips);
-    placeFrame();
+    place();
 }
 
 void Form::setWidthTwips(double twips)
 {
     m_frame.setWidth(std::max(twips, twipsPerPixel()));
-    placeFrame();
+    place();
 }
 
 void Form::setHeightTwips(double twips)
 {
     m_frame.setHeight(std::max(twips, twipsPerPixel()));
+    place();
+}
+
+void Form::place()
+{
+    m_byUser = false;
+    constexpr Qt::WindowStates users = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & users)
+        setWindowState(windowState() & ~users);
+    if (isVisible() && frames::onX())
+        frames::restore(*this); // also maximised one way only, which Qt does not tell
     placeFrame();
 }
 
-void Form::placeFrame()
+bool Form::maximisedState() const { return windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen); }
+
+bool Form::placedThere() const { return frames::clientOf(*this) == m_placedDevice; }
+
+void Form::placeFrame(bool serverElsewhere)
 {
     // In device pixels, where the window manager's frame and the work area
     // are whole numbers: on a scaled screen, logical pixels would round them.
@@ -150,9 +166,11 @@ void Form::placeFrame()
     m_placing = true;
     // A shown window on a scaled screen is placed in device pixels only: Qt
     // would round them and, with them, ask the window manager for sizes in
-    // steps of the scale. Qt learns the place from the X server.
+    // steps of the scale. Qt learns the place from the X server. Nor does Qt
+    // ask for a place it believes the window has, when a late event of the
+    // window manager's has left the window elsewhere.
     const bool shown = isVisible() && testAttribute(Qt::WA_WState_Created) && frames::onX();
-    const bool native = shown && f != 1.0;
+    const bool native = shown && (f != 1.0 || (serverElsewhere && before == m_placedClient));
     if (native)
         frames::placeClient(*this, client);
     else
@@ -162,6 +180,7 @@ void Form::placeFrame()
         // Looked at again once the window manager has been quiet a moment.
         m_placedAt.start();
         m_awaiting = true;
+        m_there = false;
         m_verify.start();
     } else if (before != m_placedClient) {
         m_awaiting = false;
@@ -177,11 +196,18 @@ void Form::frameChanged()
     const std::optional<QMargins> read = frames::frameOf(*this);
     if (!read && m_framed)
         return;
-    const QMargins margins = read.value_or(QMargins());
     m_framed = true;
     m_settled = true;
-    m_margins = margins;
-    g_lastFrame = margins;
+    m_margins = read.value_or(QMargins());
+    // A new frame for what the user made of the window: a maximised window
+    // loses its borders, and some managers publish the frame again after a
+    // move. Before the window's new state or place reaches Qt, the X server
+    // tells.
+    if (m_byUser || maximisedState() || (m_there && (frames::maximised(*this) || !placedThere()))) {
+        followUser();
+        return;
+    }
+    g_lastFrame = m_margins;
     m_verifyTries = 0;
     // Also where the window manager moved or shrank it while framing it.
     placeFrame();
@@ -189,20 +215,44 @@ void Form::frameChanged()
 
 // The window manager has been quiet for a moment since the window was placed.
 // Events may have come late, from an earlier place, and a manager may have
-// moved the window on its own: the X server says where it is. A window not
-// where it was placed is placed again, a few times at most.
+// moved the window on its own: the X server says where it is, and what its
+// frame is. A window not where it was placed is placed again, a few times at
+// most. One that the manager still has maximised is waiting for the
+// program's restore to come through, or for the user's maximise to reach Qt.
 void Form::verifyPlace()
 {
     if (!isVisible() || !frames::onX())
         return;
-    const std::optional<QRect> real = frames::clientOf(*this);
-    const bool there = real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()));
-    if (there || m_verifyTries >= 5) {
+    if (maximisedState()) {
+        followUser();
+        return;
+    }
+    if (m_verifyTries >= 5) {
         m_awaiting = false;
         return;
     }
+    if (frames::maximised(*this)) {
+        ++m_verifyTries;
+        m_verify.start();
+        return;
+    }
+    // A frame read while the manager was still moving it (twm moves the
+    // frame and the client one after the other) is read again.
+    if (const std::optional<QMargins> frame = frames::frameOf(*this); frame && *frame != m_margins) {
+        m_margins = *frame;
+        g_lastFrame = *frame;
+        ++m_verifyTries;
+        placeFrame();
+        return;
+    }
+    const std::optional<QRect> real = frames::clientOf(*this);
+    if (real && *real == m_placedDevice && near(geometry(), logicalOf(*real, devicePixelRatio()))) {
+        m_awaiting = false;
+        m_there = true;
+        return;
+    }
     ++m_verifyTries;
-    placeFrame();
+    placeFrame(true);
 }
 
 // Someone else placed the window: code that moved or resized it directly, the
@@ -210,9 +260,10 @@ void Form::verifyPlace()
 // where it is, kept inside the work area. On X, events may also tell of an
 // earlier place of the program's own, on their way through the window
 // manager, long after: while a placement settles they put off the look at
-// the X server; later, Qt is put right when the server has the window where
-// it was placed, and a window that the user moved keeps that place when it
-// is hidden.
+// the X server, and right after it the window manager may still move the
+// window on its own. Later, Qt is put right when the server has the window
+// where it was placed; a window that was found there and is elsewhere now
+// was moved or resized by the user.
 void Form::followFrame()
 {
     if (m_placing || !isWindow())
@@ -227,6 +278,10 @@ void Form::followFrame()
     }
     if (!m_settled || geometry() == m_placedClient)
         return;
+    if (m_byUser || maximisedState()) {
+        followUser();
+        return;
+    }
     if (m_awaiting) {
         m_verify.start();
         return;
@@ -234,17 +289,30 @@ void Form::followFrame()
     // Right after it was placed, the window manager moved it on its own.
     if (m_placedAt.isValid() && m_placedAt.elapsed() < 1000) {
         m_awaiting = true;
+        m_there = false;
         m_verify.start();
         return;
     }
-    if (frames::clientOf(*this) == m_placedDevice) {
+    if (placedThere()) {
         m_verifyTries = 0;
         m_awaiting = true;
         m_verify.start();
+    } else if (m_there) {
+        followUser();
     }
 }
 
-void Form::adoptPlace(const QRect &client)
+void Form::followUser()
+{
+    m_byUser = true;
+    m_awaiting = false;
+    m_there = false;
+    m_verify.stop();
+    if (const std::optional<QRect> real = frames::clientOf(*this))
+        takePlace(*real);
+}
+
+void Form::takePlace(const QRect &client)
 {
     const double f = devicePixelRatio();
     const QRect area = deviceWorkArea();
@@ -255,7 +323,13 @@ void Form::adoptPlace(const QRect &client)
     const QRect frame = client.marginsAdded(margins).translated(-area.topLeft());
     const double twips = twipsPerPixel() / f;
     m_frame = QRectF(frame.x() * twips, frame.y() * twips, frame.width() * twips, frame.height() * twips);
-    if (!QRect(QPoint(0, 0), area.size()).contains(frame))
+}
+
+void Form::adoptPlace(const QRect &client)
+{
+    takePlace(client);
+    const QRect area = deviceWorkArea();
+    if (!QRect(QPoint(0, 0), area.size()).contains(client.marginsAdded(deviceMargins()).translated(-area.topLeft())))
         placeFrame();
 }
 
@@ -267,6 +341,11 @@ bool Form::event(QEvent *event)
     case QEvent::Resize:
     case QEvent::Show:
         followFrame();
+        break;
+    case QEvent::WindowStateChange:
+        // Maximised by the user: the program never asks it.
+        if (maximisedState() && isVisible() && frames::onX())
+            followUser();
         break;
     default:
         break;
@@ -284,8 +363,11 @@ void Form::setVisible(bool visible)
         if (!visible && m_settled && !m_awaiting && frames::onX())
             if (const std::optional<QRect> real = frames::clientOf(*this); real && *real != m_placedDevice)
                 adoptPlace(*real);
-        m_settled = false; // framed anew when shown again
+        // Framed anew when shown again, and placed where it was left.
+        m_settled = false;
         m_awaiting = false;
+        m_there = false;
+        m_byUser = false;
         m_verify.stop();
     }
     if (visible && !isVisible() && deviceMargins() != m_placedMargins)
@@ -330,7 +412,22 @@ void Form::takeKeyboard()
     static const bool stacking = QGuiApplication::platformName() != QLatin1String("offscreen");
     if (stacking)
         raise();
-    activateWindow();
+    if (!frames::onX()) {
+        activateWindow();
+        return;
+    }
+    // Of the windows shown or brought forward together, only the last one
+    // asks for the keyboard, once they all are: when each asked as it was
+    // mapped, xfwm4 now and then gave it to another of them.
+    static QPointer<Form> asking;
+    const bool pending = !asking.isNull();
+    asking = this;
+    if (!pending)
+        QTimer::singleShot(0, qApp, [] {
+            if (Form *window = asking.data(); window && window->isVisible())
+                window->activateWindow();
+            asking = nullptr;
+        });
 }
 
 void Form::bringToFront()
@@ -358,13 +455,13 @@ CommandButton *Form::defaultButton() const
 
 bool Form::fillsWorkArea() const
 {
-    return m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
+    return !m_byUser && !maximisedState() && m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
 }
 
 void Form::placeAt(double left, double top, double width, double height)
 {
     m_frame = QRectF(left, top, std::max(width, twipsPerPixel()), std::max(height, twipsPerPixel()));
-    placeFrame();
+    place();
 }
 
 void Form::placeOver(const Form &other)

@@ -16,6 +16,13 @@ namespace toolkit {
 // measured from the top left corner of the work area: a window as large as
 // the screen fills the work area, frame and all. Whatever is asked, a
 // window's frame is kept inside the work area.
+//
+// The program places a window (left, top, size, placeAt, placeOver); the
+// window manager's moves while it frames the window are put right. What the
+// user then does to the window through the window manager (maximise, move
+// or resize it by its frame, or through a pager) is the user's: the window
+// stays so, its position and size become that frame, also when it is hidden
+// and shown again, until the program places it anew.
 class Form : public Canvas
 {
     Q_OBJECT
@@ -45,7 +52,7 @@ public:
     // Where another window is asked to be, frame on frame, so that it covers
     // that window exactly.
     void placeOver(const Form &other);
-    // Whether the frame covers the whole work area.
+    // Whether the program placed the frame over the whole work area.
     bool fillsWorkArea() const;
     // Whether the window manager's frame of the shown window is known.
     bool framed() const { return m_framed; }
@@ -83,12 +90,26 @@ private:
     void placeMenuBar();
     // On top of the others with the keyboard.
     void takeKeyboard();
-    // Applies the frame rectangle asked for, kept inside the work area.
-    void placeFrame();
+    // The program's own placement: the user's place, or maximised state,
+    // ends.
+    void place();
+    // Applies the frame rectangle asked for, kept inside the work area; also
+    // where Qt believes the window is there and the X server has it
+    // elsewhere.
+    void placeFrame(bool serverElsewhere = false);
     void followFrame();
     void verifyPlace();
+    // Whether the X server has the client area where it was placed.
+    bool placedThere() const;
+    // Maximised or full screen, as Qt has it: the program never asks so.
+    bool maximisedState() const;
+    // The user moved, resized or maximised the window: it is left so, and
+    // its frame rectangle becomes the real one.
+    void followUser();
     // The window is where the X server (or Qt) has it: the frame asked for
-    // becomes that, kept inside the work area.
+    // becomes that.
+    void takePlace(const QRect &client);
+    // The same, kept inside the work area.
     void adoptPlace(const QRect &client);
     QMenuBar *m_menuBar = nullptr;
     int m_menuHeight = 0;
@@ -100,6 +121,8 @@ private:
     bool m_framed = false;    // whether m_margins has been read
     bool m_settled = false;   // framed and placed by its frame since it was shown
     bool m_awaiting = false;  // a placement on its way through the window manager
+    bool m_there = false;     // found where it was placed, once the manager was quiet
+    bool m_byUser = false;    // moved, resized or maximised by the user since placed
     QTimer m_verify;          // the look at the X server once it has settled
     int m_verifyTries = 0;
     QElapsedTimer m_placedAt; // since the window was last placed while shown

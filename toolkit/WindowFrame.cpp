@@ -9,10 +9,12 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace toolkit::frames {
 
@@ -158,6 +160,62 @@ std::optional<QRect> clientOf(const QWidget &window)
     if (!c || client == XCB_WINDOW_NONE)
         return std::nullopt;
     return clientRect(c, client);
+}
+
+namespace {
+
+struct States
+{
+    xcb_atom_t property, vertical, horizontal, fullScreen;
+};
+
+const States &states(xcb_connection_t *c)
+{
+    static const States s{atom(c, "_NET_WM_STATE"), atom(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                          atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ"), atom(c, "_NET_WM_STATE_FULLSCREEN")};
+    return s;
+}
+
+} // namespace
+
+bool maximised(const QWidget &window)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t client = windowOf(window);
+    if (!c || client == XCB_WINDOW_NONE)
+        return false;
+    const States &s = states(c);
+    auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, client, s.property, XCB_ATOM_ATOM, 0, 32), nullptr));
+    if (!r || r->type != XCB_ATOM_ATOM || r->format != 32)
+        return false;
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+    const auto *end = atoms + xcb_get_property_value_length(r.get()) / 4;
+    return std::any_of(atoms, end, [&s](xcb_atom_t a) { return a == s.vertical || a == s.horizontal || a == s.fullScreen; });
+}
+
+void restore(const QWidget &window)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t client = windowOf(window);
+    if (!c || client == XCB_WINDOW_NONE || !maximised(window))
+        return;
+    const States &s = states(c);
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    constexpr uint32_t remove = 0, fromApplication = 1;
+    for (const auto &[first, second] : {std::pair(s.vertical, s.horizontal), std::pair(s.fullScreen, xcb_atom_t(0))}) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = client;
+        message.type = s.property;
+        message.data.data32[0] = remove;
+        message.data.data32[1] = first;
+        message.data.data32[2] = second;
+        message.data.data32[3] = fromApplication;
+        xcb_send_event(c, 0, screen->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+    }
+    xcb_flush(c);
 }
 
 std::optional<QRect> workArea()

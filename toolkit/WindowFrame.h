@@ -25,6 +25,15 @@ std::optional<QMargins> frameOf(const QWidget &window);
 // Where the window's client area is on the screen, in device pixels.
 std::optional<QRect> clientOf(const QWidget &window);
 
+// Whether the window manager has the shown window maximised, in either
+// direction, or full screen (_NET_WM_STATE): the user's doing, never the
+// program's.
+bool maximised(const QWidget &window);
+
+// Asks the window manager to bring a shown window out of being maximised or
+// full screen.
+void restore(const QWidget &window);
+
 // The desktop's work area in device pixels as the window manager publishes
 // it (_NET_WORKAREA), or else the whole screen.
 std::optional<QRect> workArea();

@@ -3,8 +3,9 @@
 
 SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
 # The desktop tests: a private X server and the window managers of the
-# classroom desktops they are run under.
-SPOTSIM_PACKAGES+=(xvfb xauth x11-utils libxcb-xtest0-dev icewm openbox fluxbox twm)
+# classroom desktops they are run under (xfwm4 reads its settings over a
+# session bus of its own).
+SPOTSIM_PACKAGES+=(xvfb xauth x11-utils libxcb-xtest0-dev icewm openbox fluxbox twm xfwm4 dbus-daemon)
 # The icons, the manual pages, the Debian package and its checks.
 SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 # The start-up benchmark (bench/startup-x.sh) reads peak memory with /usr/bin/time.

@@ -5,7 +5,8 @@
 // area fills it; the four run windows tile it; Qt sees each client area where
 // the server has it; a window shown again comes back to its place; after
 // the parameters' Next a real Return starts the run; the windows carry the
-// program's icon.
+// program's icon. What the user does to a run window through the window
+// manager (maximise, move, resize) is kept until the next step shows it.
 #include "../support/Road.h"
 #include "acids/CARBONIC.h"
 #include "acids/carbonic2.h"
@@ -23,6 +24,8 @@
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -51,7 +54,7 @@ xcb_atom_t atom(const char *name)
 
 QString describe(const QRect &r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 
-QRect workArea()
+QRect serverWorkArea()
 {
     const xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(x())).data;
     auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, s->root, atom("_NET_WORKAREA"), XCB_ATOM_CARDINAL, 0, 4), nullptr));
@@ -90,7 +93,7 @@ QRect clientOf(const QWidget &w)
 QString faults()
 {
     QStringList found;
-    const QRect area = workArea();
+    const QRect area = serverWorkArea();
     const double f = qGuiApp->devicePixelRatio();
     for (const Form *w : visibleForms()) {
         const QRect frame = frameOf(*w), client = clientOf(*w);
@@ -140,6 +143,36 @@ bool settled()
 
 // After each step the window manager has framed and placed every window.
 #define SETTLED(step) QVERIFY2(settled(), qPrintable(QStringLiteral(step ":\n") + faults()))
+
+bool supported(const char *name)
+{
+    auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, root(), atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024), nullptr));
+    const auto *atoms = r ? static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get())) : nullptr;
+    return atoms && std::count(atoms, atoms + xcb_get_property_value_length(r.get()) / 4, atom(name)) > 0;
+}
+
+bool maximised(const QWidget &w)
+{
+    auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, xcb_window_t(w.winId()), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32), nullptr));
+    const auto *atoms = r ? static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get())) : nullptr;
+    const int n = r ? xcb_get_property_value_length(r.get()) / 4 : 0;
+    return atoms && std::count(atoms, atoms + n, atom("_NET_WM_STATE_MAXIMIZED_VERT")) &&
+           std::count(atoms, atoms + n, atom("_NET_WM_STATE_MAXIMIZED_HORZ"));
+}
+
+// What a pager, or the frame's buttons, ask of the window manager for the user.
+void askManager(const QWidget &w, const char *type, std::array<quint32, 5> data)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(w.winId());
+    message.type = atom(type);
+    std::copy(data.begin(), data.end(), message.data.data32);
+    xcb_send_event(x(), 0, root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(x());
+}
 
 bool hasKeyboard(const QWidget &w)
 {
@@ -216,6 +249,58 @@ private slots:
         parameters.Command2.click();
         SETTLED("the run windows again");
         QCOMPARE(frameOf(form<grafiki1>()), graphs);
+    }
+
+    // During a run the user maximises the graphs and drags the bars
+    // elsewhere, a new size: both stay so while the run ticks and after, the
+    // bars also when closed and brought back by Start, until the next step
+    // tiles the run windows anew.
+    void userPlacesKept()
+    {
+        // Not ended before the title window is framed: twm, left with a
+        // window gone while it took it on, waits for the user to place it.
+        SETTLED("the title window");
+        if (!supported("_NET_WM_STATE_MAXIMIZED_VERT") || !supported("_NET_MOVERESIZE_WINDOW"))
+            QSKIP("the window manager takes no EWMH requests (twm): no pager or frame button can maximise, move or resize a window for the user");
+        auto &parameters = road::toParameters(true, true);
+        parameters.Command2.click();
+        SETTLED("the run windows");
+        auto &run = road::start();
+        auto &graphs = form<grafiki1>();
+        auto &bars = form<ravdogram>();
+        const QRect area = serverWorkArea();
+        askManager(graphs, "_NET_WM_STATE", {1, atom("_NET_WM_STATE_MAXIMIZED_VERT"), atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 2, 0});
+        // The frame covers the work area (icewm hides its borders beyond it).
+        auto filling = [&graphs, area] { return maximised(graphs) && frameOf(graphs).contains(area) && area.contains(clientOf(graphs)); };
+        const qint64 ticks = shared().run.tickCount();
+        QTRY_VERIFY_WITH_TIMEOUT(filling() && shared().run.tickCount() > ticks, patience);
+        run.Timer1.setEnabled(false);
+        QTest::qWait(1000);
+        QVERIFY2(filling(), qPrintable(describe(frameOf(graphs))));
+
+        // By its frame's top left corner (north-west gravity), at a size of
+        // its client area.
+        const QRect asked(area.x() + area.width() / 8, area.y() + area.height() / 8, area.width() / 3, area.height() / 3);
+        const QSize frame = frameOf(bars).size() - clientOf(bars).size();
+        askManager(bars, "_NET_MOVERESIZE_WINDOW", {1 | 0xf00 | 2 << 12, quint32(asked.x()), quint32(asked.y()), quint32(asked.width() - frame.width()), quint32(asked.height() - frame.height())});
+        auto near = [](const QRect &a, const QRect &b) { return (a.topLeft() - b.topLeft()).manhattanLength() + std::abs(a.width() - b.width()) + std::abs(a.height() - b.height()) <= 8; };
+        QTRY_VERIFY_WITH_TIMEOUT(near(frameOf(bars), asked), patience);
+        QTest::qWait(500);
+        const QRect moved = frameOf(bars);
+        QVERIFY2(near(moved, asked), qPrintable(describe(moved)));
+        // Closed by its frame's button, the next Start brings it back there.
+        askManager(bars, "_NET_CLOSE_WINDOW", {0, 2, 0, 0, 0});
+        QTRY_VERIFY_WITH_TIMEOUT(!bars.isVisible(), patience);
+        road::start();
+        QTRY_VERIFY_WITH_TIMEOUT(frameOf(bars) == moved, patience);
+        QTest::qWait(500);
+        QCOMPARE(frameOf(bars), moved);
+        QVERIFY(maximised(graphs));
+
+        run.Command1.click(); // New Adjustment of the parameters
+        parameters.Command2.click();
+        SETTLED("the run windows again");
+        QVERIFY(!maximised(graphs));
     }
 
     void decayRoad()

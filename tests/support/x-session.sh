@@ -2,12 +2,12 @@
 # x-session.sh [--wm NAME] WxH COMMAND...
 # Runs COMMAND on a private X server (Xvfb) of WxH pixels under a window
 # manager: icewm (the default, with its taskbar), openbox, fluxbox (with its
-# toolbar) or twm. Windows get real frames and title bars. Fails, never
-# skips, when the server or the window manager cannot start. Both are stopped
-# afterwards.
+# toolbar), xfwm4 or twm. Windows get real frames and title bars. Fails,
+# never skips, when the server or the window manager cannot start. All are
+# stopped afterwards.
 set -euo pipefail
 
-usage="usage: x-session.sh [--wm icewm|openbox|fluxbox|twm] WxH COMMAND..."
+usage="usage: x-session.sh [--wm icewm|openbox|fluxbox|xfwm4|twm] WxH COMMAND..."
 wm_name=icewm
 if [ "${1:-}" = --wm ]; then
   wm_name=${2:?$usage}
@@ -27,12 +27,14 @@ done
 work=$(mktemp -d)
 xvfb=
 wm=
+bus=
 cleanup() {
   if [ -n "$wm" ] && kill "$wm" 2>/dev/null; then
     # fluxbox may stay on after the signal.
     for _ in $(seq 20); do kill -0 "$wm" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$wm" 2>/dev/null || true
   fi
+  [ -n "$bus" ] && kill "$bus" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
@@ -76,6 +78,21 @@ case "$wm_name" in
     printf '#!/bin/sh\nexit 0\n' >"$work/bin/fbsetbg"
     chmod +x "$work/bin/fbsetbg"
     HOME="$work" PATH="$work/bin:$PATH" fluxbox -no-slit >"$work/wm.log" 2>&1 &
+    ;;
+  xfwm4)
+    # xfwm4 reads its settings through xfconfd, which a session bus starts:
+    # without one ("Xfconf could not be initialized") it never takes over
+    # the display. It gets a bus of its own, which starts xfconfd and ends
+    # it, its own settings, no accessibility bridge, no session manager and
+    # no compositor, which nothing here needs.
+    command -v dbus-daemon >/dev/null 2>&1 || { echo "x-session: dbus-daemon is missing; tools/setup.sh installs it" >&2; exit 1; }
+    dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" 2>"$work/bus.log" &
+    bus=$!
+    for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
+    [ -s "$work/bus" ] || { show_log bus.log; echo "x-session: the session bus did not start" >&2; exit 1; }
+    HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_DATA_HOME="$work/.local/share" XDG_CACHE_HOME="$work/.cache" \
+      DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" NO_AT_BRIDGE=1 \
+      xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 &
     ;;
   twm) HOME="$work" twm >"$work/wm.log" 2>&1 & ;;
   *) echo "x-session: unknown window manager $wm_name; $usage" >&2; exit 2 ;;

@@ -578,7 +578,7 @@ namespace {
 // The whole file or none of it: Qt's writers only ever see a buffer.
 void writeWhole(const QString &file, const QByteArray &bytes)
 {
-    if (const QString problem = toolkit::writeFile(file, bytes); !problem.isEmpty())
+    if (const QString problem = toolkit::writeWhole(file, bytes); !problem.isEmpty())
         fail(QStringLiteral("cannot write %1: %2").arg(file, problem));
 }
 

@@ -325,6 +325,33 @@ void decay(Report &report)
     report.figure("decay-series-draw-ms", median(draw));
 }
 
+// Fifty runs kept on the graphs window, a rate moved before each and its
+// smooth curves drawn, as a class comparing rates does: the SVG of the
+// graphs after the first run and after all fifty, and the strokes kept.
+void keptRuns(Report &report)
+{
+    road::startProgram();
+    auto &p = road::toParameters(true, true);
+    p.sidesq.setValue(20);
+    p.pithanotipiso.setValue(10);
+    p.kokkina.setValue(25);
+    p.kokkinaprasina.setValue(5);
+    p.xronosolos.setValue(1000);
+    p.Command2.click();
+    auto &graphs = toolkit::form<grafiki1>();
+    for (int run = 1; run <= 50; ++run) {
+        p.bleprasino.setValue(10 + run);
+        road::start();
+        road::runToTheEnd();
+        graphs.diaforikes.click();
+        if (run == 1 || run == 50) {
+            const std::string runs = run == 1 ? "1" : "50";
+            report.figure("kept-runs-svg-kb." + runs, double(toolkit::pictureSvg(graphs).size()) / 1024);
+            report.figure("kept-runs-strokes." + runs, double(graphs.recordedStrokes()));
+        }
+    }
+}
+
 void memory(Report &report)
 {
     rusage usage{};
@@ -345,6 +372,7 @@ constexpr Benchmark benchmarks[] = {
     {"optimization", optimization},
     {"acid-graphs", acidGraphs},
     {"decay", decay},
+    {"kept-runs", keptRuns},
     {"memory", memory},
 };
 

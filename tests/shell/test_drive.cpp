@@ -95,8 +95,8 @@ private slots:
                     "--show ");
         // An output that fails stops the script at the value it lost.
         const QByteArray lost = "line 3: cannot write to standard output: ";
-        QTest::newRow("standard output full")
-            << fromInput << Input::FullStandardOutput << good << 2 << QByteArray() << lost + "no space left on the disk";
+        QTest::newRow("standard output full") << fromInput << Input::FullStandardOutput << good << 2 << QByteArray()
+                                              << lost + "no space left on the disk";
         QTest::newRow("standard output closed")
             << fromInput << Input::ClosedStandardOutput << good << 2 << QByteArray() << lost + "it is closed";
         QTest::newRow("standard output a broken pipe")
@@ -106,8 +106,8 @@ private slots:
             QTest::addRow("scale factor %s", QByteArray(factor).toPercentEncoding().constData())
                 << QStringList{QStringLiteral("env:QT_SCALE_FACTOR=") + QLatin1String(factor), QStringLiteral("-")}
                 << Input::StandardInput << good << 0 << goodOut
-                << "spotsim-drive: QT_SCALE_FACTOR=" + QByteArray(factor).replace("\n", "\\x0a").replace("\x1b", "\\x1b")
-                       + " is not";
+                << "spotsim-drive: QT_SCALE_FACTOR="
+                       + QByteArray(factor).replace("\n", "\\x0a").replace("\x1b", "\\x1b") + " is not";
 
         // Lines the driver refuses; a failed get writes nothing to standard output.
         row("unknown command", "expect visible eisodos\nfly away\n", 2, "", "line 2: unknown command 'fly'");
@@ -134,7 +134,8 @@ private slots:
             "line 1: cannot write /nonexistent/screen.png: no such folder");
         row("long file name quoted in part", "counts /nonexistent/" + QByteArray(5000, 'x') + "\n", 2, "",
             "line 1: cannot write /nonexistent/" + QByteArray(67, 'x') + "...: the name is too long\n");
-        row("shot of another kind of file", "shot antidrasi spots.svg\n", 2, "", "line 1: shot writes FILE.png, not 'spots.svg'");
+        row("shot of another kind of file", "shot antidrasi spots.svg\n", 2, "",
+            "line 1: shot writes FILE.png, not 'spots.svg'");
         for (const char *tolerance : {"inf", "-1", "nan"})
             row(qPrintable(QStringLiteral("tolerance %1").arg(QLatin1String(tolerance))),
                 QByteArray("expect-near shared.runDuration 250 ") + tolerance + "\n", 2, "",
@@ -245,7 +246,8 @@ private slots:
         const QByteArray got = "get eisodos.Command1\n";
         QProcess drive;
         drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
-        drive.write(got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe + "\n" + got);
+        drive.write(got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe + "\n"
+                    + got);
         drive.closeWriteChannel();
         QVERIFY(drive.waitForFinished(60000));
         QCOMPARE(drive.readAllStandardError(), QByteArray());
@@ -282,10 +284,10 @@ private slots:
         QTest::addColumn<QByteArray>("disk"); // what is done to the disk after the earlier file
         QTest::addColumn<QByteArray>("reason");
         const QByteArray full = "dd if=/dev/zero of=fill bs=4096 2>/dev/null";
-        QTest::newRow("a small table") << QByteArray("counts old.csv") << full << QByteArray("no space left on the disk");
-        QTest::newRow("a large drawing") << QByteArray("save grafiki1 old.svg") << full
-                                         << QByteArray("no space left on the disk");
-        QTest::newRow("a screenshot") << QByteArray("shot grafiki1 old.png") << full << QByteArray("no space left on the disk");
+        const QByteArray noSpace = "no space left on the disk";
+        QTest::newRow("a small table") << QByteArray("counts old.csv") << full << noSpace;
+        QTest::newRow("a large drawing") << QByteArray("save grafiki1 old.svg") << full << noSpace;
+        QTest::newRow("a screenshot") << QByteArray("shot grafiki1 old.png") << full << noSpace;
         QTest::newRow("read-only") << QByteArray("counts old.csv") << QByteArray("mount -o remount,ro \"$PWD\"")
                                    << QByteArray("the disk is read-only");
     }
@@ -310,7 +312,8 @@ private slots:
                                  "printf good >old.${3##*.}\n" + disk + "\n"
                                  "\"$2\" -; status=$?\n"
                                  "[ \"$(cat old.${3##*.})\" = good ] || echo 'the earlier file was replaced' >&2\n"
-                                 "for f in .* *; do case $f in .|..|old.*|fill) ;; *) echo \"left behind: $f\" >&2;; esac; done\n"
+                                 "for f in .* *; do case $f in .|..|old.*|fill) ;;\n"
+                                 "  *) echo \"left behind: $f\" >&2;; esac; done\n"
                                  "exit $status\n";
         const QByteArray script = toRunControl + "click apotelesmata.Command2\nrun\n" + command + "\n";
         QProcess drive;
@@ -323,7 +326,8 @@ private slots:
         const QByteArray err = drive.readAllStandardError();
         QVERIFY2(drive.exitCode() == 2, err.constData());
         const QByteArray file = command.mid(command.lastIndexOf(' ') + 1);
-        QCOMPARE(err, "line " + QByteArray::number(script.count('\n')) + ": cannot write " + file + ": " + reason + "\n");
+        const QByteArray line = "line " + QByteArray::number(script.count('\n'));
+        QCOMPARE(err, line + ": cannot write " + file + ": " + reason + "\n");
     }
 
     void scripts()

@@ -56,7 +56,8 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg)
         return;
-    refuse(QStringLiteral("--show cannot open the display: %1").arg(toolkit::quoted(message.section(QLatin1Char('\n'), 0, 0))));
+    const QString reason = message.section(QLatin1Char('\n'), 0, 0);
+    refuse(QStringLiteral("--show cannot open the display: %1").arg(toolkit::quoted(reason)));
     std::_Exit(2);
 }
 
@@ -91,8 +92,9 @@ protected:
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 size) override
     {
-        const QString problem = m_closed ? QStringLiteral("it is closed")
-                                         : toolkit::writeToDescriptor(STDOUT_FILENO, QByteArray::fromRawData(data, size));
+        const QByteArray bytes = QByteArray::fromRawData(data, size);
+        const QString problem =
+            m_closed ? QStringLiteral("it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
         if (problem.isEmpty())
             return size;
         setErrorString(problem);

@@ -287,7 +287,8 @@ bool write(const Road &road, const Finding &finding, const QString &file)
                        << "# breaks: " << finding.promise << " (at its last line)\n";
     for (const QString &line : road.lines)
         text += line + QLatin1Char('\n');
-    text += QStringLiteral("get shared.countA\nget shared.countB\nget shared.countC\nget shared.countD\nget shared.tickCount\n");
+    text += QStringLiteral("get shared.countA\nget shared.countB\nget shared.countC\nget shared.countD\n"
+                           "get shared.tickCount\n");
     const QString problem = writeWhole(file, text.toUtf8());
     if (!problem.isEmpty())
         std::fprintf(stderr, "spotsim-fuzz: cannot write %s: %s\n", qPrintable(file), qPrintable(problem));
@@ -382,8 +383,8 @@ int main(int argc, char *argv[])
                 finding = again;
         QByteArray table = "action,resident MB,kept MB\n";
         for (const Sample &sample : samples)
-            table += QByteArray::number(qlonglong(sample.action)) + ',' + QByteArray::number(sample.resident, 'f', 2) + ','
-                     + QByteArray::number(sample.kept, 'f', 2) + '\n';
+            table += QByteArray::number(qlonglong(sample.action)) + ',' + QByteArray::number(sample.resident, 'f', 2)
+                     + ',' + QByteArray::number(sample.kept, 'f', 2) + '\n';
         const QString memory = outDir + QStringLiteral("/soak-memory.csv");
         if (const QString problem = writeWhole(memory, table); !problem.isEmpty())
             std::fprintf(stderr, "spotsim-fuzz: cannot write %s: %s\n", qPrintable(memory), qPrintable(problem));

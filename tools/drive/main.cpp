@@ -262,9 +262,11 @@ int main(int argc, char *argv[])
         app = std::make_unique<QApplication>(argc, argv);
     } else if (!openDisplay(argc, argv, app)) {
         const QByteArray display = qgetenv("DISPLAY");
-        app.reset();
-        return refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
-                                        : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+        refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
+                                 : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+        // At once: a platform left without a screen (linuxfb) does not take
+        // itself down cleanly, and nothing of the driver's is open yet.
+        std::_Exit(2);
     }
     toolkit::setUpApplication();
     // Offscreen the screen is 1366 x 768 unless told; shown, the real one.

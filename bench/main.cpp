@@ -281,6 +281,33 @@ void optimization(Report &report)
     report.figure("optimization-1000-ms", median(ms));
 }
 
+// Fifty runs kept on the graphs window, a rate moved before each and its
+// smooth curves drawn, as a class comparing rates does: the SVG of the
+// graphs after the first run and after all fifty, and the strokes kept.
+void keptRuns(Report &report)
+{
+    road::startProgram();
+    auto &p = road::toParameters(true, true);
+    p.sidesq.setValue(20);
+    p.pithanotipiso.setValue(10);
+    p.kokkina.setValue(25);
+    p.kokkinaprasina.setValue(5);
+    p.xronosolos.setValue(1000);
+    p.Command2.click();
+    auto &graphs = toolkit::form<grafiki1>();
+    for (int run = 1; run <= 50; ++run) {
+        p.bleprasino.setValue(10 + run);
+        road::start();
+        road::runToTheEnd();
+        graphs.diaforikes.click();
+        if (run == 1 || run == 50) {
+            const std::string runs = run == 1 ? "1" : "50";
+            report.figure("kept-runs-svg-kb." + runs, double(toolkit::pictureSvg(graphs).size()) / 1024);
+            report.figure("kept-runs-strokes." + runs, double(graphs.recordedStrokes()));
+        }
+    }
+}
+
 // One tick of a three-step decay run (625 events, points and bars), saving
 // after 400 of them, and the exact series drawn for a duration of 1000.
 void decay(Report &report)
@@ -412,6 +439,7 @@ constexpr Benchmark benchmarks[] = {
     {"drawing-memory", drawingMemory},
     {"tick", tick},
     {"optimization", optimization},
+    {"kept-runs", keptRuns},
     {"acid-graphs", acidGraphs},
     {"decay", decay},
     {"resize-redraw", resizeRedraw},

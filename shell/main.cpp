@@ -7,8 +7,13 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A picture saved into a pipe whose reader goes away fails with a
+    // notice; it does not end the program.
+    std::signal(SIGPIPE, SIG_IGN);
     // A Wayland session lets no client place its windows; XWayland does.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsSet("DISPLAY"))

@@ -1,6 +1,7 @@
 #include "toolkit/Offer.h"
 
 #include "toolkit/Canvas.h"
+#include "toolkit/Files.h"
 #include "toolkit/Screen.h"
 
 #include <QAccessible>
@@ -17,7 +18,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -147,7 +147,7 @@ void writeInBackground(QWidget &window, const QString &file, std::function<QByte
 {
     QPointer<QWidget> target(&window);
     QThreadPool::globalInstance()->start([target, file, encode = std::move(encode)] {
-        const QString problem = writeFile(file, encode());
+        const QString problem = writeWhole(file, encode());
         QMetaObject::invokeMethod(
             qApp,
             [target, file, problem] {
@@ -377,21 +377,6 @@ void copyPicture(const Canvas &canvas)
     data->setImageData(canvas.pictureImage());
     data->setData(QStringLiteral("image/svg+xml"), pictureSvg(canvas));
     QGuiApplication::clipboard()->setMimeData(data);
-}
-
-QString writeFile(const QString &file, const QByteArray &bytes)
-{
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (out.write(bytes) != bytes.size()) {
-        const QString problem = out.errorString();
-        out.cancelWriting();
-        return problem;
-    }
-    if (!out.commit())
-        return out.errorString();
-    return QString();
 }
 
 void savePictureInBackground(const Canvas &canvas, const QString &file)

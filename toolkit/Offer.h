@@ -1,8 +1,8 @@
 // Drawings taken away: a drawing offers its picture to be copied and saved
 // as PNG or SVG, and a run window its counts as a table, through a context
 // menu that also opens from the keyboard. A file is written whole or not at
-// all. A window's own save never holds up a run: the file is encoded and
-// written beside it, and the window says how it went.
+// all (writeWhole). A window's own save never holds up a run: the file is
+// encoded and written beside it, and the window says how it went.
 #pragma once
 
 #include <QByteArray>
@@ -41,9 +41,6 @@ QByteArray picturePng(const Canvas &canvas);
 bool isSvgName(const QString &file);
 // Puts the picture on the clipboard, as an image and as SVG.
 void copyPicture(const Canvas &canvas);
-// Writes `bytes` as `file`, whole or not at all. Returns why it could not, or
-// an empty string.
-QString writeFile(const QString &file, const QByteArray &bytes);
 
 // What a window's save does once its file dialog has a name: the picture is
 // taken at once, then encoded and written while the window goes on, and a

@@ -1,6 +1,7 @@
 #include "toolkit/Screen.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/Text.h"
 #include "toolkit/WindowFrame.h"
 
 #include <QApplication>
@@ -132,7 +133,7 @@ QString dropUnusableScaleFactor()
         return {};
     qunsetenv("QT_SCALE_FACTOR");
     return QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
-        .arg(QString::fromLocal8Bit(text.left(80)));
+        .arg(quoted(QString::fromLocal8Bit(text)));
 }
 
 void provideRuntimeDir()

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 namespace toolkit {
 
@@ -30,6 +31,13 @@ QPointF reach(const Stroke &s)
 {
     const double pen = s.kind == Kind::Ellipse ? s.width / 2.0 : 0;
     return s.b + QPointF(pen, pen);
+}
+
+// Two discs that look alike and whose centres lie in the same pixel.
+bool samePixelDisc(const Stroke &x, const Stroke &y)
+{
+    return x.kind == y.kind && x.colour == y.colour && x.fill == y.fill && x.filled == y.filled && x.width == y.width
+           && x.b == y.b && std::floor(x.a.x()) == std::floor(y.a.x()) && std::floor(x.a.y()) == std::floor(y.a.y());
 }
 
 bool allInColour(const Stroke &s, QRgb colour)
@@ -202,11 +210,15 @@ bool StrokeRecord::addDisc(const Stroke &s, Index index, QRgb background)
 {
     const QPointF r = reach(s);
     auto &here = m_discs[cellKey(s.a)];
-    // The discs at the same centre that this one covers show no more.
+    // The discs at the same centre that this one covers show no more, nor
+    // does one just like it whose centre lies in the same pixel: the runs a
+    // graph keeps plot their points at the same times, and many of them
+    // land on a pixel that an earlier run's point of that kind took.
     std::erase_if(here, [&](Index i) {
         const Stroke &kept = m_strokes[i];
         const QPointF k = reach(kept);
-        if (kept.a != s.a || k.x() > r.x() || k.y() > r.y())
+        const bool covered = kept.a == s.a && k.x() <= r.x() && k.y() <= r.y();
+        if (!covered && !samePixelDisc(kept, s))
             return false;
         remove(i);
         return true;
@@ -359,24 +371,143 @@ void LabelList::paint(QPainter &p, QRgb background) const
     p.restore();
 }
 
+namespace {
+
+// The screen draws a line without soft edges: one an odd number of device
+// pixels wide takes the pixels right of and below its points, and as
+// vectors it lies half a device pixel further.
+double lineShift(const Stroke &s, double devicePixelRatio)
+{
+    const bool straight = s.kind == Kind::Line || s.kind == Kind::Rect;
+    return straight && std::lround(s.width * devicePixelRatio) % 2 == 1 ? 0.5 / devicePixelRatio : 0;
+}
+
+// Solid lines drawn one after another, painted as polylines: a curve drawn
+// segment by segment, several curves in turn, comes out as one polyline a
+// curve rather than thousands of lines. A segment continues the polyline of
+// its pen that ends where it starts, unless a line of another pen painted
+// after that polyline but drawn before the segment comes near it: where
+// lines cross, the one drawn later still lies on top.
+class LineBatch
+{
+public:
+    static bool takes(const Stroke &s) { return s.kind == Kind::Line && (s.style == DrawStyle::Solid || s.width > 1); }
+
+    void add(const Stroke &s)
+    {
+        const double reach = s.width / 2.0 + 1;
+        const QRectF bounds = QRectF(s.a, s.b).normalized().adjusted(-reach, -reach, reach, reach);
+        const auto end = m_ends.find(endKey(s, s.a));
+        int chain = -1;
+        if (end != m_ends.end() && clear(end->second, s, bounds)) {
+            chain = end->second;
+            m_ends.erase(end);
+            m_chains[std::size_t(chain)].points.push_back(s.b);
+        } else {
+            chain = static_cast<int>(m_chains.size());
+            m_chains.push_back({&s, {s.a, s.b}});
+        }
+        m_ends[endKey(s, s.b)] = chain;
+        const int left = cellOf(bounds.left()), right = cellOf(bounds.right());
+        const int top = cellOf(bounds.top()), bottom = cellOf(bounds.bottom());
+        for (int cx = left; cx <= right; ++cx)
+            for (int cy = top; cy <= bottom; ++cy)
+                m_cells[key(cx, cy)].push_back({bounds, chain});
+    }
+
+    void paint(QPainter &p, double devicePixelRatio)
+    {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        for (const Chain &c : m_chains) {
+            const double shift = lineShift(*c.pen, devicePixelRatio);
+            p.translate(shift, shift);
+            p.setPen(strokePen(*c.pen));
+            if (c.points.size() == 2)
+                p.drawLine(c.points[0], c.points[1]);
+            else
+                p.drawPolyline(c.points.data(), static_cast<int>(c.points.size()));
+            p.translate(-shift, -shift);
+        }
+        m_chains.clear();
+        m_ends.clear();
+        m_cells.clear();
+    }
+
+private:
+    struct Chain
+    {
+        const Stroke *pen;
+        std::vector<QPointF> points;
+    };
+    struct Placed
+    {
+        QRectF bounds;
+        int chain;
+    };
+
+    static bool samePen(const Stroke &x, const Stroke &y) { return x.colour == y.colour && x.width == y.width; }
+    // A polyline's end, by its pen and its point to 1/1024 of a pixel.
+    static std::size_t endKey(const Stroke &s, const QPointF &at)
+    {
+        return qHashMulti(0, s.colour, s.width, std::llround(at.x() * 1024), std::llround(at.y() * 1024));
+    }
+    // Whether the segment may join `chain`: no line of another pen in a
+    // later polyline, drawn before it, comes near it.
+    bool clear(int chain, const Stroke &s, const QRectF &bounds) const
+    {
+        if (!samePen(*m_chains[std::size_t(chain)].pen, s))
+            return false;
+        const int left = cellOf(bounds.left()), right = cellOf(bounds.right());
+        const int top = cellOf(bounds.top()), bottom = cellOf(bounds.bottom());
+        for (int cx = left; cx <= right; ++cx) {
+            for (int cy = top; cy <= bottom; ++cy) {
+                const auto cell = m_cells.find(key(cx, cy));
+                if (cell == m_cells.end())
+                    continue;
+                for (const Placed &other : cell->second)
+                    if (other.chain > chain && !samePen(*m_chains[std::size_t(other.chain)].pen, s)
+                        && other.bounds.intersects(bounds))
+                        return false;
+            }
+        }
+        return true;
+    }
+
+    std::vector<Chain> m_chains;
+    std::unordered_map<std::size_t, int> m_ends; // open polylines, by their pen and end
+    std::unordered_map<std::uint64_t, std::vector<Placed>> m_cells;
+};
+
+} // namespace
+
 void StrokeList::paint(QPainter &p, double devicePixelRatio) const
 {
     std::vector<const Stroke *> points;
+    LineBatch lines;
+    bool linesPending = false;
     for (const Stroke &s : strokes) {
         if (s.kind == Kind::Point) {
+            if (std::exchange(linesPending, false))
+                lines.paint(p, devicePixelRatio);
             points.push_back(&s);
             continue;
         }
         paintPoints(p, points);
-        // The screen draws a line without soft edges: one an odd number of
-        // device pixels wide takes the pixels right of and below its points,
-        // and as vectors it lies half a device pixel further.
-        const bool straight = s.kind == Kind::Line || s.kind == Kind::Rect;
-        const double shift = straight && std::lround(s.width * devicePixelRatio) % 2 == 1 ? 0.5 / devicePixelRatio : 0;
+        if (LineBatch::takes(s)) {
+            lines.add(s);
+            linesPending = true;
+            continue;
+        }
+        if (std::exchange(linesPending, false))
+            lines.paint(p, devicePixelRatio);
+        const double shift = lineShift(s, devicePixelRatio);
         p.translate(shift, shift);
         paintStroke(p, s, s.kind == Kind::Text ? &texts[std::size_t(s.text)] : nullptr);
         p.translate(-shift, -shift);
     }
+    if (linesPending)
+        lines.paint(p, devicePixelRatio);
     paintPoints(p, points);
 }
 

@@ -74,7 +74,8 @@ struct LabelList
 // drawn. What is drawn over again leaves one stroke, so that a run of
 // hundreds of ticks keeps about one stroke per pixel it plotted and one
 // circle per spot: a point replaces an earlier point at its pixel; a disc
-// replaces the discs at its centre that it covers; a stroke drawn again
+// replaces the discs at its centre that it covers and a disc like it whose
+// centre lies in the same pixel; a stroke drawn again
 // exactly replaces its copy; and a disc in the background colour that
 // covers nothing else is no stroke at all.
 class StrokeRecord

@@ -1,4 +1,4 @@
-// Numbers as the windows show them.
+// Numbers as the windows show them, and text a message quotes.
 #pragma once
 
 #include "toolkit/core/Format.h"
@@ -12,5 +12,14 @@ inline QString Format(double value, std::string_view pattern)
 {
     return QString::fromStdString(core::Format(value, pattern));
 }
+
+// The text with every character that is not printable written as an escape:
+// \x00 .. \x1f, \x7f .. \x9f, and \uXXXX or \UXXXXXXXX beyond Latin-1, so that a
+// message that quotes it is one line of visible text.
+QString printable(const QString &text);
+
+// Some of a user's or a script's text in a message: at most `most`
+// characters of it, then "...", with anything unprintable escaped.
+QString quoted(const QString &text, qsizetype most = 80);
 
 } // namespace toolkit

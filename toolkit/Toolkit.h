@@ -5,6 +5,7 @@
 #include "toolkit/Colours.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Design.h"
+#include "toolkit/Files.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Form.h"
 #include "toolkit/Offer.h"

@@ -6,6 +6,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,7 +24,7 @@ const QByteArray toRunControl = "seed 7\n"
                                 "click YPOTHETIKES.Command2\n";
 
 // How the script reaches the driver, and where its output goes.
-enum class Input { StandardInput, File, ClosedStandardInput, FullStandardOutput };
+enum class Input { StandardInput, File, ClosedStandardInput, FullStandardOutput, ClosedStandardOutput, BrokenPipe };
 
 } // namespace
 
@@ -83,16 +85,29 @@ private slots:
         refused("screen missing", {QStringLiteral("{script}"), QStringLiteral("--screen")}, "--screen needs WxH");
 
         // Bad environments: one line and exit 2, or one line and scale 1.
-        refused("show without a display",
-                {QStringLiteral("env:DISPLAY"), QStringLiteral("env:WAYLAND_DISPLAY"), QStringLiteral("env:QT_QPA_PLATFORM"),
-                 QStringLiteral("--show"), QStringLiteral("{script}")},
-                "--show needs a display");
+        // Platforms that need a display of their own give up at once without one.
+        for (const char *platform : {"", "eglfs", "linuxfb"})
+            refused(qPrintable(QStringLiteral("show without a display, platform '%1'").arg(QLatin1String(platform))),
+                    {QStringLiteral("env:DISPLAY"), QStringLiteral("env:WAYLAND_DISPLAY"),
+                     QStringLiteral("env:QT_QPA_PLATFORM") + (*platform ? QStringLiteral("=") + QLatin1String(platform)
+                                                                        : QString()),
+                     QStringLiteral("--show"), QStringLiteral("{script}")},
+                    "--show ");
+        // An output that fails stops the script at the value it lost.
+        const QByteArray lost = "line 3: cannot write to standard output: ";
         QTest::newRow("standard output full") << fromInput << Input::FullStandardOutput << good << 2 << QByteArray()
-                                              << QByteArray("spotsim-drive: cannot write to standard output");
-        for (const char *factor : {"0", "nan", "1e-9", "-1"})
-            QTest::addRow("scale factor %s", factor)
+                                              << lost + "no space left on the disk";
+        QTest::newRow("standard output closed")
+            << fromInput << Input::ClosedStandardOutput << good << 2 << QByteArray() << lost + "it is closed";
+        QTest::newRow("standard output a broken pipe")
+            << fromInput << Input::BrokenPipe << good << 2 << QByteArray() << lost + "the reader closed the pipe";
+        // Any text there is quoted escaped, on the one line.
+        for (const char *factor : {"0", "nan", "1e-9", "-1", "1\n\x1b[2J"})
+            QTest::addRow("scale factor %s", QByteArray(factor).toPercentEncoding().constData())
                 << QStringList{QStringLiteral("env:QT_SCALE_FACTOR=") + QLatin1String(factor), QStringLiteral("-")}
-                << Input::StandardInput << good << 0 << goodOut << QByteArray("spotsim-drive: QT_SCALE_FACTOR=") + factor;
+                << Input::StandardInput << good << 0 << goodOut
+                << "spotsim-drive: QT_SCALE_FACTOR="
+                       + QByteArray(factor).replace("\n", "\\x0a").replace("\x1b", "\\x1b") + " is not";
 
         // Lines the driver refuses; a failed get writes nothing to standard output.
         row("unknown command", "expect visible eisodos\nfly away\n", 2, "", "line 2: unknown command 'fly'");
@@ -112,7 +127,15 @@ private slots:
         row("control bytes in a name", "get eisodos.Command\t1\n", 2, "",
             "line 1: no control Command\\x091 on window eisodos");
         row("failed expectation", "expect eisodos.Command1 Stop\n", 1, "", "line 1: expected eisodos.Command1 = 'Stop'");
-        row("unwritable screenshot", "screen /dev/full\n", 2, "", "line 1: cannot write /dev/full");
+        // Files: the reason a file cannot be written, and only a part of a long name.
+        row("full device", "screen /dev/full\n", 2, "", "line 1: cannot write /dev/full: no space left on the disk");
+        row("a folder", "counts /\n", 2, "", "line 1: cannot write /: it is a folder");
+        row("screen where no folder is", "screen /nonexistent/screen.png\n", 2, "",
+            "line 1: cannot write /nonexistent/screen.png: no such folder");
+        row("long file name quoted in part", "counts /nonexistent/" + QByteArray(5000, 'x') + "\n", 2, "",
+            "line 1: cannot write /nonexistent/" + QByteArray(67, 'x') + "...: the name is too long\n");
+        row("shot of another kind of file", "shot antidrasi spots.svg\n", 2, "",
+            "line 1: shot writes FILE.png, not 'spots.svg'");
         for (const char *tolerance : {"inf", "-1", "nan"})
             row(qPrintable(QStringLiteral("tolerance %1").arg(QLatin1String(tolerance))),
                 QByteArray("expect-near shared.runDuration 250 ") + tolerance + "\n", 2, "",
@@ -127,10 +150,6 @@ private slots:
             "line 3: the program has ended");
         row("expect ended too early", "expect ended\n", 1, "", "line 1: expected the program");
         row("text keeps blanks", "expect eisodos.Text1(2)  RADIOACTIVE DECAYS\n", 0, "", "");
-        row("save where no folder is", "save antidrasi /nonexistent/spots.svg\n", 2, "",
-            "line 1: cannot write /nonexistent/spots.svg: ");
-        row("counts where no folder is", "counts /nonexistent/run.csv\n", 2, "",
-            "line 1: cannot write /nonexistent/run.csv: ");
         row("save a window without a drawing", "save eisodos title.png\n", 2, "", "line 1: eisodos has no drawing");
         row("save another kind of file", "save antidrasi spots.jpg\n", 2, "", "line 1: save writes FILE.svg or FILE.png");
 
@@ -215,6 +234,102 @@ private slots:
         QCOMPARE(counts, got.mid(0, 4));
     }
 
+    // Standard output by its names and a pipe are written to, in the order of
+    // the script, never replaced; a pipe nobody reads is refused at once.
+    void specialFiles()
+    {
+        const QByteArray pipe = QFile::encodeName(m_dir.filePath(QStringLiteral("pipe")));
+        QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+        const int reader = ::open(pipe.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        const QString file = m_dir.filePath(QStringLiteral("counts.csv"));
+        const QByteArray got = "get eisodos.Command1\n";
+        QProcess drive;
+        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
+        drive.write(got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe + "\n"
+                    + got);
+        drive.closeWriteChannel();
+        QVERIFY(drive.waitForFinished(60000));
+        QCOMPARE(drive.readAllStandardError(), QByteArray());
+        QCOMPARE(drive.exitCode(), 0);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray csv = written.readAll();
+        QVERIFY(csv.contains("time,A,B,C,D"));
+        const QByteArray value = "eisodos.Command1 = Start\n";
+        QCOMPARE(drive.readAllStandardOutput(), value + csv + csv + value);
+        QByteArray piped(csv.size() + 1, '\0');
+        QCOMPARE(::read(reader, piped.data(), std::size_t(piped.size())), ssize_t(csv.size()));
+        QCOMPARE(piped.chopped(1), csv);
+        ::close(reader);
+
+        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
+        drive.write("counts " + pipe + "\n");
+        drive.closeWriteChannel();
+        QVERIFY(drive.waitForFinished(60000));
+        QCOMPARE(drive.exitCode(), 2);
+        QCOMPARE(drive.readAllStandardError(), "line 1: cannot write " + pipe + ": no program reads from that pipe\n");
+        struct stat st{};
+        QVERIFY(::stat(pipe.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
+
+    // On a disk that is full or read-only, a file that cannot be written
+    // leaves the earlier file of its name as it was, and no other file
+    // behind; the line says why. A small CSV table fails like a large
+    // drawing, though it fits in a write buffer. The disk is a small tmpfs of
+    // the test's own, in a private mount namespace.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QByteArray>("disk"); // what is done to the disk after the earlier file
+        QTest::addColumn<QByteArray>("reason");
+        const QByteArray full = "dd if=/dev/zero of=fill bs=4096 2>/dev/null";
+        const QByteArray noSpace = "no space left on the disk";
+        QTest::newRow("a small table") << QByteArray("counts old.csv") << full << noSpace;
+        QTest::newRow("a large drawing") << QByteArray("save grafiki1 old.svg") << full << noSpace;
+        QTest::newRow("a screenshot") << QByteArray("shot grafiki1 old.png") << full << noSpace;
+        QTest::newRow("read-only") << QByteArray("counts old.csv") << QByteArray("mount -o remount,ro \"$PWD\"")
+                                   << QByteArray("the disk is read-only");
+    }
+
+    void fullDisk()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QByteArray, disk);
+        QFETCH(QByteArray, reason);
+        const QString mountPoint = m_dir.filePath(QStringLiteral("disk"));
+        QVERIFY(QDir().mkpath(mountPoint));
+        QProcess probe;
+        probe.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("mount"), QStringLiteral("-t"),
+                                                QStringLiteral("tmpfs"), QStringLiteral("tmpfs"), mountPoint});
+        if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP(qPrintable(QStringLiteral("a private tmpfs needs unshare and mount, as root: %1")
+                                 .arg(QString::fromLocal8Bit(probe.readAllStandardError().trimmed()))));
+
+        // The earlier file, the disk made full or read-only, the script; then
+        // anything wrong with the folder is said on standard error.
+        const QByteArray shell = "mount -t tmpfs -o size=256k spotsim \"$1\" && cd \"$1\" || exit 9\n"
+                                 "printf good >old.${3##*.}\n" + disk + "\n"
+                                 "\"$2\" -; status=$?\n"
+                                 "[ \"$(cat old.${3##*.})\" = good ] || echo 'the earlier file was replaced' >&2\n"
+                                 "for f in .* *; do case $f in .|..|old.*|fill) ;;\n"
+                                 "  *) echo \"left behind: $f\" >&2;; esac; done\n"
+                                 "exit $status\n";
+        const QByteArray script = toRunControl + "click apotelesmata.Command2\nrun\n" + command + "\n";
+        QProcess drive;
+        drive.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                QString::fromUtf8(shell), QStringLiteral("sh"), mountPoint,
+                                                QStringLiteral(SPOTSIM_DRIVE), QString::fromUtf8(command)});
+        drive.write(script);
+        drive.closeWriteChannel();
+        QVERIFY(drive.waitForFinished(60000));
+        const QByteArray err = drive.readAllStandardError();
+        QVERIFY2(drive.exitCode() == 2, err.constData());
+        const QByteArray file = command.mid(command.lastIndexOf(' ') + 1);
+        const QByteArray line = "line " + QByteArray::number(script.count('\n'));
+        QCOMPARE(err, line + ": cannot write " + file + ": " + reason + "\n");
+    }
+
     void scripts()
     {
         QFETCH(QStringList, arguments);
@@ -252,9 +367,20 @@ private slots:
             drive.setStandardInputFile(QProcess::nullDevice());
         else if (input == Input::FullStandardOutput)
             drive.setStandardOutputFile(QStringLiteral("/dev/full"));
+        else if (input == Input::ClosedStandardOutput)
+            drive.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+        else if (input == Input::BrokenPipe)
+            drive.setChildProcessModifier([] {
+                int ends[2];
+                if (::pipe(ends) == 0) {
+                    ::dup2(ends[1], STDOUT_FILENO);
+                    ::close(ends[0]);
+                    ::close(ends[1]);
+                }
+            });
         drive.start(QStringLiteral(SPOTSIM_DRIVE), arguments);
         QVERIFY(drive.waitForStarted());
-        if (input == Input::StandardInput || input == Input::FullStandardOutput)
+        if (input != Input::File && input != Input::ClosedStandardInput)
             drive.write(script);
         drive.closeWriteChannel();
         QVERIFY(drive.waitForFinished(60000));

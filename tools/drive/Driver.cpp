@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +20,8 @@
 #include <charconv>
 #include <cmath>
 #include <set>
+
+#include <sys/stat.h>
 
 namespace drive {
 
@@ -38,14 +39,16 @@ struct ExpectFailure
     QString message;
 };
 
+// A value or file that could not be written to standard output: exit code 2.
+struct OutputFailure
+{
+    QString reason;
+};
+
 [[noreturn]] void fail(const QString &message) { throw ScriptError{message}; }
 
-// Some of the script's own text in a message: at most 80 characters of it.
-QString quoted(const QString &input)
-{
-    constexpr qsizetype most = 80;
-    return input.size() <= most ? input : input.left(most) + QStringLiteral("...");
-}
+using toolkit::printable;
+using toolkit::quoted;
 
 QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -219,19 +222,37 @@ bool runTimerRunning()
     return timer && timer->running() && !toolkit::ended();
 }
 
-// Encoded in memory first, so that the PNG writer never sees a failing
-// file; the file's own error is the one reported.
-void savePicture(const QImage &image, const QString &file)
+// A picture of the screen as PNG, encoded in memory: the file is written
+// whole afterwards.
+QByteArray pngOf(const QImage &image)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        fail(QStringLiteral("cannot encode the picture for %1").arg(quoted(file)));
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(png) != png.size() || !out.flush())
-        fail(QStringLiteral("cannot write %1: %2").arg(quoted(file), out.errorString()));
+        fail(QStringLiteral("cannot encode the picture"));
+    return png;
+}
+
+bool isStandardOutput(const QString &file)
+{
+    return file == QLatin1String("-") || file == QLatin1String("/dev/stdout");
+}
+
+// The kind of file a name asks for, by its suffix: one of `kinds`, or the
+// script stops. Standard output, a device or a pipe has no suffix to tell:
+// it takes the last of them.
+QString kindOf(const char *command, const QString &file, const QStringList &kinds)
+{
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    if (kinds.contains(suffix))
+        return suffix;
+    struct stat st{};
+    if (isStandardOutput(file)
+        || (::stat(QFile::encodeName(file).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)))
+        return kinds.back();
+    fail(QStringLiteral("%1 writes FILE.%2, not '%3'")
+             .arg(QLatin1String(command), kinds.join(QStringLiteral(" or FILE.")), quoted(file)));
 }
 
 QImage screenImage()
@@ -259,23 +280,6 @@ QString shortestNumber(double value)
     char buf[64];
     const auto result = std::to_chars(buf, buf + sizeof buf, value);
     return QString::fromLatin1(buf, static_cast<int>(result.ptr - buf));
-}
-
-QString printable(const QString &text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
-        if (QChar::isPrint(c) || c == U' ')
-            result += QString::fromUcs4(&c, 1);
-        else if (c <= 0xff)
-            result += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
-        else if (c <= 0xffff)
-            result += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
-        else
-            result += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
-    }
-    return result;
 }
 
 long long tickWhileRunning(long long limit)
@@ -314,6 +318,9 @@ int Driver::run(const QString &script)
         } catch (const ExpectFailure &e) {
             message = e.message;
             code = 1;
+        } catch (const OutputFailure &e) {
+            message = QStringLiteral("cannot write to standard output: %1").arg(e.reason);
+            code = 2;
         } catch (const std::exception &e) {
             message = QString::fromLocal8Bit(e.what());
             code = 2;
@@ -463,7 +470,7 @@ void Driver::getCommand(const Line &line)
 {
     line.need(1, "get NAME");
     const QString value = get(line.args[0]); // may fail: nothing is written then
-    m_out << line.args[0] << " = " << value << Qt::endl;
+    print(line.args[0] + QStringLiteral(" = ") + value);
 }
 
 void Driver::visible(const Line &line)
@@ -472,7 +479,7 @@ void Driver::visible(const Line &line)
     QStringList names;
     for (toolkit::Form *form : toolkit::visibleForms())
         names << form->objectName();
-    m_out << "visible = " << names.join(QLatin1Char(' ')) << Qt::endl;
+    print(QStringLiteral("visible = ") + names.join(QLatin1Char(' ')));
 }
 
 void Driver::tick(const Line &line)
@@ -522,15 +529,17 @@ void Driver::shot(const Line &line)
 {
     line.need(2, "shot WINDOW FILE.png");
     toolkit::Form &form = window(line.args[0]);
+    kindOf("shot", line.args[1], {QStringLiteral("png")});
     QCoreApplication::sendPostedEvents();
-    savePicture(form.grab().toImage(), line.args[1]);
+    writeFile(line.args[1], pngOf(form.grab().toImage()));
 }
 
 void Driver::screen(const Line &line)
 {
     line.need(1, "screen FILE.png");
+    kindOf("screen", line.args[0], {QStringLiteral("png")});
     QCoreApplication::sendPostedEvents();
-    savePicture(screenImage(), line.args[0]);
+    writeFile(line.args[0], pngOf(screenImage()));
 }
 
 void Driver::expect(const Line &line)
@@ -582,20 +591,9 @@ void Driver::expectNear(const Line &line)
     if (!ok)
         fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], quoted(text)));
     if (!(std::fabs(actual - expected) <= tolerance))
-        throw ExpectFailure{
-            QStringLiteral("expected %1 = %2 within %3, got %4").arg(args[0], quoted(args[1]), quoted(args[2]), text)};
+        throw ExpectFailure{QStringLiteral("expected %1 = %2 within %3, got %4")
+                                .arg(args[0], quoted(args[1]), quoted(args[2]), quoted(text))};
 }
-
-namespace {
-
-// The whole file or none of it: Qt's writers only ever see a buffer.
-void writeWhole(const QString &file, const QByteArray &bytes)
-{
-    if (const QString problem = toolkit::writeFile(file, bytes); !problem.isEmpty())
-        fail(QStringLiteral("cannot write %1: %2").arg(file, problem));
-}
-
-} // namespace
 
 void Driver::save(const Line &line)
 {
@@ -605,17 +603,42 @@ void Driver::save(const Line &line)
     if (!drawing)
         fail(QStringLiteral("%1 has no drawing to save").arg(line.args[0]));
     const QString &file = line.args[1];
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
-        fail(QStringLiteral("save writes FILE.svg or FILE.png, not '%1'").arg(file));
+    const bool svg = kindOf("save", file, {QStringLiteral("svg"), QStringLiteral("png")}) == QLatin1String("svg");
     QCoreApplication::sendPostedEvents();
-    writeWhole(file, toolkit::isSvgName(file) ? toolkit::pictureSvg(*drawing) : toolkit::picturePng(*drawing));
+    writeFile(file, svg ? toolkit::pictureSvg(*drawing) : toolkit::picturePng(*drawing));
 }
 
 void Driver::counts(const Line &line)
 {
     line.need(1, "counts FILE.csv");
-    writeWhole(line.args[0], toolkit::form<apotelesmata>().countsCsv());
+    writeFile(line.args[0], toolkit::form<apotelesmata>().countsCsv());
+}
+
+void Driver::print(const QString &line)
+{
+    m_out << line << '\n';
+    m_out.flush();
+    if (m_out.status() != QTextStream::Ok)
+        throw OutputFailure{m_out.device() ? m_out.device()->errorString() : QStringLiteral("the output failed")};
+}
+
+void Driver::writeFile(const QString &file, const QByteArray &bytes)
+{
+    // Standard output is written to after the values before it, and never
+    // replaced, whatever it is.
+    if (isStandardOutput(file)) {
+        m_out.flush();
+        QIODevice *device = m_out.device();
+        if (!device)
+            m_out << QString::fromUtf8(bytes);
+        else if (m_out.status() == QTextStream::Ok && device->write(bytes) != bytes.size())
+            throw OutputFailure{device->errorString()};
+        if (m_out.status() != QTextStream::Ok)
+            throw OutputFailure{device ? device->errorString() : QStringLiteral("the output failed")};
+        return;
+    }
+    if (const QString problem = toolkit::writeWhole(file, bytes); !problem.isEmpty())
+        fail(QStringLiteral("cannot write %1: %2").arg(quoted(file), problem));
 }
 
 } // namespace drive

@@ -13,11 +13,13 @@ class Driver
 {
 public:
     // Values go to out, messages about the script to err; each is written a
-    // whole line at a time.
+    // whole line at a time, and a value that out fails to take stops the
+    // script (out's device tells why).
     Driver(QTextStream &out, QTextStream &err);
 
     // Runs a whole script; returns 0, 1 for a failed expectation or 2 for a
-    // script error. Messages name the line.
+    // script error or an output that cannot be written. Messages name the
+    // line.
     int run(const QString &script);
     // Runs one line; throws on failure.
     void execute(const QString &line);
@@ -54,6 +56,10 @@ private:
     void counts(const Line &line);
     static const QHash<QString, Handler> &commands();
 
+    // One line of values on out, written out and checked at once.
+    void print(const QString &line);
+    // A file written whole; "-" and /dev/stdout are out itself.
+    void writeFile(const QString &file, const QByteArray &bytes);
     QString get(const QString &name) const;
     void expectText(const QString &name, const QString &text);
     QTextStream &m_out;
@@ -62,11 +68,6 @@ private:
 
 // A number in the shortest form that reads back exactly: 10245, 0.5, 1e-07.
 QString shortestNumber(double value);
-
-// The text with every character that is not printable written as an escape:
-// \x00 .. \x1f, \x7f .. \x9f, and \uXXXX or \UXXXXXXXX beyond Latin-1, so that a
-// message about any line is one line of visible text.
-QString printable(const QString &text);
 
 // Up to `limit` ticks of the run control, each only while its timer is really
 // running (enabled with a positive interval), as the timer itself would tick.

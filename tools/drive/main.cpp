@@ -1,13 +1,16 @@
 // spotsim-drive: runs spotsim from a script, offscreen unless --show.
 //   spotsim-drive [--show] [--screen WxH] SCRIPT|-
 #include "shell/StartUp.h"
+#include "toolkit/Files.h"
 #include "toolkit/Form.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
+#include "toolkit/Text.h"
 #include "tools/drive/Driver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIODevice>
 #include <QTextStream>
 
 #include <memory>
@@ -15,6 +18,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -36,32 +41,69 @@ constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] SCRI
 // One line on standard error, with anything unprintable escaped; exit code 2.
 int refuse(const QString &message)
 {
-    QTextStream(stderr) << "spotsim-drive: " << drive::printable(message) << Qt::endl;
+    QTextStream(stderr) << "spotsim-drive: " << toolkit::printable(message) << Qt::endl;
     return 2;
 }
 
 // A command-line argument in a message: at most 80 characters of it.
-QString local(const char *text)
-{
-    const QString whole = QString::fromLocal8Bit(text);
-    return whole.size() <= 80 ? whole : whole.left(80) + QStringLiteral("...");
-}
+QString local(const char *text) { return toolkit::quoted(QString::fromLocal8Bit(text)); }
 
 // Qt's own complaints while it looks for a display: the driver says in one
-// line what went wrong.
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+// line what went wrong. A platform that cannot go on without its display
+// (eglfs, linuxfb) ends with a fatal message: the driver ends there too, with
+// that message as its one line, rather than abort.
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg)
+        return;
+    const QString reason = message.section(QLatin1Char('\n'), 0, 0);
+    refuse(QStringLiteral("--show cannot open the display: %1").arg(toolkit::quoted(reason)));
+    std::_Exit(2);
+}
 
 // With --show the windows need a display; when Qt finds none it falls back
-// to the offscreen platform, and the driver refuses.
+// to the offscreen platform, or has no screen at all, and the driver refuses.
 bool openDisplay(int &argc, char **argv, std::unique_ptr<QApplication> &app)
 {
     const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
     qputenv("QT_QPA_PLATFORM", (asked.isEmpty() ? QByteArray("xcb") : asked) + ";offscreen");
     const QtMessageHandler before = qInstallMessageHandler(quiet);
     app = std::make_unique<QApplication>(argc, argv);
+    const bool shown = !QGuiApplication::screens().isEmpty()
+                       && (QGuiApplication::platformName() != QLatin1String("offscreen") || asked == "offscreen");
     qInstallMessageHandler(before);
-    return QGuiApplication::platformName() != QLatin1String("offscreen") || asked == "offscreen";
+    return shown;
 }
+
+// Standard output, written straight to its descriptor, so that a write that
+// fails (a closed output, a full disk, a pipe its reader closed) is known at
+// once and by its reason.
+class StandardOutput final : public QIODevice
+{
+public:
+    explicit StandardOutput(bool closed)
+        : m_closed(closed)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const QByteArray bytes = QByteArray::fromRawData(data, size);
+        const QString problem =
+            m_closed ? QStringLiteral("it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
+        if (problem.isEmpty())
+            return size;
+        setErrorString(problem);
+        return -1;
+    }
+
+private:
+    bool m_closed;
+};
 
 // "WxH" in decimal digits only, for example "1366x768".
 std::optional<QSize> parseSize(std::string_view text)
@@ -150,6 +192,7 @@ std::optional<QByteArray> readScript(const char *path, QString &problem)
 
 // A closed standard stream is pointed at /dev/null, so that none of the
 // application's own descriptors takes its number and receives the output.
+// Values written to a closed standard output still fail (StandardOutput).
 void occupyStandardDescriptors()
 {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
@@ -167,6 +210,11 @@ void occupyStandardDescriptors()
 
 int main(int argc, char *argv[])
 {
+    // A reader that goes away early is a failed write, said in one line, not
+    // the end of the driver.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Told now, before any descriptor of the driver's own can take its number.
+    const bool outputClosed = fcntl(STDOUT_FILENO, F_GETFD) == -1;
     bool show = false;
     std::optional<QSize> screen;
     const char *scriptPath = nullptr;
@@ -214,9 +262,11 @@ int main(int argc, char *argv[])
         app = std::make_unique<QApplication>(argc, argv);
     } else if (!openDisplay(argc, argv, app)) {
         const QByteArray display = qgetenv("DISPLAY");
-        app.reset();
-        return refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
-                                        : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+        refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
+                                 : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+        // At once: a platform left without a screen (linuxfb) does not take
+        // itself down cleanly, and nothing of the driver's is open yet.
+        std::_Exit(2);
     }
     toolkit::setUpApplication();
     // Offscreen the screen is 1366 x 768 unless told; shown, the real one.
@@ -236,14 +286,13 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
 
-    QTextStream out(stdout);
+    // Every value is written out and checked as it is printed: a failed
+    // write stops the script there.
+    StandardOutput output(outputClosed);
+    QTextStream out(&output);
     QTextStream err(stderr);
     drive::Driver driver(out, err);
     const int result = driver.run(QString::fromUtf8(*script));
     toolkit::resetForms(); // windows go before the application object
-    // What `get` printed must have reached its reader.
-    out.flush();
-    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout))
-        return refuse(QStringLiteral("cannot write to standard output: %1").arg(local(std::strerror(errno))));
     return result;
 }

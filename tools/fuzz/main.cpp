@@ -1,8 +1,11 @@
 // spotsim-fuzz: random roads through every chapter, as driver scripts, with
 // the program's promises checked after every action; a failing road is
-// written out, and cut down to the lines that still make it fail.
+// written out, and cut down to the lines that still make it fail. A soak
+// walks one road of N actions in one program and samples its memory
+// (DIR/soak-memory.csv); it fails when the memory keeps growing.
 //   spotsim-fuzz [--actions N] [--road N] [--seed N] [--out DIR]
 //   spotsim-fuzz --minimise SCRIPT [--out DIR]
+//   spotsim-fuzz --soak N [--seed N] [--out DIR]
 #include "shell/StartUp.h"
 #include "shell/core/SharedState.h"
 #include "toolkit/Toolkit.h"
@@ -14,14 +17,22 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 #include <random>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
 using namespace toolkit;
+
+// Growth of a soak's memory beyond what the drawings keep that is still
+// noise (the allocator's free lists, Qt's caches), in MB.
+constexpr double soakAllowanceMb = 4;
 
 // The screens a road runs on, from the smallest the windows are laid out for.
 const QSize screens[] = {{1366, 768}, {320, 240}, {1024, 600}, {3840, 2160}, {800, 600}, {1920, 1080}};
@@ -122,7 +133,8 @@ std::optional<Finding> play(const Road &road)
 
 // The next action of a road: a control or menu item a student can reach on
 // the visible windows, a bar value in or far out of its range, or ticks.
-QString nextAction(std::mt19937 &pick)
+// Exits are rare, or never taken on a road that must go on.
+QString nextAction(std::mt19937 &pick, bool exits = true)
 {
     auto chance = [&](int percent) { return int(pick() % 100) < percent; };
     if (timerRuns() && chance(45))
@@ -151,16 +163,65 @@ QString nextAction(std::mt19937 &pick)
     if (auto *box = qobject_cast<CheckBox *>(target))
         return QStringLiteral("check %1 %2").arg(name(*box)).arg(box->value() ? 0 : 1);
     if (auto *button = qobject_cast<CommandButton *>(target)) {
-        static const QStringList exits = {QStringLiteral("Exit"), QStringLiteral("EXIT"), QStringLiteral("End")};
-        if (exits.contains(button->caption()) && !chance(3))
+        static const QStringList exitCaptions = {QStringLiteral("Exit"), QStringLiteral("EXIT"), QStringLiteral("End")};
+        if (exitCaptions.contains(button->caption()) && !(exits && chance(3)))
             return QStringLiteral("tick 1"); // exits are rare, so that roads go deep
     }
     return QStringLiteral("click %1").arg(name(*target));
 }
 
+// The memory the process holds now (its resident set), in MB.
+double residentMegabytes()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
+}
+
+// What the drawings keep by design, in MB: the strokes of every run a graph
+// keeps, with the earlier runs' points and curves, and the drawing images.
+double keptMegabytes()
+{
+    double bytes = 0;
+    for (Form *form : createdForms()) {
+        QList<Canvas *> canvases = form->findChildren<Canvas *>();
+        canvases << form;
+        for (const Canvas *canvas : canvases)
+            bytes += double(canvas->recordedStrokes()) * sizeof(Stroke)
+                     + 4.0 * canvas->surfaceSize().width() * canvas->surfaceSize().height();
+    }
+    return bytes / (1024 * 1024);
+}
+
+struct Sample
+{
+    long action;
+    double resident; // MB
+    double kept;     // MB
+};
+
+// How a road is walked. A campaign's roads are kept, to be written out, and
+// sometimes exit. A soak is one long lesson: it never exits, the program's
+// events are processed after every action as its event loop would between a
+// student's actions (its timers excepted, so that the road stays
+// repeatable), the memory is sampled on the way, and the road is not kept
+// (it would weigh in the memory measured): it is walked again from its seed
+// when it breaks a promise.
+struct Walk
+{
+    bool soak = false;
+    bool keepLines = true;
+    int every = 0; // actions between samples
+    std::vector<Sample> *samples = nullptr;
+};
+
 // A random road of `actions` lines, generated as it is played; the finding
 // that ends it early, if any.
-std::optional<Finding> walk(Road &road, unsigned seed, int actions)
+std::optional<Finding> walk(Road &road, unsigned seed, int actions, const Walk &how = {})
 {
     std::mt19937 pick(seed);
     road.lines = {QStringLiteral("seed %1").arg(seed)};
@@ -169,22 +230,32 @@ std::optional<Finding> walk(Road &road, unsigned seed, int actions)
     QTextStream out(&sink), err(&sink);
     drive::Driver driver(out, err);
     driver.execute(road.lines.front());
-    for (int k = 0; k < actions && !ended(); ++k) {
-        const QString line = nextAction(pick);
-        road.lines << line;
+    int k = 0;
+    for (; k < actions && !ended(); ++k) {
+        if (how.samples && k % how.every == 0)
+            how.samples->push_back({k, residentMegabytes(), keptMegabytes()});
+        const QString line = nextAction(pick, !how.soak);
+        if (how.keepLines)
+            road.lines << line;
         const int ticks = shell::core::shared().run.tickCount();
         const bool timer = timerRuns();
         try {
             driver.execute(line);
         } catch (...) {
-            return Finding{QStringLiteral("the driver refused the line"), int(road.lines.size()) - 1};
+            return Finding{QStringLiteral("the driver refused the line"), k + 1};
         }
         sink.clear();
+        if (how.soak) {
+            QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
         if (ended())
             break;
         if (const QString broken = brokenPromise(ticks, timer, line); !broken.isEmpty())
-            return Finding{broken, int(road.lines.size()) - 1};
+            return Finding{broken, k + 1};
     }
+    if (how.samples)
+        how.samples->push_back({k, residentMegabytes(), keptMegabytes()});
     return std::nullopt;
 }
 
@@ -210,23 +281,53 @@ Road minimise(Road road, const Finding &finding)
 
 bool write(const Road &road, const Finding &finding, const QString &file)
 {
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QTextStream text(&out);
-    text << "# spotsim-drive --screen " << road.screen.width() << 'x' << road.screen.height() << ' ' << file << '\n'
-         << "# breaks: " << finding.promise << " (at its last line)\n";
+    QString text;
+    QTextStream(&text) << "# spotsim-drive --screen " << road.screen.width() << 'x' << road.screen.height() << ' '
+                       << file << '\n'
+                       << "# breaks: " << finding.promise << " (at its last line)\n";
     for (const QString &line : road.lines)
-        text << line << '\n';
-    text << "get shared.countA\nget shared.countB\nget shared.countC\nget shared.countD\nget shared.tickCount\n";
-    text.flush();
-    return out.flush();
+        text += line + QLatin1Char('\n');
+    text += QStringLiteral("get shared.countA\nget shared.countB\nget shared.countC\nget shared.countD\n"
+                           "get shared.tickCount\n");
+    const QString problem = writeWhole(file, text.toUtf8());
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "spotsim-fuzz: cannot write %s: %s\n", qPrintable(file), qPrintable(problem));
+    return problem.isEmpty();
 }
 
 int usage()
 {
-    std::fprintf(stderr, "usage: spotsim-fuzz [--actions N] [--road N] [--seed N] [--out DIR] | --minimise SCRIPT\n");
+    std::fprintf(stderr, "usage: spotsim-fuzz [--actions N] [--road N] [--seed N] [--out DIR] | --minimise SCRIPT"
+                         " | --soak N [--seed N] [--out DIR]\n");
     return 2;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Whether the memory the drawings do not keep by design goes on growing once
+// the program has warmed up (fonts, caches, every window made): the median
+// of the last fifth of the samples against that of the second fifth, each
+// less what the drawings keep then, may differ by the allowance. Says what it
+// found either way.
+bool keepsGrowing(const std::vector<Sample> &samples, double allowanceMb)
+{
+    const std::size_t fifth = samples.size() / 5;
+    auto unexplained = [&](std::size_t from) {
+        std::vector<double> values;
+        for (std::size_t i = from; i < from + fifth; ++i)
+            values.push_back(samples[i].resident - samples[i].kept);
+        return median(values);
+    };
+    const double early = unexplained(fifth), late = unexplained(samples.size() - fifth);
+    const Sample &last = samples.back();
+    std::printf("soak: %ld actions; resident %.1f MB at the end (%.1f MB at action %ld), the drawings keeping %.1f MB;"
+                " beyond what they keep, %.1f MB after warming up and %.1f MB at the end\n",
+                last.action, last.resident, samples[fifth].resident, samples[fifth].action, last.kept, early, late);
+    return late - early > allowanceMb;
 }
 
 } // namespace
@@ -237,6 +338,7 @@ int main(int argc, char *argv[])
     unsigned firstSeed = 1;
     QString outDir = QStringLiteral(".");
     QString minimiseScript;
+    long soakActions = 0;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg = argv[i];
         if (i + 1 == argc)
@@ -253,9 +355,11 @@ int main(int argc, char *argv[])
             outDir = QString::fromLocal8Bit(value);
         else if (arg == "--minimise")
             minimiseScript = QString::fromLocal8Bit(value);
+        else if (arg == "--soak")
+            soakActions = value.toLong(&ok);
         else
             return usage();
-        if (!ok || actions < 1 || roadLength < 1)
+        if (!ok || actions < 1 || roadLength < 1 || soakActions < 0 || soakActions > 100000000)
             return usage();
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -267,7 +371,36 @@ int main(int argc, char *argv[])
     QDir().mkpath(outDir);
 
     int result = 0;
-    if (!minimiseScript.isEmpty()) {
+    if (soakActions > 0) {
+        // One program for the whole road, as in a long lesson: its memory
+        // sampled two hundred times on the way.
+        Road road{screens[0], {}};
+        std::vector<Sample> samples;
+        const int every = int(std::max(1L, soakActions / 200));
+        auto finding = walk(road, firstSeed, int(soakActions), Walk{true, false, every, &samples});
+        if (finding) // the same road again, kept up to the line that broke the promise
+            if (auto again = walk(road, firstSeed, finding->line, Walk{true, true, 0, nullptr}))
+                finding = again;
+        QByteArray table = "action,resident MB,kept MB\n";
+        for (const Sample &sample : samples)
+            table += QByteArray::number(qlonglong(sample.action)) + ',' + QByteArray::number(sample.resident, 'f', 2)
+                     + ',' + QByteArray::number(sample.kept, 'f', 2) + '\n';
+        const QString memory = outDir + QStringLiteral("/soak-memory.csv");
+        if (const QString problem = writeWhole(memory, table); !problem.isEmpty())
+            std::fprintf(stderr, "spotsim-fuzz: cannot write %s: %s\n", qPrintable(memory), qPrintable(problem));
+        if (finding) {
+            const QString file = outDir + QStringLiteral("/soak-%1.drive").arg(firstSeed);
+            write(road, *finding, file);
+            std::printf("seed %u: %s; the road is in %s\n", firstSeed, qPrintable(finding->promise), qPrintable(file));
+            result = 1;
+        } else if (samples.size() < 10) {
+            std::printf("soak: the road ended after %ld actions\n", samples.back().action);
+            result = 1;
+        } else if (keepsGrowing(samples, soakAllowanceMb)) {
+            std::printf("soak: the memory keeps growing beyond what the drawings keep\n");
+            result = 1;
+        }
+    } else if (!minimiseScript.isEmpty()) {
         QFile in(minimiseScript);
         if (!in.open(QIODevice::ReadOnly))
             return usage();

@@ -1,0 +1,225 @@
+#include "toolkit/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace toolkit {
+
+namespace {
+
+// Closes the descriptor it holds, once.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1)
+        : m_fd(fd)
+    {
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    void reset(int fd)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+    // Closes it now: a file system may report a failed write only here.
+    bool close()
+    {
+        const int fd = std::exchange(m_fd, -1);
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
+
+// The descriptor that a name such as /dev/stdout, /dev/fd/3 or a link to one
+// of them stands for, or -1. Opened by its name, it would be another file's
+// start, and replaced, it would lose what was written to it before.
+int descriptorNamed(QString path)
+{
+    static const QRegularExpression named(QStringLiteral("^/(?:dev/fd|proc/self/fd|proc/thread-self/fd)/(\\d{1,6})$"));
+    for (int hops = 0; hops < 40; ++hops) {
+        path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        if (path == QLatin1String("/dev/stdout"))
+            return STDOUT_FILENO;
+        if (path == QLatin1String("/dev/stderr"))
+            return STDERR_FILENO;
+        if (const auto match = named.match(path); match.hasMatch())
+            return match.captured(1).toInt();
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(encoded(path).constData(), target, sizeof target);
+        if (n <= 0 || n == ssize_t(sizeof target))
+            return -1;
+        const QString next = QFile::decodeName(QByteArray(target, n));
+        path = QDir::isAbsolutePath(next) ? next : QFileInfo(path).absolutePath() + QLatin1Char('/') + next;
+    }
+    return -1;
+}
+
+// A device, a pipe or a socket, written where it is.
+QString writeSpecial(const QByteArray &path, const struct stat &st, const QByteArray &bytes)
+{
+    // Without waiting for a reader: a pipe nobody reads is refused at once.
+    Descriptor fd(::open(path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        if (errno == ENXIO && S_ISFIFO(st.st_mode))
+            return QStringLiteral("no program reads from that pipe");
+        if (errno == ENXIO && S_ISSOCK(st.st_mode))
+            return QStringLiteral("it is a socket, not a file");
+        return writeProblem(errno);
+    }
+    // Once open, a full pipe or a slow terminal is waited for.
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    if (QString problem = writeToDescriptor(fd.get(), bytes); !problem.isEmpty())
+        return problem;
+    return fd.close() ? QString() : writeProblem(errno);
+}
+
+// A regular file: a temporary one beside it, on the disk, then renamed over it.
+QString writeRegular(const QByteArray &path, const struct stat *existing, const QByteArray &bytes)
+{
+    QByteArray target = path;
+    if (existing) {
+        // A link keeps pointing at the file it named, which is the one replaced.
+        if (char *real = ::realpath(path.constData(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+        // Read-only stays read-only, for the owner too; root may write anyway.
+        if (::access(target.constData(), W_OK) != 0)
+            return writeProblem(errno);
+    }
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+
+    // A short name of its own, whatever the length of the file's: hidden,
+    // and never one that is there already.
+    QByteArray temporary;
+    Descriptor fd;
+    for (int attempt = 0; attempt < 100 && fd.get() < 0; ++attempt) {
+        temporary = folder + "/.spotsim-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".part";
+        // Mode 0666 less the umask, as any new file; an old file's own mode below.
+        fd.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.get() < 0 && errno != EEXIST)
+            return writeProblem(errno);
+    }
+    if (fd.get() < 0)
+        return writeProblem(EEXIST);
+    auto fail = [&](int error) {
+        ::unlink(temporary.constData());
+        return writeProblem(error);
+    };
+    if (existing) {
+        ::fchmod(fd.get(), existing->st_mode & 07777);
+        // Saved over by root, a student's file stays the student's; anyone
+        // else cannot give a file away, and it becomes theirs.
+        if (::fchown(fd.get(), existing->st_uid, existing->st_gid) != 0)
+            errno = 0;
+    }
+    if (QString problem = writeToDescriptor(fd.get(), bytes); !problem.isEmpty()) {
+        ::unlink(temporary.constData());
+        return problem;
+    }
+    // The bytes reach the disk before the name does: a full disk or a failing
+    // one is known here, while the old file is still whole.
+    if (::fsync(fd.get()) != 0 || !fd.close())
+        return fail(errno);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return fail(errno);
+    // And the new name itself, as far as the file system lets a folder be
+    // flushed.
+    if (const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.get() >= 0)
+        ::fsync(dir.get());
+    return QString();
+}
+
+} // namespace
+
+QString writeProblem(int error)
+{
+    switch (error) {
+    case ENOSPC: return QStringLiteral("no space left on the disk");
+    case EDQUOT: return QStringLiteral("the disk quota is used up");
+    case EFBIG: return QStringLiteral("the file is too large for the disk");
+    case EACCES:
+    case EPERM: return QStringLiteral("no permission to write there");
+    case EROFS: return QStringLiteral("the disk is read-only");
+    case EISDIR: return QStringLiteral("it is a folder");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("no such folder");
+    case ENAMETOOLONG: return QStringLiteral("the name is too long");
+    case ELOOP: return QStringLiteral("too many symbolic links");
+    case EPIPE: return QStringLiteral("the reader closed the pipe");
+    case EBADF: return QStringLiteral("it is closed");
+    case EIO: return QStringLiteral("the disk reported an input/output error");
+    default: break;
+    }
+    QString text = QString::fromStdString(std::generic_category().message(error));
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+QString writeToDescriptor(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, std::size_t(std::min<qsizetype>(left, 1 << 30)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return writeProblem(errno);
+        if (n == 0)
+            return writeProblem(EIO);
+        data += n;
+        left -= n;
+    }
+    return QString();
+}
+
+QString writeWhole(const QString &file, const QByteArray &bytes)
+{
+    if (file.isEmpty())
+        return QStringLiteral("no file name");
+    if (const int fd = descriptorNamed(file); fd >= 0)
+        return writeToDescriptor(fd, bytes);
+    const QByteArray path = encoded(file);
+    struct stat st{};
+    if (::stat(path.constData(), &st) != 0) {
+        if (errno != ENOENT)
+            return writeProblem(errno);
+        return writeRegular(path, nullptr, bytes);
+    }
+    if (S_ISDIR(st.st_mode))
+        return writeProblem(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return writeSpecial(path, st, bytes);
+    return writeRegular(path, &st, bytes);
+}
+
+} // namespace toolkit

@@ -1,0 +1,29 @@
+#include "toolkit/Text.h"
+
+#include <QList>
+
+namespace toolkit {
+
+QString printable(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isPrint(c) || c == U' ')
+            result += QString::fromUcs4(&c, 1);
+        else if (c <= 0xff)
+            result += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (c <= 0xffff)
+            result += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else
+            result += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+    }
+    return result;
+}
+
+QString quoted(const QString &text, qsizetype most)
+{
+    return printable(text.size() <= most ? text : text.left(most) + QStringLiteral("..."));
+}
+
+} // namespace toolkit

@@ -257,6 +257,8 @@ void Canvas::endPainter()
         m_painter.end();
 }
 
+double Canvas::growth() const { return std::max(1.0, clientRect().height() / designedHeight); }
+
 Stroke Canvas::stroke(Stroke::Kind kind, QRgb colour) const
 {
     Stroke s;
@@ -366,6 +368,9 @@ void Canvas::line(double x1, double y1, double x2, double y2, const QColor &colo
     m_currentX = x2;
     m_currentY = y2;
     Stroke s = stroke(Stroke::Kind::Line, color.rgb());
+    // A curve (a pen wider than the frames' one) grows with the drawing.
+    if (m_drawWidth > 1)
+        s.width = int(std::lround(m_drawWidth * growth()));
     s.a = QPointF(xToPixel(x1), yToPixel(y1));
     s.b = QPointF(xToPixel(x2), yToPixel(y2));
     // Only the part inside the client area is kept: the frames draw grid
@@ -461,18 +466,21 @@ void Canvas::pset(double x, double y, QRgb color)
     const double px = xToPixel(x);
     const double py = yToPixel(y);
     const QRgb edge = edgeOf(color);
-    if (m_drawWidth > 1) {
-        // A light point on a darker rim.
-        const double r = m_drawWidth / 2.0;
+    // Points grow with the drawing, as its text does, to read from afar.
+    const double width = m_drawWidth * growth();
+    if (width >= 1.5) {
+        // A light point casts a darker shade below and right of it, which
+        // the points plotted after it leave alone.
+        const double r = width / 2;
         Stroke s = stroke(Stroke::Kind::Disc, color);
-        s.a = QPointF(px, py);
-        if (edge != color) {
-            Stroke rim = s;
-            rim.colour = edge;
-            rim.b = QPointF(r + 1, r + 1);
-            draw(rim);
-        }
         s.b = QPointF(r, r);
+        if (edge != color) {
+            Stroke shade = s;
+            shade.colour = edge;
+            shade.a = QPointF(px + 1, py + 1);
+            draw(shade);
+        }
+        s.a = QPointF(px, py);
         draw(s);
         return;
     }

@@ -108,6 +108,10 @@ public:
     // The share of the drawing's height that printed text takes at least,
     // so that it reads from afar on a large window.
     static constexpr double readableShare = 0.02;
+    // The height, in pixels, of a drawing as designed (a quarter of a
+    // 1366 x 768 screen): on a taller one a point or a curve is drawn wider
+    // in proportion.
+    static constexpr double designedHeight = 360;
     // The font text is printed in: the one set, grown to that share.
     QFont printFont() const;
     // The height of a line of printed text and the width of `text` in the
@@ -177,6 +181,8 @@ protected:
 
 private:
     Stroke stroke(Stroke::Kind kind, QRgb colour) const;
+    // How much larger than designed the drawing is, at least 1.
+    double growth() const;
     // The colour a mark of this colour is edged with so that it stands out
     // from the background by 3:1; the colour itself when it does already.
     QRgb edgeOf(QRgb colour);

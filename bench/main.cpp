@@ -134,13 +134,7 @@ void drawingMemory(Report &report)
 // reversible two-step reaction on a block of 20 x 20 spots.
 void runTick(Report &report)
 {
-    struct Unseen final : kinetics::core::RunView
-    {
-        void plot(double, const kinetics::core::Amounts &, int, int) override {}
-        void showCounts(const kinetics::core::Counts &) override {}
-        void redrawSpot(int, int, int, int) override {}
-        void converted() override {}
-    } unseen;
+    kinetics::core::UnseenRun unseen;
     kinetics::core::RunChoice choice;
     choice.twoSteps = true;
     choice.reversible = true;

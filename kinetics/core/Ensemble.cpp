@@ -8,15 +8,6 @@ namespace kinetics::core {
 
 namespace {
 
-// A copy draws nothing and never pauses.
-struct Unseen final : RunView
-{
-    void plot(double, const Amounts &, int, int) override {}
-    void showCounts(const Counts &) override {}
-    void redrawSpot(int, int, int, int) override {}
-    void converted() override {}
-};
-
 // SplitMix64: neighbouring indices give unrelated seeds.
 std::uint64_t mixed(std::uint64_t x)
 {
@@ -60,7 +51,7 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
     Grid lastCells{};
     Counts lastCounts;
     const auto runCopies = [&](int first, int step) {
-        Unseen unseen;
+        UnseenRun unseen;
         for (int c = first; c < copies; c += step) {
             if (cancelled && cancelled->load())
                 return;

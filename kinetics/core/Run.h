@@ -43,6 +43,17 @@ public:
     virtual void converted() = 0;
 };
 
+// A view that shows nothing and never pauses: the copies of an ensemble, the
+// tests and the benchmarks run so.
+class UnseenRun final : public RunView
+{
+public:
+    void plot(double, const Amounts &, int, int) override {}
+    void showCounts(const Counts &) override {}
+    void redrawSpot(int, int, int, int) override {}
+    void converted() override {}
+};
+
 // The counts at the end of a tick and the run time they were reached at.
 struct TickCounts
 {

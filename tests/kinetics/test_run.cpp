@@ -13,15 +13,6 @@ using namespace kinetics::core;
 
 namespace {
 
-// A view that draws nothing.
-struct Unseen final : RunView
-{
-    void plot(double, const Amounts &, int, int) override {}
-    void showCounts(const Counts &) override {}
-    void redrawSpot(int, int, int, int) override {}
-    void converted() override {}
-};
-
 // Every rate set, as windows that ran other processes before may leave them.
 RunRates everyRate()
 {
@@ -135,7 +126,7 @@ private slots:
         const RunSetup setup = setupFor(choice);
         toolkit::core::Random rng;
         rng.seed(5);
-        Unseen unseen;
+        UnseenRun unseen;
         Run run;
         for (const int amount : {99, setup.amount}) {
             run.cells() = {};

@@ -42,15 +42,6 @@ RunSetup setupOf(const Scenario &sc)
     return setupFor(choice);
 }
 
-// A view that draws nothing.
-struct Unseen final : RunView
-{
-    void plot(double, const Amounts &, int, int) override {}
-    void showCounts(const Counts &) override {}
-    void redrawSpot(int, int, int, int) override {}
-    void converted() override {}
-};
-
 // Runs each seed's lattice through the program's own run from the starting
 // block of a Start for whole ticks, calling seen(tick, counts) after each;
 // returns the number of spots.
@@ -60,7 +51,7 @@ int runSeeds(const RunSetup &setup, int seeds, int lastTick, Seen &&seen)
     Grid start{};
     const int total = layOutBlock(start, setup.amount, 0);
     emptyTheRest(start);
-    Unseen unseen;
+    UnseenRun unseen;
     for (int seed = 1; seed <= seeds; ++seed) {
         toolkit::core::Random rng;
         rng.seed(std::uint64_t(seed) * 104729);

@@ -7,15 +7,15 @@
 using namespace toolkit;
 
 CARBONIC::CARBONIC()
-    : Form(QStringLiteral("CARBONIC"), QStringLiteral("Carbonic"), 6930, 7095)
+    : Form(QStringLiteral("CARBONIC"), tr("Carbonic"), 6930, 7095)
 {
     design(Picture1, {1680, 0, 3600, 5640}).canvas().setBorder(true);
     Picture1.canvas().setPicture(acids::carbonicPicture);
     offerPicture(Picture1.canvas());
     const Font bold12{fonts::serifGreek, 12, true};
-    design(Command1, {2040, 5760, 1335, 615}, QStringLiteral("<Back"), bold12);
-    design(Command2, {3600, 5760, 1575, 615}, QStringLiteral("Next>"), bold12);
-    design(Command3, {5400, 5760, 1455, 615}, QStringLiteral("Exit"), bold12);
+    design(Command1, {2040, 5760, 1335, 615}, tr("<Back"), bold12);
+    design(Command2, {3600, 5760, 1575, 615}, tr("Next>"), bold12);
+    design(Command3, {5400, 5760, 1455, 615}, tr("Exit"), bold12);
 
     Command1.onClick([] { form<YPOTHETIKES>().show(); });
     Command2.onClick([] { form<carbonic2>().show(); });

@@ -2,6 +2,8 @@
 
 #include "shell/Quantities.h"
 
+#include <QCoreApplication>
+
 namespace acids {
 
 double chosenConcentration() { return shell::describedRun().amount / 100.0; }
@@ -16,14 +18,16 @@ QString graphName(kinetics::core::ModelCode code, Graph graph)
         const char *ph;
     };
     static constexpr Names names[] = {
-        {ModelCode::Carbonic, "Carbonic", "Carbonic"},
-        {ModelCode::Arsenic, "ARSENIC", "ARSENIC"},
-        {ModelCode::Phosphoric, "PHOSPHORIC", "PHOSPHORIC ACID"},
-        {ModelCode::Pyrophosphoric, "PHYROPHOSPHORIC", "HYPERPHOSPHORIC"},
+        {ModelCode::Carbonic, QT_TRANSLATE_NOOP("GraphMarks", "Carbonic"), QT_TRANSLATE_NOOP("GraphMarks", "Carbonic")},
+        {ModelCode::Arsenic, QT_TRANSLATE_NOOP("GraphMarks", "ARSENIC"), QT_TRANSLATE_NOOP("GraphMarks", "ARSENIC")},
+        {ModelCode::Phosphoric, QT_TRANSLATE_NOOP("GraphMarks", "PHOSPHORIC"),
+         QT_TRANSLATE_NOOP("GraphMarks", "PHOSPHORIC ACID")},
+        {ModelCode::Pyrophosphoric, QT_TRANSLATE_NOOP("GraphMarks", "PHYROPHOSPHORIC"),
+         QT_TRANSLATE_NOOP("GraphMarks", "HYPERPHOSPHORIC")},
     };
     for (const Names &n : names)
         if (n.code == code)
-            return QString::fromLatin1(graph == Graph::Species ? n.species : n.ph);
+            return QCoreApplication::translate("GraphMarks", graph == Graph::Species ? n.species : n.ph);
     return {};
 }
 

@@ -15,19 +15,19 @@ using kinetics::core::ModelCode;
 using shell::core::shared;
 
 OXEA1::OXEA1()
-    : Form(QStringLiteral("OXEA1"), QStringLiteral("EXAMPLES"), 7785, 5835)
+    : Form(QStringLiteral("OXEA1"), tr("EXAMPLES"), 7785, 5835)
 {
     const Font bold10{fonts::serifGreek, 10, true};
-    design(Command1, {240, 480, 2295, 375}, QStringLiteral("Carbonic Acid"), bold10);
-    design(Command2, {2880, 480, 2295, 375}, QStringLiteral("PHOSPHORIC"), bold10);
-    design(Command3, {240, 1200, 2295, 375}, QStringLiteral("ARSENIC"), bold10);
-    design(Command4, {2880, 1200, 2295, 375}, QStringLiteral("PYROPHOSPHORIC"), bold10);
-    design(Command7, {2160, 1920, 1455, 495}, QStringLiteral("Next"), bold10);
-    design(Command5, {2160, 2400, 1455, 495}, QStringLiteral("Back"), bold10);
-    design(Command6, {3720, 2400, 1455, 495}, QStringLiteral("Exit"), bold10);
+    design(Command1, {240, 480, 2295, 375}, tr("Carbonic Acid"), bold10);
+    design(Command2, {2880, 480, 2295, 375}, tr("PHOSPHORIC"), bold10);
+    design(Command3, {240, 1200, 2295, 375}, tr("ARSENIC"), bold10);
+    design(Command4, {2880, 1200, 2295, 375}, tr("PYROPHOSPHORIC"), bold10);
+    design(Command7, {2160, 1920, 1455, 495}, tr("Next"), bold10);
+    design(Command5, {2160, 2400, 1455, 495}, tr("Back"), bold10);
+    design(Command6, {3720, 2400, 1455, 495}, tr("Exit"), bold10);
     design(concentration, {6000, 720, 375, 3135}, {2, 44, 5, 20, 10});
     design(syngentrono, {5520, 240, 1935, 495}, bold10);
-    design(Label3, {0, 3600, 2295, 495}, QStringLiteral("Choose duration of the reaction"), bold10);
+    design(Label3, {0, 3600, 2295, 495}, tr("Choose duration of the reaction"), bold10);
     design(xronosolos, {2400, 3600, 1695, 495}, {20, 1000, 10, 100, 100});
     design(Label4, {4080, 3600, 1335, 495}, bold10);
     design(tempotherm, {1320, 4320, 3255, 375}, {.min = -250, .max = 400, .largeChange = 20});
@@ -73,7 +73,7 @@ void OXEA1::load()
 
 void OXEA1::showConcentration()
 {
-    syngentrono.setCaption(QStringLiteral("Συγκέντρωση = ") + Format(concentration.value(), "0.00"));
+    syngentrono.setCaption(tr("Συγκέντρωση = ") + Format(concentration.value(), "0.00"));
 }
 
 void OXEA1::showTemperature() { Label5.setCaption(graphs::temperatureText(tempotherm.value())); }

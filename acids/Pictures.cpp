@@ -5,6 +5,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Screen.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -98,7 +99,7 @@ void drawTitle(QPainter &painter, const Layout &l)
     title.setBold(true);
     title.setPixelSize(std::max(6, int(l.unit * 1.0)));
     painter.setFont(title);
-    const QString t = QStringLiteral("Carbonic acid in water");
+    const QString t = QCoreApplication::translate("Pictures", "Carbonic acid in water");
     painter.drawText(QPointF(l.cx - QFontMetricsF(title).horizontalAdvance(t) / 2, l.top + 1.3 * l.unit), t);
 }
 
@@ -160,7 +161,7 @@ void drawConstants(QPainter &painter, const Layout &l)
     QFont note = small;
     note.setItalic(true);
     painter.setFont(note);
-    const QString legend = QStringLiteral("blue: H\u2082CO\u2083   green: HCO\u2083\u207B   red: CO\u2083\u00B2\u207B");
+    const QString legend = QCoreApplication::translate("Pictures", "blue: H₂CO₃   green: HCO₃⁻   red: CO₃²⁻");
     const double lw = QFontMetricsF(note).horizontalAdvance(legend);
     painter.drawText(QPointF(l.cx - std::min(lw, l.box.width() * 0.96) / 2, l.top + 18.3 * l.unit), legend);
 }

@@ -21,7 +21,10 @@ using shell::core::shared;
 
 namespace {
 
-const QString explanation = QStringLiteral(
+// What the page explains, in the language in use.
+QString explanation()
+{
+    return carbonic2::tr(
     "<div style='font-family: DejaVu Serif; font-size: 10pt;'>"
     "<p>Carbonic acid gives up its two hydrogen ions one after the other:</p>"
     "<p align='center'>H<sub>2</sub>CO<sub>3</sub> &#8652; H<sup>+</sup> + HCO<sub>3</sub><sup>&minus;</sup>"
@@ -39,23 +42,24 @@ const QString explanation = QStringLiteral(
     "k<sub>4</sub> (red to green) in the ratio K<sub>a2</sub> / [H<sup>+</sup>]; each pair adds up to the "
     "temperature factor. So the spots settle at the equilibrium ratios of the acid.</p>"
     "</div>");
+}
 
 } // namespace
 
 carbonic2::carbonic2()
-    : Form(QStringLiteral("carbonic2"), QStringLiteral("Form1"), 7815, 5175)
+    : Form(QStringLiteral("carbonic2"), tr("Form1"), 7815, 5175)
 {
     const Font bold12{fonts::serifGreek, 12, true};
-    design(Label2, {0, 360, 2775, 615}, QStringLiteral("Concentration"), bold12);
+    design(Label2, {0, 360, 2775, 615}, tr("Concentration"), bold12);
     design(moleanalitro, {3360, 480, 2655, 375}, {.min = 2, .max = 99, .largeChange = 10, .value = 25});
     design(Label1, {6120, 480, 1695, 495}, bold12);
-    design(Label10, {120, 1200, 1935, 495}, QStringLiteral("Temperature"), bold12);
+    design(Label10, {120, 1200, 1935, 495}, tr("Temperature"), bold12);
     design(tempotherm, {2760, 1200, 3015, 375}, {.min = -250, .max = 400, .largeChange = 20, .value = 25});
     design(Label5, {5760, 1200, 2415, 495}, bold12);
-    design(OLE1, {240, 5160, 7335, 2460}).setHtml(explanation);
-    design(Command1, {1560, 4320, 1575, 615}, QStringLiteral("Back"), bold12);
-    design(Command2, {3360, 4320, 1455, 615}, QStringLiteral("Next"), bold12);
-    design(Command3, {5040, 4320, 1335, 615}, QStringLiteral("End"), bold12);
+    design(OLE1, {240, 5160, 7335, 2460}).setHtml(explanation());
+    design(Command1, {1560, 4320, 1575, 615}, tr("Back"), bold12);
+    design(Command2, {3360, 4320, 1455, 615}, tr("Next"), bold12);
+    design(Command3, {5040, 4320, 1335, 615}, tr("End"), bold12);
 
     moleanalitro.onChange([this] {
         // The concentration of the run: the amount bars of the other windows

@@ -24,11 +24,11 @@ double curveValue(const acids::core::ProductPoint &p, int curve)
 } // namespace
 
 grafvxc::grafvxc()
-    : Form(QStringLiteral("grafvxc"), QStringLiteral("Concentration of the products"), 6000, 4500)
+    : Form(QStringLiteral("grafvxc"), tr("Concentration of the products"), 6000, 4500)
 {
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
-    design(phshow, {4200, 1500, 1700, 400}, QStringLiteral("pH vs concentration"), {fonts::serifGreek, 10, true});
+    design(phshow, {4200, 1500, 1700, 400}, tr("pH vs concentration"), {fonts::serifGreek, 10, true});
     phshow.onClick([] { form<phform>().drawPhGraph(); });
     offerPicture(*this);
     setRedraw([this] { drawGraph(); });
@@ -71,7 +71,7 @@ void grafvxc::drawFrame()
     setFontBold(true);
     setCurrentX(1);
     setCurrentY(108.5);
-    printLabel(acids::graphName(m_model, acids::Graph::Species) + QStringLiteral("   Mέγιστο =") +
+    printLabel(acids::graphName(m_model, acids::Graph::Species) + tr("   Mέγιστο =") +
           Format(m_maximum, "0.00e+00") + QStringLiteral(" %"));
     setFontBold(false);
     setFontSize(7);
@@ -93,7 +93,7 @@ void grafvxc::drawFrame()
     }
     setCurrentX(13.2);
     setCurrentY(15);
-    printLabel(QStringLiteral("c (mol/L)"));
+    printLabel(tr("c (mol/L)"));
 }
 
 void grafvxc::drawCurves(const acids::core::ProductGraph &graph)

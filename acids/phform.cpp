@@ -10,7 +10,7 @@ using namespace toolkit;
 namespace palette = kinetics::core::palette;
 
 phform::phform()
-    : Form(QStringLiteral("phform"), QStringLiteral("pH vs c"), 6000, 4500)
+    : Form(QStringLiteral("phform"), tr("pH vs c"), 6000, 4500)
 {
     setBackColor(RGB(255, 255, 255));
     offerPicture(*this);
@@ -75,7 +75,7 @@ void phform::drawFrame(kinetics::core::ModelCode model)
     printLabel(QStringLiteral("pH"));
     setCurrentX(13.2);
     setCurrentY(1.2);
-    printLabel(QStringLiteral("c (mol/L)"));
+    printLabel(tr("c (mol/L)"));
     setFontBold(true);
     setFontSize(10);
     setCurrentX(3);

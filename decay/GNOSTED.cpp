@@ -25,19 +25,19 @@ using decay::core::workedHalfLives;
 namespace palette = kinetics::core::palette;
 
 GNOSTED::GNOSTED()
-    : Form(QStringLiteral("GNOSTED"), QStringLiteral("Example of Radioactive Reaction"), 9600, 7200)
+    : Form(QStringLiteral("GNOSTED"), tr("Example of Radioactive Reaction"), 9600, 7200)
 {
     // The places of the diagram's controls are set at start-up, in the
     // window's scale; only their sizes are designed.
     const Font bold12{fonts::serifGreek, 12, true};
     design(HScroll1, {2, 44, 2, 10, 25});
     design(xronosolos, {20, 1000, 10, 100, 150});
-    design(mprosta, QStringLiteral("Next >"), bold12);
-    design(mpros, QStringLiteral("< Back"), bold12);
-    design(Command1, QStringLiteral("Exit"), bold12);
-    design(Label2, QStringLiteral("You can change the number of the atoms N of the Po   :"), bold12);
-    design(Label4, QStringLiteral("Number  of atoms of Po"), bold12);
-    design(Label3, QStringLiteral("Duration of the run:"), bold12);
+    design(mprosta, tr("Next >"), bold12);
+    design(mpros, tr("< Back"), bold12);
+    design(Command1, tr("Exit"), bold12);
+    design(Label2, tr("You can change the number of the atoms N of the Po   :"), bold12);
+    design(Label4, tr("Number  of atoms of Po"), bold12);
+    design(Label3, tr("Duration of the run:"), bold12);
     const char *massNumbers[] = {"218", "218", "218", "214", "214", "210"};
     for (int k = 0; k <= 5; ++k)
         design(Label1[k], {0, 0, 450, 240}, QLatin1String(massNumbers[k]), {fonts::sans, 8, true});
@@ -80,7 +80,7 @@ GNOSTED::GNOSTED()
 
 QString GNOSTED::atomsText() const
 {
-    return QStringLiteral("Number of atoms of Po       = ") + Format(kinetics::core::layoutTarget(HScroll1.value()), "0");
+    return tr("Number of atoms of Po       = ") + Format(kinetics::core::layoutTarget(HScroll1.value()), "0");
 }
 
 void GNOSTED::load()
@@ -124,17 +124,17 @@ void GNOSTED::layOutDiagram()
     etiketa4.setWidth(1.5 * 29);
 
     const QString captions[] = {
-        QStringLiteral("Half Life for Po=") + Format(workedHalfLives[0], "0.00") + QStringLiteral(" min"),
-        QStringLiteral("Half Life for Pb=") + Format(workedHalfLives[1], "0.00") + QStringLiteral(" min"),
-        QStringLiteral("Half Life for Bi=") + Format(workedHalfLives[2], "0.00") + QStringLiteral(" min"),
-        QStringLiteral("Half Life for Pb  is 22 years"),
+        tr("Half Life for Po=") + Format(workedHalfLives[0], "0.00") + tr(" min"),
+        tr("Half Life for Pb=") + Format(workedHalfLives[1], "0.00") + tr(" min"),
+        tr("Half Life for Bi=") + Format(workedHalfLives[2], "0.00") + tr(" min"),
+        tr("Half Life for Pb  is 22 years"),
     };
     // One size for the four captions: the largest up to 14 points at which
     // each fits its box whole and the text before the nuclide's symbol ends
     // where its mass number begins, so the number reads as the symbol's
     // superscript. Small sizes are hinted wider than they scale, so each
     // size is measured.
-    const QString lead = QStringLiteral("Half Life for ");
+    const QString lead = tr("Half Life for ");
     const double air = widthFromTwips(2 * twipsPerPixel());
     const auto units = [&](double points, const QString &text) {
         const QFontMetricsF metrics(makeFont(etiketa1.fontName(), points, true, false));
@@ -171,9 +171,9 @@ void GNOSTED::next()
     auto &s = shared();
     s.modelCode = ModelCode::DecayExample;
     form<YPOTHDIASPASI1>().showWorkedHalfLives();
-    etiketa1.setCaption(QStringLiteral("Half Life1=") + Format(workedHalfLives[0], "0.00"));
-    etiketa2.setCaption(QStringLiteral("Half Life2=") + Format(workedHalfLives[1], "0.00"));
-    etiketa3.setCaption(QStringLiteral("Half Life=") + Format(workedHalfLives[2], "0.00"));
+    etiketa1.setCaption(tr("Half Life1=") + Format(workedHalfLives[0], "0.00"));
+    etiketa2.setCaption(tr("Half Life2=") + Format(workedHalfLives[1], "0.00"));
+    etiketa3.setCaption(tr("Half Life=") + Format(workedHalfLives[2], "0.00"));
     // The series of three steps of the worked half-lives, as the rates
     // window makes it of the same half-lives.
     s.rates = decay::core::seriesRates(decay::core::seriesConstants(

@@ -20,15 +20,15 @@ using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 YPOTHDIASPASI::YPOTHDIASPASI()
-    : Form(QStringLiteral("YPOTHDIASPASI"), QStringLiteral("Your Model"), 6825, 4950)
+    : Form(QStringLiteral("YPOTHDIASPASI"), tr("Your Model"), 6825, 4950)
 {
     const Font bold12{fonts::serifGreek, 12, true};
-    design(Label2, {1560, 4440, 5055, 735}, QStringLiteral("Choose the number os steps of the decay:"),
+    design(Label2, {1560, 4440, 5055, 735}, tr("Choose the number os steps of the decay:"),
            {fonts::serifGreek, 14, true})
         .setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    design(step1, {240, 960, 1335, 375}, QStringLiteral("1 Step"), bold12);
-    design(step2, {240, 1440, 1335, 375}, QStringLiteral("2 Steps"), bold12);
-    design(step3, {240, 2160, 1335, 375}, QStringLiteral("3 Steps"), bold12);
+    design(step1, {240, 960, 1335, 375}, tr("1 Step"), bold12);
+    design(step2, {240, 1440, 1335, 375}, tr("2 Steps"), bold12);
+    design(step3, {240, 2160, 1335, 375}, tr("3 Steps"), bold12);
     design(Option1, {1680, 960, 375, 375});
     design(Option2, {1680, 1440, 375, 375});
     design(Option3, {1680, 2280, 375, 375});
@@ -65,9 +65,9 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     design(xronosolos, {5040, 2040, 1695, 495}, {20, 1000, 10, 100, 250});
     xronosolos.join(shell::duration());
     design(Label4, {4560, 1440, 1335, 495}, bold12);
-    design(mpros, {2760, 5400, 1095, 495}, QStringLiteral("< Back"), bold12);
-    design(mprosta, {4200, 5400, 1575, 495}, QStringLiteral("Next >"), bold12);
-    design(Command1, {6240, 5400, 1215, 495}, QStringLiteral("Exit"), bold12);
+    design(mpros, {2760, 5400, 1095, 495}, tr("< Back"), bold12);
+    design(mprosta, {4200, 5400, 1575, 495}, tr("Next >"), bold12);
+    design(Command1, {6240, 5400, 1215, 495}, tr("Exit"), bold12);
 
     Option1.onClick([this] { showSteps(1); });
     Option2.onClick([this] { showSteps(2); });

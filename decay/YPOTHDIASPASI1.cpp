@@ -51,16 +51,14 @@ const Row rows[] = {
      {4560, 2280, 255, 255}, &kinetics::core::StepProbabilities::k3, "3"},
 };
 
-const QString minutes = QStringLiteral(" min");
-
 } // namespace
 
 YPOTHDIASPASI1::YPOTHDIASPASI1()
-    : Form(QStringLiteral("YPOTHDIASPASI1"), QStringLiteral("RATES OF DECAY"), 8400, 6200)
+    : Form(QStringLiteral("YPOTHDIASPASI1"), tr("RATES OF DECAY"), 8400, 6200)
 {
     const QString &serif = fonts::serifGreek;
     const Font bold12{serif, 12, true};
-    design(Label1, {2400, 0, 4335, 735}, QStringLiteral("Make your choices about the rate of the decay"),
+    design(Label1, {2400, 0, 4335, 735}, tr("Make your choices about the rate of the decay"),
            {serif, 14, true})
         .setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     design(arithatomon, {1440, 1080, 3135, 375}, {.min = 2, .max = 99, .largeChange = 5, .value = 25});
@@ -80,9 +78,9 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
 
     design(tempotherm, {1320, 3360, 3015, 375}, {.min = -250, .max = 400, .largeChange = 20});
     design(Label5, {4680, 3360, 3375, 495}, bold12);
-    design(piso, {2640, 5520, 1095, 495}, QStringLiteral("< Back"), bold12);
-    design(mprosta, {4200, 5520, 1575, 495}, QStringLiteral("Next >"), bold12);
-    design(Command1, {6120, 5520, 1215, 495}, QStringLiteral("Exit"), bold12);
+    design(piso, {2640, 5520, 1095, 495}, tr("< Back"), bold12);
+    design(mprosta, {4200, 5520, 1575, 495}, tr("Next >"), bold12);
+    design(Command1, {6120, 5520, 1215, 495}, tr("Exit"), bold12);
 
     arithatomon.join(shell::amount());
     tempotherm.join(shell::temperature());
@@ -121,8 +119,8 @@ void YPOTHDIASPASI1::showModelCaptions()
     etiketa1[0].setCaption(Format(workedHalfLives[0], "0.00"));
     etiketa1[2].setCaption(QStringLiteral("K"));
     etiketa1[3].setCaption(QStringLiteral("1"));
-    etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") + Format(workedHalfLives[1], "0.00"));
-    etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(workedHalfLives[2], "0.00"));
+    etiketa2[0].setCaption(tr("Half Life for green= ") + Format(workedHalfLives[1], "0.00"));
+    etiketa3[0].setCaption(tr("Half Life for red= ") + Format(workedHalfLives[2], "0.00"));
 }
 
 void YPOTHDIASPASI1::setVisible(bool visible)
@@ -147,10 +145,10 @@ void YPOTHDIASPASI1::load()
 {
     placeFullScreen(*this);
     scale(0, 250, 150, 0);
-    etiketa1[0].setCaption(QStringLiteral("Half Life for blue= ") + Format(halfLifeFromBar(blezoi.value()), "0.00"));
-    etiketa2[0].setCaption(QStringLiteral("Half Life for green= ") +
+    etiketa1[0].setCaption(tr("Half Life for blue= ") + Format(halfLifeFromBar(blezoi.value()), "0.00"));
+    etiketa2[0].setCaption(tr("Half Life for green= ") +
                            Format(halfLifeFromBar(prasinizoi.value()), "0.00"));
-    etiketa3[0].setCaption(QStringLiteral("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
+    etiketa3[0].setCaption(tr("Half Life for red= ") + Format(halfLifeFromBar(kokinizoi.value()), "0.00"));
     Label5.setCaption(graphs::temperatureText(shell::temperature().value()));
     decay::placeButtons(piso, mprosta, Command1);
     showRows();
@@ -188,7 +186,7 @@ void YPOTHDIASPASI1::layOut()
     // ends and its foot rises to the middle of the constant's capitals.
     const QFont valueFont = makeFont(etiketa1[0].fontName(), etiketa1[0].fontSize(), true, false);
     const QFontMetricsF metrics(valueFont);
-    const double textWidth = widthFromTwips(metrics.horizontalAdvance(QStringLiteral("0.00000 min ")) * twipsPerPixel());
+    const double textWidth = widthFromTwips(metrics.horizontalAdvance(QStringLiteral("0.00000") + tr(" min") + QLatin1Char(' ')) * twipsPerPixel());
     const double capitals = heightFromTwips(metrics.capHeight() * twipsPerPixel());
 
     for (const Row &r : rows) {
@@ -231,7 +229,7 @@ void YPOTHDIASPASI1::halfLifeChange(int colour)
     const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, tempotherm.value());
     auto &row = this->*r.labels;
     // Blue shows ln 2 to three places; the others the constant itself.
-    row[0].setCaption(Format(colour == 0 ? ln2Rounded / T : k, "0.00000") + minutes);
+    row[0].setCaption(Format(colour == 0 ? ln2Rounded / T : k, "0.00000") + tr(" min"));
     if (r.index) {
         row[2].setCaption(QStringLiteral("K"));
         row[3].setCaption(QLatin1String(r.index));

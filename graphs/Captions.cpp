@@ -2,25 +2,37 @@
 
 #include "toolkit/Text.h"
 
+#include <QCoreApplication>
+
 namespace graphs {
 
-QString temperatureText(int celsius) { return QStringLiteral("Temperature  = ") + celsiusText(celsius); }
+namespace {
+
+// The translation context of the captions several windows share.
+struct Captions
+{
+    Q_DECLARE_TR_FUNCTIONS(Captions)
+};
+
+} // namespace
+
+QString temperatureText(int celsius) { return Captions::tr("Temperature  = ") + celsiusText(celsius); }
 
 QString celsiusText(int celsius) { return toolkit::Format(celsius, "0") + QStringLiteral("°C"); }
 
 QString durationText(int duration, int gap)
 {
-    return QStringLiteral("Duration =") + QString(gap, QLatin1Char(' ')) + toolkit::Format(duration, "0");
+    return Captions::tr("Duration =") + QString(gap, QLatin1Char(' ')) + toolkit::Format(duration, "0");
 }
 
 QString concentrationText(int hundredths, int gap)
 {
-    return toolkit::Format(hundredths / 100.0, "0.00") + QString(gap, QLatin1Char(' ')) + QStringLiteral("mol/L");
+    return toolkit::Format(hundredths / 100.0, "0.00") + QString(gap, QLatin1Char(' ')) + Captions::tr("mol/L");
 }
 
 QString atomsText(int amount)
 {
-    return QStringLiteral("Number of Atoms = ") + toolkit::Format(kinetics::core::layoutTarget(amount), "0");
+    return Captions::tr("Number of Atoms = ") + toolkit::Format(kinetics::core::layoutTarget(amount), "0");
 }
 
 QString amountText(const kinetics::core::RunSetup &setup)
@@ -50,7 +62,7 @@ QString seriesStepLabel(int i) { return QStringLiteral("   ") + QString::number(
 
 QString countsText(const kinetics::core::Counts &counts)
 {
-    return QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D")
+    return Captions::tr("%1 blue A, %2 green B, %3 red C, %4 cyan D")
         .arg(counts.a)
         .arg(counts.b)
         .arg(counts.c)

@@ -36,16 +36,16 @@ constexpr double labelDrop = 12;
 } // namespace
 
 apotelesmata::apotelesmata()
-    : Form(QStringLiteral("apotelesmata"), QStringLiteral("Controls"), 6000, 4500)
+    : Form(QStringLiteral("apotelesmata"), tr("Controls"), 6000, 4500)
 {
     Timer1.setInterval(0);
     Timer1.setEnabled(true);
-    Command4.setCaption(QStringLiteral("Preset Parameteres     An Example"));
-    Command3.setCaption(QStringLiteral("Exit"));
-    Command2.setCaption(QStringLiteral("Start"));
-    Command1.setCaption(QStringLiteral("New Adjustment of the parameters"));
+    Command4.setCaption(tr("Preset Parameteres     An Example"));
+    Command3.setCaption(tr("Exit"));
+    Command2.setCaption(tr("Start"));
+    Command1.setCaption(tr("New Adjustment of the parameters"));
     Command1.setEnabled(false);
-    Label1.setCaption(QStringLiteral("The parameters of the reaction you have chosen are:"));
+    Label1.setCaption(tr("The parameters of the reaction you have chosen are:"));
     Line1.setBorder(RGB(0, 0, 0), 1);
 
     Command2.setDefault(true);
@@ -95,7 +95,7 @@ void apotelesmata::load()
     // Each run window saves the run's counts.
     for (Canvas *window : {static_cast<Canvas *>(&shell::spotWindow().window()), static_cast<Canvas *>(&graphs),
                            static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)})
-        offerFile(*window, QStringLiteral("Save Counts As..."), QStringLiteral("CSV table (*.csv)"),
+        offerFile(*window, tr("Save Counts As..."), tr("CSV table (*.csv)"),
                   [this] { return countsCsv(); });
 }
 

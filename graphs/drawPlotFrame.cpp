@@ -3,6 +3,7 @@
 
 #include "graphs/core/PlotFrame.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,7 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
     const double top = std::max(target.scaleTop(), target.scaleTop() + target.scaleHeight());
     const double lineHeight = target.textHeight();
     for (const auto &label : frame.timeLabels) {
-        const QString text = QString::fromStdString(label.text);
+        const QString text = toolkit::forPerson(QString::fromStdString(label.text));
         if (label.x < left || label.x + target.textWidth(text) > right)
             continue;
         target.setCurrentX(label.x);
@@ -49,7 +50,7 @@ double drawPlotFrame(toolkit::Canvas &target, double xMax, double xMin, double y
     for (const auto &label : frame.valueLabels) {
         if (label.y < bottom || label.y + lineHeight > top)
             continue;
-        const QString text = QString::fromStdString(label.text);
+        const QString text = toolkit::forPerson(QString::fromStdString(label.text));
         target.setCurrentX(label.x);
         target.setCurrentY(label.y + lineHeight);
         target.printLabel(text);

@@ -46,11 +46,11 @@ struct grafiki1::Job
 };
 
 grafiki1::grafiki1()
-    : Form(QStringLiteral("grafiki1"), QStringLiteral("Graphs"), 6000, 4500)
+    : Form(QStringLiteral("grafiki1"), tr("Graphs"), 6000, 4500)
 {
     setBackColor(RGB(255, 255, 192));
     setFontName(fonts::serifGreek);
-    design(Check1, {1680, 0, 2175, 200}).setCaption(QStringLiteral("Erase Previous Graphs"));
+    design(Check1, {1680, 0, 2175, 200}).setCaption(tr("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
     diaforikes.setEnabled(false);
 
@@ -62,10 +62,10 @@ grafiki1::grafiki1()
     setRedraw([this] { redrawAll(); });
     std::vector<std::pair<QString, std::function<void()>>> repeats;
     for (int copies : {10, 100, 1000})
-        repeats.emplace_back(QStringLiteral("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
-    offerChoices(*this, QStringLiteral("Repeat the Run..."),
-                 QStringLiteral("Run the last run again many times and show the spread of the copies"), repeats);
-    offerAction(*this, QStringLiteral("Stop Repeating"), QStringLiteral("Stop the copies of the run"),
+        repeats.emplace_back(tr("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
+    offerChoices(*this, tr("Repeat the Run..."),
+                 tr("Run the last run again many times and show the spread of the copies"), repeats);
+    offerAction(*this, tr("Stop Repeating"), tr("Stop the copies of the run"),
                 [this] { stopRepeats(); });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -74,7 +74,7 @@ grafiki1::grafiki1()
     connect(&m_progress, &QTimer::timeout, this, [this] {
         if (m_job)
             showNotice(*this,
-                       QStringLiteral("Repeating the run: %1 of %2 done (Escape stops it)")
+                       tr("Repeating the run: %1 of %2 done (Escape stops it)")
                            .arg(m_job->done.load())
                            .arg(m_job->copies),
                        true);
@@ -180,7 +180,7 @@ void grafiki1::drawUnit(const kinetics::core::RunSetup &setup)
     setCurrentX(setup.duration / 10.0);
     setCurrentY(kinetics::core::concentrationAxisTop(setup.amount));
     setForeColor(RGB(0, 0, 0));
-    print(setup.chemistry() ? QStringLiteral("mol/L") : QStringLiteral("    N"));
+    print(setup.chemistry() ? tr("mol/L") : QStringLiteral("    N"));
 }
 
 const graphs::core::SmoothSolution *grafiki1::smoothOf(const kinetics::core::Run &run) const
@@ -248,7 +248,7 @@ void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
         case Kind::Text:
             setCurrentX(m.x);
             setCurrentY(m.y1);
-            print(QString::fromStdString(m.text));
+            print(forPerson(QString::fromStdString(m.text)));
             break;
         }
     }
@@ -298,7 +298,7 @@ void grafiki1::repeatRun(int copies)
     if (m_job)
         return;
     if (!run.started() || run.running()) {
-        showNotice(*this, QStringLiteral("A run is repeated once it has ended"));
+        showNotice(*this, tr("A run is repeated once it has ended"));
         return;
     }
     auto job = std::make_shared<Job>();
@@ -329,7 +329,7 @@ void grafiki1::repeatRun(int copies)
             Qt::QueuedConnection);
     });
     m_progress.start();
-    showNotice(*this, QStringLiteral("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies), true);
+    showNotice(*this, tr("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies), true);
 }
 
 void grafiki1::finishRepeats()
@@ -343,7 +343,7 @@ void grafiki1::stopRepeats()
     if (!m_job)
         return;
     m_job->cancelled = true;
-    showNotice(*this, QStringLiteral("The repeats were stopped"));
+    showNotice(*this, tr("The repeats were stopped"));
 }
 
 const kinetics::core::EnsembleStats *grafiki1::ensembleOf(const kinetics::core::Run &run) const
@@ -364,7 +364,7 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     const auto c = graphs::core::compare(*stats, *smooth);
     const char kinds[] = {'A', 'B', 'C', 'D'};
     showNotice(*this,
-               QStringLiteral("%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), "
+               tr("%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), "
                               "the spread %5 x the binomial one")
                    .arg(stats->copies)
                    .arg(Format(c.standardErrors, "0.0"))

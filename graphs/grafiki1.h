@@ -8,6 +8,8 @@
 #include "kinetics/core/Run.h"
 #include "toolkit/Toolkit.h"
 
+#include <QCoreApplication>
+
 #include <QTimer>
 
 #include <array>
@@ -24,10 +26,10 @@ public:
     void load() override;
 
     toolkit::CheckBox Check1{this, QStringLiteral("Check1")};
-    toolkit::MenuItem diaforikes{this, QStringLiteral("diaforikes"), QStringLiteral("Optimization")};
-    toolkit::MenuItem xronoimizoi{this, QStringLiteral("xronoimizoi"), QStringLiteral("Half Lifes")};
-    toolkit::MenuItem changerates{this, QStringLiteral("changerates"), QStringLiteral("Change of Rates")};
-    toolkit::MenuItem voithia{this, QStringLiteral("voithia"), QStringLiteral("Help")};
+    toolkit::MenuItem diaforikes{this, QStringLiteral("diaforikes"), QCoreApplication::translate("grafiki1", "Optimization")};
+    toolkit::MenuItem xronoimizoi{this, QStringLiteral("xronoimizoi"), QCoreApplication::translate("grafiki1", "Half Lifes")};
+    toolkit::MenuItem changerates{this, QStringLiteral("changerates"), QCoreApplication::translate("grafiki1", "Change of Rates")};
+    toolkit::MenuItem voithia{this, QStringLiteral("voithia"), QCoreApplication::translate("grafiki1", "Help")};
 
     // The frame of a run: its scale and axes, "Half Lifes" offered for a
     // decay. What was drawn on another scale is cleared first, so that no

@@ -9,11 +9,11 @@ using namespace toolkit;
 namespace palette = kinetics::core::palette;
 
 mathematical::mathematical()
-    : Form(QStringLiteral("mathematical"), QStringLiteral("Change of Rates"), 6000, 4500)
+    : Form(QStringLiteral("mathematical"), tr("Change of Rates"), 6000, 4500)
 {
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
-    grafvcshos.setCaption(QStringLiteral("Graphs of concentrations of products vs initial concentration"));
+    grafvcshos.setCaption(tr("Graphs of concentrations of products vs initial concentration"));
     design(grafvcshos, {120, 120, 5400, 375});
     grafvcshos.onClick([] { shell::drawSpeciesGraph(); });
     offerPicture(*this);

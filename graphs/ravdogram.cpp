@@ -9,7 +9,7 @@ using namespace toolkit;
 using toolkit::core::Int;
 
 ravdogram::ravdogram()
-    : Form(QStringLiteral("ravdogram"), QStringLiteral("Bars"), 4000, 3600)
+    : Form(QStringLiteral("ravdogram"), tr("Bars"), 4000, 3600)
 {
     setBackColor(RGB(192, 255, 255));
     setFontName(fonts::serifGreek);

@@ -36,19 +36,19 @@ struct RateStep
 
 const RateStep rateSteps[] = {
     {&YPOTHETIKES::bleprasino, 15, 50, &YPOTHETIKES::Label2, RGB(192, 255, 192), "K          ", 14, "   A ->B ",
-     " sec", &kinetics::core::StepProbabilities::k1},
+     QT_TRANSLATE_NOOP("YPOTHETIKES", " sec"), &kinetics::core::StepProbabilities::k1},
     {&YPOTHETIKES::pithanotipiso, 10, 25, &YPOTHETIKES::Label4, RGB(192, 192, 255), "K          ", 13,
-     "   B ->A ", " sec", &kinetics::core::StepProbabilities::k1Reverse},
+     "   B ->A ", QT_TRANSLATE_NOOP("YPOTHETIKES", " sec"), &kinetics::core::StepProbabilities::k1Reverse},
     {&YPOTHETIKES::kokkina, 15, 0, &YPOTHETIKES::Label1, RGB(255, 192, 192), "K           ", 14, "   B ->C ",
-     "sec", &kinetics::core::StepProbabilities::k2},
+     QT_TRANSLATE_NOOP("YPOTHETIKES", "sec"), &kinetics::core::StepProbabilities::k2},
     {&YPOTHETIKES::kokkinaprasina, 20, 0, &YPOTHETIKES::Label6, RGB(128, 255, 128), "K          ", 14,
-     "   C ->B ", "sec", &kinetics::core::StepProbabilities::k2Reverse},
+     "   C ->B ", QT_TRANSLATE_NOOP("YPOTHETIKES", "sec"), &kinetics::core::StepProbabilities::k2Reverse},
 };
 
 } // namespace
 
 YPOTHETIKES::YPOTHETIKES()
-    : Form(QStringLiteral("YPOTHETIKES"), QStringLiteral("Your Model of a Chemical Reaction"), 9600, 7200)
+    : Form(QStringLiteral("YPOTHETIKES"), tr("Your Model of a Chemical Reaction"), 9600, 7200)
 {
     design(tempotherm, {.min = -250, .max = 400, .largeChange = 20});
     design(sidesq, {.min = 2, .max = 44, .largeChange = 5, .value = 20});
@@ -58,12 +58,12 @@ YPOTHETIKES::YPOTHETIKES()
         for (int k = 0; k <= 3; ++k)
             (this->*r.row)[k].setBackColor(r.colour);
     }
-    Command2.setCaption(QStringLiteral("Next>"));
-    Command1.setCaption(QStringLiteral("<Back"));
-    Command3.setCaption(QStringLiteral("Exit"));
-    Label8.setCaption(QStringLiteral("Make your choices about the rate of  the reaction:"));
-    Label10.setCaption(QStringLiteral("Temperature"));
-    Label9.setCaption(QStringLiteral("Initial concentration of A"));
+    Command2.setCaption(tr("Next>"));
+    Command1.setCaption(tr("<Back"));
+    Command3.setCaption(tr("Exit"));
+    Label8.setCaption(tr("Make your choices about the rate of  the reaction:"));
+    Label10.setCaption(tr("Temperature"));
+    Label9.setCaption(tr("Initial concentration of A"));
     tempotherm.join(shell::temperature());
     sidesq.join(shell::amount());
     xronosolos.join(shell::duration());
@@ -98,7 +98,7 @@ void YPOTHETIKES::showRateConstant(int step, double k)
 {
     auto &row = this->*rateSteps[step].row;
     row[0].setCaption(letterK);
-    row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(rateSteps[step].unit));
+    row[2].setCaption(Format(k, "0.00E+00") + tr(rateSteps[step].unit));
 }
 
 void YPOTHETIKES::setRowFrame(ControlArray<Label> &row, const QString &letter, double letterSize, const QString &step)
@@ -161,7 +161,7 @@ void YPOTHETIKES::load()
         setRowFrame(row, letterK, 14, QLatin1String(r.step));
         const bool last = &r == &rateSteps[3];
         row[2].setCaption(Format(rateConstant(this->*r.bar), "0.00E+00") +
-                          (last ? QStringLiteral("sec") : QStringLiteral(" sec")));
+                          (last ? tr("sec") : tr(" sec")));
     }
 
     Label3.setCaption(graphs::concentrationText(sidesq.value()));
@@ -242,7 +242,7 @@ void YPOTHETIKES::rateChanged(int index)
     const RateStep &step = rateSteps[index];
     const double k = rateConstant(this->*step.bar);
     auto &row = this->*step.row;
-    row[2].setCaption(Format(k, "0.00E+00") + QLatin1String(step.unit));
+    row[2].setCaption(Format(k, "0.00E+00") + tr(step.unit));
     setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
     shared().rates.steps.*step.rate = k;
 }

@@ -24,7 +24,7 @@ Ratios screenRatios()
 } // namespace
 
 antidrasi::antidrasi()
-    : Form(QStringLiteral("antidrasi"), QStringLiteral("Spots' Representation"), 6000, 4500)
+    : Form(QStringLiteral("antidrasi"), tr("Spots' Representation"), 6000, 4500)
 {
     setFillSolid(true);
     setFillColor(qColor(kinetics::core::palette::blue));

@@ -3,10 +3,10 @@
 using namespace toolkit;
 
 Simiosi::Simiosi()
-    : Form(QStringLiteral("Simiosi"), QStringLiteral("Notes"), 6585, 4560)
+    : Form(QStringLiteral("Simiosi"), tr("Notes"), 6585, 4560)
 {
     OLE2.setTwips(0, 0, 6375, 4575);
-    OLE2.setHtml(QStringLiteral(
+    OLE2.setHtml(tr(
         "<div style='font-family: DejaVu Serif; font-size: 11pt;'>"
         "<p>The <b>rate constant</b> <i>k</i> relates the rate of a reaction to the concentration of its "
         "reactants at a given temperature.</p>"

@@ -7,15 +7,15 @@
 using namespace toolkit;
 
 amfinaioxi::amfinaioxi()
-    : Form(QStringLiteral("amfinaioxi"), QStringLiteral("REVERSIBLE - NON REVERSIBLE"), 8400, 5600)
+    : Form(QStringLiteral("amfinaioxi"), tr("REVERSIBLE - NON REVERSIBLE"), 8400, 5600)
 {
     const Font bold12{fonts::serifGreek, 12, true};
     reversibleno.onToggle([](bool on) { shell::core::shared().choices.nonReversible = on; });
-    design(reversibleyes, {480, 720, 1575, 255}, QStringLiteral("Reversible"), bold12);
-    design(reversibleno, {480, 1320, 1995, 315}, QStringLiteral("Non reversible"), bold12).setValue(true);
-    design(Command2, {2880, 4200, 1695, 735}, QStringLiteral("<Back"), bold12);
-    design(Command3, {4680, 4200, 1695, 735}, QStringLiteral("Next>"), bold12);
-    design(Command4, {6480, 4200, 1455, 735}, QStringLiteral("Exit"), bold12);
+    design(reversibleyes, {480, 720, 1575, 255}, tr("Reversible"), bold12);
+    design(reversibleno, {480, 1320, 1995, 315}, tr("Non reversible"), bold12).setValue(true);
+    design(Command2, {2880, 4200, 1695, 735}, tr("<Back"), bold12);
+    design(Command3, {4680, 4200, 1695, 735}, tr("Next>"), bold12);
+    design(Command4, {6480, 4200, 1455, 735}, tr("Exit"), bold12);
 
     Command3.onClick([this] {
         next();

@@ -14,7 +14,7 @@ using namespace toolkit;
 using shell::core::shared;
 
 eisagogi::eisagogi()
-    : Form(QStringLiteral("eisagogi"), QStringLiteral("CHOICES"), 10600, 6800)
+    : Form(QStringLiteral("eisagogi"), tr("CHOICES"), 10600, 6800)
 {
     const QString &serif = fonts::serifGreek;
     const Font text{serif, 12};
@@ -22,9 +22,9 @@ eisagogi::eisagogi()
     design(Text1[1], {120, 720, 9855, 975}, text);
     design(Text1[2], {120, 1680, 9855, 615}, text);
     design(Text1[3], {1920, 2400, 5415, 615}, text);
-    design(ximia[0], {480, 3480, 4215, 1455}, QStringLiteral("Chemical Reactions"), {serif, 21.75});
-    design(RADIO[1], {5040, 3480, 4215, 1455}, QStringLiteral("Radioactive Decays"), {serif, 21.75});
-    design(Command2, {8880, 6120, 1575, 495}, QStringLiteral("EXIT"), {serif, 15.75});
+    design(ximia[0], {480, 3480, 4215, 1455}, tr("Chemical Reactions"), {serif, 21.75});
+    design(RADIO[1], {5040, 3480, 4215, 1455}, tr("Radioactive Decays"), {serif, 21.75});
+    design(Command2, {8880, 6120, 1575, 495}, tr("EXIT"), {serif, 15.75});
 
     ximia[0].onClick([this] { chemicalReactions(); });
     RADIO[1].onClick([this] { radioactiveDecays(); });
@@ -40,16 +40,16 @@ void eisagogi::load()
 
     const QString &serif = fonts::serifGreek;
     Text1[0].setFont(serif, 18, true);
-    Text1[0].setText(QStringLiteral("This Software will give you the opportunity to study"));
+    Text1[0].setText(tr("This Software will give you the opportunity to study"));
     Text1[1].setFont(serif, 13);
-    Text1[1].setText(QStringLiteral(
+    Text1[1].setText(tr(
         "1. The kinetics of a reaction where a substance A is transformed into another B. Substance B could have "
         "the possibility (if you want to) to be transformed into a third C. All these transformations could be "
         "reversible  or not"));
     Text1[2].setFont(serif, 13);
-    Text1[2].setText(QStringLiteral("2. A radioactive decay or a radioactive series up to four steps."));
+    Text1[2].setText(tr("2. A radioactive decay or a radioactive series up to four steps."));
     Text1[3].setFont(serif, 16, true, true);
-    Text1[3].setText(QStringLiteral("Choose"));
+    Text1[3].setText(tr("Choose"));
 
     // The buttons follow the screen width; "Chemical Reactions" keeps its left.
     const double W = widthTwips();

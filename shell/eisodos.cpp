@@ -13,8 +13,8 @@ eisodos::eisodos()
     design(Text1[1], {240, 1200, 6855, 585}, text).setAlignment(Qt::AlignCenter);
     design(Text1[2], {240, 1680, 6855, 900}, text).setAlignment(Qt::AlignCenter);
     design(Text2, {600, 2880, 6135, 615}, text).setAlignment(Qt::AlignCenter);
-    design(Command1, {2160, 3720, 3255, 975}, QStringLiteral("Start"), {fonts::serifGreek, 26.25});
-    design(Command2, {5520, 5160, 1575, 495}, QStringLiteral("Exit"), {fonts::serifGreek, 15.75});
+    design(Command1, {2160, 3720, 3255, 975}, tr("Start"), {fonts::serifGreek, 26.25});
+    design(Command2, {5520, 5160, 1575, 495}, tr("Exit"), {fonts::serifGreek, 15.75});
     for (LineControl *line : {&Line1, &Line2, &Line3, &Line4})
         line->setBorder(RGB(255, 0, 0), 6);
 
@@ -35,19 +35,19 @@ void eisodos::load()
     Text1[0].setFont(serif, 20, true);
     Text1[0].setWidth(120);
     Text1[0].setLeft(15);
-    Text1[0].setText(QStringLiteral("KINETICS of CHEMICAL REACTIONS"));
+    Text1[0].setText(tr("KINETICS of CHEMICAL REACTIONS"));
     Text1[1].setWidth(120);
     Text1[1].setLeft(15);
     Text1[1].setFont(serif, 20, true);
-    Text1[1].setText(QStringLiteral("and"));
+    Text1[1].setText(tr("and"));
     Text1[2].setWidth(120);
     Text1[2].setLeft(15);
     Text1[2].setFont(serif, 20, true);
-    Text1[2].setText(QStringLiteral(" RADIOACTIVE DECAYS"));
+    Text1[2].setText(tr(" RADIOACTIVE DECAYS"));
     Text2.setWidth(70);
     Text2.setLeft(35);
     Text2.setFont(serif, 16, true);
-    Text2.setText(QStringLiteral("by the spotsim developers"));
+    Text2.setText(tr("by the spotsim developers"));
 
     // A red frame from the top of the first text to the bottom of the third;
     // in the upward scale T - H is a box's lower edge.

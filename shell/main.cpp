@@ -1,6 +1,7 @@
 // spotsim: a teaching simulator of reaction kinetics, radioactive decay and
 // diprotic acids on a lattice of coloured spots.
 #include "shell/StartUp.h"
+#include "toolkit/Language.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 
@@ -25,6 +26,14 @@ int main(int argc, char *argv[])
     // The class of its windows, as the desktop entry's StartupWMClass says.
     QApplication::setApplicationName(QStringLiteral("spotsim"));
     toolkit::setUpApplication();
+    // The desktop's language, or the one --lang names.
+    toolkit::useLanguage(toolkit::desktopLanguage());
+    QStringList arguments = QCoreApplication::arguments();
+    QString problem;
+    if (const auto language = toolkit::takeLanguage(arguments, problem))
+        toolkit::useLanguage(*language);
+    else
+        QTextStream(stderr) << "spotsim: " << problem << Qt::endl;
     shell::startTitleFirst();
     const int result = app.exec();
     toolkit::resetForms(); // windows go before the application object

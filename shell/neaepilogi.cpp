@@ -11,14 +11,14 @@
 using namespace toolkit;
 
 neaepilogi::neaepilogi()
-    : Form(QStringLiteral("neaepilogi"), QStringLiteral("NEW CHOICE"), 7800, 6400)
+    : Form(QStringLiteral("neaepilogi"), tr("NEW CHOICE"), 7800, 6400)
 {
     const Font bold12{fonts::serifGreek, 12, true};
     const Font bold10{fonts::serifGreek, 10, true};
     namespace palette = kinetics::core::palette;
     Option1.onToggle([](bool on) { shell::core::shared().choices.oneStep = on; });
-    design(Option1, {480, 720, 1335, 375}, QStringLiteral(" 1 step"), bold12).setValue(true);
-    design(Option2, {480, 1200, 1455, 615}, QStringLiteral("2 steps"), bold12);
+    design(Option1, {480, 720, 1335, 375}, tr(" 1 step"), bold12).setValue(true);
+    design(Option2, {480, 1200, 1455, 615}, tr("2 steps"), bold12);
     design(Shape1, {720, 1920, 255, 255}).setFill(qColor(palette::blue));
     design(Shape2, {2400, 1920, 375, 255}).setFill(qColor(palette::diagramGreen));
     design(Shape3, {4560, 1920, 255, 255}).setFill(qColor(palette::red));
@@ -33,10 +33,10 @@ neaepilogi::neaepilogi()
     design(etiketa1, {600, 2280, 2175, 375}, QStringLiteral(" A                           B"), bold10);
     design(etiketa2, {4440, 2280, 615, 495}, QStringLiteral("C"), bold10).setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    design(Command3, {1680, 4080, 1695, 735}, QStringLiteral("<Back"), bold12);
-    design(Command2, {3360, 4080, 1695, 735}, QStringLiteral("Next >"), bold12);
-    design(Command4, {5760, 4080, 1455, 735}, QStringLiteral("Exit"), bold12);
-    design(ACIDS, {3360, 5040, 1455, 855}, QStringLiteral("ACID"), bold12);
+    design(Command3, {1680, 4080, 1695, 735}, tr("<Back"), bold12);
+    design(Command2, {3360, 4080, 1695, 735}, tr("Next >"), bold12);
+    design(Command4, {5760, 4080, 1455, 735}, tr("Exit"), bold12);
+    design(ACIDS, {3360, 5040, 1455, 855}, tr("ACID"), bold12);
 
     Option1.onClick([this] { showSecondStep(false); });
     Option2.onClick([this] { showSecondStep(true); });

@@ -6,6 +6,7 @@
 
 #include "toolkit/Widgets.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -559,7 +560,7 @@ PictureBox::PictureBox(Canvas *container, const QString &name)
 
 void PictureBox::describe()
 {
-    m_canvas->setAccessibleName(QStringLiteral("Picture of %1").arg(container()->window()->windowTitle()));
+    m_canvas->setAccessibleName(QCoreApplication::translate("toolkit", "Picture of %1").arg(container()->window()->windowTitle()));
 }
 
 Document::Document(Canvas *container, const QString &name)

@@ -1,5 +1,6 @@
 #include "toolkit/Files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,9 +88,9 @@ QString writeSpecial(const QByteArray &path, const struct stat &st, const QByteA
     Descriptor fd(::open(path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (errno == ENXIO && S_ISFIFO(st.st_mode))
-            return QStringLiteral("no program reads from that pipe");
+            return QCoreApplication::translate("toolkit", "no program reads from that pipe");
         if (errno == ENXIO && S_ISSOCK(st.st_mode))
-            return QStringLiteral("it is a socket, not a file");
+            return QCoreApplication::translate("toolkit", "it is a socket, not a file");
         return writeProblem(errno);
     }
     // Once open, a full pipe or a slow terminal is waited for.
@@ -162,20 +163,20 @@ QString writeRegular(const QByteArray &path, const struct stat *existing, const 
 QString writeProblem(int error)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("no space left on the disk");
-    case EDQUOT: return QStringLiteral("the disk quota is used up");
-    case EFBIG: return QStringLiteral("the file is too large for the disk");
+    case ENOSPC: return QCoreApplication::translate("toolkit", "no space left on the disk");
+    case EDQUOT: return QCoreApplication::translate("toolkit", "the disk quota is used up");
+    case EFBIG: return QCoreApplication::translate("toolkit", "the file is too large for the disk");
     case EACCES:
-    case EPERM: return QStringLiteral("no permission to write there");
-    case EROFS: return QStringLiteral("the disk is read-only");
-    case EISDIR: return QStringLiteral("it is a folder");
+    case EPERM: return QCoreApplication::translate("toolkit", "no permission to write there");
+    case EROFS: return QCoreApplication::translate("toolkit", "the disk is read-only");
+    case EISDIR: return QCoreApplication::translate("toolkit", "it is a folder");
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("no such folder");
-    case ENAMETOOLONG: return QStringLiteral("the name is too long");
-    case ELOOP: return QStringLiteral("too many symbolic links");
-    case EPIPE: return QStringLiteral("the reader closed the pipe");
-    case EBADF: return QStringLiteral("it is closed");
-    case EIO: return QStringLiteral("the disk reported an input/output error");
+    case ENOTDIR: return QCoreApplication::translate("toolkit", "no such folder");
+    case ENAMETOOLONG: return QCoreApplication::translate("toolkit", "the name is too long");
+    case ELOOP: return QCoreApplication::translate("toolkit", "too many symbolic links");
+    case EPIPE: return QCoreApplication::translate("toolkit", "the reader closed the pipe");
+    case EBADF: return QCoreApplication::translate("toolkit", "it is closed");
+    case EIO: return QCoreApplication::translate("toolkit", "the disk reported an input/output error");
     default: break;
     }
     QString text = QString::fromStdString(std::generic_category().message(error));
@@ -205,7 +206,7 @@ QString writeToDescriptor(int fd, const QByteArray &bytes)
 QString writeWhole(const QString &file, const QByteArray &bytes)
 {
     if (file.isEmpty())
-        return QStringLiteral("no file name");
+        return QCoreApplication::translate("toolkit", "no file name");
     if (const int fd = descriptorNamed(file); fd >= 0)
         return writeToDescriptor(fd, bytes);
     const QByteArray path = encoded(file);

@@ -4,6 +4,7 @@
 #include "toolkit/Files.h"
 #include "toolkit/Screen.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -154,8 +155,8 @@ void writeInBackground(QWidget &window, const QString &file, std::function<QByte
                 if (!target)
                     return;
                 showNotice(*target, problem.isEmpty()
-                                        ? QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(file))
-                                        : QStringLiteral("Could not save %1: %2")
+                                        ? QCoreApplication::translate("toolkit", "Saved %1").arg(QDir::toNativeSeparators(file))
+                                        : QCoreApplication::translate("toolkit", "Could not save %1: %2")
                                               .arg(QDir::toNativeSeparators(file), problem));
             },
             Qt::QueuedConnection);
@@ -175,11 +176,11 @@ public:
         setObjectName(QStringLiteral("pictureOffer"));
         QWidget &window = *canvas.window();
         m_menu->setObjectName(QStringLiteral("pictureMenu"));
-        m_menu->setAccessibleName(QStringLiteral("Picture of %1").arg(window.windowTitle()));
-        m_menu->setAccessibleDescription(QStringLiteral("Copy or save the drawing of this window"));
-        add(QStringLiteral("Copy Picture"), QStringLiteral("Put the drawing on the clipboard"),
+        m_menu->setAccessibleName(QCoreApplication::translate("toolkit", "Picture of %1").arg(window.windowTitle()));
+        m_menu->setAccessibleDescription(QCoreApplication::translate("toolkit", "Copy or save the drawing of this window"));
+        add(QCoreApplication::translate("toolkit", "Copy Picture"), QCoreApplication::translate("toolkit", "Put the drawing on the clipboard"),
             [this] { copyPicture(m_canvas); });
-        add(QStringLiteral("Save Picture As..."), QStringLiteral("Save the drawing as a PNG image or an SVG drawing"),
+        add(QCoreApplication::translate("toolkit", "Save Picture As..."), QCoreApplication::translate("toolkit", "Save the drawing as a PNG image or an SVG drawing"),
             [this] { askAndSavePicture(); });
         window.installEventFilter(this);
         shortcut(QKeySequence::Copy, QStringLiteral("copyPicture"), [this] { copyPicture(m_canvas); });
@@ -262,10 +263,10 @@ private:
     void askAndSavePicture()
     {
         QWidget &window = *m_canvas.window();
-        const QString png = QStringLiteral("PNG image (*.png)");
-        const QString svg = QStringLiteral("SVG drawing (*.svg)");
+        const QString png = QCoreApplication::translate("toolkit", "PNG image (*.png)");
+        const QString svg = QCoreApplication::translate("toolkit", "SVG drawing (*.svg)");
         QString chosen = png;
-        QString file = QFileDialog::getSaveFileName(&window, QStringLiteral("Save Picture As"),
+        QString file = QFileDialog::getSaveFileName(&window, QCoreApplication::translate("toolkit", "Save Picture As"),
                                                     suggestedName(window, QStringLiteral("png")),
                                                     png + QStringLiteral(";;") + svg, &chosen);
         if (file.isEmpty())

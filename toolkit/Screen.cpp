@@ -4,6 +4,7 @@
 #include "toolkit/Text.h"
 #include "toolkit/WindowFrame.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -132,7 +133,7 @@ QString dropUnusableScaleFactor()
     if (ok && factor >= 0.25 && factor <= 16)
         return {};
     qunsetenv("QT_SCALE_FACTOR");
-    return QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
+    return QCoreApplication::translate("toolkit", "QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
         .arg(quoted(QString::fromLocal8Bit(text)));
 }
 

@@ -1,16 +1,18 @@
 // Numbers as the windows show them, and text a message quotes.
 #pragma once
 
+#include "toolkit/Language.h"
 #include "toolkit/core/Format.h"
 
 #include <QString>
 
 namespace toolkit {
 
-// A number through a format pattern ("0.00", "0.00E+00", ...), as a caption.
+// A number through a format pattern ("0.00", "0.00E+00", ...), as a caption
+// in the language in use.
 inline QString Format(double value, std::string_view pattern)
 {
-    return QString::fromStdString(core::Format(value, pattern));
+    return forPerson(QString::fromStdString(core::Format(value, pattern)));
 }
 
 // The text with every character that is not printable written as an escape:

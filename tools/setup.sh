@@ -2,6 +2,8 @@
 # and configures a build folder. Meant to be sourced.
 
 SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
+# The translations: lupdate and lrelease, and Qt's own texts in other languages.
+SPOTSIM_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The desktop tests: a private X server and the window managers of the
 # classroom desktops they are run under (xfwm4 reads its settings over a
 # session bus of its own).

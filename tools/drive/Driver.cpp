@@ -56,7 +56,7 @@ toolkit::Form &window(const QString &name)
 {
     toolkit::Form *form = shell::formByName(name);
     if (!form)
-        fail(QStringLiteral("no window %1").arg(quoted(name)));
+        fail(QCoreApplication::translate("Driver", "no window %1").arg(quoted(name)));
     return *form;
 }
 
@@ -86,7 +86,7 @@ Target resolve(const QString &name)
 {
     const QStringList parts = name.split(QLatin1Char('.'));
     if (parts.size() < 2 || parts.size() > 3 || parts.contains(QString()))
-        fail(QStringLiteral("malformed name '%1' (expected WINDOW.CONTROL[.PROPERTY])").arg(quoted(name)));
+        fail(QCoreApplication::translate("Driver", "malformed name '%1' (expected WINDOW.CONTROL[.PROPERTY])").arg(quoted(name)));
     Target target;
     target.form = &window(parts[0]);
     target.object = child(*target.form, parts[1]);
@@ -101,7 +101,7 @@ Target resolve(const QString &name)
         target.property = parts[1];
         return target;
     }
-    fail(QStringLiteral("no control %1 on window %2").arg(quoted(parts[1]), quoted(parts[0])));
+    fail(QCoreApplication::translate("Driver", "no control %1 on window %2").arg(quoted(parts[1]), quoted(parts[0])));
 }
 
 template <typename T>
@@ -134,7 +134,7 @@ QString controlValue(const Target &target)
             return shortestNumber(timer->interval());
         if (p == QLatin1String("enabled"))
             return boolText(timer->enabled());
-        fail(QStringLiteral("timer %1 has no property '%2'").arg(name, quoted(p)));
+        fail(QCoreApplication::translate("Driver", "timer %1 has no property '%2'").arg(name, quoted(p)));
     }
     if (auto *item = as<toolkit::MenuItem>(target)) {
         if (p.isEmpty() || p == QLatin1String("caption"))
@@ -143,7 +143,7 @@ QString controlValue(const Target &target)
             return boolText(item->visible());
         if (p == QLatin1String("enabled"))
             return boolText(item->enabled());
-        fail(QStringLiteral("menu item %1 has no property '%2'").arg(name, quoted(p)));
+        fail(QCoreApplication::translate("Driver", "menu item %1 has no property '%2'").arg(name, quoted(p)));
     }
     auto *control = as<toolkit::Control>(target);
     if (p == QLatin1String("visible"))
@@ -186,8 +186,8 @@ QString controlValue(const Target &target)
             return check->caption();
     }
     if (p.isEmpty())
-        fail(QStringLiteral("%1 has no value; name a property").arg(name));
-    fail(QStringLiteral("%1 has no property '%2'").arg(name, quoted(p)));
+        fail(QCoreApplication::translate("Driver", "%1 has no value; name a property").arg(name));
+    fail(QCoreApplication::translate("Driver", "%1 has no property '%2'").arg(name, quoted(p)));
 }
 
 int parseInt(const QString &text, const QString &what)
@@ -195,7 +195,7 @@ int parseInt(const QString &text, const QString &what)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 must be a whole number, not '%2'").arg(what, quoted(text)));
+        fail(QCoreApplication::translate("Driver", "%1 must be a whole number, not '%2'").arg(what, quoted(text)));
     return value;
 }
 
@@ -204,7 +204,7 @@ double parseDouble(const QString &text, const QString &what)
     bool ok = false;
     const double value = text.toDouble(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 must be a number, not '%2'").arg(what, quoted(text)));
+        fail(QCoreApplication::translate("Driver", "%1 must be a number, not '%2'").arg(what, quoted(text)));
     return value;
 }
 
@@ -230,7 +230,7 @@ QByteArray pngOf(const QImage &image)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        fail(QStringLiteral("cannot encode the picture"));
+        fail(QCoreApplication::translate("Driver", "cannot encode the picture"));
     return png;
 }
 
@@ -251,7 +251,7 @@ QString kindOf(const char *command, const QString &file, const QStringList &kind
     if (isStandardOutput(file)
         || (::stat(QFile::encodeName(file).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)))
         return kinds.back();
-    fail(QStringLiteral("%1 writes FILE.%2, not '%3'")
+    fail(QCoreApplication::translate("Driver", "%1 writes FILE.%2, not '%3'")
              .arg(QLatin1String(command), kinds.join(QStringLiteral(" or FILE.")), quoted(file)));
 }
 
@@ -319,7 +319,7 @@ int Driver::run(const QString &script)
             message = e.message;
             code = 1;
         } catch (const OutputFailure &e) {
-            message = QStringLiteral("cannot write to standard output: %1").arg(e.reason);
+            message = QCoreApplication::translate("Driver", "cannot write to standard output: %1").arg(e.reason);
             code = 2;
         } catch (const std::exception &e) {
             message = QString::fromLocal8Bit(e.what());
@@ -340,7 +340,7 @@ QString Driver::get(const QString &name) const
         const std::string_view key(utf8.constData(), std::size_t(utf8.size()));
         const auto value = sharedName ? shell::sharedValue(key) : shell::runValue(key);
         if (!value)
-            fail(QStringLiteral("no %1 variable %2").arg(sharedName ? QStringLiteral("shared") : QStringLiteral("run"),
+            fail(QCoreApplication::translate("Driver", "no %1 variable %2").arg(sharedName ? QStringLiteral("shared") : QStringLiteral("run"),
                                                       quoted(variable)));
         if (const bool *flag = std::get_if<bool>(&*value))
             return boolText(*flag);
@@ -357,13 +357,13 @@ void Driver::expectText(const QString &name, const QString &text)
 {
     const QString actual = get(name);
     if (actual != text)
-        throw ExpectFailure{QStringLiteral("expected %1 = '%2', got '%3'").arg(name, quoted(text), quoted(actual))};
+        throw ExpectFailure{QCoreApplication::translate("Driver", "expected %1 = '%2', got '%3'").arg(name, quoted(text), quoted(actual))};
 }
 
 void Driver::Line::need(qsizetype count, const char *usage) const
 {
     if (args.size() != count)
-        fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+        fail(QCoreApplication::translate("Driver", "usage: %1").arg(QLatin1String(usage)));
 }
 
 const QHash<QString, Driver::Handler> &Driver::commands()
@@ -406,11 +406,11 @@ void Driver::execute(const QString &rawLine)
     if (toolkit::ended()) {
         if (line.command == QLatin1String("expect") && line.args == QStringList{QStringLiteral("ended")})
             return;
-        fail(QStringLiteral("the program has ended; only 'expect ended' may follow"));
+        fail(QCoreApplication::translate("Driver", "the program has ended; only 'expect ended' may follow"));
     }
     const Handler handler = commands().value(line.command);
     if (!handler)
-        fail(QStringLiteral("unknown command '%1'").arg(quoted(line.command)));
+        fail(QCoreApplication::translate("Driver", "unknown command '%1'").arg(quoted(line.command)));
     (this->*handler)(line);
 }
 
@@ -420,7 +420,7 @@ void Driver::seed(const Line &line)
     bool ok = false;
     const qulonglong seed = line.args[0].toULongLong(&ok);
     if (!ok)
-        fail(QStringLiteral("seed must be a whole number, not '%1'").arg(quoted(line.args[0])));
+        fail(QCoreApplication::translate("Driver", "seed must be a whole number, not '%1'").arg(quoted(line.args[0])));
     toolkit::core::generator().seed(seed);
 }
 
@@ -430,7 +430,7 @@ void Driver::click(const Line &line)
     const QString &name = line.args[0];
     const Target target = resolve(name);
     if (!target.object || !target.property.isEmpty())
-        fail(QStringLiteral("click needs a control, not '%1'").arg(quoted(name)));
+        fail(QCoreApplication::translate("Driver", "click needs a control, not '%1'").arg(quoted(name)));
     if (auto *button = as<toolkit::CommandButton>(target))
         button->click();
     else if (auto *option = as<toolkit::OptionButton>(target))
@@ -440,7 +440,7 @@ void Driver::click(const Line &line)
     else if (auto *item = as<toolkit::MenuItem>(target))
         item->click();
     else
-        fail(QStringLiteral("%1 cannot be clicked").arg(name));
+        fail(QCoreApplication::translate("Driver", "%1 cannot be clicked").arg(name));
 }
 
 void Driver::set(const Line &line)
@@ -449,8 +449,8 @@ void Driver::set(const Line &line)
     const Target target = resolve(line.args[0]);
     auto *bar = as<toolkit::ScrollBar>(target);
     if (!bar || !target.property.isEmpty())
-        fail(QStringLiteral("%1 is not a scroll bar").arg(quoted(line.args[0])));
-    bar->setValue(parseInt(line.args[1], QStringLiteral("the value")));
+        fail(QCoreApplication::translate("Driver", "%1 is not a scroll bar").arg(quoted(line.args[0])));
+    bar->setValue(parseInt(line.args[1], QCoreApplication::translate("Driver", "the value")));
 }
 
 void Driver::check(const Line &line)
@@ -459,10 +459,10 @@ void Driver::check(const Line &line)
     const Target target = resolve(line.args[0]);
     auto *box = as<toolkit::CheckBox>(target);
     if (!box || !target.property.isEmpty())
-        fail(QStringLiteral("%1 is not a check box").arg(quoted(line.args[0])));
-    const int value = parseInt(line.args[1], QStringLiteral("the value"));
+        fail(QCoreApplication::translate("Driver", "%1 is not a check box").arg(quoted(line.args[0])));
+    const int value = parseInt(line.args[1], QCoreApplication::translate("Driver", "the value"));
     if (value != 0 && value != 1)
-        fail(QStringLiteral("a check box takes 0 or 1, not %1").arg(value));
+        fail(QCoreApplication::translate("Driver", "a check box takes 0 or 1, not %1").arg(value));
     box->setValue(value);
 }
 
@@ -485,9 +485,9 @@ void Driver::visible(const Line &line)
 void Driver::tick(const Line &line)
 {
     line.need(1, "tick COUNT");
-    const int count = parseInt(line.args[0], QStringLiteral("the count"));
+    const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
     if (count < 0)
-        fail(QStringLiteral("the count must not be negative, not %1").arg(count));
+        fail(QCoreApplication::translate("Driver", "the count must not be negative, not %1").arg(count));
     // Fewer ticks run when the timer stops on the way (the run ended, new
     // parameters were chosen) or was never started.
     tickWhileRunning(count);
@@ -499,15 +499,15 @@ void Driver::runToEnd(const Line &line)
     constexpr long long limit = 1000000;
     tickWhileRunning(limit);
     if (runTimerRunning())
-        fail(QStringLiteral("the run did not end within %1 ticks").arg(limit));
+        fail(QCoreApplication::translate("Driver", "the run did not end within %1 ticks").arg(limit));
 }
 
 void Driver::repeat(const Line &line)
 {
     line.need(1, "repeat COUNT");
-    const int count = parseInt(line.args[0], QStringLiteral("the count"));
+    const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
     if (count < 1 || count > 100000)
-        fail(QStringLiteral("the count must be 1 to 100000, not %1").arg(count));
+        fail(QCoreApplication::translate("Driver", "the count must be 1 to 100000, not %1").arg(count));
     auto &graphs = toolkit::form<grafiki1>();
     graphs.repeatRun(count);
     graphs.finishRepeats();
@@ -516,10 +516,10 @@ void Driver::repeat(const Line &line)
 void Driver::wait(const Line &line)
 {
     line.need(1, "wait MILLISECONDS");
-    const int ms = parseInt(line.args[0], QStringLiteral("the time"));
+    const int ms = parseInt(line.args[0], QCoreApplication::translate("Driver", "the time"));
     constexpr int hour = 3600 * 1000;
     if (ms < 0 || ms > hour)
-        fail(QStringLiteral("the time must be from 0 to %1 ms (an hour), not %2").arg(hour).arg(ms));
+        fail(QCoreApplication::translate("Driver", "the time must be from 0 to %1 ms (an hour), not %2").arg(hour).arg(ms));
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
@@ -546,16 +546,16 @@ void Driver::expect(const Line &line)
 {
     const QStringList &args = line.args;
     if (args.isEmpty())
-        fail(QStringLiteral("usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
+        fail(QCoreApplication::translate("Driver", "usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
     if (args[0] == QLatin1String("ended")) {
         line.need(1, "expect ended");
-        throw ExpectFailure{QStringLiteral("expected the program to have ended, but it runs")};
+        throw ExpectFailure{QCoreApplication::translate("Driver", "expected the program to have ended, but it runs")};
     }
     if (args[0] == QLatin1String("visible")) {
         const std::set<QString> expected(args.begin() + 1, args.end());
         for (const QString &name : expected)
             if (!shell::windowNames().contains(name))
-                fail(QStringLiteral("no window %1").arg(quoted(name)));
+                fail(QCoreApplication::translate("Driver", "no window %1").arg(quoted(name)));
         std::set<QString> actual;
         QStringList shown;
         for (toolkit::Form *form : toolkit::visibleForms()) {
@@ -563,7 +563,7 @@ void Driver::expect(const Line &line)
             shown << form->objectName();
         }
         if (actual != expected)
-            throw ExpectFailure{QStringLiteral("expected visible '%1', got '%2'")
+            throw ExpectFailure{QCoreApplication::translate("Driver", "expected visible '%1', got '%2'")
                                     .arg(quoted(QStringList(args.begin() + 1, args.end()).join(QLatin1Char(' '))),
                                          shown.join(QLatin1Char(' ')))};
         return;
@@ -571,7 +571,7 @@ void Driver::expect(const Line &line)
     const QString &name = args[0];
     const qsizetype nameEnd = line.rest.indexOf(name) + name.size();
     if (nameEnd >= line.rest.size())
-        fail(QStringLiteral("usage: expect NAME TEXT"));
+        fail(QCoreApplication::translate("Driver", "usage: expect NAME TEXT"));
     expectText(name, line.rest.mid(nameEnd + 1));
 }
 
@@ -579,19 +579,19 @@ void Driver::expectNear(const Line &line)
 {
     line.need(3, "expect-near NAME VALUE TOLERANCE");
     const QStringList &args = line.args;
-    const double expected = parseDouble(args[1], QStringLiteral("the value"));
-    const double tolerance = parseDouble(args[2], QStringLiteral("the tolerance"));
+    const double expected = parseDouble(args[1], QCoreApplication::translate("Driver", "the value"));
+    const double tolerance = parseDouble(args[2], QCoreApplication::translate("Driver", "the tolerance"));
     if (!std::isfinite(expected))
-        fail(QStringLiteral("the value must be a finite number, not '%1'").arg(quoted(args[1])));
+        fail(QCoreApplication::translate("Driver", "the value must be a finite number, not '%1'").arg(quoted(args[1])));
     if (!(std::isfinite(tolerance) && tolerance >= 0))
-        fail(QStringLiteral("the tolerance must be a finite number of 0 or more, not '%1'").arg(quoted(args[2])));
+        fail(QCoreApplication::translate("Driver", "the tolerance must be a finite number of 0 or more, not '%1'").arg(quoted(args[2])));
     const QString text = get(args[0]);
     bool ok = false;
     const double actual = text.toDouble(&ok);
     if (!ok)
-        fail(QStringLiteral("%1 = '%2' is not a number").arg(args[0], quoted(text)));
+        fail(QCoreApplication::translate("Driver", "%1 = '%2' is not a number").arg(args[0], quoted(text)));
     if (!(std::fabs(actual - expected) <= tolerance))
-        throw ExpectFailure{QStringLiteral("expected %1 = %2 within %3, got %4")
+        throw ExpectFailure{QCoreApplication::translate("Driver", "expected %1 = %2 within %3, got %4")
                                 .arg(args[0], quoted(args[1]), quoted(args[2]), quoted(text))};
 }
 
@@ -601,7 +601,7 @@ void Driver::save(const Line &line)
     toolkit::Form &form = window(line.args[0]);
     const toolkit::Canvas *drawing = toolkit::offeredPicture(form);
     if (!drawing)
-        fail(QStringLiteral("%1 has no drawing to save").arg(line.args[0]));
+        fail(QCoreApplication::translate("Driver", "%1 has no drawing to save").arg(line.args[0]));
     const QString &file = line.args[1];
     const bool svg = kindOf("save", file, {QStringLiteral("svg"), QStringLiteral("png")}) == QLatin1String("svg");
     QCoreApplication::sendPostedEvents();
@@ -619,7 +619,7 @@ void Driver::print(const QString &line)
     m_out << line << '\n';
     m_out.flush();
     if (m_out.status() != QTextStream::Ok)
-        throw OutputFailure{m_out.device() ? m_out.device()->errorString() : QStringLiteral("the output failed")};
+        throw OutputFailure{m_out.device() ? m_out.device()->errorString() : QCoreApplication::translate("Driver", "the output failed")};
 }
 
 void Driver::writeFile(const QString &file, const QByteArray &bytes)
@@ -634,11 +634,11 @@ void Driver::writeFile(const QString &file, const QByteArray &bytes)
         else if (m_out.status() == QTextStream::Ok && device->write(bytes) != bytes.size())
             throw OutputFailure{device->errorString()};
         if (m_out.status() != QTextStream::Ok)
-            throw OutputFailure{device ? device->errorString() : QStringLiteral("the output failed")};
+            throw OutputFailure{device ? device->errorString() : QCoreApplication::translate("Driver", "the output failed")};
         return;
     }
     if (const QString problem = toolkit::writeWhole(file, bytes); !problem.isEmpty())
-        fail(QStringLiteral("cannot write %1: %2").arg(quoted(file), problem));
+        fail(QCoreApplication::translate("Driver", "cannot write %1: %2").arg(quoted(file), problem));
 }
 
 } // namespace drive

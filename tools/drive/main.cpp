@@ -3,11 +3,13 @@
 #include "shell/StartUp.h"
 #include "toolkit/Files.h"
 #include "toolkit/Form.h"
+#include "toolkit/Language.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Text.h"
 #include "tools/drive/Driver.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
@@ -36,7 +38,7 @@ constexpr QSize largestScreen(7680, 4320);
 // A script is read whole before it runs; anything this long is not a script.
 constexpr qsizetype largestScript = 16 * 1024 * 1024;
 
-constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] SCRIPT|-";
+constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] [--lang el|en] SCRIPT|-";
 
 // One line on standard error, with anything unprintable escaped; exit code 2.
 int refuse(const QString &message)
@@ -57,7 +59,7 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
     if (type != QtFatalMsg)
         return;
     const QString reason = message.section(QLatin1Char('\n'), 0, 0);
-    refuse(QStringLiteral("--show cannot open the display: %1").arg(toolkit::quoted(reason)));
+    refuse(QCoreApplication::translate("Driver", "--show cannot open the display: %1").arg(toolkit::quoted(reason)));
     std::_Exit(2);
 }
 
@@ -94,7 +96,7 @@ protected:
     {
         const QByteArray bytes = QByteArray::fromRawData(data, size);
         const QString problem =
-            m_closed ? QStringLiteral("it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
+            m_closed ? QCoreApplication::translate("Driver", "it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
         if (problem.isEmpty())
             return size;
         setErrorString(problem);
@@ -129,16 +131,16 @@ std::optional<QSize> parseSize(std::string_view text)
 QString screenProblem(const char *text)
 {
     const auto size = parseSize(text);
-    const QString range = QStringLiteral("from %1x%2 to %3x%4")
+    const QString range = QCoreApplication::translate("Driver", "from %1x%2 to %3x%4")
                               .arg(smallestScreen.width())
                               .arg(smallestScreen.height())
                               .arg(largestScreen.width())
                               .arg(largestScreen.height());
     if (!size)
-        return QStringLiteral("--screen takes WxH in pixels, for example 1366x768, not '%1'").arg(local(text));
+        return QCoreApplication::translate("Driver", "--screen takes WxH in pixels, for example 1366x768, not '%1'").arg(local(text));
     if (size->width() < smallestScreen.width() || size->height() < smallestScreen.height()
         || size->width() > largestScreen.width() || size->height() > largestScreen.height())
-        return QStringLiteral("--screen %1 is not a display's size; it takes %2").arg(local(text), range);
+        return QCoreApplication::translate("Driver", "--screen %1 is not a display's size; it takes %2").arg(local(text), range);
     return QString();
 }
 
@@ -147,15 +149,15 @@ QString screenProblem(const char *text)
 std::optional<QByteArray> readScript(const char *path, QString &problem)
 {
     const bool standardInput = std::strcmp(path, "-") == 0;
-    const QString source = standardInput ? QStringLiteral("from standard input")
+    const QString source = standardInput ? QCoreApplication::translate("Driver", "from standard input")
                                          : QStringLiteral("'%1'").arg(local(path));
     auto cannot = [&](const QString &why) {
-        problem = QStringLiteral("cannot read the script %1: %2").arg(source, why);
+        problem = QCoreApplication::translate("Driver", "cannot read the script %1: %2").arg(source, why);
     };
     int fd = STDIN_FILENO;
     if (standardInput) {
         if (fcntl(STDIN_FILENO, F_GETFD) == -1) {
-            cannot(QStringLiteral("it is closed"));
+            cannot(QCoreApplication::translate("Driver", "it is closed"));
             return std::nullopt;
         }
     } else {
@@ -178,7 +180,7 @@ std::optional<QByteArray> readScript(const char *path, QString &problem)
         if (n == 0)
             break;
         if (script.size() + n > largestScript) {
-            cannot(QStringLiteral("it is longer than %1 MiB").arg(largestScript >> 20));
+            cannot(QCoreApplication::translate("Driver", "it is longer than %1 MiB").arg(largestScript >> 20));
             break;
         }
         script.append(buffer, n);
@@ -217,6 +219,7 @@ int main(int argc, char *argv[])
     const bool outputClosed = fcntl(STDOUT_FILENO, F_GETFD) == -1;
     bool show = false;
     std::optional<QSize> screen;
+    std::optional<toolkit::Language> language;
     const char *scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -224,17 +227,23 @@ int main(int argc, char *argv[])
             show = true;
         } else if (arg == "--screen") {
             if (i + 1 == argc)
-                return refuse(QStringLiteral("--screen needs WxH, for example 1366x768"));
+                return refuse(QCoreApplication::translate("Driver", "--screen needs WxH, for example 1366x768"));
             const char *size = argv[++i];
             if (const QString problem = screenProblem(size); !problem.isEmpty())
                 return refuse(problem);
             screen = *parseSize(size);
+        } else if (arg == "--lang" || arg.starts_with("--lang=")) {
+            const QString name = QString::fromLocal8Bit(arg == "--lang" ? (i + 1 < argc ? argv[++i] : "") : argv[i] + 7);
+            language = toolkit::languageNamed(name);
+            if (!language)
+                return refuse(QCoreApplication::translate("toolkit", "--lang takes el or en, not '%1'")
+                                  .arg(toolkit::quoted(name)));
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return refuse(QStringLiteral("unknown option '%1'; %2").arg(local(argv[i]), QLatin1String(usage)));
+            return refuse(QCoreApplication::translate("Driver", "unknown option '%1'; %2").arg(local(argv[i]), QLatin1String(usage)));
         } else if (!scriptPath) {
             scriptPath = argv[i];
         } else {
-            return refuse(QStringLiteral("one script only; %1").arg(QLatin1String(usage)));
+            return refuse(QCoreApplication::translate("Driver", "one script only; %1").arg(QLatin1String(usage)));
         }
     }
     if (!scriptPath)
@@ -262,13 +271,14 @@ int main(int argc, char *argv[])
         app = std::make_unique<QApplication>(argc, argv);
     } else if (!openDisplay(argc, argv, app)) {
         const QByteArray display = qgetenv("DISPLAY");
-        refuse(display.isEmpty() ? QStringLiteral("--show needs a display, and DISPLAY is not set")
-                                 : QStringLiteral("--show cannot open the display '%1'").arg(local(display)));
+        refuse(display.isEmpty() ? QCoreApplication::translate("Driver", "--show needs a display, and DISPLAY is not set")
+                                 : QCoreApplication::translate("Driver", "--show cannot open the display '%1'").arg(local(display)));
         // At once: a platform left without a screen (linuxfb) does not take
         // itself down cleanly, and nothing of the driver's is open yet.
         std::_Exit(2);
     }
     toolkit::setUpApplication();
+    toolkit::useLanguage(language.value_or(toolkit::desktopLanguage()));
     // Offscreen the screen is 1366 x 768 unless told; shown, the real one.
     toolkit::setScreenPixels(screen.value_or(show ? QSize() : QSize(1366, 768)));
     shell::startRoutine();

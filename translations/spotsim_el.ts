@@ -1,0 +1,972 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR" sourcelanguage="en">
+<context>
+    <name>CARBONIC</name>
+    <message>
+        <source>Carbonic</source>
+        <translation>Ανθρακικό οξύ</translation>
+    </message>
+    <message>
+        <source>&lt;Back</source>
+        <translation>&lt;Πίσω</translation>
+    </message>
+    <message>
+        <source>Next&gt;</source>
+        <translation>Επόμενο&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>Temperature  = </source>
+        <translation>Θερμοκρασία  = </translation>
+    </message>
+    <message>
+        <source>Duration =</source>
+        <translation>Διάρκεια =</translation>
+    </message>
+    <message>
+        <source>mol/L</source>
+        <translation>mol/L</translation>
+    </message>
+    <message>
+        <source>Number of Atoms = </source>
+        <translation>Αριθμός ατόμων = </translation>
+    </message>
+    <message>
+        <source>%1 blue A, %2 green B, %3 red C, %4 cyan D</source>
+        <translation>%1 μπλε A, %2 πράσινα B, %3 κόκκινα C, %4 γαλάζια D</translation>
+    </message>
+</context>
+<context>
+    <name>Driver</name>
+    <message>
+        <source>no window %1</source>
+        <translation>δεν υπάρχει παράθυρο %1</translation>
+    </message>
+    <message>
+        <source>malformed name &apos;%1&apos; (expected WINDOW.CONTROL[.PROPERTY])</source>
+        <translation>λανθασμένο όνομα &apos;%1&apos; (αναμενόταν WINDOW.CONTROL[.PROPERTY])</translation>
+    </message>
+    <message>
+        <source>no control %1 on window %2</source>
+        <translation>δεν υπάρχει στοιχείο %1 στο παράθυρο %2</translation>
+    </message>
+    <message>
+        <source>timer %1 has no property &apos;%2&apos;</source>
+        <translation>ο χρονομετρητής %1 δεν έχει ιδιότητα &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>menu item %1 has no property &apos;%2&apos;</source>
+        <translation>το στοιχείο μενού %1 δεν έχει ιδιότητα &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 has no value; name a property</source>
+        <translation>το %1 δεν έχει τιμή· ονομάστε μια ιδιότητα</translation>
+    </message>
+    <message>
+        <source>%1 has no property &apos;%2&apos;</source>
+        <translation>το %1 δεν έχει ιδιότητα &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not &apos;%2&apos;</source>
+        <translation>%1 πρέπει να είναι ακέραιος αριθμός, όχι &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 must be a number, not &apos;%2&apos;</source>
+        <translation>%1 πρέπει να είναι αριθμός, όχι &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture</source>
+        <translation>η εικόνα δεν μπορεί να κωδικοποιηθεί</translation>
+    </message>
+    <message>
+        <source>%1 writes FILE.%2, not &apos;%3&apos;</source>
+        <translation>η εντολή %1 γράφει FILE.%2, όχι &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>αδύνατη η εγγραφή στην τυπική έξοδο: %1</translation>
+    </message>
+    <message>
+        <source>no %1 variable %2</source>
+        <translation>δεν υπάρχει μεταβλητή %1 %2</translation>
+    </message>
+    <message>
+        <source>expected %1 = &apos;%2&apos;, got &apos;%3&apos;</source>
+        <translation>αναμενόταν %1 = &apos;%2&apos;, βρέθηκε &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>χρήση: %1</translation>
+    </message>
+    <message>
+        <source>the program has ended; only &apos;expect ended&apos; may follow</source>
+        <translation>το πρόγραμμα έχει τερματιστεί· μόνο το &apos;expect ended&apos; μπορεί να ακολουθεί</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>άγνωστη εντολή &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>seed must be a whole number, not &apos;%1&apos;</source>
+        <translation>το seed πρέπει να είναι ακέραιος αριθμός, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>click needs a control, not &apos;%1&apos;</source>
+        <translation>το click χρειάζεται στοιχείο ελέγχου, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 cannot be clicked</source>
+        <translation>το %1 δεν δέχεται κλικ</translation>
+    </message>
+    <message>
+        <source>%1 is not a scroll bar</source>
+        <translation>το %1 δεν είναι γραμμή κύλισης</translation>
+    </message>
+    <message>
+        <source>the value</source>
+        <translation>η τιμή</translation>
+    </message>
+    <message>
+        <source>%1 is not a check box</source>
+        <translation>το %1 δεν είναι πλαίσιο ελέγχου</translation>
+    </message>
+    <message>
+        <source>a check box takes 0 or 1, not %1</source>
+        <translation>ένα πλαίσιο ελέγχου δέχεται 0 ή 1, όχι %1</translation>
+    </message>
+    <message>
+        <source>the count</source>
+        <translation>το πλήθος</translation>
+    </message>
+    <message>
+        <source>the count must not be negative, not %1</source>
+        <translation>το πλήθος δεν μπορεί να είναι αρνητικό, όχι %1</translation>
+    </message>
+    <message>
+        <source>the run did not end within %1 ticks</source>
+        <translation>η προσομοίωση δεν τελείωσε μέσα σε %1 βήματα του χρονομέτρου</translation>
+    </message>
+    <message>
+        <source>the count must be 1 to 100000, not %1</source>
+        <translation>το πλήθος πρέπει να είναι από 1 έως 100000, όχι %1</translation>
+    </message>
+    <message>
+        <source>the time</source>
+        <translation>ο χρόνος</translation>
+    </message>
+    <message>
+        <source>the time must be from 0 to %1 ms (an hour), not %2</source>
+        <translation>ο χρόνος πρέπει να είναι από 0 έως %1 ms (μία ώρα), όχι %2</translation>
+    </message>
+    <message>
+        <source>usage: expect NAME TEXT | expect visible WINDOW... | expect ended</source>
+        <translation>χρήση: expect NAME TEXT | expect visible WINDOW... | expect ended</translation>
+    </message>
+    <message>
+        <source>expected the program to have ended, but it runs</source>
+        <translation>αναμενόταν να έχει τερματιστεί το πρόγραμμα, αλλά εκτελείται</translation>
+    </message>
+    <message>
+        <source>expected visible &apos;%1&apos;, got &apos;%2&apos;</source>
+        <translation>αναμενόταν ορατά &apos;%1&apos;, βρέθηκαν &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>usage: expect NAME TEXT</source>
+        <translation>χρήση: expect NAME TEXT</translation>
+    </message>
+    <message>
+        <source>the tolerance</source>
+        <translation>η ανοχή</translation>
+    </message>
+    <message>
+        <source>the value must be a finite number, not &apos;%1&apos;</source>
+        <translation>η τιμή πρέπει να είναι πεπερασμένος αριθμός, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the tolerance must be a finite number of 0 or more, not &apos;%1&apos;</source>
+        <translation>η ανοχή πρέπει να είναι πεπερασμένος αριθμός, 0 ή μεγαλύτερος, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 = &apos;%2&apos; is not a number</source>
+        <translation>%1 = &apos;%2&apos; δεν είναι αριθμός</translation>
+    </message>
+    <message>
+        <source>expected %1 = %2 within %3, got %4</source>
+        <translation>αναμενόταν %1 = %2 με ανοχή %3, βρέθηκε %4</translation>
+    </message>
+    <message>
+        <source>%1 has no drawing to save</source>
+        <translation>το %1 δεν έχει σχέδιο για αποθήκευση</translation>
+    </message>
+    <message>
+        <source>the output failed</source>
+        <translation>η έξοδος απέτυχε</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>αδύνατη η εγγραφή του %1: %2</translation>
+    </message>
+    <message>
+        <source>--show cannot open the display: %1</source>
+        <translation>το --show δεν μπορεί να ανοίξει την οθόνη: %1</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>είναι κλειστό</translation>
+    </message>
+    <message>
+        <source>from %1x%2 to %3x%4</source>
+        <translation>από %1x%2 έως %3x%4</translation>
+    </message>
+    <message>
+        <source>--screen takes WxH in pixels, for example 1366x768, not &apos;%1&apos;</source>
+        <translation>το --screen δέχεται WxH σε pixel, για παράδειγμα 1366x768, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--screen %1 is not a display&apos;s size; it takes %2</source>
+        <translation>το --screen %1 δεν είναι μέγεθος οθόνης· δέχεται %2</translation>
+    </message>
+    <message>
+        <source>from standard input</source>
+        <translation>από την τυπική είσοδο</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>αδύνατη η ανάγνωση του σεναρίου %1: %2</translation>
+    </message>
+    <message>
+        <source>it is longer than %1 MiB</source>
+        <translation>είναι μεγαλύτερο από %1 MiB</translation>
+    </message>
+    <message>
+        <source>--screen needs WxH, for example 1366x768</source>
+        <translation>το --screen χρειάζεται WxH, για παράδειγμα 1366x768</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; %2</source>
+        <translation>άγνωστη επιλογή &apos;%1&apos;· %2</translation>
+    </message>
+    <message>
+        <source>one script only; %1</source>
+        <translation>μόνο ένα σενάριο· %1</translation>
+    </message>
+    <message>
+        <source>--show needs a display, and DISPLAY is not set</source>
+        <translation>το --show χρειάζεται οθόνη, και η μεταβλητή DISPLAY δεν έχει οριστεί</translation>
+    </message>
+    <message>
+        <source>--show cannot open the display &apos;%1&apos;</source>
+        <translation>το --show δεν μπορεί να ανοίξει την οθόνη &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>GNOSTED</name>
+    <message>
+        <source>Example of Radioactive Reaction</source>
+        <translation>Παράδειγμα ραδιενεργού διάσπασης</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Επόμενο &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Πίσω</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>You can change the number of the atoms N of the Po   :</source>
+        <translation>Μπορείτε να αλλάξετε τον αριθμό N των ατόμων του Po   :</translation>
+    </message>
+    <message>
+        <source>Number  of atoms of Po</source>
+        <translation>Αριθμός  ατόμων Po</translation>
+    </message>
+    <message>
+        <source>Duration of the run:</source>
+        <translation>Διάρκεια της προσομοίωσης:</translation>
+    </message>
+    <message>
+        <source>Number of atoms of Po       = </source>
+        <translation>Αριθμός ατόμων Po       = </translation>
+    </message>
+    <message>
+        <source>Half Life for Po=</source>
+        <translation>Χρόνος ημιζωής Po=</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Half Life for Pb=</source>
+        <translation>Χρόνος ημιζωής Pb=</translation>
+    </message>
+    <message>
+        <source>Half Life for Bi=</source>
+        <translation>Χρόνος ημιζωής Bi=</translation>
+    </message>
+    <message>
+        <source>Half Life for Pb  is 22 years</source>
+        <translation>Χρόνος ημιζωής Pb  = 22 έτη</translation>
+    </message>
+    <message>
+        <source>Half Life for </source>
+        <translation>Χρόνος ημιζωής </translation>
+    </message>
+    <message>
+        <source>Half Life1=</source>
+        <translation>Χρόνος ημιζωής 1=</translation>
+    </message>
+    <message>
+        <source>Half Life2=</source>
+        <translation>Χρόνος ημιζωής 2=</translation>
+    </message>
+    <message>
+        <source>Half Life=</source>
+        <translation>Χρόνος ημιζωής=</translation>
+    </message>
+</context>
+<context>
+    <name>GraphMarks</name>
+    <message>
+        <source>Carbonic</source>
+        <translation>Ανθρακικό</translation>
+    </message>
+    <message>
+        <source>ARSENIC</source>
+        <translation>ΑΡΣΕΝΙΚΙΚΟ</translation>
+    </message>
+    <message>
+        <source>PHOSPHORIC</source>
+        <translation>ΦΩΣΦΟΡΙΚΟ</translation>
+    </message>
+    <message>
+        <source>PHOSPHORIC ACID</source>
+        <translation>ΦΩΣΦΟΡΙΚΟ ΟΞΥ</translation>
+    </message>
+    <message>
+        <source>PHYROPHOSPHORIC</source>
+        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+    </message>
+    <message>
+        <source>HYPERPHOSPHORIC</source>
+        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+    </message>
+</context>
+<context>
+    <name>OXEA1</name>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>ΠΑΡΑΔΕΙΓΜΑΤΑ</translation>
+    </message>
+    <message>
+        <source>Carbonic Acid</source>
+        <translation>Ανθρακικό οξύ</translation>
+    </message>
+    <message>
+        <source>PHOSPHORIC</source>
+        <translation>ΦΩΣΦΟΡΙΚΟ</translation>
+    </message>
+    <message>
+        <source>ARSENIC</source>
+        <translation>ΑΡΣΕΝΙΚΙΚΟ</translation>
+    </message>
+    <message>
+        <source>PYROPHOSPHORIC</source>
+        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Choose duration of the reaction</source>
+        <translation>Επιλέξτε τη διάρκεια της αντίδρασης</translation>
+    </message>
+    <message>
+        <source>Συγκέντρωση = </source>
+        <translation>Συγκέντρωση = </translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Carbonic acid in water</source>
+        <translation>Ανθρακικό οξύ στο νερό</translation>
+    </message>
+    <message>
+        <source>blue: H₂CO₃   green: HCO₃⁻   red: CO₃²⁻</source>
+        <translation>μπλε: H₂CO₃   πράσινο: HCO₃⁻   κόκκινο: CO₃²⁻</translation>
+    </message>
+</context>
+<context>
+    <name>Simiosi</name>
+    <message>
+        <source>Notes</source>
+        <translation>Σημειώσεις</translation>
+    </message>
+    <message>
+        <source>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 11pt;&apos;&gt;&lt;p&gt;The &lt;b&gt;rate constant&lt;/b&gt; &lt;i&gt;k&lt;/i&gt; relates the rate of a reaction to the concentration of its reactants at a given temperature.&lt;/p&gt;&lt;p&gt;In a reaction where a substance A is transformed into B and the rate depends only on the concentration of A (a first-order reaction), the rate is&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;Rate = &lt;i&gt;k&lt;/i&gt; [A] &amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;(1)&lt;/p&gt;&lt;p&gt;where &lt;i&gt;k&lt;/i&gt; is expressed in sec&lt;sup&gt;&amp;minus;1&lt;/sup&gt;.&lt;/p&gt;&lt;p&gt;Putting [A] = 1 in equation (1) gives &lt;i&gt;k&lt;/i&gt; = Rate, so &lt;i&gt;k&lt;/i&gt; expresses how fast A is transformed into B.&lt;/p&gt;&lt;p&gt;The graph you have obtained comes from random transformations of a small number of reactants. The &amp;ldquo;optimization&amp;rdquo; button simulates the process for a very large number of reactants, which is the same as averaging the first process many times.&lt;/p&gt;&lt;p&gt;The &amp;ldquo;change of rate&amp;rdquo; button gives another graph: the rate of the reaction against time.&lt;/p&gt;&lt;/div&gt;</source>
+        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 11pt;&apos;&gt;&lt;p&gt;Η &lt;b&gt;σταθερά ταχύτητας&lt;/b&gt; &lt;i&gt;k&lt;/i&gt; συνδέει την ταχύτητα μιας αντίδρασης με τη συγκέντρωση των αντιδρώντων σε ορισμένη θερμοκρασία.&lt;/p&gt;&lt;p&gt;Σε μια αντίδραση όπου μια ουσία A μετατρέπεται σε B και η ταχύτητα εξαρτάται μόνο από τη συγκέντρωση του A (αντίδραση πρώτης τάξης), η ταχύτητα είναι&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;υ = &lt;i&gt;k&lt;/i&gt; [A] &amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;(1)&lt;/p&gt;&lt;p&gt;όπου η &lt;i&gt;k&lt;/i&gt; εκφράζεται σε s&lt;sup&gt;&amp;minus;1&lt;/sup&gt;.&lt;/p&gt;&lt;p&gt;Για [A] = 1 η εξίσωση (1) δίνει &lt;i&gt;k&lt;/i&gt; = υ, άρα η &lt;i&gt;k&lt;/i&gt; εκφράζει πόσο γρήγορα μετατρέπεται το A σε B.&lt;/p&gt;&lt;p&gt;Το γράφημα που πήρατε προέρχεται από τυχαίες μετατροπές ενός μικρού αριθμού σωματιδίων. Το κουμπί &amp;laquo;Βελτιστοποίηση&amp;raquo; προσομοιώνει τη διεργασία για πολύ μεγάλο αριθμό σωματιδίων, που ισοδυναμεί με τον μέσο όρο πολλών επαναλήψεων της πρώτης διεργασίας.&lt;/p&gt;&lt;p&gt;Το κουμπί &amp;laquo;Μεταβολή ταχυτήτων&amp;raquo; δίνει ένα άλλο γράφημα: την ταχύτητα της αντίδρασης σε συνάρτηση με τον χρόνο.&lt;/p&gt;&lt;/div&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>YPOTHDIASPASI</name>
+    <message>
+        <source>Your Model</source>
+        <translation>Το μοντέλο σας</translation>
+    </message>
+    <message>
+        <source>Choose the number os steps of the decay:</source>
+        <translation>Επιλέξτε τον αριθμό των βημάτων της διάσπασης:</translation>
+    </message>
+    <message>
+        <source>1 Step</source>
+        <translation>1 βήμα</translation>
+    </message>
+    <message>
+        <source>2 Steps</source>
+        <translation>2 βήματα</translation>
+    </message>
+    <message>
+        <source>3 Steps</source>
+        <translation>3 βήματα</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Πίσω</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Επόμενο &gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+</context>
+<context>
+    <name>YPOTHDIASPASI1</name>
+    <message>
+        <source>RATES OF DECAY</source>
+        <translation>ΤΑΧΥΤΗΤΕΣ ΔΙΑΣΠΑΣΗΣ</translation>
+    </message>
+    <message>
+        <source>Make your choices about the rate of the decay</source>
+        <translation>Επιλέξτε την ταχύτητα της διάσπασης</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Πίσω</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Επόμενο &gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Half Life for green= </source>
+        <translation>Χρόνος ημιζωής πράσινου= </translation>
+    </message>
+    <message>
+        <source>Half Life for red= </source>
+        <translation>Χρόνος ημιζωής κόκκινου= </translation>
+    </message>
+    <message>
+        <source>Half Life for blue= </source>
+        <translation>Χρόνος ημιζωής μπλε= </translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+</context>
+<context>
+    <name>YPOTHETIKES</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Your Model of a Chemical Reaction</source>
+        <translation>Το μοντέλο σας για μια χημική αντίδραση</translation>
+    </message>
+    <message>
+        <source>Next&gt;</source>
+        <translation>Επόμενο&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Back</source>
+        <translation>&lt;Πίσω</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Make your choices about the rate of  the reaction:</source>
+        <translation>Επιλέξτε την ταχύτητα της  αντίδρασης:</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Θερμοκρασία</translation>
+    </message>
+    <message>
+        <source>Initial concentration of A</source>
+        <translation>Αρχική συγκέντρωση του A</translation>
+    </message>
+</context>
+<context>
+    <name>amfinaioxi</name>
+    <message>
+        <source>REVERSIBLE - NON REVERSIBLE</source>
+        <translation>ΑΜΦΙΔΡΟΜΗ - ΜΟΝΟΔΡΟΜΗ</translation>
+    </message>
+    <message>
+        <source>Reversible</source>
+        <translation>Αμφίδρομη</translation>
+    </message>
+    <message>
+        <source>Non reversible</source>
+        <translation>Μονόδρομη</translation>
+    </message>
+    <message>
+        <source>&lt;Back</source>
+        <translation>&lt;Πίσω</translation>
+    </message>
+    <message>
+        <source>Next&gt;</source>
+        <translation>Επόμενο&gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+</context>
+<context>
+    <name>antidrasi</name>
+    <message>
+        <source>Spots&apos; Representation</source>
+        <translation>Αναπαράσταση με κουκκίδες</translation>
+    </message>
+</context>
+<context>
+    <name>apotelesmata</name>
+    <message>
+        <source>Controls</source>
+        <translation>Χειρισμός</translation>
+    </message>
+    <message>
+        <source>Preset Parameteres     An Example</source>
+        <translation>Έτοιμες παράμετροι     Ένα παράδειγμα</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Έναρξη</translation>
+    </message>
+    <message>
+        <source>New Adjustment of the parameters</source>
+        <translation>Νέα ρύθμιση των παραμέτρων</translation>
+    </message>
+    <message>
+        <source>The parameters of the reaction you have chosen are:</source>
+        <translation>Οι παράμετροι της αντίδρασης που επιλέξατε είναι:</translation>
+    </message>
+    <message>
+        <source>Save Counts As...</source>
+        <translation>Αποθήκευση μετρήσεων ως...</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Πίνακας CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>carbonic2</name>
+    <message>
+        <source>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 10pt;&apos;&gt;&lt;p&gt;Carbonic acid gives up its two hydrogen ions one after the other:&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a1&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;] / [H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;]&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a2&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;] / [HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;]&lt;/p&gt;&lt;p&gt;K&lt;sub&gt;a1&lt;/sub&gt; (about 4&amp;times;10&lt;sup&gt;&amp;minus;7&lt;/sup&gt; at 25&amp;nbsp;&amp;deg;C) grows with the temperature; K&lt;sub&gt;a2&lt;/sub&gt; is some ten thousand times smaller. The program finds [H&lt;sup&gt;+&lt;/sup&gt;] from the concentration and both constants, together with the ions of water.&lt;/p&gt;&lt;p&gt;On the lattice the blue spots are H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;, the green HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; and the red CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;. The rates k&lt;sub&gt;1&lt;/sub&gt; (blue to green) and k&lt;sub&gt;2&lt;/sub&gt; (green to blue) stand in the ratio K&lt;sub&gt;a1&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;], k&lt;sub&gt;3&lt;/sub&gt; (green to red) and k&lt;sub&gt;4&lt;/sub&gt; (red to green) in the ratio K&lt;sub&gt;a2&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;]; each pair adds up to the temperature factor. So the spots settle at the equilibrium ratios of the acid.&lt;/p&gt;&lt;/div&gt;</source>
+        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 10pt;&apos;&gt;&lt;p&gt;Το ανθρακικό οξύ αποβάλλει τα δύο ιόντα υδρογόνου του το ένα μετά το άλλο:&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a1&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;] / [H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;]&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a2&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;] / [HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;]&lt;/p&gt;&lt;p&gt;Η K&lt;sub&gt;a1&lt;/sub&gt; (περίπου 4&amp;times;10&lt;sup&gt;&amp;minus;7&lt;/sup&gt; στους 25&amp;nbsp;&amp;deg;C) αυξάνεται με τη θερμοκρασία· η K&lt;sub&gt;a2&lt;/sub&gt; είναι περίπου δέκα χιλιάδες φορές μικρότερη. Το πρόγραμμα βρίσκει τη [H&lt;sup&gt;+&lt;/sup&gt;] από τη συγκέντρωση και τις δύο σταθερές, λαμβάνοντας υπόψη και τον ιοντισμό του νερού.&lt;/p&gt;&lt;p&gt;Στο πλέγμα οι μπλε κουκκίδες είναι H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;, οι πράσινες HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; και οι κόκκινες CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;. Οι ταχύτητες k&lt;sub&gt;1&lt;/sub&gt; (από μπλε σε πράσινο) και k&lt;sub&gt;2&lt;/sub&gt; (από πράσινο σε μπλε) έχουν λόγο K&lt;sub&gt;a1&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;], οι k&lt;sub&gt;3&lt;/sub&gt; (από πράσινο σε κόκκινο) και k&lt;sub&gt;4&lt;/sub&gt; (από κόκκινο σε πράσινο) λόγο K&lt;sub&gt;a2&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;]· κάθε ζεύγος έχει άθροισμα τον παράγοντα θερμοκρασίας. Έτσι οι κουκκίδες καταλήγουν στις αναλογίες ισορροπίας του οξέος.&lt;/p&gt;&lt;/div&gt;</translation>
+    </message>
+    <message>
+        <source>Form1</source>
+        <translation>Ανθρακικό οξύ: συνθήκες</translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation>Συγκέντρωση</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Θερμοκρασία</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Τέλος</translation>
+    </message>
+</context>
+<context>
+    <name>eisagogi</name>
+    <message>
+        <source>CHOICES</source>
+        <translation>ΕΠΙΛΟΓΕΣ</translation>
+    </message>
+    <message>
+        <source>Chemical Reactions</source>
+        <translation>Χημικές αντιδράσεις</translation>
+    </message>
+    <message>
+        <source>Radioactive Decays</source>
+        <translation>Ραδιενεργές διασπάσεις</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ΕΞΟΔΟΣ</translation>
+    </message>
+    <message>
+        <source>This Software will give you the opportunity to study</source>
+        <translation>Αυτό το λογισμικό σάς δίνει την ευκαιρία να μελετήσετε</translation>
+    </message>
+    <message>
+        <source>1. The kinetics of a reaction where a substance A is transformed into another B. Substance B could have the possibility (if you want to) to be transformed into a third C. All these transformations could be reversible  or not</source>
+        <translation>1. Την κινητική μιας αντίδρασης στην οποία μια ουσία A μετατρέπεται σε μια άλλη ουσία B. Η ουσία B μπορεί (αν το θέλετε) να μετατρέπεται σε μια τρίτη ουσία C. Όλες αυτές οι μετατροπές μπορεί να είναι αμφίδρομες ή μονόδρομες</translation>
+    </message>
+    <message>
+        <source>2. A radioactive decay or a radioactive series up to four steps.</source>
+        <translation>2. Μια ραδιενεργό διάσπαση ή μια ραδιενεργό σειρά έως τεσσάρων βημάτων.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Επιλέξτε</translation>
+    </message>
+</context>
+<context>
+    <name>eisodos</name>
+    <message>
+        <source>Start</source>
+        <translation>Έναρξη</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>KINETICS of CHEMICAL REACTIONS</source>
+        <translation>ΚΙΝΗΤΙΚΗ των ΧΗΜΙΚΩΝ ΑΝΤΙΔΡΑΣΕΩΝ</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>και</translation>
+    </message>
+    <message>
+        <source> RADIOACTIVE DECAYS</source>
+        <translation> ΡΑΔΙΕΝΕΡΓΕΣ ΔΙΑΣΠΑΣΕΙΣ</translation>
+    </message>
+    <message>
+        <source>by the spotsim developers</source>
+        <translation>από τους δημιουργούς του spotsim</translation>
+    </message>
+</context>
+<context>
+    <name>grafiki1</name>
+    <message>
+        <source>Graphs</source>
+        <translation>Γραφήματα</translation>
+    </message>
+    <message>
+        <source>Erase Previous Graphs</source>
+        <translation>Σβήσιμο προηγούμενων γραφημάτων</translation>
+    </message>
+    <message>
+        <source>%1 Times</source>
+        <translation>%1 φορές</translation>
+    </message>
+    <message>
+        <source>Repeat the Run...</source>
+        <translation>Επανάληψη της προσομοίωσης...</translation>
+    </message>
+    <message>
+        <source>Run the last run again many times and show the spread of the copies</source>
+        <translation>Εκτελεί ξανά την τελευταία προσομοίωση πολλές φορές και δείχνει τη διασπορά των αντιγράφων</translation>
+    </message>
+    <message>
+        <source>Stop Repeating</source>
+        <translation>Διακοπή επαναλήψεων</translation>
+    </message>
+    <message>
+        <source>Stop the copies of the run</source>
+        <translation>Σταματά τα αντίγραφα της προσομοίωσης</translation>
+    </message>
+    <message>
+        <source>Repeating the run: %1 of %2 done (Escape stops it)</source>
+        <translation>Επανάληψη της προσομοίωσης: %1 από %2 (το Escape τη σταματά)</translation>
+    </message>
+    <message>
+        <source>mol/L</source>
+        <translation>mol/L</translation>
+    </message>
+    <message>
+        <source>A run is repeated once it has ended</source>
+        <translation>Μια προσομοίωση επαναλαμβάνεται αφού τελειώσει</translation>
+    </message>
+    <message>
+        <source>Repeating the run: 0 of %1 done (Escape stops it)</source>
+        <translation>Επανάληψη της προσομοίωσης: 0 από %1 (το Escape τη σταματά)</translation>
+    </message>
+    <message>
+        <source>The repeats were stopped</source>
+        <translation>Οι επαναλήψεις σταμάτησαν</translation>
+    </message>
+    <message>
+        <source>%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), the spread %5 x the binomial one</source>
+        <translation>%1 προσομοιώσεις: ο μέσος όρος απέχει έως %2 τυπικά σφάλματα από τις ομαλές καμπύλες (%3 στο %4), η διασπορά είναι %5 x η διωνυμική</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Βελτιστοποίηση</translation>
+    </message>
+    <message>
+        <source>Half Lifes</source>
+        <translation>Χρόνοι ημιζωής</translation>
+    </message>
+    <message>
+        <source>Change of Rates</source>
+        <translation>Μεταβολή ταχυτήτων</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+</context>
+<context>
+    <name>grafvxc</name>
+    <message>
+        <source>Concentration of the products</source>
+        <translation>Συγκέντρωση των προϊόντων</translation>
+    </message>
+    <message>
+        <source>pH vs concentration</source>
+        <translation>pH - συγκέντρωση</translation>
+    </message>
+    <message>
+        <source>   Mέγιστο =</source>
+        <translation>   Μέγιστο =</translation>
+    </message>
+    <message>
+        <source>c (mol/L)</source>
+        <translation>c (mol/L)</translation>
+    </message>
+</context>
+<context>
+    <name>mathematical</name>
+    <message>
+        <source>Change of Rates</source>
+        <translation>Μεταβολή ταχυτήτων</translation>
+    </message>
+    <message>
+        <source>Graphs of concentrations of products vs initial concentration</source>
+        <translation>Γραφήματα των συγκεντρώσεων των προϊόντων ως προς την αρχική συγκέντρωση</translation>
+    </message>
+</context>
+<context>
+    <name>neaepilogi</name>
+    <message>
+        <source>NEW CHOICE</source>
+        <translation>ΝΕΑ ΕΠΙΛΟΓΗ</translation>
+    </message>
+    <message>
+        <source> 1 step</source>
+        <translation> 1 βήμα</translation>
+    </message>
+    <message>
+        <source>2 steps</source>
+        <translation>2 βήματα</translation>
+    </message>
+    <message>
+        <source>&lt;Back</source>
+        <translation>&lt;Πίσω</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Επόμενο &gt;</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>ACID</source>
+        <translation>ΟΞΥ</translation>
+    </message>
+</context>
+<context>
+    <name>phform</name>
+    <message>
+        <source>pH vs c</source>
+        <translation>pH - c</translation>
+    </message>
+    <message>
+        <source>c (mol/L)</source>
+        <translation>c (mol/L)</translation>
+    </message>
+</context>
+<context>
+    <name>ravdogram</name>
+    <message>
+        <source>Bars</source>
+        <translation>Ραβδόγραμμα</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>Picture of %1</source>
+        <translation>Εικόνα: %1</translation>
+    </message>
+    <message>
+        <source>no program reads from that pipe</source>
+        <translation>κανένα πρόγραμμα δεν διαβάζει από αυτή τη σωλήνωση</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>είναι υποδοχή (socket), όχι αρχείο</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>δεν υπάρχει χώρος στον δίσκο</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>εξαντλήθηκε το όριο χώρου στον δίσκο</translation>
+    </message>
+    <message>
+        <source>the file is too large for the disk</source>
+        <translation>το αρχείο είναι πολύ μεγάλο για τον δίσκο</translation>
+    </message>
+    <message>
+        <source>no permission to write there</source>
+        <translation>δεν υπάρχει άδεια εγγραφής εκεί</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>ο δίσκος είναι μόνο για ανάγνωση</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>είναι φάκελος</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>δεν υπάρχει τέτοιος φάκελος</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>το όνομα είναι πολύ μεγάλο</translation>
+    </message>
+    <message>
+        <source>too many symbolic links</source>
+        <translation>υπερβολικά πολλοί συμβολικοί σύνδεσμοι</translation>
+    </message>
+    <message>
+        <source>the reader closed the pipe</source>
+        <translation>ο αναγνώστης έκλεισε τη σωλήνωση</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>είναι κλειστό</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>ο δίσκος ανέφερε σφάλμα εισόδου/εξόδου</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>δεν δόθηκε όνομα αρχείου</translation>
+    </message>
+    <message>
+        <source>--lang takes el or en, not &apos;%1&apos;</source>
+        <translation>το --lang δέχεται el ή en, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Αποθηκεύτηκε: %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Δεν αποθηκεύτηκε το %1: %2</translation>
+    </message>
+    <message>
+        <source>Copy or save the drawing of this window</source>
+        <translation>Αντιγραφή ή αποθήκευση του σχεδίου αυτού του παραθύρου</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Αντιγραφή εικόνας</translation>
+    </message>
+    <message>
+        <source>Put the drawing on the clipboard</source>
+        <translation>Αντιγράφει το σχέδιο στο πρόχειρο</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>Αποθήκευση εικόνας ως...</translation>
+    </message>
+    <message>
+        <source>Save the drawing as a PNG image or an SVG drawing</source>
+        <translation>Αποθηκεύει το σχέδιο ως εικόνα PNG ή ως σχέδιο SVG</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Εικόνα PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Σχέδιο SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Αποθήκευση εικόνας ως</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1</source>
+        <translation>το QT_SCALE_FACTOR=%1 δεν είναι κλίμακα στην οποία μπορούν να διαταχθούν τα παράθυρα· εκκίνηση σε κλίμακα 1</translation>
+    </message>
+</context>
+</TS>

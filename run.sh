@@ -14,14 +14,15 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$SPOTSIM_BUILD_DIR/shell/spotsim" "$@"
 fi
 
-echo "No display found: running the tours of tools/tours offscreen."
-mkdir -p screenshots
+echo "No display found: running the tours of tools/tours offscreen, in English and in Greek."
+mkdir -p screenshots/el
 for tour in tools/tours/*.drive; do
-  "$SPOTSIM_BUILD_DIR/tools/drive/spotsim-drive" "$tour"
+  "$SPOTSIM_BUILD_DIR/tools/drive/spotsim-drive" --lang en "$tour"
+  tools/tours/in-language.sh el "$tour" | "$SPOTSIM_BUILD_DIR/tools/drive/spotsim-drive" --lang el -
 done
 # A tour says what a picture or table shows in a "# picture:" line just
 # above the line that writes it.
-echo "Screenshots, pictures and tables:"
+echo "Screenshots, pictures and tables (the same in Greek under screenshots/el/):"
 for tour in tools/tours/*.drive; do
   what=
   while IFS= read -r line; do

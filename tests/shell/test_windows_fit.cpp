@@ -4,7 +4,10 @@
 // window's frame out of the work area, and nothing covers a button or a
 // scroll bar (on a work area of 640 x 480 logical pixels or more). Run at
 // scale factors 1, 1.5 and 2 (QT_SCALE_FACTOR): the screen sizes are device
-// pixels, as a real screen's.
+// pixels, as a real screen's. SPOTSIM_TEST_LANGUAGE (el, pseudo) runs it in
+// another language; in the pseudo-translation, whose every text is longer and
+// has an accent on every letter, a text shown with plain letters escaped the
+// translation.
 #include "tests/support/Road.h"
 #include "acids/CARBONIC.h"
 #include "acids/carbonic2.h"
@@ -12,6 +15,8 @@
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
+
+#include "toolkit/Language.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -95,6 +100,20 @@ const QWidget *coveringSibling(const QWidget *w)
     return nullptr;
 }
 
+// A word of plain Latin letters in a text, where the pseudo-translation
+// leaves none: the text did not go through the translation. Chemical formulas
+// and symbols (H2CO3, Po, HA, pH, K, mol/L) and the program's name are the
+// same in every language.
+QString untranslatedWord(const QString &text)
+{
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    static const QRegularExpression symbols(QStringLiteral("^(?:(?:[A-Z][a-z]?)+|pH|mol|min|ms|sec|CSV|PNG|SVG|spotsim)$"));
+    for (const QRegularExpressionMatch &m : word.globalMatch(text))
+        if (!symbols.match(m.captured()).hasMatch())
+            return m.captured();
+    return {};
+}
+
 // What is wrong with the visible windows, one line a fault.
 QStringList faults(const QString &when)
 {
@@ -103,8 +122,23 @@ QStringList faults(const QString &when)
     // Below the smallest screen the windows were designed for, controls may
     // have to share room.
     const bool roomy = area.width() >= 640 && area.height() >= 480;
+    const bool pseudo = toolkit::languageInUse() == toolkit::Language::Pseudo;
     for (Form *form : visibleForms()) {
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
+        if (const QString word = pseudo ? untranslatedWord(form->windowTitle()) : QString(); !word.isEmpty())
+            found << QStringLiteral("%1 title '%2' shows '%3' untranslated").arg(where, form->windowTitle(), word);
+        // What the drawings print, as their descriptions keep it.
+        QList<const Canvas *> drawings{form};
+        for (const Canvas *canvas : form->findChildren<Canvas *>())
+            drawings << canvas;
+        for (const Canvas *canvas : drawings)
+            if (const QString word = pseudo ? untranslatedWord(canvas->accessibleDescription()) : QString();
+                !word.isEmpty())
+                found << QStringLiteral("%1 drawing %2 says '%3' untranslated: %4")
+                             .arg(where, canvas->objectName(), word, canvas->accessibleDescription());
+        for (const MenuItem *item : form->findChildren<MenuItem *>())
+            if (const QString word = pseudo ? untranslatedWord(item->caption()) : QString(); !word.isEmpty())
+                found << QStringLiteral("%1 menu '%2' shows '%3' untranslated").arg(where, item->caption(), word);
         const QRect frame = form->frameGeometry();
         if (!area.contains(frame))
             found << QStringLiteral("%1 frame %2 leaves the work area").arg(where, describe(frame));
@@ -126,6 +160,8 @@ QStringList faults(const QString &when)
             const QString caption = captionOf(control).remove(QRegularExpression(QStringLiteral("\\s+$")));
             if (caption.isEmpty())
                 continue;
+            if (const QString word = pseudo ? untranslatedWord(caption) : QString(); !word.isEmpty())
+                found << QStringLiteral("%1.%2 '%3' shows '%4' untranslated").arg(where, control->objectName(), caption, word);
             const CaptionPlace place = captionPlace(w);
             const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
             if (!place.box.contains(needed))
@@ -149,6 +185,15 @@ class TestWindowsFit : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        const QString asked = qEnvironmentVariable("SPOTSIM_TEST_LANGUAGE");
+        if (!asked.isEmpty()) {
+            const auto language = toolkit::languageNamed(asked);
+            QVERIFY2(language, "SPOTSIM_TEST_LANGUAGE names no language");
+            toolkit::useLanguage(*language);
+        }
+    }
     void cleanupTestCase() { resetForms(); }
 
     // The windows as each road leaves them, step by step: a chemical reaction

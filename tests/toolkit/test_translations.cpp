@@ -1,0 +1,221 @@
+// The languages: which one a desktop's locale asks for, the Greek texts as
+// the translators left them and as the program loads them, the pseudo-
+// translation and the decimal comma.
+#include "toolkit/Language.h"
+#include "toolkit/Text.h"
+#include "toolkit/core/Language.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message
+{
+    QString context, source, translation, type;
+};
+
+// Every message of a .ts file, or an empty list when it cannot be read.
+QList<Message> messagesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message m;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            m = {context, {}, {}, {}};
+        } else if (name == QLatin1String("source")) {
+            m.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+            messages << m;
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// The place markers of a text (%1, %2), sorted, and its blanks at either end.
+QStringList markers(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%\\d"));
+    QStringList found;
+    for (const QRegularExpressionMatch &m : marker.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    return found;
+}
+
+QString ends(const QString &text)
+{
+    static const QRegularExpression blanks(QStringLiteral("^(\\s*).*?(\\s*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    const auto m = blanks.match(text);
+    return QStringLiteral("[%1|%2]").arg(m.captured(1), m.captured(2));
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { toolkit::useLanguage(toolkit::Language::English); }
+
+    void desktopLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing set") << "" << "" << "" << "" << "en";
+        QTest::newRow("Greek LANG") << "" << "" << "" << "el_GR.UTF-8" << "el";
+        QTest::newRow("bare code") << "" << "" << "" << "el" << "el";
+        QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "en_GB.UTF-8" << "el_GR.UTF-8" << "en";
+        QTest::newRow("LC_ALL over both") << "" << "el_CY.UTF-8" << "en_US.UTF-8" << "en_US.UTF-8" << "el";
+        QTest::newRow("LANGUAGE first spoken entry") << "fr:el:en" << "" << "" << "fr_FR.UTF-8" << "el";
+        QTest::newRow("LANGUAGE over the locale") << "en" << "" << "" << "el_GR.UTF-8" << "en";
+        QTest::newRow("LANGUAGE ignored in C") << "el" << "C" << "" << "" << "en";
+        QTest::newRow("LANGUAGE ignored unset") << "el" << "" << "" << "" << "en";
+        QTest::newRow("LANGUAGE with none spoken") << "de:fr" << "" << "" << "el_GR.UTF-8" << "el";
+        QTest::newRow("unspoken locale") << "" << "" << "" << "de_DE.UTF-8" << "en";
+        QTest::newRow("modifier") << "" << "" << "" << "el_GR@euro" << "el";
+        QTest::newRow("not a prefix") << "" << "" << "" << "ell" << "en";
+    }
+    void desktopLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, expected);
+        const std::string a = language.toStdString(), b = lcAll.toStdString(), c = lcMessages.toStdString(),
+                          d = lang.toStdString();
+        QCOMPARE(QString::fromStdString(std::string(toolkit::core::desktopLanguage(a, b, c, d))), expected);
+    }
+
+    void languageArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("expected"); // -1: refused
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("separate") << QStringList{"spotsim", "--lang", "el"} << int(toolkit::Language::Greek)
+                                  << QStringList{"spotsim"};
+        QTest::newRow("joined") << QStringList{"spotsim", "--lang=en", "x"} << int(toolkit::Language::English)
+                                << QStringList{"spotsim", "x"};
+        QTest::newRow("unknown") << QStringList{"spotsim", "--lang", "fr"} << -1 << QStringList{"spotsim"};
+        QTest::newRow("missing value") << QStringList{"spotsim", "--lang"} << -1 << QStringList{"spotsim"};
+    }
+    void languageArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, expected);
+        QFETCH(QStringList, left);
+        QString problem;
+        const auto language = toolkit::takeLanguage(arguments, problem);
+        QCOMPARE(language ? int(*language) : -1, expected);
+        QCOMPARE(problem.isEmpty(), expected >= 0);
+        QCOMPARE(arguments, left);
+    }
+
+    // Every Greek text is finished, keeps its source's place markers and
+    // the blanks at its ends (captions are put together from pieces).
+    void greekFile()
+    {
+        const QList<Message> messages = messagesOf(QStringLiteral(SPOTSIM_SOURCE_DIR "/translations/spotsim_el.ts"));
+        QVERIFY(messages.size() > 200);
+        QStringList faults;
+        for (const Message &m : messages) {
+            const QString where = m.context + QLatin1Char(' ') + m.source.left(40);
+            if (!m.type.isEmpty() || m.translation.isEmpty())
+                faults << where + QStringLiteral(": not finished (") + m.type + QLatin1Char(')');
+            if (markers(m.translation) != markers(m.source))
+                faults << where + QStringLiteral(": place markers differ");
+            if (ends(m.translation) != ends(m.source))
+                faults << where + QStringLiteral(": blanks at the ends differ");
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // What the program loads: the compiled Greek texts, built into it.
+    void greekLoaded_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("run control") << "apotelesmata" << "Start" << QString::fromUtf8("Έναρξη");
+        QTest::newRow("shared caption") << "Captions" << "Temperature  = " << QString::fromUtf8("Θερμοκρασία  = ");
+        QTest::newRow("menu") << "grafiki1" << "Optimization" << QString::fromUtf8("Βελτιστοποίηση");
+        QTest::newRow("toolkit") << "toolkit" << "no space left on the disk"
+                                 << QString::fromUtf8("δεν υπάρχει χώρος στον δίσκο");
+    }
+    void greekLoaded()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        const QByteArray c = context.toUtf8(), s = source.toUtf8();
+        QCOMPARE(QCoreApplication::translate(c.constData(), s.constData()), source);
+        toolkit::useLanguage(toolkit::Language::Greek);
+        QCOMPARE(QCoreApplication::translate(c.constData(), s.constData()), expected);
+        toolkit::useLanguage(toolkit::Language::English);
+        QCOMPARE(QCoreApplication::translate(c.constData(), s.constData()), source);
+    }
+
+    // The pseudo-translation: every letter accented, place markers and
+    // blanks kept, two letters in five more.
+    void pseudo_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("word") << "Start" << QString::fromUtf8("Śţáŕţẋẋ");
+        QTest::newRow("markers and blanks") << "Saved %1 " << QString::fromUtf8("Śáṽéḋẋẋẋẋ %1 ");
+        QTest::newRow("no letters") << " = " << " = ";
+    }
+    void pseudo()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, expected);
+        toolkit::useLanguage(toolkit::Language::Pseudo);
+        QCOMPARE(QCoreApplication::translate("any", source.toUtf8().constData()), expected);
+    }
+
+    // Numbers for a person follow the language; the pattern's rounding and
+    // exponent do not change.
+    void decimalSeparator_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English") << int(toolkit::Language::English) << 0.2 << "0.00" << "0.20";
+        QTest::newRow("Greek") << int(toolkit::Language::Greek) << 0.2 << "0.00" << "0,20";
+        QTest::newRow("Greek exponent") << int(toolkit::Language::Greek) << 0.3625 << "0.00E+00" << "3,63E-01";
+        QTest::newRow("Greek whole") << int(toolkit::Language::Greek) << 1234.0 << "0" << "1234";
+    }
+    void decimalSeparator()
+    {
+        QFETCH(int, language);
+        QFETCH(double, value);
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        toolkit::useLanguage(toolkit::Language(language));
+        QCOMPARE(toolkit::Format(value, pattern.toStdString()), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "test_translations.moc"

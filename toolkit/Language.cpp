@@ -123,14 +123,17 @@ void useLanguage(Language language)
     case Language::Greek:
         break;
     }
-    // Qt's own texts first, where Qt has them, then the program's, which
-    // also carry what the standard dialogs show when Qt has no Greek of its own.
-    auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_el"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        add(std::move(qt));
-    auto program = std::make_unique<QTranslator>();
-    if (program->load(QStringLiteral(":/i18n/spotsim_el.qm")))
-        add(std::move(program));
+    // The last installed is asked first: the program's own texts; Qt's,
+    // where Qt ships them; the program's Greek of the standard dialogs,
+    // which Qt does not ship.
+    for (const auto &[name, folder] : {std::pair{QStringLiteral("spotsim_qt_el"), QStringLiteral(":/i18n")},
+                                       {QStringLiteral("qtbase_el"),
+                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+                                       {QStringLiteral("spotsim_el"), QStringLiteral(":/i18n")}}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(name, folder))
+            add(std::move(translator));
+    }
 }
 
 Language languageInUse() { return inUse; }

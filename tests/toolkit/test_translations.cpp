@@ -6,7 +6,11 @@
 #include "toolkit/core/Language.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -175,6 +179,26 @@ private slots:
         QCOMPARE(QCoreApplication::translate(c.constData(), s.constData()), source);
     }
 
+    // The file dialog of "Save Picture As..." speaks Greek too, though Qt
+    // ships no Greek of its own.
+    void fileDialogInGreek()
+    {
+        toolkit::useLanguage(toolkit::Language::Greek);
+        QFileDialog dialog(nullptr, QStringLiteral("x"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+        QVERIFY(lookIn);
+        QCOMPARE(lookIn->text(), QString::fromUtf8("Αναζήτηση σε:"));
+        const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        QVERIFY(buttons);
+        QStringList texts;
+        for (const QAbstractButton *b : buttons->buttons())
+            texts << b->text();
+        texts.sort();
+        QCOMPARE(texts, (QStringList{QString::fromUtf8("Ακύρωση"), QString::fromUtf8("Απο&θήκευση")}));
+    }
+
     // The pseudo-translation: every letter accented, place markers and
     // blanks kept, two letters in five more.
     void pseudo_data()
@@ -217,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTranslations)
+QTEST_MAIN(TestTranslations)
 #include "test_translations.moc"

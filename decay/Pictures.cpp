@@ -49,6 +49,18 @@ void drawArrow(QPainter &p, double x1, double x2, double y, double head, const Q
 
 } // namespace
 
+QString nuclideName(int index)
+{
+    static const char *names[] = {"polonium-218", "lead-214", "bismuth-214", "lead-210"};
+    return QLatin1String(names[std::clamp(index, 0, 3)]);
+}
+
+QString seriesBannerText()
+{
+    return QStringLiteral("Polonium-218 decays by alpha to lead-214, lead-214 by beta to bismuth-214, "
+                          "and bismuth-214 by beta and alpha to lead-210.");
+}
+
 void seriesBanner(QPainter &painter, const QRectF &box)
 {
     painter.save();

@@ -3,6 +3,9 @@
 #include "toolkit/Text.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace graphs {
 
@@ -67,6 +70,31 @@ QString countsText(const kinetics::core::Counts &counts)
         .arg(counts.b)
         .arg(counts.c)
         .arg(counts.d);
+}
+
+QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest, bool smoothCurves)
+{
+    static const char *colours[] = {"blue", "green", "red", "cyan"};
+    static const char *kinds[] = {"A", "B", "C", "D"};
+    const int n = std::clamp(setup.kinds(), 1, 4);
+    const int counts[] = {latest.counts.a, latest.counts.b, latest.counts.c, latest.counts.d};
+    QStringList points, curves, now;
+    for (int m = 0; m < n; ++m) {
+        points << QStringLiteral("%1 %2").arg(QLatin1String(colours[m]), QLatin1String(kinds[m]));
+        curves << QStringLiteral("dark %1 %2").arg(QLatin1String(colours[m]), QLatin1String(kinds[m]));
+        now << QStringLiteral("%1 %2").arg(counts[m]).arg(QLatin1String(kinds[m]));
+    }
+    const QString up = setup.chemistry()
+                           ? QStringLiteral("concentration, 0 to %1 mol/L").arg(toolkit::Format(setup.amount / 100.0, "0.00"))
+                           : QStringLiteral("number of atoms N, 0 to %1")
+                                 .arg(toolkit::Format(kinetics::core::layoutTarget(setup.amount), "0"));
+    QString text = QStringLiteral("Amounts against time. Across: time, 0 to %1. Up: %2. Points: %3.")
+                       .arg(setup.duration)
+                       .arg(up, points.join(QStringLiteral(", ")));
+    if (smoothCurves)
+        text += QStringLiteral(" Smooth curves: %1.").arg(curves.join(QStringLiteral(", ")));
+    text += QStringLiteral(" At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral(", ")));
+    return text;
 }
 
 } // namespace graphs

@@ -230,7 +230,13 @@ void Captioned::captionChanged()
 void Captioned::describe()
 {
     if (widget())
-        widget()->setAccessibleName(m_surface->captionText().simplified());
+        widget()->setAccessibleName(m_spokenName.isEmpty() ? m_surface->captionText().simplified() : m_spokenName);
+}
+
+void Captioned::setSpokenName(const QString &name)
+{
+    m_spokenName = name;
+    describe();
 }
 
 // ---------------------------------------------------------------- Label, TextBox

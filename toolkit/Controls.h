@@ -138,6 +138,10 @@ public:
     // to shrink.
     QFont shownFont() const;
     void describe() override;
+    // What assistive technology reads instead of the caption, where the
+    // caption alone does not say what it shows (a mass number without its
+    // element); empty: the caption.
+    void setSpokenName(const QString &name);
     // Fits a caption that waited for its window to be shown.
     void settle();
 
@@ -151,6 +155,7 @@ protected:
 
 private:
     CaptionSurface *m_surface;
+    QString m_spokenName;
     QFont m_base;
     bool m_fitPending = false;
     bool m_settling = false;
@@ -295,6 +300,10 @@ public:
     void follow(int value);
     bool following() const { return m_following; }
     void describe() override;
+    // The quantity each position stands for, which assistive technology
+    // reads as the bar's value (the rate constant its row shows, where the
+    // position is a half-life).
+    void setSpokenValue(std::function<double(int)> valueOf);
 
 private:
     void sync();

@@ -54,6 +54,8 @@ grafiki1::grafiki1()
     design(Check1, {1680, 0, 2175, 200}).setCaption(tr("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
     diaforikes.setEnabled(false);
+    // Help is Alt+H in every run, whether "Half Lifes" is offered or not.
+    voithia.setMnemonic(QLatin1Char('h'));
 
     diaforikes.onClick([this] { optimization(); });
     changerates.onClick([this] { changeOfRates(); });

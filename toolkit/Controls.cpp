@@ -603,7 +603,15 @@ MenuItem::MenuItem(QObject *form, const QString &name, const QString &caption)
     setCaption(caption);
     if (auto *f = qobject_cast<Form *>(form))
         f->menuBar()->addAction(m_action);
-    QObject::connect(m_action, &QAction::triggered, this, [this] { click(); });
+    QObject::connect(m_action, &QAction::triggered, this, [this] {
+        // The item has no menu of its own: the bar lets go of it at once, so
+        // that nothing stays highlighted, or focused to a screen reader,
+        // once it has run.
+        for (QObject *owner : m_action->associatedObjects())
+            if (auto *bar = qobject_cast<QMenuBar *>(owner))
+                bar->setActiveAction(nullptr);
+        click();
+    });
 }
 
 MenuItem::~MenuItem() { delete m_action; }
@@ -621,7 +629,8 @@ void MenuItem::setCaption(const QString &caption)
     m_mnemonic = QChar();
     QString shown;
     for (QChar c : caption) {
-        if (m_mnemonic.isNull() && c.isLetterOrNumber() && !taken.contains(c.toLower())) {
+        const bool free = m_kept.isNull() ? !taken.contains(c.toLower()) : c.toLower() == m_kept;
+        if (m_mnemonic.isNull() && c.isLetterOrNumber() && free) {
             m_mnemonic = c.toLower();
             shown += QLatin1Char('&');
         }
@@ -631,6 +640,22 @@ void MenuItem::setCaption(const QString &caption)
     }
     m_action->setText(shown);
 }
+void MenuItem::setMnemonic(QChar letter)
+{
+    m_kept = letter.toLower();
+    setCaption(m_caption);
+    if (!parent())
+        return;
+    // The others choose again, in their order, around the kept letters.
+    const auto items = parent()->findChildren<MenuItem *>(Qt::FindDirectChildrenOnly);
+    for (MenuItem *other : items)
+        if (other->m_kept.isNull())
+            other->m_mnemonic = QChar();
+    for (MenuItem *other : items)
+        if (other->m_kept.isNull())
+            other->setCaption(other->m_caption);
+}
+
 bool MenuItem::visible() const { return m_action->isVisible(); }
 void MenuItem::setVisible(bool visible) { m_action->setVisible(visible); }
 bool MenuItem::enabled() const { return m_action->isEnabled(); }

@@ -412,11 +412,15 @@ public:
     void click() { fire(m_click); }
     // The letter that chooses the item with Alt, or a null character.
     QChar mnemonic() const { return m_mnemonic; }
+    // Keeps that letter (one of the caption's) for the item whichever other
+    // items the menu shows; the others take theirs around it.
+    void setMnemonic(QChar letter);
 
 private:
     QAction *m_action;
     QString m_caption;
     QChar m_mnemonic;
+    QChar m_kept;
     Handler m_click;
 };
 

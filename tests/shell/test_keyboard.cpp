@@ -15,6 +15,7 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QtTest>
+#include <QMenuBar>
 
 using namespace toolkit;
 using shell::core::shared;
@@ -234,6 +235,33 @@ private slots:
         press(Qt::Key(key));
         QCOMPARE(p.xronosolos.value(), to);
         QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = %1").arg(to));
+    }
+
+    // Help is Alt+H in every run, "Half Lifes" offered or not; once it has
+    // run, no item of the menu bar stays focused to a screen reader.
+    void helpIsOneLetterInEveryRun_data()
+    {
+        QTest::addColumn<int>("chapter");
+        QTest::newRow("reaction") << int(road::Chapter::Reaction);
+        QTest::newRow("decay") << int(road::Chapter::Decay);
+        QTest::newRow("acid") << int(road::Chapter::Acid);
+    }
+
+    void helpIsOneLetterInEveryRun()
+    {
+        QFETCH(int, chapter);
+        road::startChapterRun(road::Chapter(chapter));
+        auto &graphs = form<grafiki1>();
+        QCOMPARE(graphs.xronoimizoi.visible(), road::Chapter(chapter) == road::Chapter::Decay);
+        switchTo(graphs);
+        QCOMPARE(graphs.voithia.mnemonic(), QLatin1Char('h'));
+        press(Qt::Key_H, Qt::AltModifier);
+        QVERIFY(form<Simiosi>().isVisible());
+        switchTo(graphs);
+        QAccessibleInterface *bar = accessible(graphs.menuBar());
+        QVERIFY(bar->childCount() >= 4);
+        for (int i = 0; i < bar->childCount(); ++i)
+            QVERIFY2(!bar->child(i)->state().focused, qPrintable(bar->child(i)->text(QAccessible::Name)));
     }
 
     void menuLettersAreDistinct()

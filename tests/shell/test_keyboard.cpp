@@ -582,6 +582,59 @@ private slots:
         QVERIFY(round.contains(QApplication::activeWindow()));
     }
 
+    // Start brings the four run windows back over a page a click brought
+    // up, one closed by its frame with them, and the keyboard stays on
+    // Start.
+    void startKeepsTheKeyboard()
+    {
+        road::toParameters(true, true);
+        auto &run = road::startRun();
+        road::runToTheEnd();
+        Form &spots = form<antidrasi>();
+        Form *page = nullptr;
+        for (Form *w : visibleForms())
+            if (w->fillsWorkArea())
+                page = w;
+        QVERIFY(page);
+        spots.close(); // its frame's close button
+        QVERIFY(!spots.isVisible());
+        page->raise(); // a click on the page
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        run.bringToFront();
+        QVERIFY(QTest::qWaitForWindowActive(&run));
+        run.Command2.widget()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        QVERIFY(run.Timer1.enabled());
+        QVERIFY(spots.isVisible());
+        const std::vector<Form *> stack = visibleForms();
+        QVERIFY(stack.size() >= 5);
+        QCOMPARE(stack.back(), &run);
+        const QSet<Form *> top(stack.end() - 4, stack.end());
+        QCOMPARE(top, (QSet<Form *>{&spots, &form<grafiki1>(), &form<ravdogram>(), &run}));
+        QTRY_COMPARE(QApplication::activeWindow(), &run);
+        QTest::qWait(200); // a window manager's late focus for the window that came back
+        QCOMPARE(QApplication::activeWindow(), &run);
+        QCOMPARE(focused(), run.Command2.widget());
+    }
+
+    // Where assistive technology is told a window, a scroll bar or a
+    // button is: in the screen's device pixels, where a magnifier looks (on
+    // a scaled screen, twice the logical pixels at scale 2).
+    void placesAreInDevicePixels()
+    {
+        auto &p = road::toParameters(true, true);
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        const double f = p.devicePixelRatioF();
+        const QWidget *widgets[] = {&p, p.sidesq.widget(), p.Command2.widget()};
+        for (const QWidget *w : widgets) {
+            const QPoint corner = w->mapToGlobal(QPoint(0, 0));
+            const QRect device(qRound(corner.x() * f), qRound(corner.y() * f), qRound(w->width() * f),
+                               qRound(w->height() * f));
+            QCOMPARE(accessible(const_cast<QWidget *>(w))->rect(), device);
+        }
+    }
+
     // Every window of the program, each shown in turn after a run.
     void everyCaptionIsItsControlsName()
     {

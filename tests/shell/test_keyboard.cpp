@@ -542,6 +542,34 @@ private slots:
         }
     }
 
+    // The acid's graphs against c tell their axes, which colour is which
+    // species and where the run's concentration stands on them.
+    void acidGraphsTellWhatTheyShow()
+    {
+        road::startChapterRun(road::Chapter::Acid);
+        road::runToTheEnd();
+        form<grafiki1>().changerates.click();
+        form<mathematical>().grafvcshos.click();
+        auto *species = shell::formByName(QStringLiteral("grafvxc"));
+        const QString heard = accessible(species)->text(QAccessible::Description);
+        for (const char *said : {"Across: c (mol/L), 0 to 14.", "Up: percent of c, 0 to 100.", "blue H2A", "green HA-",
+                                 "red A2-", "yellow H+", "c = 0.15 mol/L"})
+            QVERIFY2(heard.contains(QLatin1String(said)), qPrintable(heard));
+        // The acid's three species make up the whole of c.
+        const QRegularExpression share(QStringLiteral("(H2A|HA-|A2-)(?: is)? ([0-9.]+) %"));
+        double whole = 0;
+        int shares = 0;
+        for (auto m = share.globalMatch(heard); m.hasNext(); ++shares)
+            whole += m.next().captured(2).toDouble();
+        QCOMPARE(shares, 3);
+        QVERIFY2(std::fabs(whole - 100) < 0.2, qPrintable(heard));
+
+        species->findChild<CommandButton *>(QStringLiteral("phshow"))->click();
+        const QString ph = accessible(shell::formByName(QStringLiteral("phform")))->text(QAccessible::Description);
+        for (const char *said : {"Across: c (mol/L), 0 to 15.", "Up: pH, 0 to 15.", "red curve", "c = 0.15 mol/L"})
+            QVERIFY2(ph.contains(QLatin1String(said)), qPrintable(ph));
+    }
+
     // F6 and Shift+F6 go round the same windows in one order, both ways,
     // also where three windows stand at one place (the acid's rates,
     // species and pH graphs); a click on the page under the run does not

@@ -53,8 +53,8 @@ public:
         if (button()->isCheckable()) {
             s.checkable = true;
             s.checked = button()->isChecked();
-            s.pressed = button()->isChecked();
         }
+        s.pressed = button()->isDown() || s.checked;
         s.defaultButton = button()->isDefault();
         return s;
     }

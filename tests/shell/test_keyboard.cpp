@@ -549,6 +549,9 @@ private slots:
         road::startChapterRun(road::Chapter::Acid);
         road::runToTheEnd();
         form<grafiki1>().changerates.click();
+        const QString rates = accessible(&form<mathematical>())->text(QAccessible::Description);
+        for (const char *said : {"Across: time, 0 to ", "dark blue A, dark green B, dark red C"})
+            QVERIFY2(rates.contains(QLatin1String(said)), qPrintable(rates));
         form<mathematical>().grafvcshos.click();
         auto *species = shell::formByName(QStringLiteral("grafvxc"));
         const QString heard = accessible(species)->text(QAccessible::Description);

@@ -54,8 +54,9 @@ grafiki1::grafiki1()
     design(Check1, {1680, 0, 2175, 200}).setCaption(tr("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
     diaforikes.setEnabled(false);
-    // Help is Alt+H in every run, whether "Half Lifes" is offered or not.
-    voithia.setMnemonic(QLatin1Char('h'));
+    // Help keeps its first letter (Alt+H) in every run, whether "Half
+    // Lifes" is offered or not.
+    voithia.setMnemonic(voithia.caption().front());
 
     diaforikes.onClick([this] { optimization(); });
     changerates.onClick([this] { changeOfRates(); });

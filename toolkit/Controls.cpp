@@ -627,9 +627,12 @@ void MenuItem::setCaption(const QString &caption)
             if (other != this && !other->m_mnemonic.isNull())
                 taken += other->m_mnemonic;
     m_mnemonic = QChar();
+    // A kept letter that the caption (in another language) lacks gives way
+    // to the usual choice.
+    const bool keep = !m_kept.isNull() && caption.contains(m_kept, Qt::CaseInsensitive);
     QString shown;
     for (QChar c : caption) {
-        const bool free = m_kept.isNull() ? !taken.contains(c.toLower()) : c.toLower() == m_kept;
+        const bool free = keep ? c.toLower() == m_kept : !taken.contains(c.toLower());
         if (m_mnemonic.isNull() && c.isLetterOrNumber() && free) {
             m_mnemonic = c.toLower();
             shown += QLatin1Char('&');

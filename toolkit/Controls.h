@@ -413,7 +413,8 @@ public:
     // The letter that chooses the item with Alt, or a null character.
     QChar mnemonic() const { return m_mnemonic; }
     // Keeps that letter (one of the caption's) for the item whichever other
-    // items the menu shows; the others take theirs around it.
+    // items the menu shows; the others take theirs around it. A caption
+    // without it chooses as usual.
     void setMnemonic(QChar letter);
 
 private:

@@ -170,7 +170,7 @@ void drawConstants(QPainter &painter, const Layout &l)
 
 QString carbonicPictureText()
 {
-    return QStringLiteral("Carbonic acid in water: H2CO3, the blue spot, is in equilibrium (Ka1) with H+ + HCO3-, "
+    return QCoreApplication::translate("Pictures", "Carbonic acid in water: H2CO3, the blue spot, is in equilibrium (Ka1) with H+ + HCO3-, "
                           "the green spot, which is in equilibrium (Ka2) with 2H+ + CO3 2-, the red spot. "
                           "Ka1 = [H+][HCO3-] / [H2CO3]; Ka2 = [H+][CO3 2-] / [HCO3-].");
 }

@@ -51,7 +51,7 @@ void grafvxc::drawProductGraph()
     const auto &points = m_graph->points;
     const auto &at = points[std::size_t(std::clamp(int(std::lround(m_concentration * 100)), 1,
                                                    int(points.size()) - 1))];
-    setDescription(QStringLiteral("%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, "
+    setDescription(tr("%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, "
                                   "green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where "
                                   "H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.")
                        .arg(acids::graphName(m_model, acids::Graph::Species), Format(m_concentration, "0.00"),

@@ -34,7 +34,7 @@ void phform::drawPhGraph()
     // concentration, where the line is.
     const auto &at = m_points[std::size_t(std::clamp(int(std::lround(m_concentration * 10)), 1,
                                                      int(m_points.size()) - 1))];
-    setDescription(QStringLiteral("%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH "
+    setDescription(tr("%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH "
                                   "of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 "
                                   "at c = %4 mol/L.")
                        .arg(acids::graphName(m_model, acids::Graph::Ph), Format(m_concentration, "0.00"),

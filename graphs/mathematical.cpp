@@ -60,13 +60,16 @@ void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs
     show();
     redraw();
     // What a listener hears: the axes and which colour is which kind.
-    static const char *curves[] = {"dark blue A", "dark green B", "dark red C", "cyan D"};
+    static const char *curves[] = {QT_TRANSLATE_NOOP("mathematical", "dark blue A"),
+                                   QT_TRANSLATE_NOOP("mathematical", "dark green B"),
+                                   QT_TRANSLATE_NOOP("mathematical", "dark red C"),
+                                   QT_TRANSLATE_NOOP("mathematical", "cyan D")};
     QStringList kinds;
     for (int m = 0; m < std::clamp(setup.kinds(), 1, 4); ++m)
-        kinds << QLatin1String(curves[m]);
-    setDescription(QStringLiteral("Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate "
-                                  "of change, scaled so that A's rate at the start reaches the axis; above the time "
-                                  "axis a kind grows, below it a kind falls. Curves: %2.")
+        kinds << tr(curves[m]);
+    setDescription(tr("Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate "
+                      "of change, scaled so that A's rate at the start reaches the axis; above the time "
+                      "axis a kind grows, below it a kind falls. Curves: %2.")
                        .arg(setup.duration)
                        .arg(kinds.join(QStringLiteral(", "))));
 }

@@ -32,12 +32,14 @@ public:
 };
 
 // A command button is a push button, also once it stays pressed in (the
-// chosen acid's button): that it is pressed in is its checked state.
+// chosen acid's button): that it is pressed in is its checked state. An
+// option button is a radio button and a check box a check box, as Qt has
+// them.
 class ButtonAccessible final : public QAccessibleWidget
 {
 public:
-    explicit ButtonAccessible(QPushButton *button)
-        : QAccessibleWidget(button, QAccessible::Button)
+    ButtonAccessible(QAbstractButton *button, QAccessible::Role role)
+        : QAccessibleWidget(button, role)
     {
     }
     QRect rect() const override { return widget()->isVisible() ? deviceScreenRect(*widget()) : QRect(); }
@@ -54,27 +56,31 @@ public:
             s.checkable = true;
             s.checked = button()->isChecked();
         }
-        s.pressed = button()->isDown() || s.checked;
-        s.defaultButton = button()->isDefault();
+        s.pressed = button()->isDown() || (role() == QAccessible::Button && s.checked);
+        if (const auto *push = qobject_cast<const QPushButton *>(button()))
+            s.defaultButton = push->isDefault();
         return s;
     }
     QStringList actionNames() const override
     {
         QStringList names;
-        if (widget()->isEnabled())
+        if (widget()->isEnabled()) {
             names << pressAction();
+            if (button()->isCheckable() && role() != QAccessible::Button)
+                names << toggleAction();
+        }
         return names + QAccessibleWidget::actionNames();
     }
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && widget()->isEnabled())
+        if ((action == pressAction() || action == toggleAction()) && widget()->isEnabled())
             button()->click();
         else
             QAccessibleWidget::doAction(action);
     }
 
 private:
-    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
 };
 
 // A scroll bar: its value is the quantity its row shows (a rate constant,
@@ -138,7 +144,11 @@ QAccessibleInterface *toolkitAccessible(const QString &, QObject *object)
     if (auto *bar = dynamic_cast<widgets::BarWidget *>(widget))
         return new BarAccessible(bar);
     if (auto *button = dynamic_cast<widgets::ButtonWidget *>(widget))
-        return new ButtonAccessible(button);
+        return new ButtonAccessible(button, QAccessible::Button);
+    if (auto *option = dynamic_cast<widgets::RadioWidget *>(widget))
+        return new ButtonAccessible(option, QAccessible::RadioButton);
+    if (auto *box = dynamic_cast<widgets::CheckWidget *>(widget))
+        return new ButtonAccessible(box, QAccessible::CheckBox);
     return nullptr;
 }
 

@@ -1,7 +1,8 @@
 // What assistive technology is told of the program's own widgets: a window
 // as a window (a frame), a scroll bar with the value its row shows, a command
-// button as a push button also while it stays pressed in, and each of their
-// places in the screen's device pixels, where a magnifier looks.
+// button as a push button also while it stays pressed in, option buttons and
+// check boxes as Qt has them, and each of their places in the screen's device
+// pixels, where a magnifier looks.
 #pragma once
 
 class QRect;

@@ -649,15 +649,17 @@ private slots:
         QCOMPARE(focused(), run.Command2.widget());
     }
 
-    // Where assistive technology is told a window, a scroll bar or a
-    // button is: in the screen's device pixels, where a magnifier looks (on
+    // Where assistive technology is told a window, a scroll bar, a button,
+    // an option button or a check box is: in the screen's device pixels, where a magnifier looks (on
     // a scaled screen, twice the logical pixels at scale 2).
     void placesAreInDevicePixels()
     {
         auto &p = road::toParameters(true, true);
-        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        road::startRun();
+        QVERIFY(QTest::qWaitForWindowExposed(&form<grafiki1>()));
         const double f = p.devicePixelRatioF();
-        const QWidget *widgets[] = {&p, p.sidesq.widget(), p.Command2.widget()};
+        const QWidget *widgets[] = {&p, p.sidesq.widget(), p.Command2.widget(), form<neaepilogi>().Option1.widget(),
+                                    form<grafiki1>().Check1.widget()};
         for (const QWidget *w : widgets) {
             const QPoint corner = w->mapToGlobal(QPoint(0, 0));
             const QRect device(qRound(corner.x() * f), qRound(corner.y() * f), qRound(w->width() * f),

@@ -11,6 +11,7 @@ CARBONIC::CARBONIC()
 {
     design(Picture1, {1680, 0, 3600, 5640}).canvas().setBorder(true);
     Picture1.canvas().setPicture(acids::carbonicPicture);
+    Picture1.canvas().setDescription(acids::carbonicPictureText());
     offerPicture(Picture1.canvas());
     const Font bold12{fonts::serifGreek, 12, true};
     design(Command1, {2040, 5760, 1335, 615}, tr("<Back"), bold12);

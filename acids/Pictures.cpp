@@ -168,6 +168,13 @@ void drawConstants(QPainter &painter, const Layout &l)
 
 } // namespace
 
+QString carbonicPictureText()
+{
+    return QCoreApplication::translate("Pictures", "Carbonic acid in water: H2CO3, the blue spot, is in equilibrium (Ka1) with H+ + HCO3-, "
+                          "the green spot, which is in equilibrium (Ka2) with 2H+ + CO3 2-, the red spot. "
+                          "Ka1 = [H+][HCO3-] / [H2CO3]; Ka2 = [H+][CO3 2-] / [HCO3-].");
+}
+
 void carbonicPicture(QPainter &painter, const QRectF &box)
 {
     painter.fillRect(box, Qt::white);

@@ -2,6 +2,7 @@
 #pragma once
 
 class QPainter;
+class QString;
 class QRectF;
 
 namespace acids {
@@ -9,5 +10,7 @@ namespace acids {
 // H2CO3 <-> H+ + HCO3- <-> 2H+ + CO3 2-, one species a row with the lattice's
 // colour of its spot, and the two dissociation constants.
 void carbonicPicture(QPainter &painter, const QRectF &box);
+// What that picture shows, in words, for a listener.
+QString carbonicPictureText();
 
 } // namespace acids

@@ -7,6 +7,9 @@
 #include "kinetics/core/Palette.h"
 #include "shell/Quantities.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace toolkit;
 namespace palette = kinetics::core::palette;
 
@@ -43,6 +46,17 @@ void grafvxc::drawProductGraph()
     placeOver(form<mathematical>()); // the rates graph it was opened from
     show();
     redraw();
+    // What a listener hears: the axes, which colour is which species, and
+    // each species' share at the run's concentration, where the line is.
+    const auto &points = m_graph->points;
+    const auto &at = points[std::size_t(std::clamp(int(std::lround(m_concentration * 100)), 1,
+                                                   int(points.size()) - 1))];
+    setDescription(tr("%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, "
+                                  "green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where "
+                                  "H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.")
+                       .arg(acids::graphName(m_model, acids::Graph::Species), Format(m_concentration, "0.00"),
+                            Format(at.acid, "0.0"), Format(at.monoAnion, "0.0"), Format(at.dianion, "0.0"),
+                            Format(at.hydrogen, "0.0")));
 }
 
 void grafvxc::drawGraph()

@@ -6,6 +6,9 @@
 #include "kinetics/core/Palette.h"
 #include "shell/Quantities.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace toolkit;
 namespace palette = kinetics::core::palette;
 
@@ -27,6 +30,15 @@ void phform::drawPhGraph()
     m_concentration = acids::chosenConcentration();
     showOverSpeciesGraph();
     redraw();
+    // What a listener hears: the axes, the curve and the pH at the run's
+    // concentration, where the line is.
+    const auto &at = m_points[std::size_t(std::clamp(int(std::lround(m_concentration * 10)), 1,
+                                                     int(m_points.size()) - 1))];
+    setDescription(tr("%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH "
+                                  "of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 "
+                                  "at c = %4 mol/L.")
+                       .arg(acids::graphName(m_model, acids::Graph::Ph), Format(m_concentration, "0.00"),
+                            Format(at.pH, "0.00"), Format(at.c, "0.0")));
 }
 
 void phform::drawGraph()

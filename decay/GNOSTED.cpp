@@ -63,7 +63,11 @@ GNOSTED::GNOSTED()
     Picture1.canvas().setBorder(false);
     Picture1.canvas().setBackColor(RGB(255, 255, 255));
     Picture1.canvas().setPicture(decay::seriesBanner);
+    Picture1.canvas().setDescription(decay::seriesBannerText());
     offerPicture(Picture1.canvas());
+    // A mass number is read with its element.
+    for (int k = 2; k <= 5; ++k)
+        Label1[k].setSpokenName(decay::nuclideName(k - 2));
 
     HScroll1.join(shell::amount());
     xronosolos.join(shell::duration());

@@ -5,6 +5,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Screen.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -48,6 +49,19 @@ void drawArrow(QPainter &p, double x1, double x2, double y, double head, const Q
 }
 
 } // namespace
+
+QString nuclideName(int index)
+{
+    static const char *names[] = {QT_TRANSLATE_NOOP("Pictures", "polonium-218"), QT_TRANSLATE_NOOP("Pictures", "lead-214"),
+                                  QT_TRANSLATE_NOOP("Pictures", "bismuth-214"), QT_TRANSLATE_NOOP("Pictures", "lead-210")};
+    return QCoreApplication::translate("Pictures", names[std::clamp(index, 0, 3)]);
+}
+
+QString seriesBannerText()
+{
+    return QCoreApplication::translate("Pictures", "Polonium-218 decays by alpha to lead-214, lead-214 by beta to bismuth-214, "
+                          "and bismuth-214 by beta and alpha to lead-210.");
+}
 
 void seriesBanner(QPainter &painter, const QRectF &box)
 {

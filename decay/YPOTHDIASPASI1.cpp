@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 using namespace toolkit;
@@ -88,6 +89,12 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
     blezoi.onChange([this] { halfLifeChange(0); });
     prasinizoi.onChange([this] { halfLifeChange(1); });
     kokinizoi.onChange([this] { halfLifeChange(2); });
+    // A listener hears the constant the row shows, not the half-life in
+    // hundredths of a minute that the bar's position stands for.
+    for (int c = 0; c < 3; ++c)
+        (this->*rows[c].bar).setSpokenValue([this, c](int position) {
+            return std::round(shownConstant(c, position) * 1e5) / 1e5;
+        });
     tempotherm.onChange([this] { tempothermChange(); });
     piso.onClick([] { form<YPOTHDIASPASI>().show(); });
     mprosta.onClick([this] { next(); });
@@ -228,14 +235,19 @@ void YPOTHDIASPASI1::halfLifeChange(int colour)
     const double T = halfLifeFromBar((this->*r.bar).value());
     const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, tempotherm.value());
     auto &row = this->*r.labels;
-    // Blue shows ln 2 to three places; the others the constant itself.
-    row[0].setCaption(Format(colour == 0 ? ln2Rounded / T : k, "0.00000") + tr(" min"));
+    row[0].setCaption(Format(shownConstant(colour, (this->*r.bar).value()), "0.00000") + tr(" min"));
     if (r.index) {
         row[2].setCaption(QStringLiteral("K"));
         row[3].setCaption(QLatin1String(r.index));
     }
     shared().rates.steps.*r.rate = k;
     drawFrame();
+}
+
+double YPOTHDIASPASI1::shownConstant(int colour, int position) const
+{
+    const double T = halfLifeFromBar(position);
+    return colour == 0 ? ln2Rounded / T : decay::core::decayConstant(T, ModelCode::DecaySeries, tempotherm.value());
 }
 
 void YPOTHDIASPASI1::arithatomonChange() { Label8.setCaption(graphs::atomsText(arithatomon.value())); }

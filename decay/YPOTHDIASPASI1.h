@@ -54,6 +54,9 @@ private:
     void showRows();
     // A half-life bar moved: 0 blue, 1 green, 2 red.
     void halfLifeChange(int colour);
+    // The constant a half-life row shows for its bar at that position: blue
+    // ln 2 to three places over the half-life, the others the constant.
+    double shownConstant(int colour, int position) const;
     void arithatomonChange();
     void tempothermChange();
     void drawFrame();

@@ -3,6 +3,9 @@
 #include "toolkit/Text.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace graphs {
 
@@ -67,6 +70,37 @@ QString countsText(const kinetics::core::Counts &counts)
         .arg(counts.b)
         .arg(counts.c)
         .arg(counts.d);
+}
+
+QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest, bool smoothCurves)
+{
+    static const char *points[] = {QT_TRANSLATE_NOOP("Captions", "blue A"), QT_TRANSLATE_NOOP("Captions", "green B"),
+                                   QT_TRANSLATE_NOOP("Captions", "red C"), QT_TRANSLATE_NOOP("Captions", "cyan D")};
+    static const char *curves[] = {QT_TRANSLATE_NOOP("Captions", "dark blue A"),
+                                   QT_TRANSLATE_NOOP("Captions", "dark green B"),
+                                   QT_TRANSLATE_NOOP("Captions", "dark red C"),
+                                   QT_TRANSLATE_NOOP("Captions", "dark cyan D")};
+    static const char *kinds[] = {"A", "B", "C", "D"};
+    const int n = std::clamp(setup.kinds(), 1, 4);
+    const int counts[] = {latest.counts.a, latest.counts.b, latest.counts.c, latest.counts.d};
+    QStringList shownPoints, shownCurves, now;
+    for (int m = 0; m < n; ++m) {
+        shownPoints << Captions::tr(points[m]);
+        shownCurves << Captions::tr(curves[m]);
+        now << QStringLiteral("%1 %2").arg(counts[m]).arg(QLatin1String(kinds[m]));
+    }
+    const QString up = setup.chemistry()
+                           ? Captions::tr("concentration, 0 to %1 mol/L").arg(toolkit::Format(setup.amount / 100.0, "0.00"))
+                           : Captions::tr("number of atoms N, 0 to %1")
+                                 .arg(toolkit::Format(kinetics::core::layoutTarget(setup.amount), "0"));
+    QString text = Captions::tr("Amounts against time. Across: time, 0 to %1. Up: %2. Points: %3.")
+                       .arg(setup.duration)
+                       .arg(up, shownPoints.join(QStringLiteral(", ")));
+    if (smoothCurves)
+        text += QLatin1Char(' ') + Captions::tr("Smooth curves: %1.").arg(shownCurves.join(QStringLiteral(", ")));
+    text += QLatin1Char(' ')
+            + Captions::tr("At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral(", ")));
+    return text;
 }
 
 } // namespace graphs

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kinetics/core/Lattice.h"
+#include "kinetics/core/Run.h"
 #include "kinetics/core/RunSetup.h"
 
 #include <QString>
@@ -33,5 +34,10 @@ QString seriesStepLabel(int i);
 // "144 blue A, 0 green B, 0 red C, 0 cyan D": what the spots and bars tell
 // a listener.
 QString countsText(const kinetics::core::Counts &counts);
+// What a listener hears of the graph of a run's amounts against time: which
+// axis is which and how far each runs, which colour is which kind (the
+// points, and the smooth curves once they are drawn), and the latest counts
+// of the run's kinds.
+QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest, bool smoothCurves);
 
 } // namespace graphs

@@ -175,13 +175,16 @@ void apotelesmata::beginRateList()
     const double shrink = std::min({1.0, room / widest, labelDrop / textHeight()});
     m_printShrink = std::max(readableFloorPoints / 12, shrink);
     setFontSize(12 * m_printShrink);
+    m_rateRows.clear();
 }
 
 void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
 {
     setCurrentX(0);
     setCurrentY(y);
-    print(QStringLiteral("K       =") + Format(rate, pattern));
+    const QString value = QStringLiteral("K       =") + Format(rate, pattern);
+    print(value);
+    m_rateRows << value.simplified() + QLatin1Char(' ') + label.simplified();
     // Just below its value line: on a large window the design's drop would
     // leave it far under it.
     const double drop = std::min(labelDrop, 1.2 * textHeight());
@@ -222,6 +225,8 @@ void apotelesmata::showSetup(const kinetics::core::RunSetup &setup)
         kapa[step].setCaption(graphs::rateLabelText(setup, step));
     m_listed = setup;
     listRates(setup);
+    // Every row of the list, also where two read alike but for their values.
+    setDescription(m_rateRows.join(QStringLiteral("; ")));
 }
 
 void apotelesmata::start()
@@ -235,17 +240,16 @@ void apotelesmata::start()
     shell::hideAcidGraphs();
     form<mathematical>().hide();
 
-    // A run window closed by its frame comes back for the run.
-    bool reopened = false;
+    // A run window closed by its frame comes back for the run, and all four
+    // come back over a page a click brought up; the keyboard stays on Start.
     for (Form *w : {&shell::spotWindow().window(), static_cast<Form *>(&graphs),
                     static_cast<Form *>(&form<ravdogram>())}) {
-        if (!w->isVisible()) {
+        if (w->isVisible())
+            w->bringToFront();
+        else
             w->show();
-            reopened = true;
-        }
     }
-    if (reopened)
-        bringToFront();
+    bringToFront();
     if (graphs.repeating())
         graphs.stopRepeats();
     frameGraph(setup, false);
@@ -306,6 +310,7 @@ void apotelesmata::tick()
     View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
     run.tick(toolkit::core::generator(), view);
     describeCounts(shell::spotWindow().window(), form<ravdogram>(), run.counts());
+    form<grafiki1>().describeGraph();
     if (!run.running())
         Timer1.setEnabled(false);
 }

@@ -5,6 +5,8 @@
 #include "kinetics/core/RunSetup.h"
 #include "toolkit/Toolkit.h"
 
+#include <QStringList>
+
 #include <optional>
 
 
@@ -81,6 +83,7 @@ private:
 
 
     double m_printShrink = 1; // of the rate list's print, on small windows
+    QStringList m_rateRows;   // the list's rows as a listener hears them, each value with its step
     bool m_pause = true;
     std::optional<kinetics::core::RunSetup> m_listed; // the run whose rates are listed
 };

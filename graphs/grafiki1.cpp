@@ -1,5 +1,6 @@
 #include "graphs/grafiki1.h"
 
+#include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Ensemble.h"
@@ -53,6 +54,9 @@ grafiki1::grafiki1()
     design(Check1, {1680, 0, 2175, 200}).setCaption(tr("Erase Previous Graphs"));
     Check1.setBackColor(RGB(255, 255, 192));
     diaforikes.setEnabled(false);
+    // Help keeps its first letter (Alt+H) in every run, whether "Half
+    // Lifes" is offered or not.
+    voithia.setMnemonic(voithia.caption().front());
 
     diaforikes.onClick([this] { optimization(); });
     changerates.onClick([this] { changeOfRates(); });
@@ -98,6 +102,7 @@ void grafiki1::drawingCleared()
     m_layers.clear();
     if (!m_job)
         hideNotice(*this);
+    describeGraph();
 }
 
 void grafiki1::redrawAll()
@@ -112,6 +117,28 @@ void grafiki1::addLayer(Layer layer)
 {
     m_layers.push_back(std::move(layer));
     drawLayer(m_layers.back());
+    describeGraph();
+}
+
+void grafiki1::describeGraph()
+{
+    if (!m_frame)
+        return;
+    // The run shown last, at its latest recorded tick; the frame's run
+    // before it starts.
+    const kinetics::core::Recording *shown = nullptr;
+    bool curves = false;
+    for (const Layer &layer : m_layers) {
+        if (const auto *run = std::get_if<RunLayer>(&layer))
+            shown = run->run.get();
+        curves = curves || std::holds_alternative<SmoothLayer>(layer) || std::holds_alternative<SeriesLayer>(layer)
+                 || std::holds_alternative<EnsembleLayer>(layer);
+    }
+    const kinetics::core::RunSetup &setup = shown ? shown->setup : *m_frame;
+    kinetics::core::TickCounts latest{0, {setup.spots, 0, 0, 0}};
+    if (shown && !shown->history.empty())
+        latest = shown->history.back();
+    setDescription(graphs::graphText(setup, latest, curves));
 }
 
 void grafiki1::drawLayer(const Layer &layer)
@@ -142,6 +169,7 @@ void grafiki1::showFrame(const kinetics::core::RunSetup &setup)
     m_frame = setup;
     setConcentrationFrame(*this, setup);
     xronoimizoi.setVisible(kinetics::core::isDecay(setup.process));
+    describeGraph();
 }
 
 void grafiki1::printUnit(const kinetics::core::RunSetup &setup) { addLayer(UnitLayer{setup}); }

@@ -65,6 +65,9 @@ public:
     // Waits until the copies are done.
     void finishRepeats();
     void stopRepeats();
+    // Tells a listener what the graph shows: its axes, the colour of each
+    // kind and the latest counts of the run it shows (also as it runs).
+    void describeGraph();
     // The ensemble of this run, once it has been repeated.
     const kinetics::core::EnsembleStats *ensembleOf(const kinetics::core::Run &run) const;
 

@@ -5,6 +5,10 @@
 #include "kinetics/core/RunSetup.h"
 #include "shell/Roads.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 using namespace toolkit;
 namespace palette = kinetics::core::palette;
 
@@ -55,6 +59,19 @@ void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs
     setLeft(0);
     show();
     redraw();
+    // What a listener hears: the axes and which colour is which kind.
+    static const char *curves[] = {QT_TRANSLATE_NOOP("mathematical", "dark blue A"),
+                                   QT_TRANSLATE_NOOP("mathematical", "dark green B"),
+                                   QT_TRANSLATE_NOOP("mathematical", "dark red C"),
+                                   QT_TRANSLATE_NOOP("mathematical", "cyan D")};
+    QStringList kinds;
+    for (int m = 0; m < std::clamp(setup.kinds(), 1, 4); ++m)
+        kinds << tr(curves[m]);
+    setDescription(tr("Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate "
+                      "of change, scaled so that A's rate at the start reaches the axis; above the time "
+                      "axis a kind grows, below it a kind falls. Curves: %2.")
+                       .arg(setup.duration)
+                       .arg(kinds.join(QStringLiteral(", "))));
 }
 
 void mathematical::drawRates()

@@ -230,7 +230,13 @@ void Captioned::captionChanged()
 void Captioned::describe()
 {
     if (widget())
-        widget()->setAccessibleName(m_surface->captionText().simplified());
+        widget()->setAccessibleName(m_spokenName.isEmpty() ? m_surface->captionText().simplified() : m_spokenName);
+}
+
+void Captioned::setSpokenName(const QString &name)
+{
+    m_spokenName = name;
+    describe();
 }
 
 // ---------------------------------------------------------------- Label, TextBox
@@ -597,7 +603,15 @@ MenuItem::MenuItem(QObject *form, const QString &name, const QString &caption)
     setCaption(caption);
     if (auto *f = qobject_cast<Form *>(form))
         f->menuBar()->addAction(m_action);
-    QObject::connect(m_action, &QAction::triggered, this, [this] { click(); });
+    QObject::connect(m_action, &QAction::triggered, this, [this] {
+        // The item has no menu of its own: the bar lets go of it at once, so
+        // that nothing stays highlighted, or focused to a screen reader,
+        // once it has run.
+        for (QObject *owner : m_action->associatedObjects())
+            if (auto *bar = qobject_cast<QMenuBar *>(owner))
+                bar->setActiveAction(nullptr);
+        click();
+    });
 }
 
 MenuItem::~MenuItem() { delete m_action; }
@@ -613,9 +627,13 @@ void MenuItem::setCaption(const QString &caption)
             if (other != this && !other->m_mnemonic.isNull())
                 taken += other->m_mnemonic;
     m_mnemonic = QChar();
+    // A kept letter that the caption (in another language) lacks gives way
+    // to the usual choice.
+    const bool keep = !m_kept.isNull() && caption.contains(m_kept, Qt::CaseInsensitive);
     QString shown;
     for (QChar c : caption) {
-        if (m_mnemonic.isNull() && c.isLetterOrNumber() && !taken.contains(c.toLower())) {
+        const bool free = keep ? c.toLower() == m_kept : !taken.contains(c.toLower());
+        if (m_mnemonic.isNull() && c.isLetterOrNumber() && free) {
             m_mnemonic = c.toLower();
             shown += QLatin1Char('&');
         }
@@ -625,6 +643,22 @@ void MenuItem::setCaption(const QString &caption)
     }
     m_action->setText(shown);
 }
+void MenuItem::setMnemonic(QChar letter)
+{
+    m_kept = letter.toLower();
+    setCaption(m_caption);
+    if (!parent())
+        return;
+    // The others choose again, in their order, around the kept letters.
+    const auto items = parent()->findChildren<MenuItem *>(Qt::FindDirectChildrenOnly);
+    for (MenuItem *other : items)
+        if (other->m_kept.isNull())
+            other->m_mnemonic = QChar();
+    for (MenuItem *other : items)
+        if (other->m_kept.isNull())
+            other->setCaption(other->m_caption);
+}
+
 bool MenuItem::visible() const { return m_action->isVisible(); }
 void MenuItem::setVisible(bool visible) { m_action->setVisible(visible); }
 bool MenuItem::enabled() const { return m_action->isEnabled(); }

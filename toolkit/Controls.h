@@ -138,6 +138,10 @@ public:
     // to shrink.
     QFont shownFont() const;
     void describe() override;
+    // What assistive technology reads instead of the caption, where the
+    // caption alone does not say what it shows (a mass number without its
+    // element); empty: the caption.
+    void setSpokenName(const QString &name);
     // Fits a caption that waited for its window to be shown.
     void settle();
 
@@ -151,6 +155,7 @@ protected:
 
 private:
     CaptionSurface *m_surface;
+    QString m_spokenName;
     QFont m_base;
     bool m_fitPending = false;
     bool m_settling = false;
@@ -295,6 +300,10 @@ public:
     void follow(int value);
     bool following() const { return m_following; }
     void describe() override;
+    // The quantity each position stands for, which assistive technology
+    // reads as the bar's value (the rate constant its row shows, where the
+    // position is a half-life).
+    void setSpokenValue(std::function<double(int)> valueOf);
 
 private:
     void sync();
@@ -403,11 +412,16 @@ public:
     void click() { fire(m_click); }
     // The letter that chooses the item with Alt, or a null character.
     QChar mnemonic() const { return m_mnemonic; }
+    // Keeps that letter (one of the caption's) for the item whichever other
+    // items the menu shows; the others take theirs around it. A caption
+    // without it chooses as usual.
+    void setMnemonic(QChar letter);
 
 private:
     QAction *m_action;
     QString m_caption;
     QChar m_mnemonic;
+    QChar m_kept;
     Handler m_click;
 };
 

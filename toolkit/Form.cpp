@@ -1,10 +1,13 @@
 #include "toolkit/Form.h"
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Registry.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WindowFrame.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QRadioButton>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
@@ -12,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace toolkit {
 
@@ -60,6 +64,7 @@ Form::Form(const QString &name, const QString &caption, double widthTwips, doubl
 {
     setObjectName(name);
     setWindowTitle(caption);
+    installAccessibility();
     watchFrames();
     m_verify.setSingleShot(true);
     m_verify.setInterval(100);
@@ -438,11 +443,39 @@ void Form::bringToFront()
     takeKeyboard();
 }
 
+namespace {
+
+// An option group is one stop for Tab, on its chosen option: the others
+// are passed over while one of them is chosen.
+bool passedOverByTab(const QWidget *w)
+{
+    const auto *option = qobject_cast<const QRadioButton *>(w);
+    if (!option || option->isChecked() || !option->parentWidget())
+        return false;
+    for (const QObject *child : option->parentWidget()->children()) {
+        const auto *other = qobject_cast<const QRadioButton *>(child);
+        if (other && other != option && other->isChecked() && other->isVisibleTo(option->parentWidget())
+            && other->isEnabled())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool Form::focusNextPrevChild(bool next)
 {
     // Controls may have moved since the window was shown.
     arrangeTabOrder(this);
-    return Canvas::focusNextPrevChild(next);
+    const QWidget *from = QApplication::focusWidget();
+    for (int stops = 0; stops < 256; ++stops) {
+        if (!Canvas::focusNextPrevChild(next))
+            return false;
+        const QWidget *to = QApplication::focusWidget();
+        if (!passedOverByTab(to) || to == from)
+            return true;
+    }
+    return true;
 }
 
 CommandButton *Form::defaultButton() const
@@ -482,9 +515,14 @@ std::vector<Form *> stepWindows()
     std::vector<Form *> step(page == shown.rend() ? shown.begin() : page.base(), shown.end());
     if (step.empty() && page != shown.rend())
         step.push_back(*page);
-    std::stable_sort(step.begin(), step.end(), [](const Form *a, const Form *b) {
+    // Windows at the same place (the acid graphs) keep the order they were
+    // made in, not the stacking order that each F6 changes: otherwise
+    // Shift+F6 would go back and forth between two of them.
+    const std::vector<Form *> made = createdForms();
+    const auto madeAt = [&made](const Form *w) { return std::find(made.begin(), made.end(), w) - made.begin(); };
+    std::sort(step.begin(), step.end(), [&madeAt](const Form *a, const Form *b) {
         const QRect ra = a->frameGeometry(), rb = b->frameGeometry();
-        return std::pair(ra.top(), ra.left()) < std::pair(rb.top(), rb.left());
+        return std::tuple(ra.top(), ra.left(), madeAt(a)) < std::tuple(rb.top(), rb.left(), madeAt(b));
     });
     return step;
 }
@@ -509,10 +547,18 @@ void Form::keyPressEvent(QKeyEvent *event)
         // Round the windows of the step, forwards or backwards; a page under
         // them stays under them.
         const std::vector<Form *> step = stepWindows();
+        const bool forward = modifiers == Qt::NoModifier;
         const auto at = std::find(step.begin(), step.end(), this);
-        if (step.size() > 1 && at != step.end()) {
+        if (at == step.end() && !step.empty()) {
+            // A page under the step, brought up by a click: the step's
+            // windows come back over it, and the first (or the last) takes
+            // the keyboard.
+            for (Form *w : step)
+                w->raise();
+            (forward ? step.front() : step.back())->bringToFront();
+        } else if (step.size() > 1) {
             const auto n = std::ptrdiff_t(step.size());
-            const std::ptrdiff_t next = ((at - step.begin()) + (modifiers == Qt::NoModifier ? 1 : n - 1)) % n;
+            const std::ptrdiff_t next = ((at - step.begin()) + (forward ? 1 : n - 1)) % n;
             step[std::size_t(next)]->bringToFront();
         }
         return;

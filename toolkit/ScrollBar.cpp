@@ -67,7 +67,8 @@ bool startsAValue(const QString &text)
 // label of one or two characters is a subscript or an exponent of the text
 // before it ("K" "1" reads "K1", "min" "-1" reads "min-1"); the texts before
 // the first that starts with a number name the quantity, the rest give its
-// value, and a text with "=" has the quantity before it and the value after.
+// value, and a text with "=" has the quantity before it and the value after;
+// a step ("A ->B") always belongs to the quantity's name.
 std::pair<QString, QString> quantityAndValue(const QStringList &labels)
 {
     QStringList texts;
@@ -79,7 +80,11 @@ std::pair<QString, QString> quantityAndValue(const QStringList &labels)
     }
     QStringList name, value;
     for (const QString &text : texts) {
-        if (!value.isEmpty() || startsAValue(text)) {
+        // A step ("B ->A") names the quantity wherever it stands, also
+        // after a value ("K = 25 %" "B ->A").
+        if (text.contains(QLatin1String("->")) && !startsAValue(text)) {
+            name << text;
+        } else if (!value.isEmpty() || startsAValue(text)) {
             value << text;
         } else if (const qsizetype equals = text.indexOf(QLatin1Char('=')); equals >= 0) {
             name << text.left(equals).trimmed();
@@ -103,6 +108,9 @@ void ScrollBar::describe()
     // A subscript or an exponent (one or two characters) may hang a little
     // below or above.
     const QRect band = bar.adjusted(0, -bar.height() / 2, 0, bar.height() / 2);
+    // A vertical bar's row is its caption above it: the labels beside its
+    // length belong to the rows it passes.
+    const bool vertical = m_bar->orientation() == Qt::Vertical;
     std::vector<std::pair<int, QString>> row;
     const Label *above = nullptr;
     int aboveGap = 0;
@@ -114,7 +122,7 @@ void ScrollBar::describe()
         const QRect reach = text.size() <= 2 ? band : bar;
         const int shared = std::min(r.bottom(), reach.bottom()) - std::max(r.top(), reach.top());
         const bool beside = r.right() < bar.left() + 2 || r.left() > bar.right() - 2;
-        if (beside && shared > 0)
+        if (beside && shared > 0 && !vertical)
             row.emplace_back(r.left(), text);
         else if (r.bottom() <= bar.top() + 2 && r.left() < bar.right() && r.right() > bar.left()
                  && (!above || bar.top() - r.bottom() < aboveGap)) {
@@ -133,6 +141,11 @@ void ScrollBar::describe()
         quantity = objectName();
     m_bar->setAccessibleName(quantity);
     m_bar->setAccessibleDescription(shown.isEmpty() ? quantity : quantity + QStringLiteral(", ") + shown);
+}
+
+void ScrollBar::setSpokenValue(std::function<double(int)> valueOf)
+{
+    static_cast<widgets::BarWidget *>(m_bar)->spokenValue = std::move(valueOf);
 }
 
 void ScrollBar::setMin(int min)

@@ -122,6 +122,9 @@ class BarWidget final : public QScrollBar
 {
 public:
     BarWidget(Qt::Orientation orientation, QWidget *parent);
+    // The quantity a position stands for, as assistive technology reads the
+    // bar's value; without it, the position itself.
+    std::function<double(int)> spokenValue;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

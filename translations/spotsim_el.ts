@@ -42,6 +42,58 @@
         <source>%1 blue A, %2 green B, %3 red C, %4 cyan D</source>
         <translation>%1 μπλε A, %2 πράσινα B, %3 κόκκινα C, %4 γαλάζια D</translation>
     </message>
+    <message>
+        <source>blue A</source>
+        <translation>μπλε A</translation>
+    </message>
+    <message>
+        <source>green B</source>
+        <translation>πράσινο B</translation>
+    </message>
+    <message>
+        <source>red C</source>
+        <translation>κόκκινο C</translation>
+    </message>
+    <message>
+        <source>cyan D</source>
+        <translation>κυανό D</translation>
+    </message>
+    <message>
+        <source>dark blue A</source>
+        <translation>σκούρο μπλε A</translation>
+    </message>
+    <message>
+        <source>dark green B</source>
+        <translation>σκούρο πράσινο B</translation>
+    </message>
+    <message>
+        <source>dark red C</source>
+        <translation>σκούρο κόκκινο C</translation>
+    </message>
+    <message>
+        <source>dark cyan D</source>
+        <translation>σκούρο κυανό D</translation>
+    </message>
+    <message>
+        <source>concentration, 0 to %1 mol/L</source>
+        <translation>συγκέντρωση, 0 έως %1 mol/L</translation>
+    </message>
+    <message>
+        <source>number of atoms N, 0 to %1</source>
+        <translation>αριθμός ατόμων N, 0 έως %1</translation>
+    </message>
+    <message>
+        <source>Amounts against time. Across: time, 0 to %1. Up: %2. Points: %3.</source>
+        <translation>Ποσότητες ως προς τον χρόνο. Οριζόντια: χρόνος, 0 έως %1. Κατακόρυφα: %2. Σημεία: %3.</translation>
+    </message>
+    <message>
+        <source>Smooth curves: %1.</source>
+        <translation>Ομαλές καμπύλες: %1.</translation>
+    </message>
+    <message>
+        <source>At time %1: %2.</source>
+        <translation>Τη χρονική στιγμή %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Driver</name>
@@ -416,6 +468,30 @@
     <message>
         <source>blue: H₂CO₃   green: HCO₃⁻   red: CO₃²⁻</source>
         <translation>μπλε: H₂CO₃   πράσινο: HCO₃⁻   κόκκινο: CO₃²⁻</translation>
+    </message>
+    <message>
+        <source>Carbonic acid in water: H2CO3, the blue spot, is in equilibrium (Ka1) with H+ + HCO3-, the green spot, which is in equilibrium (Ka2) with 2H+ + CO3 2-, the red spot. Ka1 = [H+][HCO3-] / [H2CO3]; Ka2 = [H+][CO3 2-] / [HCO3-].</source>
+        <translation>Ανθρακικό οξύ σε νερό: το H2CO3, η μπλε κουκκίδα, βρίσκεται σε ισορροπία (Ka1) με H+ + HCO3-, την πράσινη κουκκίδα, που βρίσκεται σε ισορροπία (Ka2) με 2H+ + CO3 2-, την κόκκινη κουκκίδα. Ka1 = [H+][HCO3-] / [H2CO3]. Ka2 = [H+][CO3 2-] / [HCO3-].</translation>
+    </message>
+    <message>
+        <source>polonium-218</source>
+        <translation>πολώνιο-218</translation>
+    </message>
+    <message>
+        <source>lead-214</source>
+        <translation>μόλυβδος-214</translation>
+    </message>
+    <message>
+        <source>bismuth-214</source>
+        <translation>βισμούθιο-214</translation>
+    </message>
+    <message>
+        <source>lead-210</source>
+        <translation>μόλυβδος-210</translation>
+    </message>
+    <message>
+        <source>Polonium-218 decays by alpha to lead-214, lead-214 by beta to bismuth-214, and bismuth-214 by beta and alpha to lead-210.</source>
+        <translation>Το πολώνιο-218 διασπάται με άλφα σε μόλυβδο-214, ο μόλυβδος-214 με βήτα σε βισμούθιο-214 και το βισμούθιο-214 με βήτα και άλφα σε μόλυβδο-210.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +869,10 @@
         <source>c (mol/L)</source>
         <translation>c (mol/L)</translation>
     </message>
+    <message>
+        <source>%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.</source>
+        <translation>%1. Οριζόντια: c (mol/L), 0 έως 14. Κατακόρυφα: ποσοστό του c, 0 έως 100. Καμπύλες: μπλε H2A, πράσινη HA-, κόκκινη A2-, κίτρινη H+. Η γραμμή παύλας-τελείας δείχνει c = %2 mol/L, όπου το H2A είναι %3 %, το HA- %4 %, το A2- %5 % και το H+ %6 % του c.</translation>
+    </message>
 </context>
 <context>
     <name>mathematical</name>
@@ -803,6 +883,26 @@
     <message>
         <source>Graphs of concentrations of products vs initial concentration</source>
         <translation>Γραφήματα των συγκεντρώσεων των προϊόντων ως προς την αρχική συγκέντρωση</translation>
+    </message>
+    <message>
+        <source>dark blue A</source>
+        <translation>σκούρο μπλε A</translation>
+    </message>
+    <message>
+        <source>dark green B</source>
+        <translation>σκούρο πράσινο B</translation>
+    </message>
+    <message>
+        <source>dark red C</source>
+        <translation>σκούρο κόκκινο C</translation>
+    </message>
+    <message>
+        <source>cyan D</source>
+        <translation>κυανό D</translation>
+    </message>
+    <message>
+        <source>Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate of change, scaled so that A&apos;s rate at the start reaches the axis; above the time axis a kind grows, below it a kind falls. Curves: %2.</source>
+        <translation>Ρυθμοί μεταβολής των ποσοτήτων ως προς τον χρόνο. Οριζόντια: χρόνος, 0 έως %1. Κατακόρυφα: ο ρυθμός μεταβολής, σε κλίμακα ώστε ο αρχικός ρυθμός του A να φτάνει τον άξονα· πάνω από τον άξονα του χρόνου ένα είδος αυξάνεται, κάτω από αυτόν μειώνεται. Καμπύλες: %2.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +945,10 @@
     <message>
         <source>c (mol/L)</source>
         <translation>c (mol/L)</translation>
+    </message>
+    <message>
+        <source>%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 at c = %4 mol/L.</source>
+        <translation>%1. Οριζόντια: c (mol/L), 0 έως 15. Κατακόρυφα: pH, 0 έως 15. Η κόκκινη καμπύλη είναι το pH του οξέος σε κάθε συγκέντρωση· η γραμμή δείχνει c = %2 mol/L· το pH είναι %3 για c = %4 mol/L.</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,26 @@ public:
     }
 };
 
+// A row of labels beside a bar, as the parameter windows lay them out, and
+// a vertical bar under its caption, passing beside that row.
+class Rows final : public Form
+{
+public:
+    Rows()
+        : Form(QStringLiteral("Rows"), QStringLiteral("Rows"), 9000, 6000)
+    {
+        for (int k = 0; k < 4; ++k)
+            labels[k].setTwips(300 + 1200 * k, 600, 1150, 300);
+        bar.setTwips(5400, 600, 2000, 300);
+        caption.setTwips(7400, 0, 1500, 300);
+        column.setTwips(8000, 400, 300, 3000);
+    }
+    ControlArray<Label> labels{this, QStringLiteral("labels"), 4};
+    ScrollBar bar{Qt::Horizontal, this, QStringLiteral("bar")};
+    Label caption{this, QStringLiteral("caption")};
+    ScrollBar column{Qt::Vertical, this, QStringLiteral("column")};
+};
+
 } // namespace
 
 class TestToolkitForms : public QObject
@@ -258,6 +278,40 @@ private slots:
 
     // A timer of interval 0 never ticks; the end of the program stops every
     // timer and handler.
+    // A scroll bar is read by the labels of its own row: the quantity, a
+    // step with it wherever it stands, and the value with its unit; a
+    // vertical bar by its caption above it, not by the rows it passes.
+    void barsReadTheirRow_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("a quantity and its value") << QStringList{"Temperature", "25°C", "", ""} << "Temperature"
+                                                  << "Temperature, 25°C";
+        QTest::newRow("a rate, its step and exponent")
+            << QStringList{"K", "   A ->B ", "4.53E-01 sec", "-1"} << "K A ->B" << "K A ->B, 4.53E-01 sec-1";
+        QTest::newRow("a step after the value") << QStringList{"K        = 25 %", "   B ->A ", "", ""} << "K B ->A"
+                                                << "K B ->A, 25 %";
+        QTest::newRow("a value after an equals sign") << QStringList{"Duration = 250", "", "", ""} << "Duration"
+                                                      << "Duration, 250";
+    }
+
+    void barsReadTheirRow()
+    {
+        QFETCH(QStringList, row);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        auto &w = form<Rows>();
+        for (int k = 0; k < 4; ++k)
+            w.labels[k].setCaption(row[k]);
+        w.caption.setCaption(QStringLiteral("Συγκέντρωση = 25.00"));
+        w.show();
+        QCOMPARE(w.bar.widget()->accessibleName(), name);
+        QCOMPARE(w.bar.widget()->accessibleDescription(), description);
+        QCOMPARE(w.column.widget()->accessibleName(), QStringLiteral("Συγκέντρωση"));
+        QCOMPARE(w.column.widget()->accessibleDescription(), QStringLiteral("Συγκέντρωση, 25.00"));
+    }
+
     void timersAndTheEnd()
     {
         auto &w = form<Probe>();

@@ -2,12 +2,13 @@
 # x-session.sh [--wm NAME] WxH COMMAND...
 # Runs COMMAND on a private X server (Xvfb) of WxH pixels under a window
 # manager: icewm (the default, with its taskbar), openbox, fluxbox (with its
-# toolbar), xfwm4 or twm. Windows get real frames and title bars. Fails,
-# never skips, when the server or the window manager cannot start. All are
-# stopped afterwards.
+# toolbar), xfwm4, metacity (GNOME Flashback), twm or i3 (a tiling manager,
+# with its bar). Windows get real frames and title bars. Fails, never skips,
+# when the server or the window manager cannot start. All are stopped
+# afterwards.
 set -euo pipefail
 
-usage="usage: x-session.sh [--wm icewm|openbox|fluxbox|xfwm4|twm] WxH COMMAND..."
+usage="usage: x-session.sh [--wm icewm|openbox|fluxbox|xfwm4|metacity|twm|i3] WxH COMMAND..."
 wm_name=icewm
 if [ "${1:-}" = --wm ]; then
   wm_name=${2:?$usage}
@@ -94,11 +95,34 @@ case "$wm_name" in
       DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" NO_AT_BRIDGE=1 \
       xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 &
     ;;
+  metacity)
+    # Its settings from memory: no session bus, no dconf. No compositor,
+    # as under xfwm4.
+    HOME="$work" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 \
+      metacity --sm-disable --compositor=none >"$work/wm.log" 2>&1 &
+    ;;
   twm) HOME="$work" twm >"$work/wm.log" 2>&1 & ;;
+  i3)
+    # The stock configuration's bar at the bottom, nothing else started.
+    cat >"$work/i3.config" <<'CONFIG'
+# i3 config file (v4)
+font pango:DejaVu Sans 8
+bar {
+  status_command true
+}
+CONFIG
+    HOME="$work" i3 -c "$work/i3.config" >"$work/wm.log" 2>&1 &
+    ;;
   *) echo "x-session: unknown window manager $wm_name; $usage" >&2; exit 2 ;;
 esac
 wm=$!
 ready() {
+  if [ "$wm_name" = i3 ]; then
+    # i3 publishes no work area: running once its bar is docked.
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+      xwininfo -root -tree 2>/dev/null | grep -q '"i3bar for output'
+    return
+  fi
   if [ "$wm_name" = twm ]; then
     # twm takes the redirection of the root window first, then makes its
     # own windows (the icon manager, menus).

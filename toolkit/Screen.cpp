@@ -5,6 +5,8 @@
 #include "toolkit/WindowFrame.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -135,6 +137,31 @@ QString dropUnusableScaleFactor()
     return QStringLiteral("QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
         .arg(quoted(QString::fromLocal8Bit(text)));
 }
+
+namespace {
+bool g_platformAvailable = true;
+}
+
+QString choosePlatform()
+{
+    if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return {};
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return {};
+    }
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {
+        g_platformAvailable = false;
+        return QStringLiteral("this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland platform "
+                              "is not installed (package qt6-wayland): no window can be shown");
+    }
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    return QStringLiteral("this Wayland session has no X server (DISPLAY is not set): the compositor places the "
+                          "windows, so the run windows may overlap instead of sharing the screen in quarters");
+}
+
+bool platformAvailable() { return g_platformAvailable; }
 
 void provideRuntimeDir()
 {

@@ -81,10 +81,20 @@ QRect serverWorkArea()
     return area;
 }
 
+QRect clientOf(const QWidget &w);
+
 // The window's frame: its ancestor just under the root, borders included;
-// empty while the window manager has not framed it.
+// empty while the window manager has not framed it. Where the manager
+// publishes the frame it draws (_NET_FRAME_EXTENTS), that one: mutter's
+// frame window also holds invisible borders to grab for a resize.
 QRect frameOf(const QWidget &w)
 {
+    auto extents = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, xcb_window_t(w.winId()), atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (extents && xcb_get_property_value_length(extents.get()) == 16) {
+        const auto *e = static_cast<const quint32 *>(xcb_get_property_value(extents.get()));
+        if (e[0] || e[1] || e[2] || e[3])
+            return clientOf(w).marginsAdded(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
+    }
     xcb_window_t frame = xcb_window_t(w.winId());
     for (;;) {
         auto tree = held(xcb_query_tree_reply(x(), xcb_query_tree(x(), frame), nullptr));

@@ -14,12 +14,12 @@ int main(int argc, char *argv[])
     // A picture saved into a pipe whose reader goes away fails with a
     // notice; it does not end the program.
     std::signal(SIGPIPE, SIG_IGN);
+    toolkit::provideRuntimeDir();
     if (const QString said = toolkit::choosePlatform(); !said.isEmpty()) {
         QTextStream(stderr) << "spotsim: " << said << Qt::endl;
         if (!toolkit::platformAvailable())
             return 1;
     }
-    toolkit::provideRuntimeDir();
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
     QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -149,6 +150,16 @@ QString choosePlatform()
     if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return {};
+    }
+    // The compositor's socket: a name within the runtime folder, or a path.
+    const QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString path = socket.startsWith(QLatin1Char('/'))
+                             ? socket
+                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+    if (!QFileInfo::exists(path)) {
+        g_platformAvailable = false;
+        return QStringLiteral("no display: DISPLAY is not set and the Wayland compositor's socket %1 is not there")
+            .arg(quoted(path));
     }
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
     if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {

@@ -105,5 +105,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Every caption is mapped to DejaVu, whose fonts also carry the Greek letters.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+# In a Wayland session without XWayland, Qt's Wayland platform shows the
+# windows.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -15,11 +15,12 @@ int main(int argc, char *argv[])
     // A picture saved into a pipe whose reader goes away fails with a
     // notice; it does not end the program.
     std::signal(SIGPIPE, SIG_IGN);
-    // A Wayland session lets no client place its windows; XWayland does.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
     toolkit::provideRuntimeDir();
+    if (const QString said = toolkit::choosePlatform(); !said.isEmpty()) {
+        QTextStream(stderr) << "spotsim: " << said << Qt::endl;
+        if (!toolkit::platformAvailable())
+            return 1;
+    }
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
     QApplication app(argc, argv);

@@ -197,9 +197,11 @@ void Form::frameChanged()
     if (!isVisible() || !frames::onX())
         return;
     // Mapped and not framed: a window manager that draws no frame, or none.
-    // A frame known already stays while the manager is between two.
+    // A frame known already stays while the manager is between two, and so
+    // does the last one seen until a manager that publishes its frames has
+    // published this window's.
     const std::optional<QMargins> read = frames::frameOf(*this);
-    if (!read && m_framed)
+    if (!read && (m_framed || frames::publishesFrames()))
         return;
     m_framed = true;
     m_settled = true;
@@ -405,6 +407,9 @@ void Form::setVisible(bool visible)
         // managers take that for a minimum of tens of thousands of pixels.
         winId();
         windowHandle()->setBaseSize(QSize(0, 0));
+        // A tiling manager would make the window a column of its layout.
+        if (frames::tiles())
+            frames::preferFloating(*this);
     }
     Canvas::setVisible(visible);
     if (visible)

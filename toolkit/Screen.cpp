@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -136,6 +139,41 @@ QString dropUnusableScaleFactor()
     return QCoreApplication::translate("toolkit", "QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
         .arg(quoted(QString::fromLocal8Bit(text)));
 }
+
+namespace {
+bool g_platformAvailable = true;
+}
+
+QString choosePlatform()
+{
+    if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return {};
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return {};
+    }
+    // The compositor's socket: a name within the runtime folder, or a path.
+    const QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString path = socket.startsWith(QLatin1Char('/'))
+                             ? socket
+                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+    if (!QFileInfo::exists(path)) {
+        g_platformAvailable = false;
+        return QStringLiteral("no display: DISPLAY is not set and the Wayland compositor's socket %1 is not there")
+            .arg(quoted(path));
+    }
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {
+        g_platformAvailable = false;
+        return QStringLiteral("this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland platform "
+                              "is not installed (package qt6-wayland): no window can be shown");
+    }
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    return QStringLiteral("this Wayland session has no X server (DISPLAY is not set): the compositor places the "
+                          "windows, so the run windows may overlap instead of sharing the screen in quarters");
+}
+
+bool platformAvailable() { return g_platformAvailable; }
 
 void provideRuntimeDir()
 {

@@ -66,6 +66,15 @@ void setUpApplication();
 // an empty string. Call before the application object is made.
 QString dropUnusableScaleFactor();
 
+// A Wayland session lets no client place its windows; XWayland does, and
+// the windows go through it wherever the session has it (DISPLAY). Without
+// it they are Wayland's own, placed by the compositor, and the line
+// returned says so; without Qt's Wayland platform either, it says that no
+// window can be shown, and platformAvailable() is false. Call before the
+// application object is made.
+QString choosePlatform();
+bool platformAvailable();
+
 // Outside a desktop session (a terminal, a test) XDG_RUNTIME_DIR is often
 // unset, and Qt says so on standard error at every start: the folder Qt
 // would fall back to is given instead, made private to the user. Call

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace toolkit::frames {
 
@@ -118,9 +119,48 @@ public:
 
 Watcher *g_watcher = nullptr;
 
+// The root window's list of what the window manager supports, read once.
+bool supported(xcb_connection_t *c, const char *name)
+{
+    static const std::vector<xcb_atom_t> atoms = [c] {
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        auto r = reply(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, screen->root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096), nullptr));
+        if (!r || r->type != XCB_ATOM_ATOM || r->format != 32)
+            return std::vector<xcb_atom_t>();
+        const auto *v = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+        return std::vector<xcb_atom_t>(v, v + xcb_get_property_value_length(r.get()) / 4);
+    }();
+    const xcb_atom_t wanted = atom(c, name);
+    return std::find(atoms.begin(), atoms.end(), wanted) != atoms.end();
+}
+
 } // namespace
 
 bool onX() { return connection() != nullptr; }
+
+bool publishesFrames()
+{
+    xcb_connection_t *c = connection();
+    return c && supported(c, "_NET_FRAME_EXTENTS");
+}
+
+bool tiles()
+{
+    xcb_connection_t *c = connection();
+    return c && supported(c, "_NET_SUPPORTING_WM_CHECK") && !supported(c, "_NET_WM_STATE_MAXIMIZED_VERT");
+}
+
+void preferFloating(const QWidget &window)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t client = windowOf(window);
+    if (!c || client == XCB_WINDOW_NONE)
+        return;
+    const xcb_atom_t types[] = {atom(c, "_NET_WM_WINDOW_TYPE_DIALOG"), atom(c, "_NET_WM_WINDOW_TYPE_NORMAL")};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, client, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 2, types);
+    xcb_flush(c);
+}
 
 std::optional<QMargins> frameOf(const QWidget &window)
 {
@@ -128,8 +168,15 @@ std::optional<QMargins> frameOf(const QWidget &window)
     const xcb_window_t client = windowOf(window);
     if (!c || client == XCB_WINDOW_NONE)
         return std::nullopt;
-    if (const auto e = cardinals(c, client, frameExtentsAtom(c)); e && ((*e)[0] || (*e)[1] || (*e)[2] || (*e)[3]))
+    const auto e = cardinals(c, client, frameExtentsAtom(c));
+    if (e && ((*e)[0] || (*e)[1] || (*e)[2] || (*e)[3]))
         return QMargins(int((*e)[0]), int((*e)[2]), int((*e)[1]), int((*e)[3])); // left, right, top, bottom
+    // A manager that publishes its frames has not framed the window yet: its
+    // frame window may not have its size yet (metacity takes a client as
+    // large as the screen, frameless for a moment, for a request to be full
+    // screen).
+    if (!e && publishesFrames())
+        return std::nullopt;
     // The frame window: the client's ancestor just under the root.
     xcb_window_t frame = client;
     for (;;) {
@@ -218,6 +265,51 @@ void restore(const QWidget &window)
     xcb_flush(c);
 }
 
+namespace {
+
+// What the docks and panels keep of the screen's edges (_NET_WM_STRUT and
+// _NET_WM_STRUT_PARTIAL: left, right, top and bottom), for a window manager that publishes no work area
+// (i3 keeps its bar so): the windows just under the root and their
+// children, where a reparenting manager put them.
+QMargins struts(xcb_connection_t *c, xcb_window_t root)
+{
+    auto children = [c](xcb_window_t parent) {
+        auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, parent), nullptr));
+        if (!tree)
+            return std::vector<xcb_window_t>();
+        const xcb_window_t *w = xcb_query_tree_children(tree.get());
+        return std::vector<xcb_window_t>(w, w + xcb_query_tree_children_length(tree.get()));
+    };
+    std::vector<xcb_window_t> windows = children(root);
+    std::vector<xcb_query_tree_cookie_t> trees;
+    for (xcb_window_t w : windows)
+        trees.push_back(xcb_query_tree(c, w));
+    for (const xcb_query_tree_cookie_t &cookie : trees) {
+        if (auto tree = reply(xcb_query_tree_reply(c, cookie, nullptr))) {
+            const xcb_window_t *w = xcb_query_tree_children(tree.get());
+            windows.insert(windows.end(), w, w + xcb_query_tree_children_length(tree.get()));
+        }
+    }
+    // The partial struts begin with the same four widths.
+    static const xcb_atom_t strut = atom(c, "_NET_WM_STRUT"), partial = atom(c, "_NET_WM_STRUT_PARTIAL");
+    std::vector<xcb_get_property_cookie_t> asked;
+    for (xcb_window_t w : windows)
+        for (xcb_atom_t property : {strut, partial})
+            asked.push_back(xcb_get_property(c, 0, w, property, XCB_ATOM_CARDINAL, 0, 4));
+    QMargins kept;
+    for (const xcb_get_property_cookie_t &cookie : asked) {
+        auto r = reply(xcb_get_property_reply(c, cookie, nullptr));
+        if (!r || r->type != XCB_ATOM_CARDINAL || r->format != 32 || xcb_get_property_value_length(r.get()) < 16)
+            continue;
+        const auto *v = static_cast<const quint32 *>(xcb_get_property_value(r.get()));
+        kept = QMargins(std::max(kept.left(), int(v[0])), std::max(kept.top(), int(v[2])),
+                        std::max(kept.right(), int(v[1])), std::max(kept.bottom(), int(v[3])));
+    }
+    return kept;
+}
+
+} // namespace
+
 std::optional<QRect> workArea()
 {
     xcb_connection_t *c = connection();
@@ -230,7 +322,7 @@ std::optional<QRect> workArea()
     static const xcb_atom_t workAreaAtom = atom(c, "_NET_WORKAREA");
     const auto published = cardinals(c, screen->root, workAreaAtom);
     if (!published)
-        return whole;
+        return whole - struts(c, screen->root);
     const auto &v = *published;
     const QRect area{int(v[0]), int(v[1]), int(v[2]), int(v[3])};
     return area.isEmpty() ? whole : area.intersected(whole);

@@ -16,10 +16,19 @@ namespace toolkit::frames {
 // Whether the windows are on an X server (directly or through XWayland).
 bool onX();
 
+// Whether the window manager publishes the frames it draws
+// (_NET_FRAME_EXTENTS): a window without them has not been framed yet.
+bool publishesFrames();
+
+// Whether the window manager lays out the windows itself, as a tiling one
+// does: it speaks EWMH and offers no maximised state.
+bool tiles();
+
 // The frame around a shown window's client area, in device pixels: the
 // extents the window manager publishes (_NET_FRAME_EXTENTS), or else the
 // frame window it put the client in, borders included. Nothing while the
-// window is not framed (not mapped yet, or no reparenting window manager).
+// window is not framed (not mapped yet, no reparenting window manager, or
+// one that publishes its frames and has not yet for this window).
 std::optional<QMargins> frameOf(const QWidget &window);
 
 // Where the window's client area is on the screen, in device pixels.
@@ -35,8 +44,15 @@ bool maximised(const QWidget &window);
 void restore(const QWidget &window);
 
 // The desktop's work area in device pixels as the window manager publishes
-// it (_NET_WORKAREA), or else the whole screen.
+// it (_NET_WORKAREA), or else the screen without what its docks and panels
+// keep (_NET_WM_STRUT).
 std::optional<QRect> workArea();
+
+// Asks a window manager that tiles to float the window, before it is first
+// shown: it is marked a dialog first and a normal window second
+// (_NET_WM_WINDOW_TYPE lists the types in order of preference), as tiling
+// managers float dialogs.
+void preferFloating(const QWidget &window);
 
 // Moves and sizes a shown window's client area in device pixels, exactly,
 // where Qt would round through its logical pixels. On a scaled screen Qt

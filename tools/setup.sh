@@ -4,10 +4,15 @@
 SPOTSIM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev fonts-dejavu-core fonts-dejavu-extra)
 # The translations: lupdate and lrelease, and Qt's own texts in other languages.
 SPOTSIM_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# A Wayland session without XWayland shows the windows through Qt's Wayland
+# platform.
+SPOTSIM_PACKAGES+=(qt6-wayland)
 # The desktop tests: a private X server and the window managers of the
-# classroom desktops they are run under (xfwm4 reads its settings over a
-# session bus of its own).
+# classroom desktops they are run under (xfwm4 and mutter each on a session
+# bus of their own), the tiling i3, and GNOME's compositor mutter run
+# headless as a Wayland display server with its XWayland.
 SPOTSIM_PACKAGES+=(xvfb xauth x11-utils libxcb-xtest0-dev icewm openbox fluxbox twm xfwm4 dbus-daemon)
+SPOTSIM_PACKAGES+=(metacity i3-wm mutter xwayland)
 # The icons, the manual pages, the Debian package and its checks.
 SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 # The start-up benchmark (bench/startup-x.sh) reads peak memory with /usr/bin/time.

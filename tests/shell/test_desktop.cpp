@@ -62,13 +62,39 @@ QRect serverWorkArea()
         const auto *v = static_cast<const quint32 *>(xcb_get_property_value(r.get()));
         return QRect(int(v[0]), int(v[1]), int(v[2]), int(v[3]));
     }
-    return QRect(0, 0, s->width_in_pixels, s->height_in_pixels); // twm publishes none
+    // twm and i3 publish none: the screen without i3's bar, whose frame
+    // lies at an edge of it.
+    QRect area(0, 0, s->width_in_pixels, s->height_in_pixels);
+    auto tree = held(xcb_query_tree_reply(x(), xcb_query_tree(x(), s->root), nullptr));
+    const xcb_window_t *top = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+    for (int k = 0; tree && k < xcb_query_tree_children_length(tree.get()); ++k) {
+        auto inner = held(xcb_query_tree_reply(x(), xcb_query_tree(x(), top[k]), nullptr));
+        const xcb_window_t *w = inner ? xcb_query_tree_children(inner.get()) : nullptr;
+        for (int j = 0; inner && j < xcb_query_tree_children_length(inner.get()); ++j) {
+            auto strut = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, w[j], atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, 0, 4), nullptr));
+            if (!strut || xcb_get_property_value_length(strut.get()) < 16)
+                continue;
+            const auto *v = static_cast<const quint32 *>(xcb_get_property_value(strut.get()));
+            area.adjust(int(v[0]), int(v[2]), -int(v[1]), -int(v[3]));
+        }
+    }
+    return area;
 }
 
+QRect clientOf(const QWidget &w);
+
 // The window's frame: its ancestor just under the root, borders included;
-// empty while the window manager has not framed it.
+// empty while the window manager has not framed it. Where the manager
+// publishes the frame it draws (_NET_FRAME_EXTENTS), that one: mutter's
+// frame window also holds invisible borders to grab for a resize.
 QRect frameOf(const QWidget &w)
 {
+    auto extents = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, xcb_window_t(w.winId()), atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (extents && xcb_get_property_value_length(extents.get()) == 16) {
+        const auto *e = static_cast<const quint32 *>(xcb_get_property_value(extents.get()));
+        if (e[0] || e[1] || e[2] || e[3])
+            return clientOf(w).marginsAdded(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
+    }
     xcb_window_t frame = xcb_window_t(w.winId());
     for (;;) {
         auto tree = held(xcb_query_tree_reply(x(), xcb_query_tree(x(), frame), nullptr));
@@ -89,6 +115,14 @@ QRect clientOf(const QWidget &w)
     return g && at ? QRect(at->dst_x, at->dst_y, g->width, g->height) : QRect();
 }
 
+// Whether the window manager has the window in that state (_NET_WM_STATE_...).
+bool inState(const QWidget &w, const char *state)
+{
+    auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, xcb_window_t(w.winId()), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32), nullptr));
+    const auto *atoms = r ? static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get())) : nullptr;
+    return atoms && std::count(atoms, atoms + xcb_get_property_value_length(r.get()) / 4, atom(state)) > 0;
+}
+
 // What is wrong with the visible windows as the X server has them.
 QString faults()
 {
@@ -98,7 +132,9 @@ QString faults()
     for (const Form *w : visibleForms()) {
         const QRect frame = frameOf(*w), client = clientOf(*w);
         const QString name = w->objectName() + QLatin1Char(' ');
-        if (frame.isEmpty())
+        if (inState(*w, "_NET_WM_STATE_FULLSCREEN"))
+            found << name + QStringLiteral("is full screen, without its title bar");
+        else if (frame.isEmpty())
             found << name + QStringLiteral("is not framed");
         else if (!area.contains(frame))
             found << name + describe(frame) + QStringLiteral(" is not inside ") + describe(area);
@@ -153,11 +189,7 @@ bool supported(const char *name)
 
 bool maximised(const QWidget &w)
 {
-    auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, xcb_window_t(w.winId()), atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32), nullptr));
-    const auto *atoms = r ? static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get())) : nullptr;
-    const int n = r ? xcb_get_property_value_length(r.get()) / 4 : 0;
-    return atoms && std::count(atoms, atoms + n, atom("_NET_WM_STATE_MAXIMIZED_VERT")) &&
-           std::count(atoms, atoms + n, atom("_NET_WM_STATE_MAXIMIZED_HORZ"));
+    return inState(w, "_NET_WM_STATE_MAXIMIZED_VERT") && inState(w, "_NET_WM_STATE_MAXIMIZED_HORZ");
 }
 
 // What a pager, or the frame's buttons, ask of the window manager for the user.
@@ -199,6 +231,52 @@ void pressReturn()
         }
     }
     QFAIL("no key gives Return");
+}
+
+// The window the window manager has active.
+xcb_window_t activeWindow()
+{
+    auto r = held(xcb_get_property_reply(x(), xcb_get_property(x(), 0, root(), atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 0, 1), nullptr));
+    return r && xcb_get_property_value_length(r.get()) == 4 ? *static_cast<const xcb_window_t *>(xcb_get_property_value(r.get())) : xcb_window_t(XCB_NONE);
+}
+
+// Whether the window has the keyboard and, where the window manager tells
+// which window is active, is that one.
+bool active(const QWidget &w)
+{
+    return hasKeyboard(w) && (!supported("_NET_ACTIVE_WINDOW") || activeWindow() == xcb_window_t(w.winId()));
+}
+
+QString activeName()
+{
+    const QWidget *w = QWidget::find(WId(activeWindow()));
+    auto focus = held(xcb_get_input_focus_reply(x(), xcb_get_input_focus(x()), nullptr));
+    const QWidget *focused = focus ? QWidget::find(WId(focus->focus)) : nullptr;
+    return QStringLiteral("%1 (the keyboard: %2)").arg(w ? w->objectName() : QStringLiteral("none of the program's"), focused ? focused->window()->objectName() : QStringLiteral("none of the program's"));
+}
+
+// Whether the window becomes active within the window manager's patience and
+// stays so for a moment.
+bool staysActive(const QWidget &w)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int quiet = 0; waited.elapsed() < patience; QTest::qWait(50)) {
+        quiet = active(w) ? quiet + 1 : 0;
+        if (quiet == 10)
+            return true;
+    }
+    return false;
+}
+
+// A real click of the first mouse button at the middle of a control.
+void clickAt(const QWidget &control)
+{
+    const QPoint at = (QPointF(control.mapToGlobal(control.rect().center())) * qGuiApp->devicePixelRatio()).toPoint();
+    xcb_test_fake_input(x(), XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root(), int16_t(at.x()), int16_t(at.y()), 0);
+    xcb_test_fake_input(x(), XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(x(), XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(x());
 }
 
 } // namespace
@@ -301,6 +379,47 @@ private slots:
         parameters.Command2.click();
         SETTLED("the run windows again");
         QVERIFY(!maximised(graphs));
+    }
+
+    // A student's road by the mouse, a step at a time: after each click the
+    // window it shows is active and keeps the keyboard, and none is made
+    // full screen by the window manager (SETTLED); after the parameters'
+    // Next> the run control is, with Start focused, so that Return starts
+    // the run, the first time and after "New Adjustment of the parameters".
+    void activeByMouse()
+    {
+        SETTLED("the title window");
+        struct Step
+        {
+            const char *name;
+            QWidget *control;
+            const Form *shows;
+        };
+        auto &parameters = form<YPOTHETIKES>();
+        auto &run = form<apotelesmata>();
+        run.setConversionPause(false);
+        const Step road[] = {
+            {"Start", form<eisodos>().Command1.widget(), &form<eisagogi>()},
+            {"Chemical Reactions", form<eisagogi>().ximia[0].widget(), &form<neaepilogi>()},
+            {"two steps", form<neaepilogi>().Option2.widget(), &form<neaepilogi>()},
+            {"Next >", form<neaepilogi>().Command2.widget(), &form<amfinaioxi>()},
+            {"reversible", form<amfinaioxi>().reversibleyes.widget(), &form<amfinaioxi>()},
+            {"Next>", form<amfinaioxi>().Command3.widget(), &parameters},
+            {"the parameters' Next>", parameters.Command2.widget(), &run},
+            {"New Adjustment of the parameters", run.Command1.widget(), &parameters},
+            {"the parameters' Next> again", parameters.Command2.widget(), &run},
+        };
+        for (const Step &step : road) {
+            clickAt(*step.control);
+            QVERIFY2(staysActive(*step.shows), qPrintable(QStringLiteral("%1: %2 is not active but %3").arg(QLatin1String(step.name), step.shows->objectName(), activeName())));
+            SETTLED("the step");
+            if (step.shows == &run) {
+                QCOMPARE(QApplication::focusWidget(), run.Command2.widget());
+                pressReturn();
+                QTRY_VERIFY_WITH_TIMEOUT(run.Timer1.enabled(), patience);
+                run.Timer1.setEnabled(false);
+            }
+        }
     }
 
     void decayRoad()

@@ -269,7 +269,10 @@ int main(int argc, char *argv[])
     if (!show) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
-    } else if (!openDisplay(argc, argv, app)) {
+    } else if (const QString said = toolkit::choosePlatform(); !said.isEmpty() && toolkit::platformAvailable()) {
+        QTextStream(stderr) << "spotsim-drive: " << said << Qt::endl;
+    }
+    if (show && !openDisplay(argc, argv, app)) {
         const QByteArray display = qgetenv("DISPLAY");
         refuse(display.isEmpty() ? QCoreApplication::translate("Driver", "--show needs a display, and DISPLAY is not set")
                                  : QCoreApplication::translate("Driver", "--show cannot open the display '%1'").arg(local(display)));

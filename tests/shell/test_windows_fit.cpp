@@ -245,17 +245,8 @@ private slots:
             road::start().Timer1.tick();
             found << faults(QStringLiteral("carbonic run"));
         } else {
-            form<eisodos>().Command1.click();
-            found << faults(QStringLiteral("choices"));
-            form<eisagogi>().ximia[0].click();
-            (chapter.startsWith(QLatin1Char('2')) ? form<neaepilogi>().Option2 : form<neaepilogi>().Option1).click();
-            found << faults(QStringLiteral("steps"));
-            form<neaepilogi>().Command2.click();
-            const bool reversible = chapter.endsWith(QLatin1String("reversible"));
-            (reversible ? form<amfinaioxi>().reversibleyes : form<amfinaioxi>().reversibleno).click();
-            found << faults(QStringLiteral("reversibility"));
-            form<amfinaioxi>().Command3.click();
-            found << faults(QStringLiteral("parameters"));
+            road::toParameters(chapter.startsWith(QLatin1Char('2')), chapter.endsWith(QLatin1String("reversible")),
+                               [&](const char *page) { found << faults(QLatin1String(page)); });
             road::startRun().Timer1.tick();
             found << faults(QStringLiteral("run"));
             form<grafiki1>().diaforikes.click();

@@ -327,8 +327,9 @@ private slots:
     // stands for).
     void countsTableOfARun()
     {
+        // Reverse rates an acid left.
         const auto setup = kinetics::core::setupFor({.process = kinetics::core::ModelCode::DecayExample,
-                                                     .rates = {.steps = {0.25, 0.75, 0.03, 0.9, 0.04}}, // an acid's reverse rates left
+                                                     .rates = {.steps = {0.25, 0.75, 0.03, 0.9, 0.04}},
                                                      .amount = 20, .duration = 4, .temperatureC = 30});
         const std::vector<kinetics::core::TickCounts> ticks = {{2, {100, 44, 0, 0}}, {4, {70, 70, 3, 1}}};
         const auto lines = [](const std::string &table) {

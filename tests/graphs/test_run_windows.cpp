@@ -75,7 +75,8 @@ SpotsShown spotsShown(const Canvas &spots, int side)
             const int code = cells[std::size_t(i)][std::size_t(j)];
             const QRgb shown = colourAt(image, spots, centre.x, centre.y);
             if (shown == outside ? code != kinetics::core::codeEmpty : shown != rgb(kinetics::core::spotColour(code)))
-                s.wrong << QStringLiteral("site %1, %2 holds %3, shows %4").arg(i).arg(j).arg(code).arg(shown, 6, 16, QLatin1Char('0'));
+                s.wrong << QStringLiteral("site %1, %2 holds %3, shows %4")
+                               .arg(i).arg(j).arg(code).arg(shown, 6, 16, QLatin1Char('0'));
             s.counts.a += code == kinetics::core::defaultCodeA;
             s.counts.b += code == kinetics::core::defaultCodeB;
             s.counts.c += code == kinetics::core::codeC;
@@ -91,8 +92,8 @@ int thirdTickSamplesShown(const Canvas &graphs, int kind, double amount, QRgb co
     const auto &run = shared().run;
     int found = 0;
     for (int m = 0; m < 79; m += 13)
-        found += road::inkNear(graphs, 2 * 19 + 8.0 * m * 19 / 625, run.record(kind, 2 * 79 + m + 1) * amount / run.spotTotal(),
-                               colour, 1);
+        found += road::inkNear(graphs, 2 * 19 + 8.0 * m * 19 / 625,
+                               run.record(kind, 2 * 79 + m + 1) * amount / run.spotTotal(), colour, 1);
     return found;
 }
 

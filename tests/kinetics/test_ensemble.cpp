@@ -31,7 +31,8 @@ private slots:
         QFETCH(QList<double>, rates);
         QFETCH(int, duration);
         const RunSetup setup = setupFor({.process = ModelCode(process), .twoSteps = true, .reversible = true,
-                                         .decaySteps = 3, .rates = {.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]}},
+                                         .decaySteps = 3,
+                                         .rates = {.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]}},
                                          .amount = 30, .duration = duration, .temperatureC = 25});
         const auto stats = runEnsemble(setup, 2026, 400, 2);
         QVERIFY(stats);
@@ -48,7 +49,8 @@ private slots:
 
     void sameSeedSameCopiesOnAnyThreads()
     {
-        const RunSetup setup = setupFor({.rates = {.steps = {.k1 = 0.3}}, .amount = 20, .duration = 100, .temperatureC = 25});
+        const RunSetup setup =
+            setupFor({.rates = {.steps = {.k1 = 0.3}}, .amount = 20, .duration = 100, .temperatureC = 25});
         const auto one = runEnsemble(setup, 7, 40, 1);
         const auto three = runEnsemble(setup, 7, 40, 3);
         const auto other = runEnsemble(setup, 8, 40, 3);

@@ -168,8 +168,9 @@ private slots:
         const double expected = k.ka1 / acids::core::hydrogenIonConcentration(c, k, model);
 
         const double f = temperatureFactor(model, temperature, temperature);
+        const auto percentages = acids::core::equilibriumPercentages(float(c), model, temperature);
         const RunChoice choice{.process = model,
-                               .rates = {acids::core::acidRates(acids::core::equilibriumPercentages(float(c), model, temperature), f)},
+                               .rates = {acids::core::acidRates(percentages, f)},
                                .amount = amount,
                                .duration = 2000, // past the last tick compared
                                .temperatureC = int(temperature)};

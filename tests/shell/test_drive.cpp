@@ -251,7 +251,8 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("counts.csv"));
         const QByteArray got = "get eisodos.Command1\n";
         QProcess drive;
-        runDriver(drive, got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe + "\n" + got);
+        runDriver(drive, got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe
+                             + "\n" + got);
         QCOMPARE(drive.readAllStandardError(), QByteArray());
         QCOMPARE(drive.exitCode(), 0);
         QFile written(file);

@@ -54,6 +54,49 @@ void workedExample()
     form<GNOSTED>().mprosta.click();
 }
 
+// What the spots window shows, site by site: the count of each kind, and
+// each site whose spot shows another colour than its kind, or that the
+// drawing leaves out though it holds a spot (a spot never moves).
+struct SpotsShown
+{
+    kinetics::core::Counts counts{0, 0, 0, 0};
+    QStringList wrong;
+};
+
+SpotsShown spotsShown(const Canvas &spots, int side)
+{
+    const auto &cells = shared().run.cells();
+    const QImage image = spots.image();
+    const double W = screenWidth(), H = screenHeight();
+    SpotsShown s;
+    for (int i = 1; i <= 25; ++i)
+        for (int j = 1; j <= 25; ++j) {
+            const auto centre = kinetics::core::spotCentre(i, j, side, W / (W + H), H / (W + H));
+            const int code = cells[std::size_t(i)][std::size_t(j)];
+            const QRgb shown = colourAt(image, spots, centre.x, centre.y);
+            if (shown == outside ? code != kinetics::core::codeEmpty : shown != rgb(kinetics::core::spotColour(code)))
+                s.wrong << QStringLiteral("site %1, %2 holds %3, shows %4")
+                               .arg(i).arg(j).arg(code).arg(shown, 6, 16, QLatin1Char('0'));
+            s.counts.a += code == kinetics::core::defaultCodeA;
+            s.counts.b += code == kinetics::core::defaultCodeB;
+            s.counts.c += code == kinetics::core::codeC;
+            s.counts.d += code == kinetics::core::codeD;
+        }
+    return s;
+}
+
+// How many of seven samples of the run's third tick (19 ms a tick) the graph
+// shows at the times they were taken, 38 and on, in mol/L of the amount.
+int thirdTickSamplesShown(const Canvas &graphs, int kind, double amount, QRgb colour)
+{
+    const auto &run = shared().run;
+    int found = 0;
+    for (int m = 0; m < 79; m += 13)
+        found += road::inkNear(graphs, 2 * 19 + 8.0 * m * 19 / 625,
+                               run.record(kind, 2 * 79 + m + 1) * amount / run.spotTotal(), colour, 1);
+    return found;
+}
+
 } // namespace
 
 class TestRunWindows : public QObject
@@ -93,36 +136,10 @@ private slots:
         }
         const auto &cells = shared().run.cells();
         const auto counts = shared().run.counts();
-        const int side = shell::nextSetup().blockSide;
-        auto &spots = form<antidrasi>();
-        QVERIFY(spots.isVisible());
-        const QImage image = spots.image();
-        const double W = screenWidth(), H = screenHeight();
-        int seen[4] = {0, 0, 0, 0};
-        const int codes[4] = {kinetics::core::defaultCodeA, kinetics::core::defaultCodeB, kinetics::core::codeC,
-                              kinetics::core::codeD};
-        for (int i = 1; i <= 25; ++i) {
-            for (int j = 1; j <= 25; ++j) {
-                const auto centre = kinetics::core::spotCentre(i, j, side, W / (W + H), H / (W + H));
-                const int code = cells[std::size_t(i)][std::size_t(j)];
-                const QRgb expected = rgb(kinetics::core::spotColour(code));
-                const QRgb shown = colourAt(image, spots, centre.x, centre.y);
-                // The window shows the block and a margin: a spot never
-                // moves, so every site outside stays empty.
-                if (shown == outside) {
-                    QVERIFY2(code == kinetics::core::codeEmpty, qPrintable(QStringLiteral("site %1, %2").arg(i).arg(j)));
-                    continue;
-                }
-                QVERIFY2(shown == expected, qPrintable(QStringLiteral("site %1, %2 holds %3, shows %4")
-                                                            .arg(i)
-                                                            .arg(j)
-                                                            .arg(code)
-                                                            .arg(shown, 6, 16, QLatin1Char('0'))));
-                for (int k = 0; k < 4; ++k)
-                    seen[k] += code == codes[k];
-            }
-        }
-        QCOMPARE((kinetics::core::Counts{seen[0], seen[1], seen[2], seen[3]}), counts);
+        QVERIFY(form<antidrasi>().isVisible());
+        const auto shown = spotsShown(form<antidrasi>(), shell::nextSetup().blockSide);
+        QVERIFY2(shown.wrong.isEmpty(), qPrintable(shown.wrong.join(QLatin1Char('\n'))));
+        QCOMPARE(shown.counts, counts);
         if (ticks < 0) {
             QCOMPARE(counts, (kinetics::core::Counts{196, 0, 0, 0})); // the block of 0.30 mol/L
             QCOMPARE(int(cells[14][14]), kinetics::core::defaultCodeA);
@@ -138,23 +155,21 @@ private slots:
     {
         QTest::addColumn<Chapter>("chapter");
         QTest::addColumn<int>("ticks");
-        QTest::addColumn<double>("top");
-        // 0.15 mol/L or 15 % of the sites: a block of 100 spots
-        QTest::newRow("a decay series early: A and B") << Chapter::Decay << 6 << 120.0;
-        QTest::newRow("a decay series run out: B, C and D") << Chapter::Decay << 1000 << 120.0;
-        QTest::newRow("a reaction of two reversible steps") << Chapter::Reaction << 8 << 120.0;
+        QTest::newRow("a decay series early: A and B") << Chapter::Decay << 6;
+        QTest::newRow("a decay series run out: B, C and D") << Chapter::Decay << 1000;
+        QTest::newRow("a reaction of two reversible steps") << Chapter::Reaction << 8;
     }
 
     void barsShowTheirKinds()
     {
         QFETCH(Chapter, chapter);
         QFETCH(int, ticks);
-        QFETCH(double, top);
         auto &run = road::startChapterRun(chapter);
         for (int k = 0; k < ticks && run.Timer1.enabled(); ++k)
             run.Timer1.tick();
         auto &bars = form<ravdogram>();
-        COMPARE_NEAR(bars.scaleTop(), top, 1e-12, 0);
+        // 0.15 mol/L or 15 % of the sites: a block of 100 spots
+        COMPARE_NEAR(bars.scaleTop(), 120, 1e-12, 0);
         const auto n = shared().run.counts();
         const int counts[] = {n.a, n.b, n.c, n.d};
         const Shape *shapes[] = {&bars.Shape1, &bars.Shape2, &bars.Shape3, &bars.Shape4};
@@ -191,15 +206,8 @@ private slots:
         p.xronosolos.setValue(100);
         p.Command2.click();
         COMPARE_NEAR(graphs.scaleLeft() + graphs.scaleWidth(), 100, 1e-12, 0);
-        // The samples of the third tick stand where they were taken: 38 and
-        // on, in the run's mol/L.
-        const auto &run = shared().run;
-        const double perSpot = 0.25 / run.spotTotal();
-        int found = 0;
-        for (int m = 0; m < 79; m += 13) {
-            const double x = 2 * 19 + 8.0 * m * 19 / 625;
-            found += road::inkNear(graphs, x, run.record(0, 2 * 79 + m + 1) * perSpot, rgb(palette::blue), 1);
-        }
+        // The samples of the third tick stand where they were taken.
+        const int found = thirdTickSamplesShown(graphs, 0, 0.25, rgb(palette::blue));
         QVERIFY2(found >= 5, qPrintable(QString::number(found)));
     }
 
@@ -296,22 +304,12 @@ private slots:
             // The time axis runs to the right edge; the samples of the third
             // tick stand at their times.
             QCOMPARE(colourAt(image, w, 0.97 * run.setup().duration, 0), rgb(palette::black));
-            const double perSpot = run.setup().amount / 100.0 / run.spotTotal();
-            int found = 0;
-            for (int m = 0; m < 79; m += 13)
-                found += road::inkNear(w, 2 * 19 + 8.0 * m * 19 / 625, run.record(1, 2 * 79 + m + 1) * perSpot,
-                                       rgb(palette::green), 1);
+            const int found = thirdTickSamplesShown(w, 1, run.setup().amount / 100.0, rgb(palette::green));
             QVERIFY2(found >= 5, qPrintable(QString::number(found)));
         } else if (window == QLatin1String("antidrasi")) {
             // Every spot of the block inside the window, in its colour.
-            const double W = screenWidth(), H = screenHeight();
-            const int side = run.setup().blockSide;
-            for (int i = 1; i <= side; ++i)
-                for (int j = 1; j <= side; ++j) {
-                    const auto c = kinetics::core::spotCentre(i, j, side, W / (W + H), H / (W + H));
-                    QCOMPARE(colourAt(image, w, c.x, c.y),
-                             rgb(kinetics::core::spotColour(run.cells()[std::size_t(i)][std::size_t(j)])));
-                }
+            const auto shown = spotsShown(w, run.setup().blockSide);
+            QVERIFY2(shown.wrong.isEmpty(), qPrintable(shown.wrong.join(QLatin1Char('\n'))));
         } else if (window == QLatin1String("ravdogram")) {
             const QImage shown = w.grab().toImage();
             QCOMPARE(colourAt(shown, w, 20, run.counts().a / 2.0), rgb(palette::blue));

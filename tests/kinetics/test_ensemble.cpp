@@ -30,15 +30,10 @@ private slots:
         QFETCH(int, process);
         QFETCH(QList<double>, rates);
         QFETCH(int, duration);
-        RunChoice choice;
-        choice.process = ModelCode(process);
-        choice.twoSteps = choice.reversible = true;
-        choice.decaySteps = 3;
-        choice.rates.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]};
-        choice.amount = 30;
-        choice.duration = duration;
-        choice.temperatureC = 25;
-        const RunSetup setup = setupFor(choice);
+        const RunSetup setup = setupFor({.process = ModelCode(process), .twoSteps = true, .reversible = true,
+                                         .decaySteps = 3,
+                                         .rates = {.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]}},
+                                         .amount = 30, .duration = duration, .temperatureC = 25});
         const auto stats = runEnsemble(setup, 2026, 400, 2);
         QVERIFY(stats);
         QCOMPARE(int(stats->times.size()), ticksOfRun(duration, setup.interval));
@@ -54,12 +49,8 @@ private slots:
 
     void sameSeedSameCopiesOnAnyThreads()
     {
-        RunChoice choice;
-        choice.rates.steps.k1 = 0.3;
-        choice.amount = 20;
-        choice.duration = 100;
-        choice.temperatureC = 25;
-        const RunSetup setup = setupFor(choice);
+        const RunSetup setup =
+            setupFor({.rates = {.steps = {.k1 = 0.3}}, .amount = 20, .duration = 100, .temperatureC = 25});
         const auto one = runEnsemble(setup, 7, 40, 1);
         const auto three = runEnsemble(setup, 7, 40, 3);
         const auto other = runEnsemble(setup, 8, 40, 3);

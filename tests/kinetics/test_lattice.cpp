@@ -187,12 +187,9 @@ private slots:
 
         // Every step the process can have is chosen, so the run keeps each
         // rate that its process allows.
-        kinetics::core::RunChoice choice;
-        choice.process = ModelCode(modelCode);
-        choice.twoSteps = choice.reversible = true;
-        choice.decaySteps = 3;
-        choice.rates.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]};
-        const auto lattice = kinetics::core::latticeRun(kinetics::core::setupFor(choice));
+        const auto lattice =
+            latticeRun(setupFor({.process = ModelCode(modelCode), .twoSteps = true, .reversible = true, .decaySteps = 3,
+                                 .rates = {.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]}}}));
         const int total = counts[4];
 
         Grid grid{};

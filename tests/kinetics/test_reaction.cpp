@@ -1,6 +1,7 @@
 // The runs of every chapter: counts and records kept whole to the end, a
 // second run over the first, the rates of the graphs window's menu, the run
-// control's list and the notes window. The
+// control's list and the notes window (run windows closed by their frames
+// coming back at Start: tests/shell/test_keyboard.cpp). The
 // parameters window's labels and the run's pace are a driver road
 // (tests/roads/reaction-parameters.drive).
 #include "tests/support/Road.h"
@@ -180,17 +181,6 @@ private slots:
         QCOMPARE(note.geometry(), run.geometry());
         QCOMPARE(visibleForms().back(), &note);
         QVERIFY(note.OLE2.plainText().contains(QStringLiteral("Rate = k [A]")));
-    }
-
-    // A run window closed by its frame's button comes back for the next run,
-    // with the graphs' menus that lead on.
-    void closedRunWindowsComeBackAtStart()
-    {
-        road::toParameters(false, false).Command2.click();
-        form<grafiki1>().close();
-        form<ravdogram>().close();
-        form<apotelesmata>().Command2.click();
-        QVERIFY(form<grafiki1>().isVisible() && form<ravdogram>().isVisible());
     }
 };
 

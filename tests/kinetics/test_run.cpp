@@ -14,14 +14,7 @@ using namespace kinetics::core;
 namespace {
 
 // Every rate set, as windows that ran other processes before may leave them.
-RunRates everyRate()
-{
-    RunRates r;
-    r.steps = {0.1, 0.2, 0.3, 0.4, 0.5};
-    r.k4 = 0.6;
-    r.k5 = 0.7;
-    return r;
-}
+constexpr RunRates everyRate{{0.1, 0.2, 0.3, 0.4, 0.5}, 0.6, 0.7};
 
 QList<double> ratesOf(const RunRates &r)
 {
@@ -75,13 +68,9 @@ private slots:
         QFETCH(Shape, shape);
         QFETCH(QList<double>, rates);
         QFETCH(int, kinds);
-        RunChoice choice;
-        choice.process = ModelCode(process);
-        choice.twoSteps = shape.twoSteps;
-        choice.reversible = shape.reversible;
-        choice.decaySteps = shape.decaySteps;
-        choice.rates = everyRate();
-        const RunSetup setup = setupFor(choice);
+        const RunSetup setup = setupFor({.process = ModelCode(process), .twoSteps = shape.twoSteps,
+                                         .reversible = shape.reversible, .decaySteps = shape.decaySteps,
+                                         .rates = everyRate});
         QCOMPARE(ratesOf(setup.rates), rates);
         QCOMPARE(setup.kinds(), kinds);
         // The lattice runs the reverse steps of chemistry only, C -> D of decays only.
@@ -115,15 +104,9 @@ private slots:
         QFETCH(int, temperature);
         QFETCH(int, stopAfter);
         QFETCH(int, ticks);
-        RunChoice choice;
-        choice.process = ModelCode(process);
-        choice.decaySteps = 3;
-        choice.twoSteps = true;
-        choice.rates.steps = {0.05, 0, 0.03, 0, 0.02};
-        choice.amount = 30;
-        choice.duration = duration;
-        choice.temperatureC = temperature;
-        const RunSetup setup = setupFor(choice);
+        const RunSetup setup = setupFor({.process = ModelCode(process), .twoSteps = true, .decaySteps = 3,
+                                         .rates = {.steps = {0.05, 0, 0.03, 0, 0.02}}, .amount = 30,
+                                         .duration = duration, .temperatureC = temperature});
         toolkit::core::Random rng;
         rng.seed(5);
         UnseenRun unseen;

@@ -30,16 +30,14 @@ struct Scenario
 // The run a student would set up for the scenario: the steps its rates use.
 RunSetup setupOf(const Scenario &sc)
 {
-    RunChoice choice;
-    choice.process = ModelCode(sc.modelCode);
-    choice.twoSteps = sc.k2 > 0 || sc.k2Reverse > 0;
-    choice.reversible = sc.k1Reverse > 0 || sc.k2Reverse > 0;
-    choice.decaySteps = sc.k3 > 0 ? 3 : sc.k2 > 0 ? 2 : 1;
-    choice.rates.steps = {sc.k1, sc.k1Reverse, sc.k2, sc.k2Reverse, sc.k3};
-    choice.amount = sc.amount;
-    choice.duration = 2000; // past the last tick compared
-    choice.temperatureC = 25;
-    return setupFor(choice);
+    return setupFor({.process = ModelCode(sc.modelCode),
+                     .twoSteps = sc.k2 > 0 || sc.k2Reverse > 0,
+                     .reversible = sc.k1Reverse > 0 || sc.k2Reverse > 0,
+                     .decaySteps = sc.k3 > 0 ? 3 : sc.k2 > 0 ? 2 : 1,
+                     .rates = {.steps = {sc.k1, sc.k1Reverse, sc.k2, sc.k2Reverse, sc.k3}},
+                     .amount = sc.amount,
+                     .duration = 2000, // past the last tick compared
+                     .temperatureC = 25});
 }
 
 // Runs each seed's lattice through the program's own run from the starting
@@ -135,11 +133,7 @@ private slots:
                 const double allowed = 4 * t.error() + 1e-3 * total;
                 QVERIFY2(testing::near(t.mean(), expected, 0, allowed),
                          qPrintable(QStringLiteral("member %1 at tick %2: mean %3, curve %4, allowed %5")
-                                        .arg(m)
-                                        .arg(ticks[c])
-                                        .arg(t.mean())
-                                        .arg(expected)
-                                        .arg(allowed)));
+                                        .arg(m).arg(ticks[c]).arg(t.mean()).arg(expected).arg(allowed)));
             }
         }
         if (scenario.k2 == 0 && scenario.k1Reverse > 0) {
@@ -173,14 +167,13 @@ private slots:
         const auto k = acids::core::acidConstants(model, temperature);
         const double expected = k.ka1 / acids::core::hydrogenIonConcentration(c, k, model);
 
-        RunChoice choice;
-        choice.process = model;
-        choice.amount = amount;
-        choice.duration = 2000; // past the last tick compared
-        choice.temperatureC = int(temperature);
         const double f = temperatureFactor(model, temperature, temperature);
-        choice.rates.steps =
-            acids::core::acidRates(acids::core::equilibriumPercentages(float(c), model, temperature), f);
+        const auto percentages = acids::core::equilibriumPercentages(float(c), model, temperature);
+        const RunChoice choice{.process = model,
+                               .rates = {acids::core::acidRates(percentages, f)},
+                               .amount = amount,
+                               .duration = 2000, // past the last tick compared
+                               .temperatureC = int(temperature)};
         // Per seed, green and blue averaged over the last ticks; green -
         // expected x blue has mean 0 at equilibrium.
         constexpr int ticks = 60, averaged = 20;
@@ -196,9 +189,7 @@ private slots:
         });
         QVERIFY2(testing::near(deviation.mean(), 0, 0, 4 * deviation.error() + 0.002 * total),
                  qPrintable(QStringLiteral("Ka1 / [H+] %1, mean deviation %2 spots, error %3")
-                                .arg(expected)
-                                .arg(deviation.mean())
-                                .arg(deviation.error())));
+                                .arg(expected).arg(deviation.mean()).arg(deviation.error())));
     }
 };
 

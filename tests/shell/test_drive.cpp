@@ -26,6 +26,15 @@ const QByteArray toRunControl = "seed 7\n"
 // How the script reaches the driver, and where its output goes.
 enum class Input { StandardInput, File, ClosedStandardInput, FullStandardOutput, ClosedStandardOutput, BrokenPipe };
 
+// The driver given the script on standard input, run to its end.
+void runDriver(QProcess &drive, const QByteArray &script)
+{
+    drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
+    drive.write(script);
+    drive.closeWriteChannel();
+    QVERIFY(drive.waitForFinished(60000));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Input)
@@ -189,10 +198,7 @@ private slots:
                        .arg(m_dir.path())
                        .toUtf8();
         QProcess drive;
-        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
-        drive.write(script);
-        drive.closeWriteChannel();
-        QVERIFY(drive.waitForFinished(60000));
+        runDriver(drive, script);
         QCOMPARE(drive.exitCode(), 0);
         QList<int> got; // A, B, C, D, ticks
         for (const QByteArray &line : drive.readAllStandardOutput().split('\n'))
@@ -245,11 +251,8 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("counts.csv"));
         const QByteArray got = "get eisodos.Command1\n";
         QProcess drive;
-        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
-        drive.write(got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe + "\n"
-                    + got);
-        drive.closeWriteChannel();
-        QVERIFY(drive.waitForFinished(60000));
+        runDriver(drive, got + "counts -\ncounts /dev/stdout\ncounts " + QFile::encodeName(file) + "\ncounts " + pipe
+                             + "\n" + got);
         QCOMPARE(drive.readAllStandardError(), QByteArray());
         QCOMPARE(drive.exitCode(), 0);
         QFile written(file);
@@ -263,10 +266,7 @@ private slots:
         QCOMPARE(piped.chopped(1), csv);
         ::close(reader);
 
-        drive.start(QStringLiteral(SPOTSIM_DRIVE), {QStringLiteral("-")});
-        drive.write("counts " + pipe + "\n");
-        drive.closeWriteChannel();
-        QVERIFY(drive.waitForFinished(60000));
+        runDriver(drive, "counts " + pipe + "\n");
         QCOMPARE(drive.exitCode(), 2);
         QCOMPARE(drive.readAllStandardError(), "line 1: cannot write " + pipe + ": no program reads from that pipe\n");
         struct stat st{};

@@ -106,6 +106,8 @@ const QWidget *coveringSibling(const QWidget *w)
 // same in every language.
 QString untranslatedWord(const QString &text)
 {
+    if (toolkit::languageInUse() != toolkit::Language::Pseudo)
+        return {};
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     static const QRegularExpression symbols(QStringLiteral("^(?:(?:[A-Z][a-z]?)+|pH|mol|min|ms|sec|CSV|PNG|SVG|spotsim)$"));
     for (const QRegularExpressionMatch &m : word.globalMatch(text))
@@ -122,22 +124,20 @@ QStringList faults(const QString &when)
     // Below the smallest screen the windows were designed for, controls may
     // have to share room.
     const bool roomy = area.width() >= 640 && area.height() >= 480;
-    const bool pseudo = toolkit::languageInUse() == toolkit::Language::Pseudo;
     for (Form *form : visibleForms()) {
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
-        if (const QString word = pseudo ? untranslatedWord(form->windowTitle()) : QString(); !word.isEmpty())
+        if (const QString word = untranslatedWord(form->windowTitle()); !word.isEmpty())
             found << QStringLiteral("%1 title '%2' shows '%3' untranslated").arg(where, form->windowTitle(), word);
         // What the drawings print, as their descriptions keep it.
         QList<const Canvas *> drawings{form};
         for (const Canvas *canvas : form->findChildren<Canvas *>())
             drawings << canvas;
         for (const Canvas *canvas : drawings)
-            if (const QString word = pseudo ? untranslatedWord(canvas->accessibleDescription()) : QString();
-                !word.isEmpty())
+            if (const QString word = untranslatedWord(canvas->accessibleDescription()); !word.isEmpty())
                 found << QStringLiteral("%1 drawing %2 says '%3' untranslated: %4")
                              .arg(where, canvas->objectName(), word, canvas->accessibleDescription());
         for (const MenuItem *item : form->findChildren<MenuItem *>())
-            if (const QString word = pseudo ? untranslatedWord(item->caption()) : QString(); !word.isEmpty())
+            if (const QString word = untranslatedWord(item->caption()); !word.isEmpty())
                 found << QStringLiteral("%1 menu '%2' shows '%3' untranslated").arg(where, item->caption(), word);
         const QRect frame = form->frameGeometry();
         if (!area.contains(frame))
@@ -160,7 +160,7 @@ QStringList faults(const QString &when)
             const QString caption = captionOf(control).remove(QRegularExpression(QStringLiteral("\\s+$")));
             if (caption.isEmpty())
                 continue;
-            if (const QString word = pseudo ? untranslatedWord(caption) : QString(); !word.isEmpty())
+            if (const QString word = untranslatedWord(caption); !word.isEmpty())
                 found << QStringLiteral("%1.%2 '%3' shows '%4' untranslated").arg(where, control->objectName(), caption, word);
             const CaptionPlace place = captionPlace(w);
             const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
@@ -218,23 +218,20 @@ private slots:
         if (chapter == QLatin1String("decay")) {
             road::toDecayRates(3);
             found << faults(QStringLiteral("decay rates"));
-            road::startDecayRun(3);
-            run.Timer1.tick();
+            road::startDecayRun(3).Timer1.tick();
             form<grafiki1>().xronoimizoi.click();
             found << faults(QStringLiteral("decay run"));
             run.Command4.click();
             found << faults(QStringLiteral("worked example"));
             form<GNOSTED>().mprosta.click();
-            road::start();
-            run.Timer1.tick();
+            road::start().Timer1.tick();
             found << faults(QStringLiteral("worked example run"));
         } else if (chapter == QLatin1String("acids")) {
             auto &examples = road::toAcidExamples();
             examples.Command2.click();
             found << faults(QStringLiteral("acid examples"));
             examples.Command7.click();
-            road::start();
-            run.Timer1.tick();
+            road::start().Timer1.tick();
             found << faults(QStringLiteral("acid run"));
             form<grafiki1>().changerates.click();
             form<mathematical>().grafvcshos.click();
@@ -245,23 +242,12 @@ private slots:
             form<CARBONIC>().Command2.click();
             found << faults(QStringLiteral("carbonic rates"));
             form<carbonic2>().Command2.click();
-            road::start();
-            run.Timer1.tick();
+            road::start().Timer1.tick();
             found << faults(QStringLiteral("carbonic run"));
         } else {
-            form<eisodos>().Command1.click();
-            found << faults(QStringLiteral("choices"));
-            form<eisagogi>().ximia[0].click();
-            (chapter.startsWith(QLatin1Char('2')) ? form<neaepilogi>().Option2 : form<neaepilogi>().Option1).click();
-            found << faults(QStringLiteral("steps"));
-            form<neaepilogi>().Command2.click();
-            const bool reversible = chapter.endsWith(QLatin1String("reversible"));
-            (reversible ? form<amfinaioxi>().reversibleyes : form<amfinaioxi>().reversibleno).click();
-            found << faults(QStringLiteral("reversibility"));
-            form<amfinaioxi>().Command3.click();
-            found << faults(QStringLiteral("parameters"));
-            road::startRun();
-            run.Timer1.tick();
+            road::toParameters(chapter.startsWith(QLatin1Char('2')), chapter.endsWith(QLatin1String("reversible")),
+                               [&](const char *page) { found << faults(QLatin1String(page)); });
+            road::startRun().Timer1.tick();
             found << faults(QStringLiteral("run"));
             form<grafiki1>().diaforikes.click();
             form<grafiki1>().changerates.click();

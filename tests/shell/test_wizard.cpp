@@ -5,7 +5,6 @@
 #include "shell/Quantities.h"
 #include "shell/Windows.h"
 #include "shell/core/SharedState.h"
-#include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
 #include <QtTest>
@@ -19,29 +18,6 @@ class TestWizard : public QObject
 private slots:
     void init() { road::startProgram(); }
     void cleanupTestCase() { resetForms(); }
-
-    void choiceButtonsFollowTheScreenWidth_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("1024 wide") << QSize(1024, 768);
-        QTest::newRow("1920 wide") << QSize(1920, 1080);
-    }
-
-    void choiceButtonsFollowTheScreenWidth()
-    {
-        QFETCH(QSize, screen);
-        road::startProgram(screen);
-        auto &w = form<eisagogi>();
-        const double W = screen.width() * twipsPerPixel();
-        const double pixel = twipsPerPixel();
-        COMPARE_NEAR(w.ximia[0].left(), 480, 0, pixel);
-        COMPARE_NEAR(w.ximia[0].width(), W / 3, 0, pixel);
-        COMPARE_NEAR(w.RADIO[1].left(), W / 2, 0, pixel);
-        COMPARE_NEAR(w.RADIO[1].left() + w.RADIO[1].width(), 5 * W / 6, 0, pixel);
-        COMPARE_NEAR(w.Command2.left(), W / 5, 0, pixel);
-        COMPARE_NEAR(w.Command2.width(), W / 5, 0, pixel);
-        QVERIFY(w.Command2.top() > w.ximia[0].top() + w.ximia[0].height());
-    }
 
     void chapterChoicesReset_data()
     {

@@ -15,6 +15,7 @@
 #include "toolkit/Toolkit.h"
 
 #include <cmath>
+#include <functional>
 
 namespace road {
 
@@ -28,16 +29,22 @@ inline void startProgram(QSize screen = QSize(1366, 768))
 }
 
 // "Start", "Chemical Reactions", the number of steps, "Next >", the
-// reversibility and "Next>": the parameters window is showing.
-inline YPOTHETIKES &toParameters(bool twoSteps, bool reversible)
+// reversibility and "Next>": the parameters window is showing. Each page,
+// its choice made, is shown to `seen` by name.
+inline YPOTHETIKES &toParameters(bool twoSteps, bool reversible,
+                                 const std::function<void(const char *page)> &seen = [](const char *) {})
 {
     using toolkit::form;
     form<eisodos>().Command1.click();
+    seen("choices");
     form<eisagogi>().ximia[0].click();
     (twoSteps ? form<neaepilogi>().Option2 : form<neaepilogi>().Option1).click();
+    seen("steps");
     form<neaepilogi>().Command2.click();
     (reversible ? form<amfinaioxi>().reversibleyes : form<amfinaioxi>().reversibleno).click();
+    seen("reversibility");
     form<amfinaioxi>().Command3.click();
+    seen("parameters");
     return form<YPOTHETIKES>();
 }
 

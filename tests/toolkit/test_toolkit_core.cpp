@@ -118,8 +118,7 @@ private slots:
 
     void seedRepeatsTheWholeStream()
     {
-        Random a;
-        Random b;
+        Random a, b;
         a.seed(42);
         b.seed(42);
         for (int i = 0; i < 1000; ++i) {

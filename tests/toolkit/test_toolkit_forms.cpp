@@ -276,8 +276,6 @@ private slots:
         QCOMPARE(cover.geometry(), probe.geometry());
     }
 
-    // A timer of interval 0 never ticks; the end of the program stops every
-    // timer and handler.
     // A scroll bar is read by the labels of its own row: the quantity, a
     // step with it wherever it stands, and the value with its unit; a
     // vertical bar by its caption above it, not by the rows it passes.
@@ -312,6 +310,8 @@ private slots:
         QCOMPARE(w.column.widget()->accessibleDescription(), QStringLiteral("Συγκέντρωση, 25.00"));
     }
 
+    // A timer of interval 0 never ticks; the end of the program stops every
+    // timer and handler.
     void timersAndTheEnd()
     {
         auto &w = form<Probe>();

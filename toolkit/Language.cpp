@@ -138,6 +138,20 @@ void useLanguage(Language language)
 
 Language languageInUse() { return inUse; }
 
+QString translate(const char *context, const char *text)
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, text);
+    static const std::unique_ptr<QTranslator> early = [] {
+        auto translator = std::make_unique<QTranslator>();
+        if (desktopLanguage() != Language::Greek || !translator->load(QStringLiteral(":/i18n/spotsim_el.qm")))
+            translator.reset();
+        return translator;
+    }();
+    const QString translated = early ? early->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString forPerson(QString number)
 {
     if (inUse != Language::English)

@@ -33,6 +33,11 @@ std::optional<Language> takeLanguage(QStringList &arguments, QString &problem);
 void useLanguage(Language language);
 Language languageInUse();
 
+// A text in the language in use, as QCoreApplication::translate gives it;
+// before the application object exists (the lines a start prints when it
+// cannot go on), in the desktop's language.
+QString translate(const char *context, const char *text);
+
 // A number's text ("25.00", "5.00E-01") as a person reads it in the language
 // in use: a decimal comma in Greek.
 QString forPerson(QString number);

@@ -1,6 +1,7 @@
 #include "toolkit/Screen.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/Language.h"
 #include "toolkit/Text.h"
 #include "toolkit/WindowFrame.h"
 
@@ -136,7 +137,7 @@ QString dropUnusableScaleFactor()
     if (ok && factor >= 0.25 && factor <= 16)
         return {};
     qunsetenv("QT_SCALE_FACTOR");
-    return QCoreApplication::translate("toolkit", "QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
+    return translate("toolkit", "QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1")
         .arg(quoted(QString::fromLocal8Bit(text)));
 }
 
@@ -159,17 +160,17 @@ QString choosePlatform()
                              : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
     if (!QFileInfo::exists(path)) {
         g_platformAvailable = false;
-        return QStringLiteral("no display: DISPLAY is not set and the Wayland compositor's socket %1 is not there")
+        return translate("toolkit", "no display: DISPLAY is not set and the Wayland compositor's socket %1 is not there")
             .arg(quoted(path));
     }
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
     if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {
         g_platformAvailable = false;
-        return QStringLiteral("this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland platform "
+        return translate("toolkit", "this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland platform "
                               "is not installed (package qt6-wayland): no window can be shown");
     }
     qputenv("QT_QPA_PLATFORM", "wayland");
-    return QStringLiteral("this Wayland session has no X server (DISPLAY is not set): the compositor places the "
+    return translate("toolkit", "this Wayland session has no X server (DISPLAY is not set): the compositor places the "
                           "windows, so the run windows may overlap instead of sharing the screen in quarters");
 }
 

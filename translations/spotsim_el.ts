@@ -317,6 +317,10 @@
         <source>--show cannot open the display &apos;%1&apos;</source>
         <translation>το --show δεν μπορεί να ανοίξει την οθόνη &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>γραμμή %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>GNOSTED</name>
@@ -1071,6 +1075,18 @@
     <message>
         <source>QT_SCALE_FACTOR=%1 is not a scale the windows can be laid out at; starting at scale 1</source>
         <translation>το QT_SCALE_FACTOR=%1 δεν είναι κλίμακα στην οποία μπορούν να διαταχθούν τα παράθυρα· εκκίνηση σε κλίμακα 1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set and the Wayland compositor&apos;s socket %1 is not there</source>
+        <translation>καμία οθόνη: η μεταβλητή DISPLAY δεν έχει οριστεί και η υποδοχή %1 του συνθέτη Wayland δεν υπάρχει</translation>
+    </message>
+    <message>
+        <source>this Wayland session has no X server (DISPLAY is not set) and Qt&apos;s Wayland platform is not installed (package qt6-wayland): no window can be shown</source>
+        <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί) και η πλατφόρμα Wayland του Qt δεν είναι εγκατεστημένη (πακέτο qt6-wayland): κανένα παράθυρο δεν μπορεί να εμφανιστεί</translation>
+    </message>
+    <message>
+        <source>this Wayland session has no X server (DISPLAY is not set): the compositor places the windows, so the run windows may overlap instead of sharing the screen in quarters</source>
+        <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί): ο συνθέτης τοποθετεί τα παράθυρα, έτσι τα παράθυρα της προσομοίωσης μπορεί να επικαλύπτονται αντί να μοιράζονται την οθόνη σε τέταρτα</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,14 @@ private slots:
         row("text keeps blanks", "expect eisodos.Text1(2)  RADIOACTIVE DECAYS\n", 0, "", "");
         row("save a window without a drawing", "save eisodos title.png\n", 2, "", "line 1: eisodos has no drawing");
         row("save another kind of file", "save antidrasi spots.jpg\n", 2, "", "line 1: save writes FILE.svg or FILE.png");
+        // In Greek, as --lang or the desktop asks, before the program starts too.
+        QTest::newRow("a Greek script's line")
+            << QStringList{QStringLiteral("--lang"), QStringLiteral("el"), QStringLiteral("{script}")} << Input::File
+            << QByteArray("fly away\n") << 2 << QByteArray() << QStringLiteral("γραμμή 1: άγνωστη εντολή 'fly'").toUtf8();
+        refused("a Greek desktop's refusal",
+                {QStringLiteral("env:LC_ALL=el_GR.UTF-8"), QStringLiteral("--screen"), QStringLiteral("1x1"),
+                 QStringLiteral("{script}")},
+                QStringLiteral("το --screen 1x1 δεν είναι μέγεθος οθόνης").toUtf8());
 
         // tick runs only while the run control's timer runs, as the timer would.
         row("tick after the run ended",

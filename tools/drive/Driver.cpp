@@ -325,7 +325,7 @@ int Driver::run(const QString &script)
             message = QString::fromLocal8Bit(e.what());
             code = 2;
         }
-        m_err << "line " << number << ": " << printable(message) << Qt::endl;
+        m_err << QCoreApplication::translate("Driver", "line %1: %2").arg(number).arg(printable(message)) << Qt::endl;
         return code;
     }
     return 0;

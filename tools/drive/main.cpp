@@ -59,7 +59,7 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
     if (type != QtFatalMsg)
         return;
     const QString reason = message.section(QLatin1Char('\n'), 0, 0);
-    refuse(QCoreApplication::translate("Driver", "--show cannot open the display: %1").arg(toolkit::quoted(reason)));
+    refuse(toolkit::translate("Driver", "--show cannot open the display: %1").arg(toolkit::quoted(reason)));
     std::_Exit(2);
 }
 
@@ -96,7 +96,7 @@ protected:
     {
         const QByteArray bytes = QByteArray::fromRawData(data, size);
         const QString problem =
-            m_closed ? QCoreApplication::translate("Driver", "it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
+            m_closed ? toolkit::translate("Driver", "it is closed") : toolkit::writeToDescriptor(STDOUT_FILENO, bytes);
         if (problem.isEmpty())
             return size;
         setErrorString(problem);
@@ -131,16 +131,16 @@ std::optional<QSize> parseSize(std::string_view text)
 QString screenProblem(const char *text)
 {
     const auto size = parseSize(text);
-    const QString range = QCoreApplication::translate("Driver", "from %1x%2 to %3x%4")
+    const QString range = toolkit::translate("Driver", "from %1x%2 to %3x%4")
                               .arg(smallestScreen.width())
                               .arg(smallestScreen.height())
                               .arg(largestScreen.width())
                               .arg(largestScreen.height());
     if (!size)
-        return QCoreApplication::translate("Driver", "--screen takes WxH in pixels, for example 1366x768, not '%1'").arg(local(text));
+        return toolkit::translate("Driver", "--screen takes WxH in pixels, for example 1366x768, not '%1'").arg(local(text));
     if (size->width() < smallestScreen.width() || size->height() < smallestScreen.height()
         || size->width() > largestScreen.width() || size->height() > largestScreen.height())
-        return QCoreApplication::translate("Driver", "--screen %1 is not a display's size; it takes %2").arg(local(text), range);
+        return toolkit::translate("Driver", "--screen %1 is not a display's size; it takes %2").arg(local(text), range);
     return QString();
 }
 
@@ -149,15 +149,15 @@ QString screenProblem(const char *text)
 std::optional<QByteArray> readScript(const char *path, QString &problem)
 {
     const bool standardInput = std::strcmp(path, "-") == 0;
-    const QString source = standardInput ? QCoreApplication::translate("Driver", "from standard input")
+    const QString source = standardInput ? toolkit::translate("Driver", "from standard input")
                                          : QStringLiteral("'%1'").arg(local(path));
     auto cannot = [&](const QString &why) {
-        problem = QCoreApplication::translate("Driver", "cannot read the script %1: %2").arg(source, why);
+        problem = toolkit::translate("Driver", "cannot read the script %1: %2").arg(source, why);
     };
     int fd = STDIN_FILENO;
     if (standardInput) {
         if (fcntl(STDIN_FILENO, F_GETFD) == -1) {
-            cannot(QCoreApplication::translate("Driver", "it is closed"));
+            cannot(toolkit::translate("Driver", "it is closed"));
             return std::nullopt;
         }
     } else {
@@ -180,7 +180,7 @@ std::optional<QByteArray> readScript(const char *path, QString &problem)
         if (n == 0)
             break;
         if (script.size() + n > largestScript) {
-            cannot(QCoreApplication::translate("Driver", "it is longer than %1 MiB").arg(largestScript >> 20));
+            cannot(toolkit::translate("Driver", "it is longer than %1 MiB").arg(largestScript >> 20));
             break;
         }
         script.append(buffer, n);
@@ -227,7 +227,7 @@ int main(int argc, char *argv[])
             show = true;
         } else if (arg == "--screen") {
             if (i + 1 == argc)
-                return refuse(QCoreApplication::translate("Driver", "--screen needs WxH, for example 1366x768"));
+                return refuse(toolkit::translate("Driver", "--screen needs WxH, for example 1366x768"));
             const char *size = argv[++i];
             if (const QString problem = screenProblem(size); !problem.isEmpty())
                 return refuse(problem);
@@ -236,14 +236,14 @@ int main(int argc, char *argv[])
             const QString name = QString::fromLocal8Bit(arg == "--lang" ? (i + 1 < argc ? argv[++i] : "") : argv[i] + 7);
             language = toolkit::languageNamed(name);
             if (!language)
-                return refuse(QCoreApplication::translate("toolkit", "--lang takes el or en, not '%1'")
+                return refuse(toolkit::translate("toolkit", "--lang takes el or en, not '%1'")
                                   .arg(toolkit::quoted(name)));
         } else if (arg.size() > 1 && arg.front() == '-') {
-            return refuse(QCoreApplication::translate("Driver", "unknown option '%1'; %2").arg(local(argv[i]), QLatin1String(usage)));
+            return refuse(toolkit::translate("Driver", "unknown option '%1'; %2").arg(local(argv[i]), QLatin1String(usage)));
         } else if (!scriptPath) {
             scriptPath = argv[i];
         } else {
-            return refuse(QCoreApplication::translate("Driver", "one script only; %1").arg(QLatin1String(usage)));
+            return refuse(toolkit::translate("Driver", "one script only; %1").arg(QLatin1String(usage)));
         }
     }
     if (!scriptPath)
@@ -274,8 +274,8 @@ int main(int argc, char *argv[])
     }
     if (show && !openDisplay(argc, argv, app)) {
         const QByteArray display = qgetenv("DISPLAY");
-        refuse(display.isEmpty() ? QCoreApplication::translate("Driver", "--show needs a display, and DISPLAY is not set")
-                                 : QCoreApplication::translate("Driver", "--show cannot open the display '%1'").arg(local(display)));
+        refuse(display.isEmpty() ? toolkit::translate("Driver", "--show needs a display, and DISPLAY is not set")
+                                 : toolkit::translate("Driver", "--show cannot open the display '%1'").arg(local(display)));
         // At once: a platform left without a screen (linuxfb) does not take
         // itself down cleanly, and nothing of the driver's is open yet.
         std::_Exit(2);

@@ -2,7 +2,7 @@
 
 #include "acids/Pictures.h"
 #include "acids/carbonic2.h"
-#include "kinetics/YPOTHETIKES.h"
+#include "shell/Roads.h"
 
 using namespace toolkit;
 
@@ -18,7 +18,7 @@ CARBONIC::CARBONIC()
     design(Command2, {3600, 5760, 1575, 615}, tr("Next>"), bold12);
     design(Command3, {5400, 5760, 1455, 615}, tr("Exit"), bold12);
 
-    Command1.onClick([] { form<YPOTHETIKES>().show(); });
+    Command1.onClick([] { shell::showParameters(true); });
     Command2.onClick([] { form<carbonic2>().show(); });
     Command3.onClick([] { endProgram(); });
     Command2.setDefault(true);

@@ -1,12 +1,12 @@
 #include "acids/GraphMarks.h"
 
-#include "shell/Quantities.h"
+#include "lesson/Model.h"
 
 #include <QCoreApplication>
 
 namespace acids {
 
-double chosenConcentration() { return shell::describedRun().amount / 100.0; }
+double chosenConcentration() { return lesson::model().described().amount / 100.0; }
 
 QString graphName(kinetics::core::ModelCode code, Graph graph)
 {

@@ -1,18 +1,15 @@
 #include "acids/OXEA1.h"
 
-#include "acids/AcidEquilibrium.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Process.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Quantity.h"
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
-using shell::core::shared;
 
 OXEA1::OXEA1()
     : Form(QStringLiteral("OXEA1"), tr("EXAMPLES"), 7785, 5835)
@@ -45,7 +42,7 @@ OXEA1::OXEA1()
                  {&Command4, ModelCode::Pyrophosphoric}};
     for (const auto &a : acids)
         a.button->onClick([this, chosen = a.button, code = a.code] {
-            shell::chooseProcess(code);
+            lesson::model().chooseProcess(code);
             // The chosen acid's button stays pressed in.
             for (CommandButton *b : {&Command1, &Command2, &Command3, &Command4})
                 b->setChosen(b == chosen);
@@ -86,23 +83,19 @@ void OXEA1::xronosolosChange() { Label4.setCaption(graphs::durationText(xronosol
 
 void OXEA1::next()
 {
-    auto &s = shared();
-    auto &parameters = form<YPOTHETIKES>();
+    auto &lesson = lesson::model();
     shell::setWizardOption(shell::WizardOption::NonReversible, false);
-    if (kinetics::core::isAcid(s.modelCode)) {
+    if (kinetics::core::isAcid(lesson.inputs().process)) {
         // An acid dissociates in two reversible steps, so the wizard says so
-        // too. Choosing two steps zeroes the second step's bars, which the
-        // equilibrium then sets.
+        // too; its rates follow from its equilibrium.
         shell::setWizardOption(shell::WizardOption::Reversible, true);
         shell::setWizardOption(shell::WizardOption::TwoSteps, true);
-        acids::applyEquilibrium(shell::amount().value() / 100.0, s.modelCode, shell::temperature().value());
     } else {
         // No acid chosen: the plain reaction of the parameters window, its
         // first step at one half.
-        s.modelCode = kinetics::core::ModelCode::Reaction;
-        parameters.setRateBar(0, 50);
-        s.rates.steps = parameters.barRates();
-        s.rates.steps.k1 = 0.5;
+        lesson.chooseProcess(ModelCode::Reaction);
+        lesson.setReactionBar(0, 50);
+        lesson.setFirstStepHalf(true);
     }
     form<apotelesmata>().prepareRun();
 }

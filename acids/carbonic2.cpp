@@ -1,23 +1,19 @@
 #include "acids/carbonic2.h"
 
-#include "acids/AcidEquilibrium.h"
 #include "acids/CARBONIC.h"
 #include "acids/OXEA1.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Process.h"
-#include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Quantity.h"
 
 #include <algorithm>
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
-using shell::core::shared;
 
 namespace {
 
@@ -98,24 +94,16 @@ void carbonic2::recompute()
     Label1.setCaption(graphs::concentrationText(moleanalitro.value(), 1));
     Label5.setCaption(graphs::celsiusText(tempotherm.value()));
 
-    const double c = moleanalitro.value() / 100.0;
-    const int t = tempotherm.value();
-    if (!isVisible()) {
-        // Set up hidden, at start-up: the page shows its rates, while the
-        // reaction windows keep theirs until the student comes here.
-        const auto p = acids::core::equilibriumPercentages(float(c), ModelCode::Carbonic, t);
-        printRates(acids::core::acidRates(p, kinetics::core::temperatureFactor(ModelCode::Carbonic, t)));
-        return;
-    }
-    shell::chooseProcess(ModelCode::Carbonic);
-    acids::applyEquilibrium(c, ModelCode::Carbonic, t);
-
-    const auto &rates = shared().rates.steps;
-    auto &parameters = form<YPOTHETIKES>();
-    const double steps[] = {rates.k1, rates.k1Reverse, rates.k2, rates.k2Reverse};
-    for (int step = 0; step < 4; ++step)
-        parameters.showRateConstant(step, steps[step]);
-    printRates(rates);
+    // The page's own concentration and temperature give its rates; set up
+    // hidden, at start-up, it leaves the lesson's process alone until the
+    // student comes here.
+    lesson::core::Inputs page;
+    page.process = ModelCode::Carbonic;
+    page.amount = moleanalitro.value();
+    page.temperatureC = tempotherm.value();
+    if (isVisible())
+        lesson::model().chooseProcess(ModelCode::Carbonic);
+    printRates(lesson::core::ratesOf(page).steps);
 }
 
 void carbonic2::printRates(const kinetics::core::StepProbabilities &k)
@@ -143,11 +131,10 @@ void carbonic2::drawRates(const kinetics::core::StepProbabilities &k)
 
 void carbonic2::next()
 {
-    shared().modelCode = ModelCode::Carbonic;
+    lesson::model().chooseProcess(ModelCode::Carbonic);
     shell::setWizardOption(shell::WizardOption::NonReversible, false);
     shell::setWizardOption(shell::WizardOption::Reversible, true);
     shell::setWizardOption(shell::WizardOption::OneStep, false);
     shell::setWizardOption(shell::WizardOption::TwoSteps, true);
-    acids::applyEquilibrium(shell::amount().value() / 100.0, ModelCode::Carbonic, shell::temperature().value());
     form<apotelesmata>().prepareRun();
 }

@@ -5,7 +5,7 @@
 #include "acids/phform.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
-#include "shell/Quantities.h"
+#include "lesson/Model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +39,7 @@ grafvxc::grafvxc()
 
 void grafvxc::drawProductGraph()
 {
-    m_model = shell::describedRun().process;
+    m_model = lesson::model().described().process;
     m_graph = acids::core::productGraph(m_model);
     m_maximum = m_graph->maximum;
     m_concentration = acids::chosenConcentration();

@@ -4,7 +4,7 @@
 #include "acids/core/ConcentrationGraphs.h"
 #include "acids/grafvxc.h"
 #include "kinetics/core/Palette.h"
-#include "shell/Quantities.h"
+#include "lesson/Model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +24,7 @@ void phform::drawPhGraph()
 {
     // What the graph is of, read here alone and handed on: the acid, the
     // temperature and the concentration of the last run.
-    const auto run = shell::describedRun();
+    const auto run = lesson::model().described();
     m_model = run.process;
     m_points = acids::core::phSeries(m_model, run.temperatureC);
     m_concentration = acids::chosenConcentration();

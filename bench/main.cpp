@@ -19,7 +19,7 @@
 #include "kinetics/core/Ensemble.h"
 #include "kinetics/core/Run.h"
 #include "shell/StartUp.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "tests/support/AcidGraphs.h"
 #include "tests/support/Road.h"
 #include "toolkit/Toolkit.h"
@@ -225,7 +225,7 @@ void acidGraphs(Report &report)
         road::runToTheEnd();
         form<grafiki1>().changerates.click();
         auto &rates = form<mathematical>();
-        const double temperature = shell::core::shared().run.setup().temperatureC;
+        const double temperature = lesson::model().run().setup().temperatureC;
         const std::string name = acid.name;
 
         std::vector<double> species, ph;

@@ -11,7 +11,7 @@
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
 #include "shell/Quantities.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Arrows.h"
 
 #include <QFontMetricsF>
@@ -19,7 +19,6 @@
 #include <algorithm>
 
 using namespace toolkit;
-using shell::core::shared;
 using kinetics::core::ModelCode;
 using decay::core::workedHalfLives;
 namespace palette = kinetics::core::palette;
@@ -172,15 +171,10 @@ void GNOSTED::HScroll1Change() { Label4.setCaption(atomsText()); }
 
 void GNOSTED::next()
 {
-    auto &s = shared();
-    s.modelCode = ModelCode::DecayExample;
+    lesson::model().chooseProcess(ModelCode::DecayExample);
     form<YPOTHDIASPASI1>().showWorkedHalfLives();
     etiketa1.setCaption(tr("Half Life1=") + Format(workedHalfLives[0], "0.00"));
     etiketa2.setCaption(tr("Half Life2=") + Format(workedHalfLives[1], "0.00"));
     etiketa3.setCaption(tr("Half Life=") + Format(workedHalfLives[2], "0.00"));
-    // The series of three steps of the worked half-lives, as the rates
-    // window makes it of the same half-lives.
-    s.rates = decay::core::seriesRates(decay::core::seriesConstants(
-        3, workedHalfLives[0], workedHalfLives[1], workedHalfLives[2]));
     form<apotelesmata>().prepareRun();
 }

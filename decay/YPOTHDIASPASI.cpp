@@ -9,14 +9,13 @@
 #include "kinetics/core/Palette.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Arrows.h"
 #include "toolkit/Quantity.h"
 
 #include <algorithm>
 
 using namespace toolkit;
-using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 YPOTHDIASPASI::YPOTHDIASPASI()
@@ -37,7 +36,7 @@ YPOTHDIASPASI::YPOTHDIASPASI()
     Option2.setLabel(step2);
     Option3.setLabel(step3);
     for (OptionButton *option : {&Option1, &Option2, &Option3})
-        option->onToggle([this](bool) { shared().choices.decaySteps = this->steps(); });
+        option->onToggle([this](bool) { lesson::model().setDecaySteps(steps()); });
     Option2.setValue(true);
 
     design(Shape1, {1320, 3000, 255, 255}).setFill(qColor(palette::blue));
@@ -90,31 +89,20 @@ void YPOTHDIASPASI::load()
     showSteps(2);
     form<YPOTHDIASPASI1>().showModelCaptions();
 
-    // The worked series' per-event probabilities, kept until a run sets its own.
-    const auto worked = decay::core::workedExampleRates();
-    auto &rates = shared().rates;
-    rates.steps.k1 = worked.rate[0];
-    rates.steps.k2 = worked.rate[1];
-    rates.steps.k3 = worked.rate[2];
-    rates.k4 = worked.rate[3];
-    rates.k5 = worked.rate[4];
-
     drawExactSeries();
 }
 
 void YPOTHDIASPASI::drawExactSeries()
 {
-    auto &rates = form<YPOTHDIASPASI1>();
-    const auto k = rates.seriesConstants();
-    rates.applySeriesRates(k);
-    kinetics::core::RunChoice series;
+    // The series the page describes, whichever process the lesson has now;
+    // the reaction's rate bars take the values the series gives them.
+    auto &lesson = lesson::model();
+    auto series = lesson.inputs();
     series.process = kinetics::core::ModelCode::DecaySeries;
-    series.decaySteps = steps();
-    series.rates = decay::core::seriesRates(k);
-    series.amount = rates.arithatomon.value();
-    series.duration = shell::duration().value();
-    series.temperatureC = shell::temperature().value();
-    form<grafiki1>().drawDecaySeries(k, kinetics::core::setupFor(series));
+    if (const auto bars = lesson::core::parameterBarsOf(series))
+        for (int step = 0; step < 4; ++step)
+            lesson.setReactionBar(step, (*bars)[std::size_t(step)]);
+    form<grafiki1>().drawDecaySeries(lesson::core::seriesConstantsOf(series), lesson::core::planOf(series));
 }
 
 int YPOTHDIASPASI::steps() const
@@ -205,5 +193,5 @@ void YPOTHDIASPASI::xronosolosChange() { Label4.setCaption(graphs::durationText(
 void YPOTHDIASPASI::next()
 {
     form<YPOTHDIASPASI1>().show();
-    shell::chooseProcess(kinetics::core::ModelCode::DecaySeries);
+    lesson::model().chooseProcess(kinetics::core::ModelCode::DecaySeries);
 }

@@ -2,16 +2,14 @@
 
 #include "decay/Buttons.h"
 
-#include "decay/YPOTHDIASPASI.h"
 #include "decay/core/DecayConstants.h"
 #include "decay/core/DecaySteps.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Process.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 #include <QFontMetricsF>
 
@@ -20,7 +18,6 @@
 #include <numbers>
 
 using namespace toolkit;
-using shell::core::shared;
 using kinetics::core::ModelCode;
 using decay::core::halfLifeFromBar;
 
@@ -39,17 +36,16 @@ struct Row
     ControlArray<Label> YPOTHDIASPASI1::*labels;
     Twips valuePlace;
     Twips exponentPlace;
-    double kinetics::core::StepProbabilities::*rate;
     const char *index; // the constant's index, written with its row
 };
 
 const Row rows[] = {
     {&YPOTHDIASPASI1::blezoi, {960, 1560, 2535, 255}, 1000, &YPOTHDIASPASI1::etiketa1, {6240, 1560, 2200, 375},
-     {4560, 1560, 255, 255}, &kinetics::core::StepProbabilities::k1, nullptr},
+     {4560, 1560, 255, 255}, nullptr},
     {&YPOTHDIASPASI1::prasinizoi, {1080, 2040, 2415, 255}, 100, &YPOTHDIASPASI1::etiketa2, {5520, 2040, 2200, 375},
-     {4560, 1920, 255, 255}, &kinetics::core::StepProbabilities::k2, "2"},
+     {4560, 1920, 255, 255}, "2"},
     {&YPOTHDIASPASI1::kokinizoi, {960, 2400, 2535, 255}, 200, &YPOTHDIASPASI1::etiketa3, {3480, 2760, 2200, 375},
-     {4560, 2280, 255, 255}, &kinetics::core::StepProbabilities::k3, "3"},
+     {4560, 2280, 255, 255}, "3"},
 };
 
 } // namespace
@@ -96,28 +92,11 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
             return std::round(shownConstant(c, position) * 1e5) / 1e5;
         });
     tempotherm.onChange([this] { tempothermChange(); });
-    piso.onClick([] { form<YPOTHDIASPASI>().show(); });
+    piso.onClick([] { shell::showPage(shell::Page::DecayModel); });
     mprosta.onClick([this] { next(); });
     Command1.onClick([] { endProgram(); });
     mprosta.setDefault(true);
     piso.setCancel(true);
-}
-
-std::array<double, 4> YPOTHDIASPASI1::seriesConstants() const
-{
-    using decay::core::halfLifeFromBar;
-    return decay::core::seriesConstants(form<YPOTHDIASPASI>().steps(), halfLifeFromBar(blezoi.value()),
-                                        halfLifeFromBar(prasinizoi.value()), halfLifeFromBar(kokinizoi.value()));
-}
-
-void YPOTHDIASPASI1::applySeriesRates(const std::array<double, 4> &k)
-{
-    auto &parameters = form<YPOTHETIKES>();
-    parameters.setRateBar(0, 100 * int(toolkit::core::Int(k[0])));
-    parameters.setRateBar(2, 100 * int(toolkit::core::Int(k[1])));
-    parameters.setRateBar(1, 0);
-    parameters.setRateBar(3, 0);
-    shared().rates = decay::core::seriesRates(k);
 }
 
 void YPOTHDIASPASI1::showModelCaptions()
@@ -139,7 +118,7 @@ void YPOTHDIASPASI1::setVisible(bool visible)
 
 void YPOTHDIASPASI1::showRows()
 {
-    const auto v = decay::core::stepVisibility(shared().choices.decaySteps);
+    const auto v = decay::core::stepVisibility(lesson::model().inputs().choices.decaySteps);
     prasinizoi.setVisible(v.greenRow);
     kokinizoi.setVisible(v.redRow);
     for (int k = 0; k <= 3; ++k) {
@@ -232,15 +211,13 @@ void YPOTHDIASPASI1::drawFrame()
 void YPOTHDIASPASI1::halfLifeChange(int colour)
 {
     const Row &r = rows[colour];
-    const double T = halfLifeFromBar((this->*r.bar).value());
-    const double k = decay::core::decayConstant(T, ModelCode::DecaySeries, tempotherm.value());
     auto &row = this->*r.labels;
     row[0].setCaption(Format(shownConstant(colour, (this->*r.bar).value()), "0.00000") + tr(" min"));
     if (r.index) {
         row[2].setCaption(QStringLiteral("K"));
         row[3].setCaption(QLatin1String(r.index));
     }
-    shared().rates.steps.*r.rate = k;
+    lesson::model().setHalfLifeBar(colour, (this->*r.bar).value());
     drawFrame();
 }
 
@@ -258,18 +235,15 @@ void YPOTHDIASPASI1::tempothermChange()
     // Moved here, the temperature chooses the decay series; a copy of
     // another window's leaves the process alone.
     if (!tempotherm.following())
-        shell::chooseProcess(ModelCode::DecaySeries);
+        lesson::model().chooseProcess(ModelCode::DecaySeries);
 }
 
 void YPOTHDIASPASI1::next()
 {
-    auto &parameters = form<YPOTHETIKES>();
+    auto &lesson = lesson::model();
     shell::setWizardOption(shell::WizardOption::NonReversible, true);
-    shared().modelCode = ModelCode::DecaySeries;
-    parameters.setRateBar(1, 0);
-    parameters.setRateBar(3, 0);
-    const int steps = form<YPOTHDIASPASI>().steps();
+    lesson.chooseProcess(ModelCode::DecaySeries);
+    const int steps = lesson.inputs().choices.decaySteps;
     shell::setWizardOption(steps == 1 ? shell::WizardOption::OneStep : shell::WizardOption::TwoSteps, true);
-    applySeriesRates(seriesConstants());
     form<apotelesmata>().prepareRun();
 }

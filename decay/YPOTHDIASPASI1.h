@@ -34,12 +34,6 @@ public:
     void layOut();
     // The half-life bars take the worked series' half-lives.
     void showWorkedHalfLives();
-    // The constants of the series chosen on the model window, from the
-    // half-life bars.
-    std::array<double, 4> seriesConstants() const;
-    // The series' constants become the next run's rates; the parameters
-    // window's forward bars read their whole parts and its reverse bars 0.
-    void applySeriesRates(const std::array<double, 4> &k);
     // The captions the model window gives this one when it loads: the worked
     // series' half-lives.
     void showModelCaptions();

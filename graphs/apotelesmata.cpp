@@ -8,14 +8,12 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/RunSetup.h"
-#include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 #include <algorithm>
 
 using namespace toolkit;
-using shell::core::shared;
 
 namespace {
 
@@ -60,6 +58,9 @@ apotelesmata::apotelesmata()
         if (m_listed)
             listRates(*m_listed);
     });
+    QObject::connect(&lesson::announcer(), &lesson::Announcer::runFinished, this,
+                     [this] { Timer1.setEnabled(false); });
+    QObject::connect(&lesson::announcer(), &lesson::Announcer::inputsChanged, this, [this] { showPlan(); });
 }
 
 void apotelesmata::load()
@@ -101,7 +102,7 @@ void apotelesmata::load()
 
 QByteArray apotelesmata::countsCsv() const
 {
-    const auto &run = shared().run;
+    const auto &run = lesson::model().run();
     const auto &graphs = form<grafiki1>();
     return QByteArray::fromStdString(
         graphs::core::countsTable(run.setup(), run.history(), graphs.smoothOf(run), graphs.ensembleOf(run)));
@@ -121,9 +122,8 @@ void apotelesmata::showRunWindows()
 
 void apotelesmata::zografizoble(const kinetics::core::RunSetup &setup)
 {
-    auto &run = shared().run;
-    shell::spotWindow().layOut(run.cells(), setup.amount);
-    run.setCounts({setup.spots, 0, 0, 0});
+    lesson::model().layOut(setup,
+                           [&](kinetics::core::Grid &cells) { shell::spotWindow().layOut(cells, setup.amount); });
 }
 
 void apotelesmata::showCounts(const kinetics::core::RunSetup &setup, const kinetics::core::Counts &counts)
@@ -136,10 +136,8 @@ void apotelesmata::showCounts(const kinetics::core::RunSetup &setup, const kinet
 
 void apotelesmata::frameGraph(const kinetics::core::RunSetup &next, bool replayAlways)
 {
-    const auto &s = shared();
     auto &graphs = form<grafiki1>();
-    const bool keepLast =
-        s.runCount > 0 && s.run.started() && !graphs.Check1.value() && next.amount == s.run.setup().amount;
+    const bool keepLast = lesson::model().keepsLastRun(next, graphs.Check1.value() != 0);
     const bool reframed = !graphs.framedFor(next);
     if (!keepLast)
         graphs.cls();
@@ -153,11 +151,25 @@ void apotelesmata::frameGraph(const kinetics::core::RunSetup &next, bool replayA
 void apotelesmata::prepareRun()
 {
     Timer1.setEnabled(false);
-    const auto next = shell::nextSetup();
+    const auto next = lesson::model().plan();
     showRunWindows();
     zografizoble(next);
-    showCounts(next, shared().run.counts());
+    showCounts(next, lesson::model().run().counts());
     frameGraph(next, true);
+    showSetup(next);
+}
+
+void apotelesmata::showPlan()
+{
+    const auto &lesson = lesson::model();
+    if (!isVisible() || lesson.running())
+        return;
+    const auto next = lesson.plan();
+    if (m_listed && *m_listed == next)
+        return;
+    zografizoble(next);
+    showCounts(next, lesson.run().counts());
+    frameGraph(next, false);
     showSetup(next);
 }
 
@@ -231,9 +243,9 @@ void apotelesmata::showSetup(const kinetics::core::RunSetup &setup)
 
 void apotelesmata::start()
 {
-    auto &s = shared();
+    auto &lesson = lesson::model();
     // The run as it starts: everything that describes it reads this.
-    const auto setup = shell::nextSetup();
+    const auto setup = lesson.plan();
     Command1.setEnabled(true);
     auto &graphs = form<grafiki1>();
     graphs.diaforikes.setEnabled(true);
@@ -257,14 +269,12 @@ void apotelesmata::start()
 
     Timer1.setInterval(setup.interval);
     zografizoble(setup);
-    s.run.start(setup);
-    showCounts(setup, s.run.counts());
+    lesson.start();
+    showCounts(setup, lesson.run().counts());
     showSetup(setup);
 
     Timer1.setEnabled(true);
-    graphs.startRun(s.run.recording());
-
-    s.runCount += 1;
+    graphs.startRun(lesson.run().recording());
 }
 
 // What a tick draws: its points on the graphs window, the counts on the bars
@@ -306,30 +316,33 @@ private:
 
 void apotelesmata::tick()
 {
-    auto &run = shared().run;
-    View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
-    run.tick(toolkit::core::generator(), view);
-    describeCounts(shell::spotWindow().window(), form<ravdogram>(), run.counts());
-    form<grafiki1>().describeGraph();
-    if (!run.running())
+    auto &lesson = lesson::model();
+    if (!lesson.running()) {
         Timer1.setEnabled(false);
+        return;
+    }
+    View view(form<grafiki1>(), form<ravdogram>(), shell::spotWindow(), m_pause);
+    lesson.tick(toolkit::core::generator(), view);
+    describeCounts(shell::spotWindow().window(), form<ravdogram>(), lesson.run().counts());
+    form<grafiki1>().describeGraph();
 }
 
-void apotelesmata::zografizografiki() { form<grafiki1>().replayRun(shared().run.recording()); }
+void apotelesmata::zografizografiki() { form<grafiki1>().replayRun(lesson::model().run().recording()); }
 
 void apotelesmata::newAdjustment()
 {
     shell::hideAcidGraphs();
+    lesson::model().endRun();
     Timer1.setEnabled(false);
-    shared().run.stop();
-    shell::showParameters(kinetics::core::isChemistry(shared().modelCode));
+    shell::showParameters(kinetics::core::isChemistry(lesson::model().inputs().process));
 }
 
 void apotelesmata::presetExample()
 {
+    auto &lesson = lesson::model();
+    lesson.endRun();
     Timer1.setEnabled(false);
-    auto &s = shared();
-    if (!s.chemistryChosen)
-        s.modelCode = ModelCode::DecayExample;
-    shell::showExample(s.chemistryChosen);
+    if (!lesson.inputs().chemistryChosen)
+        lesson.chooseProcess(ModelCode::DecayExample);
+    shell::showExample(lesson.inputs().chemistryChosen);
 }

@@ -41,6 +41,10 @@ public:
     // curves once drawn, are shown again, unless "Erase Previous Graphs" is
     // ticked or the amount changed.
     void prepareRun();
+    // Between runs, with the run windows up, the spots, the graph's frame
+    // and this window's texts follow the plan of the next run wherever its
+    // inputs are moved.
+    void showPlan();
     // This window's texts for a run: its amount, its temperature and the
     // list of its rates, also as the hidden rate labels.
     void showSetup(const kinetics::core::RunSetup &setup);

@@ -8,9 +8,8 @@
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -22,7 +21,6 @@
 #include <thread>
 
 using namespace toolkit;
-using shell::core::shared;
 
 namespace {
 
@@ -94,7 +92,7 @@ void grafiki1::load()
     // The check box keeps to the top right corner, clear of the unit printed
     // at the top left of the graph.
     Check1.setTwips(widthTwips() - 2175 - 120, 0, 2175, 200);
-    showFrame(shell::nextSetup());
+    showFrame(lesson::model().plan());
 }
 
 void grafiki1::drawingCleared()
@@ -232,27 +230,28 @@ void grafiki1::drawCurves(const graphs::core::SmoothSolution &smooth)
 
 void grafiki1::kratimatimon()
 {
-    if (smoothOf(shared().run))
+    if (smoothOf(lesson::model().run()))
         addLayer(SmoothLayer{m_smooth});
 }
 
 void grafiki1::optimization()
 {
-    auto &s = shared();
-    const auto setup = shell::describedRun();
+    auto &lesson = lesson::model();
+    const auto setup = lesson.described();
     if (m_frame)
         setConcentrationFrame(*this, *m_frame);
-    s.derivedGraphCount += 1;
+    lesson.countDerivedGraph();
     m_smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(setup));
-    m_smoothRun = s.run.started() ? s.run.serial() : 0;
+    m_smoothRun = lesson.describesRun() ? lesson.run().serial() : 0;
     addLayer(SmoothLayer{m_smooth});
+    notePrediction();
 }
 
 void grafiki1::changeOfRates()
 {
-    auto &s = shared();
-    const auto setup = shell::describedRun();
-    s.derivedGraphCount += 1;
+    auto &lesson = lesson::model();
+    const auto setup = lesson.described();
+    lesson.countDerivedGraph();
     form<mathematical>().showRates(setup, graphs::core::smoothSolution(setup));
 }
 
@@ -282,7 +281,17 @@ void grafiki1::drawMarks(const std::vector<graphs::core::MarkItem> &marks)
     }
 }
 
-void grafiki1::halfLifes() { addLayer(HalfLifeLayer{shell::describedRun()}); }
+void grafiki1::halfLifes()
+{
+    addLayer(HalfLifeLayer{lesson::model().described()});
+    notePrediction();
+}
+
+void grafiki1::notePrediction()
+{
+    if (!lesson::model().describesRun())
+        showNotice(*this, tr("The prediction for the coming run: press Start to run it"));
+}
 
 void grafiki1::drawHalfLives(const kinetics::core::RunSetup &setup)
 {
@@ -322,7 +331,7 @@ void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::
 
 void grafiki1::repeatRun(int copies)
 {
-    const auto &run = shared().run;
+    const auto &run = lesson::model().run();
     if (m_job)
         return;
     if (!run.started() || run.running()) {
@@ -381,8 +390,7 @@ const kinetics::core::EnsembleStats *grafiki1::ensembleOf(const kinetics::core::
 
 void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats> stats, int run)
 {
-    const auto &s = shared();
-    if (run != s.run.serial())
+    if (run != lesson::model().run().serial())
         return; // another run has started meanwhile
     m_ensemble = stats;
     m_ensembleRun = run;

@@ -124,6 +124,9 @@ private:
     // "Half Lifes": a line at each decaying kind's half-life on the run's
     // time axis.
     void halfLifes();
+    // Drawn before the coming run starts, the smooth curves and marks say
+    // they are its prediction.
+    void notePrediction();
     void drawMarks(const std::vector<graphs::core::MarkItem> &marks);
     void drawCurves(const graphs::core::SmoothSolution &smooth);
 

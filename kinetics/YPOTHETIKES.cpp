@@ -6,20 +6,19 @@
 #include "kinetics/core/TemperatureFactor.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 using namespace toolkit;
-using shell::core::shared;
 using kinetics::core::ModelCode;
 
 namespace {
 
 const QString letterK = QStringLiteral("K          ");
 
-bool reversible() { return shared().choices.reversible(); }
+const lesson::core::WizardChoices &choices() { return lesson::model().inputs().choices; }
 
-// Each step's rate bar with its designed range, its row of labels and what
-// a change of the bar rewrites: the row and the next run's probability.
+// Each step's rate bar with its designed range and its row of labels, which
+// a change of the bar rewrites.
 struct RateStep
 {
     ScrollBar YPOTHETIKES::*bar;
@@ -31,18 +30,17 @@ struct RateStep
     double letterSize;
     const char *step;
     const char *unit;
-    double kinetics::core::StepProbabilities::*rate;
 };
 
 const RateStep rateSteps[] = {
     {&YPOTHETIKES::bleprasino, 15, 50, &YPOTHETIKES::Label2, RGB(192, 255, 192), "K          ", 14, "   A ->B ",
-     QT_TRANSLATE_NOOP("YPOTHETIKES", " sec"), &kinetics::core::StepProbabilities::k1},
+     QT_TRANSLATE_NOOP("YPOTHETIKES", " sec")},
     {&YPOTHETIKES::pithanotipiso, 10, 25, &YPOTHETIKES::Label4, RGB(192, 192, 255), "K          ", 13,
-     "   B ->A ", QT_TRANSLATE_NOOP("YPOTHETIKES", " sec"), &kinetics::core::StepProbabilities::k1Reverse},
+     "   B ->A ", QT_TRANSLATE_NOOP("YPOTHETIKES", " sec")},
     {&YPOTHETIKES::kokkina, 15, 0, &YPOTHETIKES::Label1, RGB(255, 192, 192), "K           ", 14, "   B ->C ",
-     QT_TRANSLATE_NOOP("YPOTHETIKES", "sec"), &kinetics::core::StepProbabilities::k2},
+     QT_TRANSLATE_NOOP("YPOTHETIKES", "sec")},
     {&YPOTHETIKES::kokkinaprasina, 20, 0, &YPOTHETIKES::Label6, RGB(128, 255, 128), "K          ", 14,
-     "   C ->B ", QT_TRANSLATE_NOOP("YPOTHETIKES", "sec"), &kinetics::core::StepProbabilities::k2Reverse},
+     "   C ->B ", QT_TRANSLATE_NOOP("YPOTHETIKES", "sec")},
 };
 
 } // namespace
@@ -81,6 +79,7 @@ YPOTHETIKES::YPOTHETIKES()
     Command3.onClick([] { endProgram(); });
     Command2.setDefault(true);
     Command1.setCancel(true);
+    QObject::connect(&lesson::announcer(), &lesson::Announcer::inputsChanged, this, [this] { followLesson(); });
 }
 
 double YPOTHETIKES::factor() const
@@ -150,7 +149,7 @@ void YPOTHETIKES::layOut()
 void YPOTHETIKES::load()
 {
     placeFullScreen(*this);
-    shared().modelCode = ModelCode::Reaction;
+    lesson::model().chooseProcess(ModelCode::Reaction);
     scale(-40, 250, 110, 0);
     layOut();
 
@@ -208,9 +207,8 @@ void YPOTHETIKES::setVisible(bool visible)
 
 void YPOTHETIKES::showRows()
 {
-    const auto &choices = shared().choices;
-    const bool shown[] = {true, choices.reversible(), choices.twoSteps(),
-                          choices.reversible() && choices.twoSteps()};
+    const auto &c = choices();
+    const bool shown[] = {true, c.reversible(), c.twoSteps(), c.reversible() && c.twoSteps()};
     for (int step = 0; step < 4; ++step) {
         (this->*rateSteps[step].bar).setVisible(shown[step]);
         auto &row = this->*rateSteps[step].row;
@@ -224,9 +222,9 @@ void YPOTHETIKES::tempothermChange()
     // Moved here, the temperature is the reaction's: a copy of another
     // window's leaves the process alone.
     if (!tempotherm.following())
-        shell::chooseProcess(ModelCode::Reaction);
+        lesson::model().chooseProcess(ModelCode::Reaction);
     Label5.setCaption(graphs::celsiusText(tempotherm.value()));
-    if (reversible()) {
+    if (choices().reversible()) {
         showRateConstant(3, rateConstant(kokkinaprasina));
         showRateConstant(1, rateConstant(pithanotipiso));
     }
@@ -244,27 +242,34 @@ void YPOTHETIKES::rateChanged(int index)
     auto &row = this->*step.row;
     row[2].setCaption(Format(k, "0.00E+00") + tr(step.unit));
     setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
-    shared().rates.steps.*step.rate = k;
+    // Moved here, the rates are the reaction's; set to follow another
+    // process, they leave it alone.
+    if (!m_following)
+        lesson::model().chooseProcess(ModelCode::Reaction);
+    lesson::model().setReactionBar(index, (this->*step.bar).value());
 }
 
-kinetics::core::StepProbabilities YPOTHETIKES::barRates() const
+void YPOTHETIKES::followLesson()
 {
-    kinetics::core::ReactionChoice choice;
-    choice.abBar = bleprasino.value();
-    choice.baBar = pithanotipiso.value();
-    choice.bcBar = kokkina.value();
-    choice.cbBar = kokkinaprasina.value();
-    choice.reversible = reversible();
-    choice.oneStep = shared().choices.oneStep;
-    return kinetics::core::reactionProbabilities(choice, factor());
+    const auto &in = lesson::model().inputs();
+    const auto bars = lesson::core::parameterBarsOf(in).value_or(in.reactionBars);
+    const bool was = m_following;
+    m_following = true;
+    for (int step = 0; step < 4; ++step)
+        (this->*rateSteps[step].bar).setValue(bars[std::size_t(step)]);
+    m_following = was;
+    // Carbonic acid's rows show its exact rates, not its bars' rounded ones.
+    if (in.process == ModelCode::Carbonic) {
+        const auto k = lesson::model().plan().rates.steps;
+        const double steps[] = {k.k1, k.k1Reverse, k.k2, k.k2Reverse};
+        for (int step = 0; step < 4; ++step)
+            showRateConstant(step, steps[step]);
+    }
 }
 
-void YPOTHETIKES::setRateBar(int step, int value) { (this->*rateSteps[step].bar).setValue(value); }
 
 void YPOTHETIKES::next()
 {
-    auto &s = shared();
-    s.modelCode = ModelCode::Reaction;
-    s.rates.steps = barRates();
+    lesson::model().chooseProcess(ModelCode::Reaction);
     form<apotelesmata>().prepareRun();
 }

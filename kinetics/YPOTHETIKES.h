@@ -38,11 +38,6 @@ public:
     void setVisible(bool visible) override;
     // The rate constant of a step: scroll value x temperature factor / 100.
     double rateConstant(const toolkit::ScrollBar &bar) const;
-    // The probabilities the bars give a reaction of the wizard's choices.
-    kinetics::core::StepProbabilities barRates() const;
-    // The rate bar of step 0 (A -> B), 1 (B -> A), 2 (B -> C) or 3 (C -> B)
-    // takes a value, as the other chapters set it.
-    void setRateBar(int step, int value);
     // The row of step 0 (A -> B), 1 (B -> A), 2 (B -> C) or 3 (C -> B) shows
     // the rate constant k.
     void showRateConstant(int step, double k);
@@ -61,6 +56,10 @@ private:
     // A rate bar moved: 0 A -> B, 1 B -> A, 2 B -> C, 3 C -> B.
     void rateChanged(int step);
     void next();
+    // The rate bars show the lesson's: a reaction's own values, or those an
+    // acid or a decay series gives them.
+    void followLesson();
+    bool m_following = false;
     // Elements 0, 1 and 3 of a rate row with their fonts.
     void setRowFrame(toolkit::ControlArray<toolkit::Label> &row, const QString &letter, double letterSize,
                      const QString &step);

@@ -5,7 +5,7 @@
 #include "decay/YPOTHDIASPASI.h"
 #include "decay/YPOTHDIASPASI1.h"
 #include "kinetics/YPOTHETIKES.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Toolkit.h"
 
 namespace shell {
@@ -26,7 +26,8 @@ toolkit::Quantity &temperature()
 {
     static toolkit::Quantity quantity({member<YPOTHETIKES, &YPOTHETIKES::tempotherm>(),
                                        member<OXEA1, &OXEA1::tempotherm>(),
-                                       member<YPOTHDIASPASI1, &YPOTHDIASPASI1::tempotherm>()});
+                                       member<YPOTHDIASPASI1, &YPOTHDIASPASI1::tempotherm>()},
+                                      [](int v) { lesson::model().setTemperature(v); });
     return quantity;
 }
 
@@ -34,7 +35,8 @@ toolkit::Quantity &amount()
 {
     static toolkit::Quantity quantity(
         {member<YPOTHETIKES, &YPOTHETIKES::sidesq>(), member<YPOTHDIASPASI1, &YPOTHDIASPASI1::arithatomon>(),
-         member<OXEA1, &OXEA1::concentration>(), member<GNOSTED, &GNOSTED::HScroll1>()});
+         member<OXEA1, &OXEA1::concentration>(), member<GNOSTED, &GNOSTED::HScroll1>()},
+        [](int v) { lesson::model().setAmount(v); });
     return quantity;
 }
 
@@ -42,7 +44,8 @@ toolkit::Quantity &duration()
 {
     static toolkit::Quantity quantity(
         {member<YPOTHETIKES, &YPOTHETIKES::xronosolos>(), member<OXEA1, &OXEA1::xronosolos>(),
-         member<GNOSTED, &GNOSTED::xronosolos>(), member<YPOTHDIASPASI, &YPOTHDIASPASI::xronosolos>()});
+         member<GNOSTED, &GNOSTED::xronosolos>(), member<YPOTHDIASPASI, &YPOTHDIASPASI::xronosolos>()},
+        [](int v) { lesson::model().setDuration(v); });
     return quantity;
 }
 
@@ -50,33 +53,6 @@ void resetQuantities()
 {
     for (toolkit::Quantity *q : {&temperature(), &amount(), &duration()})
         q->forget();
-}
-
-kinetics::core::RunChoice nextRun()
-{
-    const auto &s = core::shared();
-    kinetics::core::RunChoice c;
-    c.process = s.modelCode;
-    c.twoSteps = s.choices.twoSteps();
-    c.reversible = s.choices.reversible();
-    c.decaySteps = s.choices.decaySteps;
-    c.rates = s.rates;
-    c.amount = amount().value();
-    c.duration = duration().value();
-    c.temperatureC = temperature().value();
-    return c;
-}
-
-kinetics::core::RunSetup nextSetup() { return kinetics::core::setupFor(nextRun()); }
-
-} // namespace shell
-
-namespace shell {
-
-kinetics::core::RunSetup describedRun()
-{
-    const auto &run = core::shared().run;
-    return run.started() ? run.setup() : nextSetup();
 }
 
 } // namespace shell

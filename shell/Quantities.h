@@ -24,13 +24,4 @@ toolkit::Quantity &duration();
 // The quantities forget their values, for a fresh program.
 void resetQuantities();
 
-// What the windows hold for the next run: the chosen process and its rates,
-// the wizard's choices, the amount, the duration and the temperature.
-kinetics::core::RunChoice nextRun();
-// The run the next Start would make of it.
-kinetics::core::RunSetup nextSetup();
-// The run the graphs and what they lead to describe: the last run, or before
-// the first one the run the windows show.
-kinetics::core::RunSetup describedRun();
-
 } // namespace shell

@@ -10,7 +10,7 @@
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/amfinaioxi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/eisagogi.h"
 #include "shell/neaepilogi.h"
 
@@ -20,15 +20,6 @@ namespace shell {
 
 graphs::SpotWindow &spotWindow() { return form<antidrasi>(); }
 
-void chooseProcess(kinetics::core::ModelCode code)
-{
-    auto &s = core::shared();
-    if (code != s.modelCode && s.run.running()) {
-        s.run.stop();
-        form<apotelesmata>().Timer1.setEnabled(false);
-    }
-    s.modelCode = code;
-}
 
 void showParameters(bool chemistry)
 {
@@ -60,7 +51,7 @@ void drawSpeciesGraph() { form<grafvxc>().drawProductGraph(); }
 void showLastCopy(const kinetics::core::Grid &cells, int blockSide, const kinetics::core::Counts &counts)
 {
     spotWindow().showLattice(cells, blockSide);
-    form<apotelesmata>().showCounts(core::shared().run.setup(), counts);
+    form<apotelesmata>().showCounts(lesson::model().run().setup(), counts);
 }
 
 void showNotes(const toolkit::Form &over)
@@ -99,6 +90,9 @@ void showPage(Page page)
         break;
     case Page::Reversibility:
         form<amfinaioxi>().show();
+        break;
+    case Page::DecayModel:
+        form<YPOTHDIASPASI>().show();
         break;
     }
 }

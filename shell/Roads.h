@@ -18,9 +18,6 @@ namespace shell {
 
 // The window that shows the lattice of a run.
 graphs::SpotWindow &spotWindow();
-// The student chooses a process: another one than the run in progress has
-// ends that run first, and takes effect at the next Start.
-void chooseProcess(kinetics::core::ModelCode code);
 // "New Adjustment of the parameters": the parameters of the reaction (and
 // acids), or of a decay series.
 void showParameters(bool chemistry);
@@ -43,7 +40,7 @@ enum class WizardOption { OneStep, TwoSteps, Reversible, NonReversible };
 void setWizardOption(WizardOption option, bool value);
 
 // The wizard's pages as the chapters lead back to them.
-enum class Page { Choices, Steps, Reversibility };
+enum class Page { Choices, Steps, Reversibility, DecayModel };
 void showPage(Page page);
 
 } // namespace shell

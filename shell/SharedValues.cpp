@@ -1,8 +1,6 @@
 #include "shell/SharedValues.h"
 
-#include "shell/Quantities.h"
-#include "shell/core/SharedState.h"
-#include "toolkit/Quantity.h"
+#include "lesson/Model.h"
 
 #include <array>
 #include <functional>
@@ -30,24 +28,24 @@ const auto rateReaders = std::to_array<Reader<RunRates>>({
     {"rateK5", [](const RunRates &r) { return number(r.k5); }},
 });
 
-const auto sharedReaders = std::to_array<Reader<core::SharedState>>({
-    {"modelCode", [](const core::SharedState &s) { return number(kinetics::core::toInt(s.modelCode)); }},
-    {"runCount", [](const core::SharedState &s) { return number(s.runCount); }},
-    {"derivedGraphCount", [](const core::SharedState &s) { return number(s.derivedGraphCount); }},
-    {"chemistryChosen", [](const core::SharedState &s) { return SharedValue(s.chemistryChosen); }},
-    {"reactionRun", [](const core::SharedState &s) { return SharedValue(kinetics::core::isChemistry(s.modelCode)); }},
-    {"temperatureC", [](const core::SharedState &) { return number(temperature().value()); }},
-    {"runDuration", [](const core::SharedState &) { return number(duration().value()); }},
-    {"initialAmount", [](const core::SharedState &) { return number(amount().value()); }},
+const auto sharedReaders = std::to_array<Reader<lesson::core::Lesson>>({
+    {"modelCode", [](const lesson::core::Lesson &s) { return number(kinetics::core::toInt(s.inputs().process)); }},
+    {"runCount", [](const lesson::core::Lesson &s) { return number(s.runCount()); }},
+    {"derivedGraphCount", [](const lesson::core::Lesson &s) { return number(s.derivedGraphCount()); }},
+    {"chemistryChosen", [](const lesson::core::Lesson &s) { return SharedValue(s.inputs().chemistryChosen); }},
+    {"reactionRun", [](const lesson::core::Lesson &s) { return SharedValue(kinetics::core::isChemistry(s.inputs().process)); }},
+    {"temperatureC", [](const lesson::core::Lesson &s) { return number(s.inputs().temperatureC); }},
+    {"runDuration", [](const lesson::core::Lesson &s) { return number(s.inputs().duration); }},
+    {"initialAmount", [](const lesson::core::Lesson &s) { return number(s.inputs().amount); }},
     {"concentrationAxisTop",
-     [](const core::SharedState &) { return number(kinetics::core::concentrationAxisTop(amount().value())); }},
+     [](const lesson::core::Lesson &s) { return number(kinetics::core::concentrationAxisTop(s.inputs().amount)); }},
     // The next run's amount is not the last run's: its graphs start afresh.
-    {"amountChanged", [](const core::SharedState &s) { return SharedValue(amount().value() != s.run.setup().amount); }},
-    {"tickCount", [](const core::SharedState &s) { return number(s.run.tickCount()); }},
-    {"countA", [](const core::SharedState &s) { return number(s.run.counts().a); }},
-    {"countB", [](const core::SharedState &s) { return number(s.run.counts().b); }},
-    {"countC", [](const core::SharedState &s) { return number(s.run.counts().c); }},
-    {"countD", [](const core::SharedState &s) { return number(s.run.counts().d); }},
+    {"amountChanged", [](const lesson::core::Lesson &s) { return SharedValue(s.inputs().amount != s.run().setup().amount); }},
+    {"tickCount", [](const lesson::core::Lesson &s) { return number(s.run().tickCount()); }},
+    {"countA", [](const lesson::core::Lesson &s) { return number(s.run().counts().a); }},
+    {"countB", [](const lesson::core::Lesson &s) { return number(s.run().counts().b); }},
+    {"countC", [](const lesson::core::Lesson &s) { return number(s.run().counts().c); }},
+    {"countD", [](const lesson::core::Lesson &s) { return number(s.run().counts().d); }},
 });
 
 const auto runReaders = std::to_array<Reader<kinetics::core::Run>>({
@@ -74,15 +72,15 @@ std::optional<SharedValue> find(const std::array<Reader<From>, N> &readers, std:
 
 std::optional<SharedValue> sharedValue(std::string_view name)
 {
-    const auto &s = core::shared();
-    if (auto v = find(rateReaders, name, s.rates))
+    const auto &s = lesson::model();
+    if (auto v = find(rateReaders, name, lesson::core::choiceOf(s.inputs()).rates))
         return v;
     return find(sharedReaders, name, s);
 }
 
 std::optional<SharedValue> runValue(std::string_view name)
 {
-    const auto &run = core::shared().run;
+    const auto &run = lesson::model().run();
     if (auto v = find(rateReaders, name, run.setup().rates))
         return v;
     return find(runReaders, name, run);

@@ -11,7 +11,7 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/Quantities.h"
 #include "shell/amfinaioxi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/eisagogi.h"
 #include "shell/eisodos.h"
 #include "shell/neaepilogi.h"
@@ -21,7 +21,6 @@
 #include <QIcon>
 
 using namespace toolkit;
-using shell::core::shared;
 
 namespace shell {
 
@@ -113,9 +112,7 @@ void setRanges(int duration)
 
 void buildWindows()
 {
-    auto &s = shared();
-    s.runCount = 0;
-    s.derivedGraphCount = 0;
+    lesson::model().resetCounters();
     placeWindows();
     setScales();
     setRanges(250);
@@ -142,7 +139,7 @@ void startTitleFirst()
 void resetProgram()
 {
     toolkit::resetForms();
-    shell::core::resetShared();
+    lesson::model().reset();
     resetQuantities();
 }
 

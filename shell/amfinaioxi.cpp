@@ -1,7 +1,7 @@
 #include "shell/amfinaioxi.h"
 
 #include "kinetics/YPOTHETIKES.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/neaepilogi.h"
 
 using namespace toolkit;
@@ -10,7 +10,7 @@ amfinaioxi::amfinaioxi()
     : Form(QStringLiteral("amfinaioxi"), tr("REVERSIBLE - NON REVERSIBLE"), 8400, 5600)
 {
     const Font bold12{fonts::serifGreek, 12, true};
-    reversibleno.onToggle([](bool on) { shell::core::shared().choices.nonReversible = on; });
+    reversibleno.onToggle([](bool on) { lesson::model().setNonReversible(on); });
     design(reversibleyes, {480, 720, 1575, 255}, tr("Reversible"), bold12);
     design(reversibleno, {480, 1320, 1995, 315}, tr("Non reversible"), bold12).setValue(true);
     design(Command2, {2880, 4200, 1695, 735}, tr("<Back"), bold12);
@@ -39,8 +39,7 @@ void amfinaioxi::next()
 {
     // Not reversible: the reverse steps' bars are emptied.
     if (reversibleno.value()) {
-        auto &p = form<YPOTHETIKES>();
-        p.setRateBar(3, 0);
-        p.setRateBar(1, 0);
+        lesson::model().setReactionBar(3, 0);
+        lesson::model().setReactionBar(1, 0);
     }
 }

@@ -6,12 +6,11 @@
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/neaepilogi.h"
 #include "toolkit/Quantity.h"
 
 using namespace toolkit;
-using shell::core::shared;
 
 eisagogi::eisagogi()
     : Form(QStringLiteral("eisagogi"), tr("CHOICES"), 10600, 6800)
@@ -34,7 +33,7 @@ eisagogi::eisagogi()
 void eisagogi::load()
 {
     placeFullScreen(*this);
-    shared().modelCode = kinetics::core::ModelCode::Reaction;
+    lesson::model().chooseProcess(kinetics::core::ModelCode::Reaction);
     setTop(0);
     setLeft(0);
 
@@ -66,26 +65,20 @@ void eisagogi::load()
 
 void eisagogi::chemicalReactions()
 {
-    auto &s = shared();
-    s.derivedGraphCount = 0;
-    s.runCount = 0;
-    s.chemistryChosen = true;
+    lesson::model().chooseChapter(true);
     shell::duration().set(250);
     shell::temperature().set(25);
     form<grafiki1>().cls();
-    form<YPOTHETIKES>().setRateBar(0, 50);
+    lesson::model().setReactionBar(0, 50);
     form<neaepilogi>().show();
 }
 
 void eisagogi::radioactiveDecays()
 {
-    auto &s = shared();
-    s.chemistryChosen = false;
+    lesson::model().chooseChapter(false);
     form<YPOTHDIASPASI>().show();
     shell::setWizardOption(shell::WizardOption::NonReversible, true);
     shell::setWizardOption(shell::WizardOption::Reversible, false);
     form<grafiki1>().cls();
     shell::duration().set(75);
-    s.derivedGraphCount = 0;
-    s.runCount = 0;
 }

@@ -1,10 +1,9 @@
 #include "shell/neaepilogi.h"
 
 #include "acids/OXEA1.h"
-#include "kinetics/YPOTHETIKES.h"
 #include "kinetics/core/Palette.h"
 #include "shell/amfinaioxi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/eisagogi.h"
 #include "toolkit/Arrows.h"
 
@@ -16,7 +15,7 @@ neaepilogi::neaepilogi()
     const Font bold12{fonts::serifGreek, 12, true};
     const Font bold10{fonts::serifGreek, 10, true};
     namespace palette = kinetics::core::palette;
-    Option1.onToggle([](bool on) { shell::core::shared().choices.oneStep = on; });
+    Option1.onToggle([](bool on) { lesson::model().setOneStep(on); });
     design(Option1, {480, 720, 1335, 375}, tr(" 1 step"), bold12).setValue(true);
     design(Option2, {480, 1200, 1455, 615}, tr("2 steps"), bold12);
     design(Shape1, {720, 1920, 255, 255}).setFill(qColor(palette::blue));
@@ -63,7 +62,6 @@ void neaepilogi::showSecondStep(bool shown)
     Shape3.setVisible(shown);
     etiketa2.setVisible(shown);
     // A choice of steps starts the second step afresh.
-    auto &p = form<YPOTHETIKES>();
-    p.setRateBar(3, 0);
-    p.setRateBar(2, 0);
+    lesson::model().setReactionBar(3, 0);
+    lesson::model().setReactionBar(2, 0);
 }

@@ -6,8 +6,9 @@
 
 namespace toolkit {
 
-Quantity::Quantity(std::vector<Member> members)
+Quantity::Quantity(std::vector<Member> members, std::function<void(int)> told)
     : m_members(std::move(members))
+    , m_told(std::move(told))
 {
     if (m_members.empty())
         throw std::invalid_argument("a quantity needs a bar");
@@ -29,6 +30,8 @@ void Quantity::set(int v)
 {
     m_value = v;
     tell(0, v, nullptr);
+    if (m_told)
+        m_told(v);
 }
 
 void Quantity::moved(const ScrollBar &bar)
@@ -46,6 +49,8 @@ void Quantity::moved(const ScrollBar &bar)
         throw std::logic_error("a bar moved a quantity it is not part of");
     m_value = bar.value();
     tell(origin + 1, *m_value, &bar);
+    if (m_told)
+        m_told(*m_value);
 }
 
 } // namespace toolkit

@@ -26,7 +26,8 @@ public:
         std::function<ScrollBar &()> bar;
     };
 
-    explicit Quantity(std::vector<Member> members);
+    // `told` hears every value the quantity takes, once its bars show it.
+    explicit Quantity(std::vector<Member> members, std::function<void(int)> told = {});
 
     // The value: the last one a bar moved to or the quantity was set to; the
     // first member's, the quantity's home bar, until then.
@@ -42,6 +43,7 @@ public:
 private:
     void tell(std::size_t from, int value, const ScrollBar *origin);
     std::vector<Member> m_members;
+    std::function<void(int)> m_told;
     std::optional<int> m_value;
 };
 

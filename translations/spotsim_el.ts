@@ -854,6 +854,10 @@
         <source>Help</source>
         <translation>Βοήθεια</translation>
     </message>
+    <message>
+        <source>The prediction for the coming run: press Start to run it</source>
+        <translation>Η πρόβλεψη για την επόμενη προσομοίωση: πατήστε «Έναρξη» για να την εκτελέσετε</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>

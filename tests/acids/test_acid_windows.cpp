@@ -10,7 +10,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "kinetics/antidrasi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "tests/support/AcidGraphs.h"
 #include "tests/support/Near.h"
 
@@ -20,7 +20,6 @@
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
-using shell::core::shared;
 
 namespace {
 
@@ -37,7 +36,7 @@ CommandButton &acidButton(OXEA1 &w, int code)
 // The pH a student reads off the rates: [H+] = Ka1 x p2 / p1 = Ka1 x kB->A / kA->B.
 double pHFromRates(ModelCode code, double temperatureC)
 {
-    const auto &k = shared().rates.steps;
+    const auto k = lesson::model().plan().rates.steps;
     const double ka1 = acids::core::acidConstants(code, temperatureC).ka1;
     return -std::log10(ka1 * k.k1Reverse / k.k1);
 }
@@ -76,11 +75,11 @@ private slots:
         w.concentration.setValue(amount);
         QCOMPARE(w.syngentrono.caption(), QStringLiteral("Συγκέντρωση = %1.00").arg(amount));
         acidButton(w, code).click();
-        QCOMPARE(toInt(shared().modelCode), code);
+        QCOMPARE(toInt(lesson::model().inputs().process), code);
         w.Command7.click();
 
-        const auto &s = shared();
-        const auto &k = s.rates.steps;
+        const auto &s = lesson::model();
+        const auto k = s.plan().rates.steps;
         QVERIFY(form<antidrasi>().isVisible() && form<apotelesmata>().isVisible() && form<grafiki1>().isVisible());
         QVERIFY(!form<apotelesmata>().Timer1.running());
         COMPARE_NEAR(pHFromRates(ModelCode(code), 25), pH, 0, 0.01);

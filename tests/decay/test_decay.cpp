@@ -7,7 +7,7 @@
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
 #include "shell/Quantities.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
@@ -18,7 +18,6 @@
 
 using namespace toolkit;
 using road::inkNear;
-using shell::core::shared;
 
 using std::numbers::ln2;
 
@@ -133,7 +132,7 @@ private slots:
         example.mprosta.click();
         road::start();
         road::runToTheEnd();
-        QVERIFY(shared().run.counts().d > 0);
+        QVERIFY(lesson::model().run().counts().d > 0);
         QVERIFY(road::inkCount(form<grafiki1>(), 0x00ffff) > 20);
         example.mpros.click();
         QVERIFY(!example.isVisible());
@@ -148,7 +147,7 @@ private slots:
         road::start();
         auto &graphs = form<grafiki1>();
         graphs.xronoimizoi.click();
-        const double y = 0.9 * kinetics::core::concentrationAxisTop(shared().run.setup().amount);
+        const double y = 0.9 * kinetics::core::concentrationAxisTop(lesson::model().run().setup().amount);
         QVERIFY(inkNear(graphs, 2 * 0.694 * 3.05 / ln2, y, 0x0000ff, 1));
         QVERIFY(!inkNear(graphs, 3.05, y, 0x0000ff, 1));
         QVERIFY(inkNear(graphs, 2 * 0.693 * 26.8 / ln2, y, 0x00ff00, 1));

@@ -13,7 +13,7 @@
 #include "kinetics/core/Palette.h"
 #include "shell/Quantities.h"
 #include "shell/Windows.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
@@ -23,7 +23,6 @@
 
 using namespace toolkit;
 using road::Chapter;
-using shell::core::shared;
 namespace palette = kinetics::core::palette;
 
 Q_DECLARE_METATYPE(road::Chapter)
@@ -65,7 +64,7 @@ struct SpotsShown
 
 SpotsShown spotsShown(const Canvas &spots, int side)
 {
-    const auto &cells = shared().run.cells();
+    const auto &cells = lesson::model().run().cells();
     const QImage image = spots.image();
     const double W = screenWidth(), H = screenHeight();
     SpotsShown s;
@@ -89,7 +88,7 @@ SpotsShown spotsShown(const Canvas &spots, int side)
 // shows at the times they were taken, 38 and on, in mol/L of the amount.
 int thirdTickSamplesShown(const Canvas &graphs, int kind, double amount, QRgb colour)
 {
-    const auto &run = shared().run;
+    const auto &run = lesson::model().run();
     int found = 0;
     for (int m = 0; m < 79; m += 13)
         found += road::inkNear(graphs, 2 * 19 + 8.0 * m * 19 / 625,
@@ -134,10 +133,10 @@ private slots:
             for (int k = 0; k < ticks && run.Timer1.enabled(); ++k)
                 run.Timer1.tick();
         }
-        const auto &cells = shared().run.cells();
-        const auto counts = shared().run.counts();
+        const auto &cells = lesson::model().run().cells();
+        const auto counts = lesson::model().run().counts();
         QVERIFY(form<antidrasi>().isVisible());
-        const auto shown = spotsShown(form<antidrasi>(), shell::nextSetup().blockSide);
+        const auto shown = spotsShown(form<antidrasi>(), lesson::model().plan().blockSide);
         QVERIFY2(shown.wrong.isEmpty(), qPrintable(shown.wrong.join(QLatin1Char('\n'))));
         QCOMPARE(shown.counts, counts);
         if (ticks < 0) {
@@ -170,7 +169,7 @@ private slots:
         auto &bars = form<ravdogram>();
         // 0.15 mol/L or 15 % of the sites: a block of 100 spots
         COMPARE_NEAR(bars.scaleTop(), 120, 1e-12, 0);
-        const auto n = shared().run.counts();
+        const auto n = lesson::model().run().counts();
         const int counts[] = {n.a, n.b, n.c, n.d};
         const Shape *shapes[] = {&bars.Shape1, &bars.Shape2, &bars.Shape3, &bars.Shape4};
         const QRgb colours[] = {rgb(palette::blue), rgb(palette::green), rgb(palette::red),
@@ -225,7 +224,7 @@ private slots:
         QFETCH(QString, road);
         auto &run = form<apotelesmata>();
         auto &graphs = form<grafiki1>();
-        const auto &s = shared();
+        const auto &s = lesson::model();
         QString texts;
         if (road == QLatin1String("polonium")) {
             auto &acids = road::toAcidExamples();
@@ -233,7 +232,7 @@ private slots:
             acids.Command7.click();
             road::start();
             road::runToTheEnd();
-            QVERIFY(s.rates.steps.k1Reverse > 0.5);
+            QVERIFY(s.plan().rates.steps.k1Reverse > 0.5);
             workedExample();
             QCOMPARE(run.concentr.caption(), QStringLiteral("Number of Atoms = 94"));
             road::start();
@@ -251,17 +250,17 @@ private slots:
         }
         QCOMPARE(run.accessibleDescription(), texts);
         graphs.diaforikes.click();
-        const auto *smooth = graphs.smoothOf(s.run);
+        const auto *smooth = graphs.smoothOf(s.run());
         QVERIFY(smooth);
-        const auto &k = s.run.setup().rates.steps;
+        const auto &k = s.run().setup().rates.steps;
         QCOMPARE(smooth->p[0], k.k1);
         QCOMPARE(smooth->p[1], 0.0); // neither run has B -> A
         const QStringList lines = tableLines();
-        QCOMPARE(lines.size(), 8 + 1 + s.run.tickCount()); // notes, header, a row a tick
+        QCOMPARE(lines.size(), 8 + 1 + s.run().tickCount()); // notes, header, a row a tick
         const QStringList last = lines.last().split(QLatin1Char(','));
         // The smooth A has run down with the spots' A, to a few spots at most.
         QVERIFY2(last[5].toDouble() < 3, qPrintable(lines.last()));
-        COMPARE_NEAR(last[5].toDouble(), last[1].toDouble(), 0, 0.1 * s.run.spotTotal());
+        COMPARE_NEAR(last[5].toDouble(), last[1].toDouble(), 0, 0.1 * s.run().spotTotal());
         QCOMPARE(lines[4], QStringLiteral("# rates: k1=%1, k1Reverse=0, k2=%2, k2Reverse=0, k3=%3")
                                .arg(k.k1, 0, 'g', QLocale::FloatingPointShortest)
                                .arg(k.k2, 0, 'g', QLocale::FloatingPointShortest)
@@ -299,7 +298,7 @@ private slots:
         QVERIFY(w.clientRect().height() > size.height() / 2);
         // Printed text reads from afar.
         QVERIFY(QFontMetricsF(w.printFont()).height() >= Canvas::readableShare * w.clientRect().height());
-        const auto &run = shared().run;
+        const auto &run = lesson::model().run();
         if (window == QLatin1String("grafiki1")) {
             // The time axis runs to the right edge; the samples of the third
             // tick stand at their times.
@@ -335,7 +334,7 @@ private slots:
         graphs.repeatRun(100);
         QVERIFY(graphs.repeating());
         graphs.finishRepeats();
-        const auto *stats = graphs.ensembleOf(shared().run);
+        const auto *stats = graphs.ensembleOf(lesson::model().run());
         QVERIFY(stats && stats->copies == 100);
         QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
         const QStringList lines = tableLines();
@@ -345,7 +344,7 @@ private slots:
         QCOMPARE(form<ravdogram>().Shape2.height(), double(stats->lastCounts.b));
         // A new Start takes the graph back to the run.
         road::start();
-        QVERIFY(!graphs.ensembleOf(shared().run));
+        QVERIFY(!graphs.ensembleOf(lesson::model().run()));
     }
 
     // Both roads to a decay run give the same run for the same half-lives:
@@ -356,10 +355,10 @@ private slots:
         form<YPOTHDIASPASI1>().showWorkedHalfLives();
         form<YPOTHDIASPASI1>().mprosta.click();
         road::start();
-        auto series = shared().run.setup();
+        auto series = lesson::model().run().setup();
         workedExample();
         road::start();
-        auto worked = shared().run.setup();
+        auto worked = lesson::model().run().setup();
         QCOMPARE(worked.process, kinetics::core::ModelCode::DecayExample);
         worked.process = series.process;
         QCOMPARE(worked, series);

@@ -10,14 +10,13 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>
 
 using namespace toolkit;
 using road::inkCount;
-using shell::core::shared;
 
 Q_DECLARE_METATYPE(road::Chapter)
 
@@ -78,7 +77,7 @@ private slots:
         QFETCH(int, interval);
         QFETCH(int, ticks);
         auto &run = road::startChapterRun(chapter);
-        const auto &r = shared().run;
+        const auto &r = lesson::model().run();
         QCOMPARE(run.Timer1.interval(), interval);
         QCOMPARE(r.setup().chemistry(), chapter != road::Chapter::Decay);
         int lastD = 0;
@@ -143,15 +142,15 @@ private slots:
             (decay ? form<YPOTHDIASPASI1>().mprosta : form<YPOTHETIKES>().Command2).click();
             QVERIFY(!run.Timer1.enabled());
             road::ticks(3);
-            QCOMPARE(shared().run.tickCount(), 6);
-            QCOMPARE(shared().run.counts().b + shared().run.counts().c + shared().run.counts().d, 0);
+            QCOMPARE(lesson::model().run().tickCount(), 6);
+            QCOMPARE(lesson::model().run().counts().b + lesson::model().run().counts().c + lesson::model().run().counts().d, 0);
             road::start();
         }
         const int after = inkCount(graphs, green);
         QVERIFY2(erase || amount ? after < 20 : after > first / 2,
                  qPrintable(QStringLiteral("%1 -> %2").arg(first).arg(after)));
         road::ticks(2);
-        QCOMPARE(shared().run.tickCount(), 2);
+        QCOMPARE(lesson::model().run().tickCount(), 2);
         QVERIFY(road::countsShareTheSpots());
     }
 
@@ -166,9 +165,9 @@ private slots:
         auto &rates = form<mathematical>();
         QVERIFY(rates.isVisible());
         QVERIFY(!rates.grafvcshos.visible());
-        const auto &s = shared();
+        const auto &s = lesson::model();
         QVERIFY(inkCount(rates, 0x00009b) > 50);
-        QCOMPARE(s.modelCode, kinetics::core::ModelCode::Reaction);
+        QCOMPARE(s.inputs().process, kinetics::core::ModelCode::Reaction);
     }
 
     void notesCoverTheRunControl()

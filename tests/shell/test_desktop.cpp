@@ -16,7 +16,7 @@
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 #include <QGuiApplication>
 #include <QtTest>
@@ -31,7 +31,6 @@
 #include <memory>
 
 using namespace toolkit;
-using shell::core::shared;
 
 namespace {
 
@@ -315,7 +314,7 @@ private slots:
         run.setConversionPause(false);
         QTRY_VERIFY_WITH_TIMEOUT(hasKeyboard(run), patience);
         pressReturn();
-        QTRY_VERIFY_WITH_TIMEOUT(run.Timer1.enabled() && shared().run.tickCount() > 0, patience);
+        QTRY_VERIFY_WITH_TIMEOUT(run.Timer1.enabled() && lesson::model().run().tickCount() > 0, patience);
         run.Timer1.setEnabled(false);
         const QRect graphs = frameOf(form<grafiki1>());
 
@@ -350,8 +349,8 @@ private slots:
         askManager(graphs, "_NET_WM_STATE", {1, atom("_NET_WM_STATE_MAXIMIZED_VERT"), atom("_NET_WM_STATE_MAXIMIZED_HORZ"), 2, 0});
         // The frame covers the work area (icewm hides its borders beyond it).
         auto filling = [&graphs, area] { return maximised(graphs) && frameOf(graphs).contains(area) && area.contains(clientOf(graphs)); };
-        const qint64 ticks = shared().run.tickCount();
-        QTRY_VERIFY_WITH_TIMEOUT(filling() && shared().run.tickCount() > ticks, patience);
+        const qint64 ticks = lesson::model().run().tickCount();
+        QTRY_VERIFY_WITH_TIMEOUT(filling() && lesson::model().run().tickCount() > ticks, patience);
         run.Timer1.setEnabled(false);
         QTest::qWait(1000);
         QVERIFY2(filling(), qPrintable(describe(frameOf(graphs))));

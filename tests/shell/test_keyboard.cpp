@@ -9,7 +9,7 @@
 #include "kinetics/antidrasi.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -18,7 +18,6 @@
 #include <QMenuBar>
 
 using namespace toolkit;
-using shell::core::shared;
 
 namespace {
 
@@ -134,8 +133,8 @@ private slots:
         byMouse.kokkinaprasina.setValue(5);
         road::startRun();
         road::ticks(ticks);
-        const auto setupByMouse = shared().run.setup();
-        const auto countsByMouse = shared().run.counts();
+        const auto setupByMouse = lesson::model().run().setup();
+        const auto countsByMouse = lesson::model().run().counts();
 
         init(); // the same program again, by keys
         auto &parameters = form<YPOTHETIKES>();
@@ -185,8 +184,8 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(run.Timer1.enabled());
         road::ticks(ticks); // the timer's part, not the student's
-        QVERIFY(shared().run.setup() == setupByMouse);
-        QCOMPARE(shared().run.counts(), countsByMouse);
+        QVERIFY(lesson::model().run().setup() == setupByMouse);
+        QCOMPARE(lesson::model().run().counts(), countsByMouse);
 
         // The graphs window's menus by Alt and their letter; the captions
         // stay as they are.
@@ -199,9 +198,9 @@ private slots:
         }
         switchTo(graphs);
         QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
-        const int derived = shared().derivedGraphCount;
+        const int derived = lesson::model().derivedGraphCount();
         press(Qt::Key(graphs.diaforikes.mnemonic().toUpper().unicode()), Qt::AltModifier);
-        QCOMPARE(shared().derivedGraphCount, derived + 1);
+        QCOMPARE(lesson::model().derivedGraphCount(), derived + 1);
         press(Qt::Key(graphs.changerates.mnemonic().toUpper().unicode()), Qt::AltModifier);
         QVERIFY(form<mathematical>().isVisible()); // Help's letter: helpIsOneLetterInEveryRun
     }
@@ -500,7 +499,7 @@ private slots:
         QFETCH(QString, up);
         QFETCH(QStringList, rows);
         road::startChapterRun(road::Chapter(chapter));
-        const auto &run = shared().run;
+        const auto &run = lesson::model().run();
         const auto &setup = run.setup();
         auto &graphs = form<grafiki1>();
         const QStringList kinds{"A", "B", "C", "D"};
@@ -703,7 +702,7 @@ private slots:
         // The spots and the bars tell their counts (the run control's list
         // and the graphs' axes: runWindowsTellTheRun).
         form<apotelesmata>().Timer1.tick();
-        const auto n = shared().run.counts();
+        const auto n = lesson::model().run().counts();
         const QString counts = QStringLiteral("%1 blue A, %2 green B, %3 red C, %4 cyan D").arg(n.a).arg(n.b).arg(n.c).arg(n.d);
         QCOMPARE(form<antidrasi>().accessibleDescription(), counts);
         QCOMPARE(form<ravdogram>().accessibleDescription(), counts);

@@ -4,13 +4,12 @@
 #include "tests/support/Road.h"
 #include "shell/Quantities.h"
 #include "shell/Windows.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Quantity.h"
 
 #include <QtTest>
 
 using namespace toolkit;
-using shell::core::shared;
 
 class TestWizard : public QObject
 {
@@ -33,14 +32,14 @@ private slots:
         QFETCH(int, duration);
         auto &w = form<eisagogi>();
         for (int pass = 0; pass < 2; ++pass) {
-            shared().runCount = 3;
-            shared().derivedGraphCount = 2;
+            lesson::model().start();
+            lesson::model().countDerivedGraph();
             shell::temperature().set(60);
             chemistry ? w.ximia[0].click() : w.RADIO[1].click();
-            QCOMPARE(shared().runCount, 0);
-            QCOMPARE(shared().derivedGraphCount, 0);
+            QCOMPARE(lesson::model().runCount(), 0);
+            QCOMPARE(lesson::model().derivedGraphCount(), 0);
             QCOMPARE(shell::duration().value(), duration);
-            QCOMPARE(shared().chemistryChosen, chemistry);
+            QCOMPARE(lesson::model().inputs().chemistryChosen, chemistry);
             QCOMPARE(shell::temperature().value(), chemistry ? 25 : 60);
         }
     }
@@ -84,10 +83,10 @@ private slots:
                 lines << line;
             }
         }
-        const auto &s = shared();
-        const auto &k = s.rates;
+        const auto &s = lesson::model();
+        const auto k = s.plan().rates;
         lines << QStringLiteral("shared ") +
-                     numbers({double(kinetics::core::toInt(s.modelCode)), double(shell::amount().value()),
+                     numbers({double(kinetics::core::toInt(s.inputs().process)), double(shell::amount().value()),
                               double(shell::duration().value()), double(shell::temperature().value()), k.steps.k1,
                               k.steps.k1Reverse, k.steps.k2, k.steps.k2Reverse, k.steps.k3, k.k4, k.k5});
         lines.sort();

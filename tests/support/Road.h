@@ -7,7 +7,7 @@
 #include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "shell/StartUp.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
 #include "shell/eisodos.h"
@@ -143,7 +143,7 @@ inline apotelesmata &startChapterRun(Chapter chapter)
 // Whether the run's counts share its spots: each within 0..N, together N.
 inline bool countsShareTheSpots()
 {
-    const auto &run = shell::core::shared().run;
+    const auto &run = lesson::model().run();
     const auto n = run.counts();
     for (int count : {n.a, n.b, n.c, n.d})
         if (count < 0 || count > run.spotTotal())

@@ -4,7 +4,7 @@
 #include "graphs/grafiki1.h"
 #include "shell/SharedValues.h"
 #include "shell/Windows.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Toolkit.h"
 
 #include <QBuffer>

@@ -7,7 +7,7 @@
 //   spotsim-fuzz --minimise SCRIPT [--out DIR]
 //   spotsim-fuzz --soak N [--seed N] [--out DIR]
 #include "shell/StartUp.h"
-#include "shell/core/SharedState.h"
+#include "lesson/Model.h"
 #include "toolkit/Toolkit.h"
 #include "tools/drive/Driver.h"
 
@@ -56,19 +56,19 @@ QString name(const QObject &control) { return control.parent()->objectName() + Q
 // holds. tickCountBefore and timerBefore are read before the action.
 QString brokenPromise(int tickCountBefore, bool timerBefore, const QString &action)
 {
-    const auto &s = shell::core::shared();
-    const auto n = s.run.counts();
+    const auto &s = lesson::model();
+    const auto n = s.run().counts();
     for (int count : {n.a, n.b, n.c, n.d})
         if (count < 0 || count > kinetics::core::latticeSide * kinetics::core::latticeSide)
             return QStringLiteral("a count out of 0..625");
-    if (s.run.running() && n.total() != s.run.spotTotal())
-        return QStringLiteral("the counts add up to %1, not %2").arg(n.total()).arg(s.run.spotTotal());
-    const int ticks = s.run.tickCount();
+    if (s.run().running() && n.total() != s.run().spotTotal())
+        return QStringLiteral("the counts add up to %1, not %2").arg(n.total()).arg(s.run().spotTotal());
+    const int ticks = s.run().tickCount();
     const bool ticked = action.startsWith(QLatin1String("tick")) || action == QLatin1String("run");
     if (ticks > tickCountBefore && !(ticked && timerBefore))
         return QStringLiteral("the tick counter moved while the timer stood");
-    const auto &next = s.rates;
-    const auto &ran = s.run.setup().rates;
+    const auto next = s.plan().rates;
+    const auto &ran = s.run().setup().rates;
     for (double rate : {next.steps.k1, next.steps.k2, next.steps.k3, next.k4, next.k5, next.steps.k1Reverse,
                         next.steps.k2Reverse, ran.steps.k1, ran.steps.k2, ran.steps.k3, ran.k4, ran.k5,
                         ran.steps.k1Reverse, ran.steps.k2Reverse})
@@ -115,7 +115,7 @@ std::optional<Finding> play(const Road &road)
     drive::Driver driver(out, err);
     for (int k = 0; k < road.lines.size(); ++k) {
         const QString &line = road.lines[k];
-        const int ticks = shell::core::shared().run.tickCount();
+        const int ticks = lesson::model().run().tickCount();
         const bool timer = timerRuns();
         try {
             driver.execute(line);
@@ -237,7 +237,7 @@ std::optional<Finding> walk(Road &road, unsigned seed, int actions, const Walk &
         const QString line = nextAction(pick, !how.soak);
         if (how.keepLines)
             road.lines << line;
-        const int ticks = shell::core::shared().run.tickCount();
+        const int ticks = lesson::model().run().tickCount();
         const bool timer = timerRuns();
         try {
             driver.execute(line);

@@ -1,6 +1,5 @@
 #include "acids/carbonic2.h"
 
-#include "acids/CARBONIC.h"
 #include "acids/OXEA1.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
@@ -64,7 +63,7 @@ carbonic2::carbonic2()
         recompute();
     });
     tempotherm.onChange([this] { tempothermChange(); });
-    Command1.onClick([] { form<CARBONIC>().show(); });
+    Command1.onClick([] { shell::showExample(true); });
     Command2.onClick([this] { next(); });
     Command3.onClick([] { endProgram(); });
     Command2.setDefault(true);

@@ -32,7 +32,7 @@ grafvxc::grafvxc()
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
     design(phshow, {4200, 1500, 1700, 400}, tr("pH vs concentration"), {fonts::serifGreek, 10, true});
-    phshow.onClick([] { form<phform>().drawPhGraph(); });
+    phshow.onClick([this] { form<phform>().drawPhGraph(*this); });
     offerPicture(*this);
     setRedraw([this] { drawGraph(); });
 }

@@ -2,7 +2,6 @@
 
 #include "acids/GraphMarks.h"
 #include "acids/core/ConcentrationGraphs.h"
-#include "acids/grafvxc.h"
 #include "kinetics/core/Palette.h"
 #include "lesson/Model.h"
 
@@ -20,7 +19,7 @@ phform::phform()
     setRedraw([this] { drawGraph(); });
 }
 
-void phform::drawPhGraph()
+void phform::drawPhGraph(const toolkit::Form &speciesGraph)
 {
     // What the graph is of, read here alone and handed on: the acid, the
     // temperature and the concentration of the last run.
@@ -28,7 +27,7 @@ void phform::drawPhGraph()
     m_model = run.process;
     m_points = acids::core::phSeries(m_model, run.temperatureC);
     m_concentration = acids::chosenConcentration();
-    showOverSpeciesGraph();
+    showOver(speciesGraph);
     redraw();
     // What a listener hears: the axes, the curve and the pH at the run's
     // concentration, where the line is.
@@ -50,9 +49,9 @@ void phform::drawGraph()
     drawMarker(m_concentration);
 }
 
-void phform::showOverSpeciesGraph()
+void phform::showOver(const toolkit::Form &speciesGraph)
 {
-    placeOver(form<grafvxc>()); // the species graph it was opened from
+    placeOver(speciesGraph);
     scale(-1, 15, 15, -1);
     show();
 }

@@ -14,14 +14,14 @@ public:
     phform();
 
     // Computes and draws the curve for the current acid, in the place of the
-    // product graph.
-    void drawPhGraph();
+    // species graph it is opened from.
+    void drawPhGraph(const toolkit::Form &speciesGraph);
     // The pH values of the last curve, at c = 0.1, 0.2, ..., 15 mol/L.
     const std::vector<double> &pH() const { return m_pH; }
 
 private:
     // In the graph's scale and shown where the species graph is.
-    void showOverSpeciesGraph();
+    void showOver(const toolkit::Form &speciesGraph);
     // The axes with their ticks, numbers and names, the grid of whole pH
     // values and the acid's name.
     void drawFrame(kinetics::core::ModelCode model);

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <thread>
@@ -153,6 +154,16 @@ void grafiki1::drawLayer(const Layer &layer)
         drawSeries(series->k, series->setup);
     else if (const auto *ensemble = std::get_if<EnsembleLayer>(&layer))
         drawEnsemble(*ensemble->stats, *ensemble->smooth);
+}
+
+int grafiki1::runsShown() const
+{
+    std::vector<const kinetics::core::Recording *> runs;
+    for (const Layer &layer : m_layers)
+        if (const auto *run = std::get_if<RunLayer>(&layer))
+            if (std::find(runs.begin(), runs.end(), run->run.get()) == runs.end())
+                runs.push_back(run->run.get());
+    return int(runs.size());
 }
 
 bool grafiki1::framedFor(const kinetics::core::RunSetup &setup) const

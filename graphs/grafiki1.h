@@ -52,6 +52,10 @@ public:
     void drawDecaySeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
     // The smooth solution "Optimization" drew for this run, if it did.
     const graphs::core::SmoothSolution *smoothOf(const kinetics::core::Run &run) const;
+    // The smooth solution drawn last, of a run or of the coming run.
+    const graphs::core::SmoothSolution *smoothDrawn() const { return m_smooth.get(); }
+    // How many runs the graph shows the points of, the one in progress too.
+    int runsShown() const;
 
     // "Repeat the Run": the last run's setup run that many times more, each
     // copy on a stream of its own, beside the window, which goes on; a

@@ -137,12 +137,12 @@ void apotelesmata::showCounts(const kinetics::core::RunSetup &setup, const kinet
 void apotelesmata::frameGraph(const kinetics::core::RunSetup &next, bool replayAlways)
 {
     auto &graphs = form<grafiki1>();
-    const bool keepLast = lesson::model().keepsLastRun(next, graphs.Check1.value() != 0);
-    const bool reframed = !graphs.framedFor(next);
-    if (!keepLast)
+    const auto framing =
+        lesson::model().framingFor(next, graphs.Check1.value() != 0, !graphs.framedFor(next), replayAlways);
+    if (framing.clear)
         graphs.cls();
     graphs.showFrame(next); // what stood on another scale is cleared
-    if (keepLast && (replayAlways || reframed)) {
+    if (framing.replay) {
         zografizografiki();
         graphs.kratimatimon();
     }

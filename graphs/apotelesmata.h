@@ -79,10 +79,8 @@ private:
     // Shows the four run windows in their quarters, this one last with the
     // keyboard; one closed by its frame comes back.
     void showRunWindows();
-    // Frames the graph for a run. The last run's points stay beside it on
-    // the same amount, unless "Erase Previous Graphs" is ticked, and are
-    // drawn again, with their smooth curves once drawn, always or only when
-    // the frame changed; a graph of another amount starts afresh.
+    // Frames the graph for a run, keeping or replaying the last run as the
+    // lesson's rule says.
     void frameGraph(const kinetics::core::RunSetup &next, bool replayAlways);
 
 

@@ -225,6 +225,12 @@ bool Lesson::keepsLastRun(const RunSetup &next, bool erase) const
     return m_runCount > 0 && m_run.started() && keeps(m_run.setup(), next, erase);
 }
 
+Lesson::Framing Lesson::framingFor(const RunSetup &next, bool erase, bool reframed, bool replayAlways) const
+{
+    const bool keep = keepsLastRun(next, erase);
+    return {!keep, keep && (replayAlways || reframed)};
+}
+
 void Lesson::resetCounters()
 {
     m_runCount = 0;

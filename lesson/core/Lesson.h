@@ -116,6 +116,16 @@ public:
     kinetics::core::RunSetup described() const;
     // The graph framed for the next run keeps the last run.
     bool keepsLastRun(const kinetics::core::RunSetup &next, bool erase) const;
+    // What a graph framed for the next run does with what it shows: cleared
+    // unless it keeps the last run, which is drawn again (with its smooth
+    // curves) when the graph is reframed, or at every Next (`replayAlways`).
+    struct Framing
+    {
+        bool clear = true;
+        bool replay = false;
+        friend bool operator==(const Framing &, const Framing &) = default;
+    };
+    Framing framingFor(const kinetics::core::RunSetup &next, bool erase, bool reframed, bool replayAlways) const;
 
     int runCount() const { return m_runCount; }
     int derivedGraphCount() const { return m_derivedGraphCount; }

@@ -3,12 +3,10 @@
 // progress is never touched, and a graph keeps only runs of its own process
 // and amount.
 #include "lesson/core/Lesson.h"
-#include "tests/support/Near.h"
 
 #include <QtTest>
 
 #include <cmath>
-#include <numbers>
 
 using namespace lesson::core;
 using kinetics::core::ModelCode;
@@ -122,76 +120,6 @@ class LessonTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The plan takes each process's shape and the rates its inputs give,
-    // with the probabilities worked out by hand.
-    void planOfEachProcess_data()
-    {
-        QTest::addColumn<QString>("process");
-        QTest::addColumn<int>("temperatureC");
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<double>("k1");
-        QTest::addColumn<double>("k1Reverse");
-        QTest::addColumn<double>("k2");
-        QTest::addColumn<double>("k2Reverse");
-        QTest::addColumn<double>("k3");
-        // At 100 degrees a reaction's factor is 1: a bar of 50 is 0.5.
-        QTest::newRow("one step at 100") << "one step" << 100 << 20 << 0.5 << 0.0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("reversible at 100") << "one step, reversible" << 100 << 20 << 0.5 << 0.25 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("two reversible at 25")
-            << "two steps, reversible" << 25 << 20 << 0.45310 << 0.22655 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("phosphoric at 30, 0.30 mol/L")
-            << "phosphoric" << 30 << 30 << 0.1335605 << 0.7794467 << -1.0 << 0.9130059 << 0.0;
-        // Half-lives in hundredths of a minute: 1000 is 10 min; 100 is 1 min.
-        QTest::newRow("series of two") << "series of two" << 0 << 20 << std::numbers::ln2 / 10 << 0.0
-                                       << std::numbers::ln2 / 1 << 0.0 << 0.0;
-        QTest::newRow("polonium") << "polonium" << 0 << 20 << std::numbers::ln2 / 3.05 << 0.0
-                                  << std::numbers::ln2 / 26.8 << 0.0 << std::numbers::ln2 / 19.7;
-    }
-
-    void planOfEachProcess()
-    {
-        QFETCH(QString, process);
-        QFETCH(int, temperatureC);
-        QFETCH(int, amount);
-        QFETCH(double, k1);
-        QFETCH(double, k1Reverse);
-        QFETCH(double, k2);
-        QFETCH(double, k2Reverse);
-        QFETCH(double, k3);
-        const Process &p = byName(process);
-        Lesson lesson;
-        choose(lesson, p);
-        lesson.setTemperature(temperatureC);
-        lesson.setAmount(amount);
-        const auto plan = lesson.plan();
-        QCOMPARE(plan.process, p.code);
-        QCOMPARE(plan.steps, p.steps);
-        QCOMPARE(plan.reversible, p.runsBack);
-        QCOMPARE(plan.amount, amount);
-        QCOMPARE(plan.temperatureC, temperatureC);
-        const auto &k = plan.rates.steps;
-        COMPARE_NEAR(k.k1, k1, 0, 1e-6);
-        COMPARE_NEAR(k.k1Reverse, k1Reverse, 0, 1e-6);
-        if (k2 >= 0)
-            COMPARE_NEAR(k.k2, k2, 0, 1e-6);
-        COMPARE_NEAR(k.k2Reverse, k2Reverse, 0, 1e-6);
-        COMPARE_NEAR(k.k3, k3, 0, 1e-6);
-    }
-
-    // The acid examples sent on without an acid: the plain reaction, its
-    // first step at one half until its bar moves.
-    void plainReactionFirstStepAtOneHalf()
-    {
-        Lesson lesson;
-        choose(lesson, byName("one step"));
-        lesson.setTemperature(25);
-        lesson.setReactionBar(0, 50);
-        lesson.setFirstStepHalf(true);
-        QCOMPARE(lesson.plan().rates.steps.k1, 0.5);
-        lesson.setReactionBar(0, 60);
-        COMPARE_NEAR(lesson.plan().rates.steps.k1, 0.6 * 0.9062, 0, 1e-3);
-    }
-
     // Every ordered pair of processes, with the bars moved at each moment of
     // the road from the first run to the second.
     void roadFromOneRunToAnother_data()
@@ -252,9 +180,12 @@ private slots:
         const bool moved = when != Moment::BeforeStart;
         const bool sameProcess = a.code == b.code && a.steps == b.steps && a.runsBack == b.runsBack;
         // Kept on the new graph only with the same process and amount, and
-        // never once erased.
-        QCOMPARE(lesson.keepsLastRun(lesson.plan(), false), sameProcess && !moved);
-        QVERIFY(!lesson.keepsLastRun(lesson.plan(), true));
+        // never once erased; drawn again when the graph is framed anew.
+        const bool keep = sameProcess && !moved;
+        using Framing = Lesson::Framing;
+        QCOMPARE(lesson.framingFor(lesson.plan(), false, false, false), (Framing{!keep, false}));
+        QCOMPARE(lesson.framingFor(lesson.plan(), false, true, false), (Framing{!keep, keep}));
+        QCOMPARE(lesson.framingFor(lesson.plan(), true, false, true), (Framing{true, false}));
 
         next(lesson);
         // From "Next" on the graphs describe the coming run, never the last.
@@ -264,6 +195,7 @@ private slots:
             moveBars(lesson);
         QCOMPARE(lesson.plan().process, b.code);
         QCOMPARE(lesson.plan().steps, b.steps);
+        QCOMPARE(lesson.plan().reversible, b.runsBack);
         QCOMPARE(lesson.plan().amount, when == Moment::BeforeStart || moved ? 37 : firstPlan.amount);
 
         // Start freezes the plan as the last bar left it.

@@ -200,8 +200,10 @@ void YPOTHETIKES::takeFirstState()
 
 void YPOTHETIKES::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
+        followLesson();
         showRows();
+    }
     Form::setVisible(visible);
 }
 

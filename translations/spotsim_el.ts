@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>%1 blue A, %2 green B, %3 red C, %4 cyan D</source>
-        <translation>%1 μπλε A, %2 πράσινα B, %3 κόκκινα C, %4 γαλάζια D</translation>
+        <translation>%1 μπλε (A), %2 πράσινες (B), %3 κόκκινες (C), %4 κυανές (D)</translation>
     </message>
     <message>
         <source>blue A</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Smooth curves: %1.</source>
-        <translation>Ομαλές καμπύλες: %1.</translation>
+        <translation>Θεωρητικές καμπύλες: %1.</translation>
     </message>
     <message>
         <source>At time %1: %2.</source>
@@ -397,27 +397,27 @@
     <name>GraphMarks</name>
     <message>
         <source>Carbonic</source>
-        <translation>Ανθρακικό</translation>
+        <translation>Ανθρακικό οξύ</translation>
     </message>
     <message>
         <source>ARSENIC</source>
-        <translation>ΑΡΣΕΝΙΚΙΚΟ</translation>
+        <translation>Αρσενικικό οξύ</translation>
     </message>
     <message>
         <source>PHOSPHORIC</source>
-        <translation>ΦΩΣΦΟΡΙΚΟ</translation>
+        <translation>Φωσφορικό οξύ</translation>
     </message>
     <message>
         <source>PHOSPHORIC ACID</source>
-        <translation>ΦΩΣΦΟΡΙΚΟ ΟΞΥ</translation>
+        <translation>Φωσφορικό οξύ</translation>
     </message>
     <message>
         <source>PHYROPHOSPHORIC</source>
-        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+        <translation>Πυροφωσφορικό οξύ</translation>
     </message>
     <message>
         <source>HYPERPHOSPHORIC</source>
-        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+        <translation>Πυροφωσφορικό οξύ</translation>
     </message>
 </context>
 <context>
@@ -432,15 +432,15 @@
     </message>
     <message>
         <source>PHOSPHORIC</source>
-        <translation>ΦΩΣΦΟΡΙΚΟ</translation>
+        <translation>Φωσφορικό</translation>
     </message>
     <message>
         <source>ARSENIC</source>
-        <translation>ΑΡΣΕΝΙΚΙΚΟ</translation>
+        <translation>Αρσενικικό</translation>
     </message>
     <message>
         <source>PYROPHOSPHORIC</source>
-        <translation>ΠΥΡΟΦΩΣΦΟΡΙΚΟ</translation>
+        <translation>Πυροφωσφορικό</translation>
     </message>
     <message>
         <source>Next</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>Choose duration of the reaction</source>
-        <translation>Επιλέξτε τη διάρκεια της αντίδρασης</translation>
+        <translation>Διάρκεια της αντίδρασης</translation>
     </message>
     <message>
         <source>Συγκέντρωση = </source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Polonium-218 decays by alpha to lead-214, lead-214 by beta to bismuth-214, and bismuth-214 by beta and alpha to lead-210.</source>
-        <translation>Το πολώνιο-218 διασπάται με άλφα σε μόλυβδο-214, ο μόλυβδος-214 με βήτα σε βισμούθιο-214 και το βισμούθιο-214 με βήτα και άλφα σε μόλυβδο-210.</translation>
+        <translation>Το πολώνιο-218 μετατρέπεται με διάσπαση α σε μόλυβδο-214, ο μόλυβδος-214 με διάσπαση β⁻ σε βισμούθιο-214 και το βισμούθιο-214, με διαδοχικές διασπάσεις β⁻ και α, σε μόλυβδο-210.</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 11pt;&apos;&gt;&lt;p&gt;The &lt;b&gt;rate constant&lt;/b&gt; &lt;i&gt;k&lt;/i&gt; relates the rate of a reaction to the concentration of its reactants at a given temperature.&lt;/p&gt;&lt;p&gt;In a reaction where a substance A is transformed into B and the rate depends only on the concentration of A (a first-order reaction), the rate is&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;Rate = &lt;i&gt;k&lt;/i&gt; [A] &amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;(1)&lt;/p&gt;&lt;p&gt;where &lt;i&gt;k&lt;/i&gt; is expressed in sec&lt;sup&gt;&amp;minus;1&lt;/sup&gt;.&lt;/p&gt;&lt;p&gt;Putting [A] = 1 in equation (1) gives &lt;i&gt;k&lt;/i&gt; = Rate, so &lt;i&gt;k&lt;/i&gt; expresses how fast A is transformed into B.&lt;/p&gt;&lt;p&gt;The graph you have obtained comes from random transformations of a small number of reactants. The &amp;ldquo;optimization&amp;rdquo; button simulates the process for a very large number of reactants, which is the same as averaging the first process many times.&lt;/p&gt;&lt;p&gt;The &amp;ldquo;change of rate&amp;rdquo; button gives another graph: the rate of the reaction against time.&lt;/p&gt;&lt;/div&gt;</source>
-        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 11pt;&apos;&gt;&lt;p&gt;Η &lt;b&gt;σταθερά ταχύτητας&lt;/b&gt; &lt;i&gt;k&lt;/i&gt; συνδέει την ταχύτητα μιας αντίδρασης με τη συγκέντρωση των αντιδρώντων σε ορισμένη θερμοκρασία.&lt;/p&gt;&lt;p&gt;Σε μια αντίδραση όπου μια ουσία A μετατρέπεται σε B και η ταχύτητα εξαρτάται μόνο από τη συγκέντρωση του A (αντίδραση πρώτης τάξης), η ταχύτητα είναι&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;υ = &lt;i&gt;k&lt;/i&gt; [A] &amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;(1)&lt;/p&gt;&lt;p&gt;όπου η &lt;i&gt;k&lt;/i&gt; εκφράζεται σε s&lt;sup&gt;&amp;minus;1&lt;/sup&gt;.&lt;/p&gt;&lt;p&gt;Για [A] = 1 η εξίσωση (1) δίνει &lt;i&gt;k&lt;/i&gt; = υ, άρα η &lt;i&gt;k&lt;/i&gt; εκφράζει πόσο γρήγορα μετατρέπεται το A σε B.&lt;/p&gt;&lt;p&gt;Το γράφημα που πήρατε προέρχεται από τυχαίες μετατροπές ενός μικρού αριθμού σωματιδίων. Το κουμπί &amp;laquo;Βελτιστοποίηση&amp;raquo; προσομοιώνει τη διεργασία για πολύ μεγάλο αριθμό σωματιδίων, που ισοδυναμεί με τον μέσο όρο πολλών επαναλήψεων της πρώτης διεργασίας.&lt;/p&gt;&lt;p&gt;Το κουμπί &amp;laquo;Μεταβολή ταχυτήτων&amp;raquo; δίνει ένα άλλο γράφημα: την ταχύτητα της αντίδρασης σε συνάρτηση με τον χρόνο.&lt;/p&gt;&lt;/div&gt;</translation>
+        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 11pt;&apos;&gt;&lt;p&gt;Η &lt;b&gt;σταθερά ταχύτητας&lt;/b&gt; &lt;i&gt;k&lt;/i&gt; συνδέει την ταχύτητα μιας αντίδρασης με τη συγκέντρωση των αντιδρώντων σε ορισμένη θερμοκρασία.&lt;/p&gt;&lt;p&gt;Σε μια αντίδραση όπου μια ουσία A μετατρέπεται σε B και η ταχύτητα εξαρτάται μόνο από τη συγκέντρωση του A (αντίδραση πρώτης τάξης), η ταχύτητα είναι&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;υ = &lt;i&gt;k&lt;/i&gt; [A] &amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;&amp;nbsp;(1)&lt;/p&gt;&lt;p&gt;όπου η &lt;i&gt;k&lt;/i&gt; εκφράζεται σε s&lt;sup&gt;&amp;minus;1&lt;/sup&gt;.&lt;/p&gt;&lt;p&gt;Για [A] = 1 η εξίσωση (1) δίνει &lt;i&gt;k&lt;/i&gt; = υ, άρα η &lt;i&gt;k&lt;/i&gt; εκφράζει πόσο γρήγορα μετατρέπεται το A σε B.&lt;/p&gt;&lt;p&gt;Το γράφημα που πήρατε προέρχεται από τυχαίες μετατροπές ενός μικρού αριθμού σωματιδίων. Η επιλογή &amp;laquo;Θεωρητικές καμπύλες&amp;raquo; του μενού προσομοιώνει τη διεργασία για πολύ μεγάλο αριθμό σωματιδίων, που ισοδυναμεί με τον μέσο όρο πολλών επαναλήψεων της πρώτης διεργασίας.&lt;/p&gt;&lt;p&gt;Η επιλογή &amp;laquo;Ρυθμοί μεταβολής&amp;raquo; δίνει ένα άλλο γράφημα: τον ρυθμό μεταβολής κάθε ποσότητας σε συνάρτηση με τον χρόνο.&lt;/p&gt;&lt;/div&gt;</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation>&lt; Πίσω</translation>
+        <translation>&lt;Πίσω</translation>
     </message>
     <message>
         <source>Next &gt;</source>
@@ -548,11 +548,11 @@
     <name>YPOTHDIASPASI1</name>
     <message>
         <source>RATES OF DECAY</source>
-        <translation>ΤΑΧΥΤΗΤΕΣ ΔΙΑΣΠΑΣΗΣ</translation>
+        <translation>ΣΤΑΘΕΡΕΣ ΔΙΑΣΠΑΣΗΣ</translation>
     </message>
     <message>
         <source>Make your choices about the rate of the decay</source>
-        <translation>Επιλέξτε την ταχύτητα της διάσπασης</translation>
+        <translation>Επιλέξτε τους χρόνους ημιζωής της διάσπασης</translation>
     </message>
     <message>
         <source>&lt; Back</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>Make your choices about the rate of  the reaction:</source>
-        <translation>Επιλέξτε την ταχύτητα της  αντίδρασης:</translation>
+        <translation>Επιλέξτε τις σταθερές ταχύτητας της αντίδρασης:</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -660,11 +660,11 @@
     <name>apotelesmata</name>
     <message>
         <source>Controls</source>
-        <translation>Χειρισμός</translation>
+        <translation>Έλεγχος προσομοίωσης</translation>
     </message>
     <message>
         <source>Preset Parameteres     An Example</source>
-        <translation>Έτοιμες παράμετροι     Ένα παράδειγμα</translation>
+        <translation>Παράδειγμα με έτοιμες παραμέτρους</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>The parameters of the reaction you have chosen are:</source>
-        <translation>Οι παράμετροι της αντίδρασης που επιλέξατε είναι:</translation>
+        <translation>Οι παράμετροι που επιλέξατε είναι:</translation>
     </message>
     <message>
         <source>Save Counts As...</source>
@@ -695,7 +695,7 @@
     <name>carbonic2</name>
     <message>
         <source>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 10pt;&apos;&gt;&lt;p&gt;Carbonic acid gives up its two hydrogen ions one after the other:&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a1&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;] / [H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;]&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a2&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;] / [HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;]&lt;/p&gt;&lt;p&gt;K&lt;sub&gt;a1&lt;/sub&gt; (about 4&amp;times;10&lt;sup&gt;&amp;minus;7&lt;/sup&gt; at 25&amp;nbsp;&amp;deg;C) grows with the temperature; K&lt;sub&gt;a2&lt;/sub&gt; is some ten thousand times smaller. The program finds [H&lt;sup&gt;+&lt;/sup&gt;] from the concentration and both constants, together with the ions of water.&lt;/p&gt;&lt;p&gt;On the lattice the blue spots are H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;, the green HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; and the red CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;. The rates k&lt;sub&gt;1&lt;/sub&gt; (blue to green) and k&lt;sub&gt;2&lt;/sub&gt; (green to blue) stand in the ratio K&lt;sub&gt;a1&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;], k&lt;sub&gt;3&lt;/sub&gt; (green to red) and k&lt;sub&gt;4&lt;/sub&gt; (red to green) in the ratio K&lt;sub&gt;a2&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;]; each pair adds up to the temperature factor. So the spots settle at the equilibrium ratios of the acid.&lt;/p&gt;&lt;/div&gt;</source>
-        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 10pt;&apos;&gt;&lt;p&gt;Το ανθρακικό οξύ αποβάλλει τα δύο ιόντα υδρογόνου του το ένα μετά το άλλο:&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a1&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;] / [H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;]&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a2&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;] / [HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;]&lt;/p&gt;&lt;p&gt;Η K&lt;sub&gt;a1&lt;/sub&gt; (περίπου 4&amp;times;10&lt;sup&gt;&amp;minus;7&lt;/sup&gt; στους 25&amp;nbsp;&amp;deg;C) αυξάνεται με τη θερμοκρασία· η K&lt;sub&gt;a2&lt;/sub&gt; είναι περίπου δέκα χιλιάδες φορές μικρότερη. Το πρόγραμμα βρίσκει τη [H&lt;sup&gt;+&lt;/sup&gt;] από τη συγκέντρωση και τις δύο σταθερές, λαμβάνοντας υπόψη και τον ιοντισμό του νερού.&lt;/p&gt;&lt;p&gt;Στο πλέγμα οι μπλε κουκκίδες είναι H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;, οι πράσινες HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; και οι κόκκινες CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;. Οι ταχύτητες k&lt;sub&gt;1&lt;/sub&gt; (από μπλε σε πράσινο) και k&lt;sub&gt;2&lt;/sub&gt; (από πράσινο σε μπλε) έχουν λόγο K&lt;sub&gt;a1&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;], οι k&lt;sub&gt;3&lt;/sub&gt; (από πράσινο σε κόκκινο) και k&lt;sub&gt;4&lt;/sub&gt; (από κόκκινο σε πράσινο) λόγο K&lt;sub&gt;a2&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;]· κάθε ζεύγος έχει άθροισμα τον παράγοντα θερμοκρασίας. Έτσι οι κουκκίδες καταλήγουν στις αναλογίες ισορροπίας του οξέος.&lt;/p&gt;&lt;/div&gt;</translation>
+        <translation>&lt;div style=&apos;font-family: DejaVu Serif; font-size: 10pt;&apos;&gt;&lt;p&gt;Το ανθρακικό οξύ ιοντίζεται σε δύο στάδια:&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a1&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;] / [H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;]&lt;/p&gt;&lt;p align=&apos;center&apos;&gt;HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; &amp;#8652; H&lt;sup&gt;+&lt;/sup&gt; + CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;&amp;nbsp;&amp;nbsp;&amp;nbsp;K&lt;sub&gt;a2&lt;/sub&gt; = [H&lt;sup&gt;+&lt;/sup&gt;][CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;] / [HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt;]&lt;/p&gt;&lt;p&gt;Η σταθερά ιοντισμού K&lt;sub&gt;a1&lt;/sub&gt; (περίπου 4&amp;times;10&lt;sup&gt;&amp;minus;7&lt;/sup&gt; στους 25&amp;nbsp;&amp;deg;C) αυξάνεται με τη θερμοκρασία· η K&lt;sub&gt;a2&lt;/sub&gt; είναι περίπου δέκα χιλιάδες φορές μικρότερη. Το πρόγραμμα βρίσκει τη [H&lt;sup&gt;+&lt;/sup&gt;] από τη συγκέντρωση και τις δύο σταθερές, λαμβάνοντας υπόψη και τον ιοντισμό του νερού.&lt;/p&gt;&lt;p&gt;Στο πλέγμα οι μπλε κουκκίδες είναι H&lt;sub&gt;2&lt;/sub&gt;CO&lt;sub&gt;3&lt;/sub&gt;, οι πράσινες HCO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;&amp;minus;&lt;/sup&gt; και οι κόκκινες CO&lt;sub&gt;3&lt;/sub&gt;&lt;sup&gt;2&amp;minus;&lt;/sup&gt;. Οι σταθερές ταχύτητας k&lt;sub&gt;1&lt;/sub&gt; (από μπλε σε πράσινο) και k&lt;sub&gt;2&lt;/sub&gt; (από πράσινο σε μπλε) έχουν λόγο K&lt;sub&gt;a1&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;], οι k&lt;sub&gt;3&lt;/sub&gt; (από πράσινο σε κόκκινο) και k&lt;sub&gt;4&lt;/sub&gt; (από κόκκινο σε πράσινο) λόγο K&lt;sub&gt;a2&lt;/sub&gt; / [H&lt;sup&gt;+&lt;/sup&gt;]· κάθε ζεύγος έχει άθροισμα τον παράγοντα θερμοκρασίας. Έτσι οι κουκκίδες καταλήγουν στις αναλογίες ισορροπίας του οξέος.&lt;/p&gt;&lt;/div&gt;</translation>
     </message>
     <message>
         <source>Form1</source>
@@ -719,7 +719,7 @@
     </message>
     <message>
         <source>End</source>
-        <translation>Τέλος</translation>
+        <translation>Έξοδος</translation>
     </message>
 </context>
 <context>
@@ -734,7 +734,7 @@
     </message>
     <message>
         <source>Radioactive Decays</source>
-        <translation>Ραδιενεργές διασπάσεις</translation>
+        <translation>Ραδιενεργοί διασπάσεις</translation>
     </message>
     <message>
         <source>EXIT</source>
@@ -750,7 +750,7 @@
     </message>
     <message>
         <source>2. A radioactive decay or a radioactive series up to four steps.</source>
-        <translation>2. Μια ραδιενεργό διάσπαση ή μια ραδιενεργό σειρά έως τεσσάρων βημάτων.</translation>
+        <translation>2. Μια ραδιενεργό διάσπαση ή μια ραδιενεργό σειρά έως τριών βημάτων.</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -769,15 +769,15 @@
     </message>
     <message>
         <source>KINETICS of CHEMICAL REACTIONS</source>
-        <translation>ΚΙΝΗΤΙΚΗ των ΧΗΜΙΚΩΝ ΑΝΤΙΔΡΑΣΕΩΝ</translation>
+        <translation>ΚΙΝΗΤΙΚΗ ΤΩΝ ΧΗΜΙΚΩΝ ΑΝΤΙΔΡΑΣΕΩΝ</translation>
     </message>
     <message>
         <source>and</source>
-        <translation>και</translation>
+        <translation>ΚΑΙ</translation>
     </message>
     <message>
         <source> RADIOACTIVE DECAYS</source>
-        <translation> ΡΑΔΙΕΝΕΡΓΕΣ ΔΙΑΣΠΑΣΕΙΣ</translation>
+        <translation> ΡΑΔΙΕΝΕΡΓΟΙ ΔΙΑΣΠΑΣΕΙΣ</translation>
     </message>
     <message>
         <source>by the spotsim developers</source>
@@ -792,7 +792,7 @@
     </message>
     <message>
         <source>Erase Previous Graphs</source>
-        <translation>Σβήσιμο προηγούμενων γραφημάτων</translation>
+        <translation>Διαγραφή παλιών</translation>
     </message>
     <message>
         <source>%1 Times</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>Run the last run again many times and show the spread of the copies</source>
-        <translation>Εκτελεί ξανά την τελευταία προσομοίωση πολλές φορές και δείχνει τη διασπορά των αντιγράφων</translation>
+        <translation>Εκτελεί ξανά την τελευταία προσομοίωση πολλές φορές και δείχνει πόσο διαφέρουν μεταξύ τους οι επαναλήψεις</translation>
     </message>
     <message>
         <source>Stop Repeating</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Stop the copies of the run</source>
-        <translation>Σταματά τα αντίγραφα της προσομοίωσης</translation>
+        <translation>Σταματά τις επαναλήψεις της προσομοίωσης</translation>
     </message>
     <message>
         <source>Repeating the run: %1 of %2 done (Escape stops it)</source>
@@ -836,11 +836,11 @@
     </message>
     <message>
         <source>%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), the spread %5 x the binomial one</source>
-        <translation>%1 προσομοιώσεις: ο μέσος όρος απέχει έως %2 τυπικά σφάλματα από τις ομαλές καμπύλες (%3 στο %4), η διασπορά είναι %5 x η διωνυμική</translation>
+        <translation>%1 προσομοιώσεις: ο μέσος όρος απέχει το πολύ %2 τυπικά σφάλματα από τις θεωρητικές καμπύλες (%3, t = %4)· η τυπική απόκλιση είναι %5 φορές η διωνυμική</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Βελτιστοποίηση</translation>
+        <translation>Θεωρητικές καμπύλες</translation>
     </message>
     <message>
         <source>Half Lifes</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Change of Rates</source>
-        <translation>Μεταβολή ταχυτήτων</translation>
+        <translation>Ρυθμοί μεταβολής</translation>
     </message>
     <message>
         <source>Help</source>
@@ -863,7 +863,7 @@
     <name>grafvxc</name>
     <message>
         <source>Concentration of the products</source>
-        <translation>Συγκέντρωση των προϊόντων</translation>
+        <translation>Ποσοστά των σωματιδίων του οξέος</translation>
     </message>
     <message>
         <source>pH vs concentration</source>
@@ -886,11 +886,11 @@
     <name>mathematical</name>
     <message>
         <source>Change of Rates</source>
-        <translation>Μεταβολή ταχυτήτων</translation>
+        <translation>Ρυθμοί μεταβολής</translation>
     </message>
     <message>
         <source>Graphs of concentrations of products vs initial concentration</source>
-        <translation>Γραφήματα των συγκεντρώσεων των προϊόντων ως προς την αρχική συγκέντρωση</translation>
+        <translation>Ποσοστά σωματιδίων – συγκέντρωση</translation>
     </message>
     <message>
         <source>dark blue A</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>ACID</source>
-        <translation>ΟΞΥ</translation>
+        <translation>ΟΞΕΑ</translation>
     </message>
 </context>
 <context>

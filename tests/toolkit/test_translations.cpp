@@ -70,6 +70,17 @@ QString ends(const QString &text)
     return QStringLiteral("[%1|%2]").arg(m.captured(1), m.captured(2));
 }
 
+// A text as a glossary pattern reads it: without accents, case folded, and
+// rich text's tags and entities out.
+QString plain(QString text)
+{
+    static const QRegularExpression markup(QStringLiteral("<[^>]*>|&[a-z]+;|&#\\d+;"));
+    text.replace(markup, QStringLiteral(" "));
+    text = text.normalized(QString::NormalizationForm_D);
+    text.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return text.toCaseFolded();
+}
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -151,6 +162,34 @@ private slots:
             if (ends(m.translation) != ends(m.source))
                 faults << where + QStringLiteral(": blanks at the ends differ");
         }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Each term of the glossary is translated one way: every Greek text of
+    // an English one that holds the term holds the glossary's Greek term.
+    void glossaryTermsOneWay()
+    {
+        QFile file(QStringLiteral(SPOTSIM_SOURCE_DIR "/translations/glossary.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QList<Message> messages = messagesOf(QStringLiteral(SPOTSIM_SOURCE_DIR "/translations/spotsim_el.ts"));
+        QStringList faults;
+        int terms = 0;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (line.startsWith(QLatin1Char('#')) || fields.size() != 3)
+                continue;
+            const auto unicode = QRegularExpression::UseUnicodePropertiesOption;
+            const QRegularExpression english(fields[0], QRegularExpression::CaseInsensitiveOption | unicode);
+            const QRegularExpression greek(plain(fields[1]), unicode);
+            QVERIFY2(english.isValid() && greek.isValid(), qPrintable(line));
+            ++terms;
+            for (const Message &m : messages)
+                if (english.match(plain(m.source)).hasMatch() && !greek.match(plain(m.translation)).hasMatch())
+                    faults << QStringLiteral("%1 '%2': '%3' lacks %4").arg(m.context, m.source.left(50),
+                                                                            m.translation.left(70), fields[1]);
+        }
+        QVERIFY(terms >= 15);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Files.h"
+#include "toolkit/SaveDialog.h"
 #include "toolkit/Screen.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -195,7 +195,7 @@ public:
         add(caption, title, [this, title, filter, contents = std::move(contents)] {
             QWidget &window = *m_canvas.window();
             const QString suffix = filterSuffix(filter);
-            QString file = QFileDialog::getSaveFileName(&window, title, suggestedName(window, suffix), filter);
+            QString file = askSaveFileName(window, title, suggestedName(window, suffix), filter);
             if (file.isEmpty())
                 return;
             file = withSuffix(file, filter, {suffix});
@@ -266,9 +266,9 @@ private:
         const QString png = QCoreApplication::translate("toolkit", "PNG image (*.png)");
         const QString svg = QCoreApplication::translate("toolkit", "SVG drawing (*.svg)");
         QString chosen = png;
-        QString file = QFileDialog::getSaveFileName(&window, QCoreApplication::translate("toolkit", "Save Picture As"),
-                                                    suggestedName(window, QStringLiteral("png")),
-                                                    png + QStringLiteral(";;") + svg, &chosen);
+        QString file = askSaveFileName(window, QCoreApplication::translate("toolkit", "Save Picture As"),
+                                       suggestedName(window, QStringLiteral("png")), png + QStringLiteral(";;") + svg,
+                                       &chosen);
         if (file.isEmpty())
             return;
         file = withSuffix(file, chosen, {QStringLiteral("png"), QStringLiteral("svg")});

@@ -1092,5 +1092,13 @@
         <source>this Wayland session has no X server (DISPLAY is not set): the compositor places the windows, so the run windows may overlap instead of sharing the screen in quarters</source>
         <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί): ο συνθέτης τοποθετεί τα παράθυρα, έτσι τα παράθυρα της προσομοίωσης μπορεί να επικαλύπτονται αντί να μοιράζονται την οθόνη σε τέταρτα</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Φάκελος</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>Αρχείο %1</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // translation. What a Greek run shows, decimal commas included, is the road
 // tests/roads/greek-el.drive.
 #include "toolkit/Language.h"
+#include "toolkit/SaveDialog.h"
 #include "toolkit/core/Language.h"
 
 #include <QAbstractButton>
@@ -10,8 +11,11 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -198,9 +202,32 @@ private slots:
     void fileDialogInGreek()
     {
         toolkit::useLanguage(toolkit::Language::Greek);
-        QFileDialog dialog(nullptr, QStringLiteral("x"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("runs")));
+        QFile png(folder.filePath(QStringLiteral("spots.png")));
+        QVERIFY(png.open(QIODevice::WriteOnly) && png.write(QByteArray(1500, 'x')) == 1500);
+        png.close();
+        QWidget parent;
+        const auto owned = toolkit::greekSaveDialog(parent, QStringLiteral("x"), folder.path(), QStringLiteral("*"));
+        QVERIFY(owned);
+        QFileDialog &dialog = *owned;
+        auto *files = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(files);
+        QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
+        dialog.setDirectory(folder.path());
+        QVERIFY(loaded.count() > 0 || loaded.wait(5000));
+        // Each column of the list as a Greek student reads it.
+        const auto shown = [&](const QString &name, int column) {
+            const QModelIndex source = files->index(folder.filePath(name), column);
+            return dialog.proxyModel()->mapFromSource(source).data().toString();
+        };
+        QCOMPARE(shown(QStringLiteral("runs"), 2), QString::fromUtf8("Φάκελος"));
+        QCOMPARE(shown(QStringLiteral("spots.png"), 2), QString::fromUtf8("Αρχείο PNG"));
+        QVERIFY2(shown(QStringLiteral("spots.png"), 1).startsWith(QStringLiteral("1,")),
+                 qPrintable(shown(QStringLiteral("spots.png"), 1)));
+        const QLocale greek(QLocale::Greek, QLocale::Greece);
+        QCOMPARE(shown(QStringLiteral("spots.png"), 3),
+                 greek.toString(QFileInfo(png).lastModified(), QLocale::ShortFormat));
         const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
         QVERIFY(lookIn);
         QCOMPARE(lookIn->text(), QString::fromUtf8("Αναζήτηση σε:"));

@@ -4,9 +4,13 @@
 #include "graphs/apotelesmata.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/TemperatureFactor.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "lesson/Model.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
 
 using namespace toolkit;
 using kinetics::core::ModelCode;
@@ -97,7 +101,19 @@ void YPOTHETIKES::showRateConstant(int step, double k)
 {
     auto &row = this->*rateSteps[step].row;
     row[0].setCaption(letterK);
-    row[2].setCaption(Format(k, "0.00E+00") + tr(rateSteps[step].unit));
+    setValueText(row, Format(k, "0.00E+00") + tr(rateSteps[step].unit));
+}
+
+void YPOTHETIKES::setValueText(ControlArray<Label> &row, const QString &text)
+{
+    row[2].setCaption(text);
+    if (!m_laidOut)
+        return;
+    // The "-1" stands against the unit it belongs to: where the layout puts
+    // it, or nearer where the value and its unit end sooner.
+    const QFontMetricsF metrics(makeFont(row[2].fontName(), row[2].fontSize(), true, false));
+    const double end = row[2].left() + widthFromTwips(metrics.horizontalAdvance(text) * twipsPerPixel());
+    row[3].setLeft(std::min(exponentLeft, end));
 }
 
 void YPOTHETIKES::setRowFrame(ControlArray<Label> &row, const QString &letter, double letterSize, const QString &step)
@@ -137,13 +153,14 @@ void YPOTHETIKES::layOut()
         row[0].move(2, top, 4, 10);
         row[1].move(6, top, 12, 10);
         row[2].move(18, top, 21, 10);
-        row[3].move(39, top, 4, 10);
+        row[3].move(exponentLeft, top, 4, 10);
         row[0].setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row[1].setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         row[2].setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row[3].setAlignment(Qt::AlignLeft | Qt::AlignTop);
         row[2].setFont(fonts::sans, 12, true);
     }
+    m_laidOut = true;
 }
 
 void YPOTHETIKES::load()
@@ -159,8 +176,7 @@ void YPOTHETIKES::load()
         auto &row = this->*r.row;
         setRowFrame(row, letterK, 14, QLatin1String(r.step));
         const bool last = &r == &rateSteps[3];
-        row[2].setCaption(Format(rateConstant(this->*r.bar), "0.00E+00") +
-                          (last ? tr("sec") : tr(" sec")));
+        setValueText(row, Format(rateConstant(this->*r.bar), "0.00E+00") + (last ? tr("sec") : tr(" sec")));
     }
 
     Label3.setCaption(graphs::concentrationText(sidesq.value()));
@@ -242,7 +258,7 @@ void YPOTHETIKES::rateChanged(int index)
     const RateStep &step = rateSteps[index];
     const double k = rateConstant(this->*step.bar);
     auto &row = this->*step.row;
-    row[2].setCaption(Format(k, "0.00E+00") + tr(step.unit));
+    setValueText(row, Format(k, "0.00E+00") + tr(step.unit));
     setRowFrame(row, QLatin1String(step.letter), step.letterSize, QLatin1String(step.step));
     // Moved here, the rates are the reaction's; set to follow another
     // process, they leave it alone.

@@ -60,6 +60,10 @@ private:
     // acid or a decay series gives them.
     void followLesson();
     bool m_following = false;
+    // A row's value with its unit, the unit's "-1" after it.
+    void setValueText(toolkit::ControlArray<toolkit::Label> &row, const QString &text);
+    static constexpr double exponentLeft = 39; // where the layout puts the "-1"
+    bool m_laidOut = false;
     // Elements 0, 1 and 3 of a rate row with their fonts.
     void setRowFrame(toolkit::ControlArray<toolkit::Label> &row, const QString &letter, double letterSize,
                      const QString &step);

@@ -591,7 +591,7 @@
     </message>
     <message>
         <source>sec</source>
-        <translation>s</translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Your Model of a Chemical Reaction</source>

@@ -276,8 +276,6 @@ private slots:
         QTest::addColumn<QString>("road");
         QTest::newRow("Optimization after an acid, at the polonium's Next") << "prediction";
         QTest::newRow("an acid's concentration moved after Next") << "acid moved";
-        QTest::newRow("Next to another acid") << "another acid";
-        QTest::newRow("the same acid again") << "same acid";
         QTest::newRow("Preset during a run, then Repeat") << "preset";
         QTest::newRow("the parameters page's bars after Next>") << "behind";
     }
@@ -312,14 +310,6 @@ private slots:
             acids.concentration.setValue(60);
             road::start();
             QVERIFY(lesson.run().setup().rates == atNext);
-        } else if (road == QLatin1String("another acid") || road == QLatin1String("same acid")) {
-            road::startChapterRun(Chapter::Acid);
-            road::runToTheEnd();
-            auto &acids = form<OXEA1>();
-            acids.show();
-            (road == QLatin1String("same acid") ? acids.Command2 : acids.Command4).click();
-            acids.Command7.click();
-            QCOMPARE(graphs.runsShown(), road == QLatin1String("same acid") ? 1 : 0);
         } else if (road == QLatin1String("preset")) {
             road::startChapterRun(Chapter::Reaction);
             road::ticks(3);

@@ -191,8 +191,15 @@ private slots:
         // From "Next" on the graphs describe the coming run, never the last.
         QVERIFY(!lesson.describesRun());
         QCOMPARE(lesson.described(), lesson.plan());
-        if (when == Moment::BeforeStart)
+        const auto atNext = lesson.plan();
+        if (when == Moment::BeforeStart) {
+            // Start without another Next takes the bars as they now stand:
+            // an acid's rates follow its concentration and temperature.
             moveBars(lesson);
+            if (kinetics::core::isAcid(b.code))
+                QVERIFY(std::abs(lesson.plan().rates.steps.k1 - atNext.rates.steps.k1) > 1e-6);
+            QCOMPARE(lesson.plan().blockSide, kinetics::core::blockSideWithin(37));
+        }
         QCOMPARE(lesson.plan().process, b.code);
         QCOMPARE(lesson.plan().steps, b.steps);
         QCOMPARE(lesson.plan().reversible, b.runsBack);
@@ -206,36 +213,9 @@ private slots:
         QVERIFY(lesson.describesRun());
     }
 
-    // Start without Next takes the plan as the bars leave it: an acid's
-    // rates follow a concentration and a temperature moved after Next.
-    void startWithoutNext_data()
-    {
-        QTest::addColumn<QString>("process");
-        for (const Process &p : processes)
-            QTest::newRow(p.name) << p.name;
-    }
-
-    void startWithoutNext()
-    {
-        QFETCH(QString, process);
-        Lesson lesson;
-        choose(lesson, byName(process));
-        lesson.setAmount(15);
-        next(lesson);
-        const auto atNext = lesson.plan();
-        lesson.setAmount(60);
-        lesson.setTemperature(70);
-        const auto setup = lesson.start();
-        QCOMPARE(setup.amount, 60);
-        QCOMPARE(setup.temperatureC, 70);
-        QCOMPARE(setup.blockSide, kinetics::core::blockSideWithin(60));
-        if (kinetics::core::isAcid(setup.process))
-            QVERIFY(std::abs(setup.rates.steps.k1 - atNext.rates.steps.k1) > 1e-6);
-        QCOMPARE(lesson.keepsLastRun(lesson.plan(), false), true);
-    }
-
     // A change is announced once when an input really changes, never when it
-    // is set to what it holds; a run ends once.
+    // is set to what it holds; a run ends once, also on its own at its last
+    // tick.
     void announcesChangesOnce()
     {
         Lesson lesson;
@@ -256,23 +236,14 @@ private slots:
         QCOMPARE(counter.ends, 2);
         QCOMPARE(lesson.runCount(), 0);
         lesson.reset();
-        lesson.setAmount(31);
-        QCOMPARE(counter.changes, 2); // the observer stays through a reset
-    }
-
-    // A run that ends on its own announces it once, at its last tick.
-    void runEndsOnItsOwn()
-    {
-        Lesson lesson;
-        Counter counter;
-        lesson.setObserver(&counter);
         lesson.setDuration(20);
+        QCOMPARE(counter.changes, 2); // the observer stays through a reset
         next(lesson);
         const auto setup = lesson.start();
-        ticks(lesson, kinetics::core::ticksOfRun(setup.duration, setup.interval) + 5);
-        QVERIFY(!lesson.running());
-        QCOMPARE(counter.ends, 1);
-        QCOMPARE(lesson.run().tickCount(), kinetics::core::ticksOfRun(setup.duration, setup.interval));
+        const int last = kinetics::core::ticksOfRun(setup.duration, setup.interval);
+        ticks(lesson, last + 5);
+        QCOMPARE(counter.ends, 3);
+        QCOMPARE(lesson.run().tickCount(), last);
     }
 };
 

@@ -10,8 +10,8 @@
 #include "kinetics/core/Lattice.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "shell/Quantities.h"
 #include "lesson/Model.h"
+#include "shell/Quantities.h"
 #include "toolkit/Arrows.h"
 
 #include <QFontMetricsF>

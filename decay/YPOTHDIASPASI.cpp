@@ -7,9 +7,9 @@
 #include "graphs/Captions.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/core/Palette.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "lesson/Model.h"
 #include "toolkit/Arrows.h"
 #include "toolkit/Quantity.h"
 

@@ -7,9 +7,9 @@
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
 #include "kinetics/core/Process.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "lesson/Model.h"
 
 #include <QFontMetricsF>
 

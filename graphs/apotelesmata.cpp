@@ -8,8 +8,8 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/RunSetup.h"
-#include "shell/Roads.h"
 #include "lesson/Model.h"
+#include "shell/Roads.h"
 
 #include <algorithm>
 

@@ -8,8 +8,8 @@
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
-#include "shell/Roads.h"
 #include "lesson/Model.h"
+#include "shell/Roads.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -8,9 +8,9 @@
 #include "graphs/apotelesmata.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
+#include "lesson/Model.h"
 #include "shell/Simiosi.h"
 #include "shell/amfinaioxi.h"
-#include "lesson/Model.h"
 #include "shell/eisagogi.h"
 #include "shell/neaepilogi.h"
 

@@ -4,9 +4,9 @@
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
 #include "kinetics/YPOTHETIKES.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Roads.h"
-#include "lesson/Model.h"
 #include "shell/neaepilogi.h"
 #include "toolkit/Quantity.h"
 

@@ -2,8 +2,8 @@
 
 #include "acids/OXEA1.h"
 #include "kinetics/core/Palette.h"
-#include "shell/amfinaioxi.h"
 #include "lesson/Model.h"
+#include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
 #include "toolkit/Arrows.h"
 

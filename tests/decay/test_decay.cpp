@@ -6,8 +6,8 @@
 #include "tests/support/Road.h"
 #include "decay/GNOSTED.h"
 #include "graphs/grafiki1.h"
-#include "shell/Quantities.h"
 #include "lesson/Model.h"
+#include "shell/Quantities.h"
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 

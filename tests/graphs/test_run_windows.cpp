@@ -12,9 +12,9 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Palette.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Windows.h"
-#include "lesson/Model.h"
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 

@@ -9,8 +9,8 @@
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
-#include "shell/Simiosi.h"
 #include "lesson/Model.h"
+#include "shell/Simiosi.h"
 #include "tests/support/Near.h"
 
 #include <QtTest>

@@ -7,9 +7,9 @@
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
+#include "lesson/Model.h"
 #include "shell/Simiosi.h"
 #include "shell/Windows.h"
-#include "lesson/Model.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

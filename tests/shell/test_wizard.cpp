@@ -2,9 +2,9 @@
 // windows, and the Exit buttons. The reaction kind wizard's pages are a
 // driver road (tests/roads/reaction-wizard.drive).
 #include "tests/support/Road.h"
+#include "lesson/Model.h"
 #include "shell/Quantities.h"
 #include "shell/Windows.h"
-#include "lesson/Model.h"
 #include "toolkit/Quantity.h"
 
 #include <QtTest>

@@ -2,9 +2,9 @@
 
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
+#include "lesson/Model.h"
 #include "shell/SharedValues.h"
 #include "shell/Windows.h"
-#include "lesson/Model.h"
 #include "toolkit/Toolkit.h"
 
 #include <QBuffer>

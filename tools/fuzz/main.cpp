@@ -6,8 +6,8 @@
 //   spotsim-fuzz [--actions N] [--road N] [--seed N] [--out DIR]
 //   spotsim-fuzz --minimise SCRIPT [--out DIR]
 //   spotsim-fuzz --soak N [--seed N] [--out DIR]
-#include "shell/StartUp.h"
 #include "lesson/Model.h"
+#include "shell/StartUp.h"
 #include "toolkit/Toolkit.h"
 #include "tools/drive/Driver.h"
 

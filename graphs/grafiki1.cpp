@@ -345,7 +345,7 @@ void grafiki1::repeatRun(int copies)
     const auto &run = lesson::model().run();
     if (m_job)
         return;
-    if (!run.started() || run.running()) {
+    if (!lesson::model().repeatable()) {
         showNotice(*this, tr("A run is repeated once it has ended"));
         return;
     }
@@ -408,6 +408,12 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));
     addLayer(EnsembleLayer{stats, smooth});
     shell::showLastCopy(stats->lastCells, stats->setup.blockSide, stats->lastCounts);
+    if (stats->setup.rates.steps.none()) {
+        showNotice(*this, tr("%1 runs: with every rate zero no spot changes, so there is nothing random to compare")
+                              .arg(stats->copies),
+                   true);
+        return;
+    }
     const auto c = graphs::core::compare(*stats, *smooth);
     const char kinds[] = {'A', 'B', 'C', 'D'};
     showNotice(*this,

@@ -100,6 +100,8 @@ public:
 
     const kinetics::core::Run &run() const { return m_run; }
     bool running() const { return m_run.running(); }
+    // A run can be repeated once it has ended.
+    bool repeatable() const { return m_run.started() && !running(); }
     // The block of a setup is laid out afresh: `place` sets out the cells and
     // the counts are all A. A run in progress ends, and what is described
     // from now on is the plan.

@@ -139,8 +139,10 @@ private slots:
         // Files: the reason a file cannot be written, and only a part of a long name.
         row("full device", "screen /dev/full\n", 2, "", "line 1: cannot write /dev/full: no space left on the disk");
         row("a folder", "counts /\n", 2, "", "line 1: cannot write /: it is a folder");
-        row("screen where no folder is", "screen /nonexistent/screen.png\n", 2, "",
-            "line 1: cannot write /nonexistent/screen.png: no such folder");
+        const QByteArray missing = QFile::encodeName(m_dir.filePath(QStringLiteral("missing/screen.png")));
+        row("screen where no folder is", "screen " + missing + "\n", 2, "",
+            "line 1: cannot write " + missing + ": no such folder");
+        row("repeat before a run has ended", "repeat 10\n", 2, "", "line 1: A run is repeated once it has ended");
         row("long file name quoted in part", "counts /nonexistent/" + QByteArray(5000, 'x') + "\n", 2, "",
             "line 1: cannot write /nonexistent/" + QByteArray(67, 'x') + "...: the name is too long\n");
         row("shot of another kind of file", "shot antidrasi spots.svg\n", 2, "",

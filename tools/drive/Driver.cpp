@@ -508,6 +508,9 @@ void Driver::repeat(const Line &line)
     const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
     if (count < 1 || count > 100000)
         fail(QCoreApplication::translate("Driver", "the count must be 1 to 100000, not %1").arg(count));
+    // Refused as the window refuses it, in its words.
+    if (!lesson::model().repeatable())
+        fail(QCoreApplication::translate("grafiki1", "A run is repeated once it has ended"));
     auto &graphs = toolkit::form<grafiki1>();
     graphs.repeatRun(count);
     graphs.finishRepeats();

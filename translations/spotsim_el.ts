@@ -591,7 +591,7 @@
     </message>
     <message>
         <source>sec</source>
-        <translation> s</translation>
+        <translation>&#x202f;s</translation>
     </message>
     <message>
         <source>Your Model of a Chemical Reaction</source>
@@ -857,6 +857,10 @@
     <message>
         <source>The prediction for the coming run: press Start to run it</source>
         <translation>Η πρόβλεψη για την επόμενη προσομοίωση: πατήστε «Έναρξη» για να την εκτελέσετε</translation>
+    </message>
+    <message>
+        <source>%1 runs: with every rate zero no spot changes, so there is nothing random to compare</source>
+        <translation>%1 προσομοιώσεις: με όλες τις σταθερές ταχύτητας μηδέν καμία κουκκίδα δεν αλλάζει, άρα δεν υπάρχει τίποτα τυχαίο για σύγκριση</translation>
     </message>
 </context>
 <context>

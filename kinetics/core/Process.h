@@ -65,6 +65,8 @@ double rateFromBar(double value, double factor);
 struct StepProbabilities
 {
     double k1 = 0, k1Reverse = 0, k2 = 0, k2Reverse = 0, k3 = 0;
+    // No step can happen: a run of them changes nothing, by chance or not.
+    bool none() const { return k1 == 0 && k1Reverse == 0 && k2 == 0 && k2Reverse == 0 && k3 == 0; }
     friend bool operator==(const StepProbabilities &, const StepProbabilities &) = default;
 };
 

@@ -18,6 +18,7 @@
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
+#include <QLabel>
 #include <QtTest>
 
 #include <cmath>
@@ -395,10 +396,20 @@ private slots:
     }
 
     // "Repeat the Run" beside the window: the graph gains the copies' bands,
-    // the table their columns, and the spots and bars show the last copy.
+    // the table their columns, and the spots and bars show the last copy;
+    // the notice compares them with the smooth curves, or says that with
+    // every rate zero there is nothing random to compare.
+    void repeatedRunShowsItsSpread_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::newRow("A -> B at 50") << 50;
+        QTest::newRow("every rate zero") << 0;
+    }
+
     void repeatedRunShowsItsSpread()
     {
-        road::toParameters(false, false);
+        QFETCH(int, rate);
+        road::toParameters(false, false).bleprasino.setValue(rate);
         road::startRun();
         road::runToTheEnd();
         auto &graphs = form<grafiki1>();
@@ -408,7 +419,11 @@ private slots:
         graphs.finishRepeats();
         const auto *stats = graphs.ensembleOf(lesson::model().run());
         QVERIFY(stats && stats->copies == 100);
-        QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
+        const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));
+        QVERIFY(notice);
+        QCOMPARE(notice->text().contains(QLatin1String("nothing random")), rate == 0);
+        if (rate > 0)
+            QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
         const QStringList lines = tableLines();
         QVERIFY(lines[7].startsWith(QStringLiteral("# ensemble: 100 runs")));
         QVERIFY(lines[8].endsWith(QStringLiteral(",mean D,sd D,p5 D,p95 D")));

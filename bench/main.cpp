@@ -27,6 +27,7 @@
 #include <QApplication>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -302,6 +303,57 @@ void keptRuns(Report &report)
     }
 }
 
+// The resident memory now, in megabytes.
+double residentMb()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE *f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// The most kept runs measured: SPOTSIM_BENCH_RUNS, or 1000.
+int manyRunsLimit()
+{
+    const int asked = qEnvironmentVariableIntValue("SPOTSIM_BENCH_RUNS");
+    return asked > 0 ? asked : 1000;
+}
+
+// A graph keeping many runs of the default duration, maximised at 1920 x
+// 1080 and back, at 10, 100, 300 and 1000 kept runs, with the memory they
+// hold.
+void manyKeptRuns(Report &report)
+{
+    road::startProgram(QSize(1920, 1080));
+    auto &p = road::toParameters(true, true);
+    p.Command2.click();
+    auto &graphs = toolkit::form<grafiki1>();
+    const double before = residentMb();
+    const double quarter[] = {graphs.left(), graphs.top(), graphs.widthTwips(), graphs.heightTwips()};
+    for (int run = 1; run <= manyRunsLimit(); ++run) {
+        road::startRun();
+        road::runToTheEnd();
+        if (run != 10 && run != 100 && run != 300 && run != 1000)
+            continue;
+        const std::string runs = std::to_string(run);
+        std::vector<double> ms;
+        for (int i = 0; i < 3; ++i) {
+            const auto start = Clock::now();
+            graphs.placeAt(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
+            graphs.repaint();
+            ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            graphs.placeAt(quarter[0], quarter[1], quarter[2], quarter[3]);
+            graphs.repaint();
+        }
+        report.figure("kept-runs-maximise-ms." + runs, median(ms));
+        report.figure("kept-runs-shown." + runs, graphs.runsShown());
+        report.figure("kept-runs-rss-mb." + runs, residentMb() - before);
+    }
+}
+
 // One tick of a three-step decay run (625 events, points and bars), saving
 // after 400 of them, and the exact series drawn for a duration of 1000.
 void decay(Report &report)
@@ -445,6 +497,7 @@ constexpr Benchmark benchmarks[] = {
     {"tick", tick},
     {"optimization", optimization},
     {"kept-runs", keptRuns},
+    {"many-kept-runs", manyKeptRuns},
     {"acid-graphs", acidGraphs},
     {"decay", decay},
     {"resize-redraw", resizeRedraw},

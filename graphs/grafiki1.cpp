@@ -14,12 +14,12 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QShortcut>
+#include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <thread>
 
 using namespace toolkit;
 
@@ -32,6 +32,23 @@ namespace palette = kinetics::core::palette;
 bool sameFrame(const kinetics::core::RunSetup &a, const kinetics::core::RunSetup &b)
 {
     return a.duration == b.duration && a.amount == b.amount && a.chemistry() == b.chemistry();
+}
+
+// The copies run on a pool of their own at the idle priority, never on Qt's
+// global one: a save, a paint or Qt's own image work never waits behind
+// them, and on one processor the window answers as quickly as without them.
+// The threads a repeat starts inherit the priority of the one that starts
+// them.
+QThreadPool &repeatPool()
+{
+    static QThreadPool *pool = [] {
+        auto *own = new QThreadPool(qApp);
+        own->setObjectName(QStringLiteral("repeats"));
+        own->setMaxThreadCount(1);
+        own->setThreadPriority(QThread::IdlePriority);
+        return own;
+    }();
+    return *pool;
 }
 
 } // namespace
@@ -73,14 +90,18 @@ grafiki1::grafiki1()
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] { stopRepeats(); });
+    // Exit ends the copies: the program does not go on computing unseen.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_job)
+            m_job->cancelled = true;
+        repeatPool().waitForDone();
+    });
     m_progress.setInterval(150);
     connect(&m_progress, &QTimer::timeout, this, [this] {
         if (m_job)
-            showNotice(*this,
-                       tr("Repeating the run: %1 of %2 done (Escape stops it)")
-                           .arg(m_job->done.load())
-                           .arg(m_job->copies),
-                       true);
+            showProgress(*this, tr("Repeating the run: %1 of %2 done (Escape stops it)")
+                                    .arg(m_job->done.load())
+                                    .arg(m_job->copies));
     });
 }
 
@@ -99,8 +120,7 @@ void grafiki1::load()
 void grafiki1::drawingCleared()
 {
     m_layers.clear();
-    if (!m_job)
-        hideNotice(*this);
+    hideNotice(*this);
     describeGraph();
 }
 
@@ -356,9 +376,10 @@ void grafiki1::repeatRun(int copies)
     const int serial = run.serial();
     // Repeatable with the program's stream: a seeded road repeats alike.
     const std::uint64_t seed = toolkit::core::generator().nextBits();
-    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    // The processors the program may use, one on a machine that gives it one.
+    const int threads = std::max(1, QThread::idealThreadCount());
     QPointer<grafiki1> window(this);
-    QThreadPool::globalInstance()->start([job, window, setup, serial, seed, threads] {
+    repeatPool().start([job, window, setup, serial, seed, threads] {
         auto stats = kinetics::core::runEnsemble(setup, seed, job->copies, threads, &job->done, &job->cancelled);
         auto result = stats ? std::make_shared<const kinetics::core::EnsembleStats>(std::move(*stats)) : nullptr;
         QMetaObject::invokeMethod(
@@ -369,15 +390,15 @@ void grafiki1::repeatRun(int copies)
                     return;
                 window->m_job.reset();
                 window->m_progress.stop();
+                hideProgress(*window);
                 if (result)
                     window->showEnsemble(result, serial);
-                else
-                    hideNotice(*window);
             },
             Qt::QueuedConnection);
     });
     m_progress.start();
-    showNotice(*this, tr("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies), true);
+    hideNotice(*this);
+    showProgress(*this, tr("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies));
 }
 
 void grafiki1::finishRepeats()
@@ -391,7 +412,7 @@ void grafiki1::stopRepeats()
     if (!m_job)
         return;
     m_job->cancelled = true;
-    showNotice(*this, tr("The repeats were stopped"));
+    showNotice(*this, tr("The repeats were stopped"), true);
 }
 
 const kinetics::core::EnsembleStats *grafiki1::ensembleOf(const kinetics::core::Run &run) const

@@ -34,16 +34,23 @@ namespace {
 
 constexpr int noticeMilliseconds = 8000;
 
-// The message of a save at the bottom of a window, over the drawing: the
-// designed windows have no status bar, and a dialog would stop the student.
+// The lines at the bottom of a window, over the drawing: the designed
+// windows have no status bar, and a dialog would stop the student. From the
+// bottom up: what became of a file, the window's own message, the progress
+// of its work.
+const char *const noticeLines[] = {"fileNotice", "notice", "progress"};
+
+// How long a line stays.
+enum class Stay { Awhile, Lasting, UntilAction };
+
 class Notice final : public QLabel
 {
     Q_OBJECT
 public:
-    explicit Notice(QWidget &window)
+    Notice(QWidget &window, const QString &name)
         : QLabel(&window)
     {
-        setObjectName(QStringLiteral("notice"));
+        setObjectName(name);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setWordWrap(true);
         setTextFormat(Qt::PlainText);
@@ -55,26 +62,70 @@ public:
         colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
         setPalette(colours);
         m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+        connect(&m_timer, &QTimer::timeout, this, &Notice::withdraw);
     }
 
-    void say(const QString &text, bool lasting)
+    void say(const QString &text, Stay stay)
     {
+        const bool same = isVisible() && text == this->text();
         setText(text);
         const QWidget &window = *parentWidget();
         const int room = std::max(40, window.width() - 16);
         const int natural = fontMetrics().horizontalAdvance(text) + 2 * (margin() + frameWidth()) + 2;
         setFixedWidth(std::min(room, natural));
         setFixedHeight(heightForWidth(width()));
-        move(8, std::max(0, window.height() - height() - 8));
         raise();
         show();
-        if (lasting)
-            m_timer.stop();
-        else
+        arrange(*parentWidget());
+        m_timer.stop();
+        if (stay == Stay::Awhile)
             m_timer.start(noticeMilliseconds);
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        if (stay == Stay::UntilAction)
+            qApp->installEventFilter(this);
+        else
+            qApp->removeEventFilter(this);
+        // Progress told again in the same words is not news.
+        if (!same) {
+            QAccessibleEvent alert(this, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    }
+
+    void withdraw()
+    {
+        qApp->removeEventFilter(this);
+        m_timer.stop();
+        hide();
+        arrange(*parentWidget());
+    }
+
+    // The visible lines one above the other at the bottom left.
+    static void arrange(QWidget &window)
+    {
+        int bottom = window.height() - 8;
+        for (const char *name : noticeLines) {
+            auto *line = window.findChild<Notice *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+            if (!line || line->isHidden())
+                continue;
+            line->move(8, std::max(0, bottom - line->height()));
+            bottom -= line->height() + 4;
+        }
+    }
+
+protected:
+    // The student's next action takes a lasting file message away.
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+            QTimer::singleShot(0, this, &Notice::withdraw);
+            break;
+        default:
+            break;
+        }
+        return false;
     }
 
 private:
@@ -102,6 +153,23 @@ QAccessibleInterface *noticeAccessible(const QString &, QObject *object)
     if (auto *notice = qobject_cast<Notice *>(object))
         return new NoticeAccessible(notice);
     return nullptr;
+}
+
+Notice &noticeLine(QWidget &window, const char *name)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(noticeAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    auto *line = window.findChild<Notice *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    return line ? *line : *new Notice(window, QLatin1String(name));
+}
+
+void withdrawLine(QWidget &window, const char *name)
+{
+    if (auto *line = window.findChild<Notice *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+        line->withdraw();
 }
 
 // The folder the last file was saved in, where the next dialog opens.
@@ -154,10 +222,12 @@ void writeInBackground(QWidget &window, const QString &file, std::function<QByte
             [target, file, problem] {
                 if (!target)
                     return;
-                showNotice(*target, problem.isEmpty()
-                                        ? QCoreApplication::translate("toolkit", "Saved %1").arg(QDir::toNativeSeparators(file))
-                                        : QCoreApplication::translate("toolkit", "Could not save %1: %2")
-                                              .arg(QDir::toNativeSeparators(file), problem));
+                noticeLine(*target, "fileNotice")
+                    .say(problem.isEmpty()
+                             ? QCoreApplication::translate("toolkit", "Saved %1").arg(QDir::toNativeSeparators(file))
+                             : QCoreApplication::translate("toolkit", "Could not save %1: %2")
+                                   .arg(QDir::toNativeSeparators(file), problem),
+                         Stay::UntilAction);
             },
             Qt::QueuedConnection);
     });
@@ -392,22 +462,14 @@ void savePictureInBackground(const Canvas &canvas, const QString &file)
 
 void showNotice(QWidget &window, const QString &text, bool lasting)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(noticeAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    auto *notice = window.findChild<Notice *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
-    if (!notice)
-        notice = new Notice(window);
-    notice->say(text, lasting);
+    noticeLine(window, "notice").say(text, lasting ? Stay::Lasting : Stay::Awhile);
 }
 
-void hideNotice(QWidget &window)
-{
-    if (auto *notice = window.findChild<Notice *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly))
-        notice->hide();
-}
+void hideNotice(QWidget &window) { withdrawLine(window, "notice"); }
+
+void showProgress(QWidget &window, const QString &text) { noticeLine(window, "progress").say(text, Stay::Lasting); }
+
+void hideProgress(QWidget &window) { withdrawLine(window, "progress"); }
 
 } // namespace toolkit
 

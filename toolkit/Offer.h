@@ -49,8 +49,12 @@ void savePictureInBackground(const Canvas &canvas, const QString &file);
 
 // A short message at the bottom of the window that goes away by itself, or
 // stays while `lasting` until another one replaces it or it is hidden;
-// assistive technology hears it as an alert.
+// assistive technology hears it as an alert. What became of a saved file
+// has a line of its own below it, which stays until the student's next key
+// press or click, and the progress of the window's work one above it.
 void showNotice(QWidget &window, const QString &text, bool lasting = false);
 void hideNotice(QWidget &window);
+void showProgress(QWidget &window, const QString &text);
+void hideProgress(QWidget &window);
 
 } // namespace toolkit

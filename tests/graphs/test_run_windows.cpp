@@ -23,6 +23,8 @@
 
 #include <cmath>
 
+#include <sched.h>
+
 using namespace toolkit;
 using road::Chapter;
 namespace palette = kinetics::core::palette;
@@ -97,6 +99,47 @@ int thirdTickSamplesShown(const Canvas &graphs, int kind, double amount, QRgb co
                                run.record(kind, 2 * 79 + m + 1) * amount / run.spotTotal(), colour, 1);
     return found;
 }
+
+// Keeps every thread of the program, and those it starts, to one of the
+// processors it may use, as on a one-processor machine, while it lives.
+class OneProcessor
+{
+public:
+    OneProcessor()
+    {
+        if (sched_getaffinity(0, sizeof m_before, &m_before) != 0)
+            return;
+        int first = 0;
+        while (first < CPU_SETSIZE && !CPU_ISSET(first, &m_before))
+            ++first;
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(first, &one);
+        m_ok = first < CPU_SETSIZE && applyToEveryThread(one);
+        // Qt's shared pool, as it is sized on such a machine.
+        m_poolThreads = QThreadPool::globalInstance()->maxThreadCount();
+        QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+    }
+    ~OneProcessor()
+    {
+        applyToEveryThread(m_before);
+        QThreadPool::globalInstance()->setMaxThreadCount(m_poolThreads);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    static bool applyToEveryThread(const cpu_set_t &set)
+    {
+        bool all = true;
+        const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &task : tasks)
+            all = sched_setaffinity(pid_t(task.toInt()), sizeof set, &set) == 0 && all;
+        return all && !tasks.isEmpty();
+    }
+    cpu_set_t m_before{};
+    bool m_ok = false;
+    int m_poolThreads = 0;
+};
 
 } // namespace
 
@@ -432,6 +475,50 @@ private slots:
         // A new Start takes the graph back to the run.
         road::start();
         QVERIFY(!graphs.ensembleOf(lesson::model().run()));
+    }
+
+    // On a machine that gives the program one processor the copies of a
+    // repeat take what the window leaves: a save made while they run is
+    // written, and said, while they still run, and a maximise does not
+    // wait for them. The progress has a line of its own, so the file's line
+    // and, once stopped, "The repeats were stopped" stay.
+    void repeatsLeaveTheWindowFree()
+    {
+        OneProcessor pinned;
+        QVERIFY2(pinned.ok(), "the tasks could not be kept to one processor");
+        QCOMPARE(QThread::idealThreadCount(), 1);
+        auto &p = road::toParameters(true, true);
+        p.xronosolos.setValue(1000);
+        road::startRun();
+        road::runToTheEnd();
+        auto &graphs = form<grafiki1>();
+        graphs.repeatRun(1000);
+        QVERIFY(graphs.repeating());
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("during the copies.png"));
+        savePictureInBackground(graphs, file);
+        const auto line = [&](const char *name) {
+            const auto *label = graphs.findChild<QLabel *>(QLatin1String(name));
+            return label && label->isVisibleTo(&graphs) ? label->text() : QString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!line("fileNotice").isEmpty(), 30000);
+        QVERIFY2(graphs.repeating(), "the save waited for the copies");
+        QVERIFY(line("fileNotice").startsWith(QLatin1String("Saved ")));
+        QVERIFY(QFileInfo(file).size() > 0);
+        graphs.placeAt(0, 0, screenWidth(), screenHeight());
+        graphs.repaint();
+        QVERIFY2(graphs.repeating(), "the maximise waited for the copies");
+        // The progress goes on above the file's line, which stays.
+        QTRY_VERIFY(line("progress").contains(QLatin1String(" of 1000 done")));
+        QVERIFY(line("fileNotice").startsWith(QLatin1String("Saved ")));
+        graphs.stopRepeats();
+        graphs.finishRepeats();
+        QCOMPARE(line("notice"), QStringLiteral("The repeats were stopped"));
+        QCOMPARE(line("progress"), QString());
+        QVERIFY(line("fileNotice").startsWith(QLatin1String("Saved ")));
+        // The next key press is the student's next action.
+        QTest::keyClick(&graphs, Qt::Key_Shift);
+        QTRY_COMPARE(line("fileNotice"), QString());
     }
 
     // Both roads to a decay run give the same run for the same half-lives:

@@ -584,7 +584,7 @@ private slots:
         w.box(0, 0, 1200, 900, RGB(200, 0, 0), true);
         savePictureInBackground(w, file);
         QLabel *said = nullptr;
-        QTRY_VERIFY((said = w.findChild<QLabel *>(QStringLiteral("notice"))) && said->isVisibleTo(&w));
+        QTRY_VERIFY((said = w.findChild<QLabel *>(QStringLiteral("fileNotice"))) && said->isVisibleTo(&w));
         QCOMPARE(said->text(), notice.arg(QDir::toNativeSeparators(file)));
         if (notice.startsWith(QLatin1String("Could")))
             return;

@@ -16,14 +16,12 @@ int main(int argc, char *argv[])
     // notice; it does not end the program.
     std::signal(SIGPIPE, SIG_IGN);
     toolkit::provideRuntimeDir();
-    if (const QString said = toolkit::choosePlatform(); !said.isEmpty()) {
-        QTextStream(stderr) << "spotsim: " << said << Qt::endl;
-        if (!toolkit::platformAvailable())
-            return 1;
-    }
     if (const QString dropped = toolkit::dropUnusableScaleFactor(); !dropped.isEmpty())
         QTextStream(stderr) << "spotsim: " << dropped << Qt::endl;
-    QApplication app(argc, argv);
+    const auto app = toolkit::openApplication(
+        argc, argv, "spotsim",
+        toolkit::translate("toolkit", "start spotsim from the desktop, or with DISPLAY naming a running X server "
+                                      "(for example DISPLAY=:0)"));
     // The class of its windows, as the desktop entry's StartupWMClass says.
     QApplication::setApplicationName(QStringLiteral("spotsim"));
     toolkit::setUpApplication();
@@ -36,7 +34,7 @@ int main(int argc, char *argv[])
     else
         QTextStream(stderr) << "spotsim: " << problem << Qt::endl;
     shell::startTitleFirst();
-    const int result = app.exec();
+    const int result = QApplication::exec();
     toolkit::resetForms(); // windows go before the application object
     return result;
 }

@@ -15,6 +15,7 @@ namespace toolkit {
 namespace {
 
 Language inUse = Language::English;
+bool chosen = false; // useLanguage has been called
 
 // Every text turned into a longer one with an accent on every letter, so that
 // a layout that fits it fits any translation and a text that skipped the
@@ -110,6 +111,7 @@ void useLanguage(Language language)
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     inUse = language;
+    chosen = true;
     const auto add = [](std::unique_ptr<QTranslator> translator) {
         QCoreApplication::installTranslator(translator.get());
         installed().push_back(std::move(translator));
@@ -140,7 +142,7 @@ Language languageInUse() { return inUse; }
 
 QString translate(const char *context, const char *text)
 {
-    if (QCoreApplication::instance())
+    if (chosen)
         return QCoreApplication::translate(context, text);
     static const std::unique_ptr<QTranslator> early = [] {
         auto translator = std::make_unique<QTranslator>();

@@ -34,8 +34,8 @@ void useLanguage(Language language);
 Language languageInUse();
 
 // A text in the language in use, as QCoreApplication::translate gives it;
-// before the application object exists (the lines a start prints when it
-// cannot go on), in the desktop's language.
+// before a language is in use (the lines a start prints when it cannot go
+// on, also while the application object is being made), in the desktop's.
 QString translate(const char *context, const char *text);
 
 // A number's text ("25.00", "5.00E-01") as a person reads it in the language

@@ -8,14 +8,22 @@
 #include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QTextStream>
 #include <QWidget>
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace toolkit {
@@ -142,10 +150,39 @@ QString dropUnusableScaleFactor()
 }
 
 namespace {
-bool g_platformAvailable = true;
+
+// The compositor's socket WAYLAND_DISPLAY names: a name within the runtime
+// folder, or a path.
+QString waylandSocket()
+{
+    QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (socket.isEmpty())
+        socket = QStringLiteral("wayland-0"); // the one Qt tries
+    return socket.startsWith(QLatin1Char('/')) ? socket
+                                                : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
 }
 
-QString choosePlatform()
+// Whether a program listens on that socket: a compositor that died leaves
+// its socket behind.
+bool answers(const QString &socketPath)
+{
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return true; // not a name the test can take: Qt tells
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return true;
+    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return connected;
+}
+
+// Why no window can be shown, or an empty string; a line about where the
+// windows go goes to `notice`. Chooses the platform on the way.
+QString choosePlatform(QString &notice)
 {
     if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return {};
@@ -153,28 +190,95 @@ QString choosePlatform()
         qputenv("QT_QPA_PLATFORM", "xcb");
         return {};
     }
-    // The compositor's socket: a name within the runtime folder, or a path.
-    const QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
-    const QString path = socket.startsWith(QLatin1Char('/'))
-                             ? socket
-                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
-    if (!QFileInfo::exists(path)) {
-        g_platformAvailable = false;
-        return translate("toolkit", "no display: DISPLAY is not set and the Wayland compositor's socket %1 is not there")
+    const QString path = waylandSocket();
+    if (!QFileInfo::exists(path))
+        return translate("toolkit", "DISPLAY is not set and the Wayland compositor's socket %1 is not there")
             .arg(quoted(path));
-    }
+    if (!answers(path))
+        return translate("toolkit", "DISPLAY is not set and no Wayland compositor answers on its socket %1")
+            .arg(quoted(path));
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
-    if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty()) {
-        g_platformAvailable = false;
-        return translate("toolkit", "this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland platform "
-                              "is not installed (package qt6-wayland): no window can be shown");
-    }
+    if (platforms.entryList({QStringLiteral("*qwayland*")}, QDir::Files).isEmpty())
+        return translate("toolkit", "this Wayland session has no X server (DISPLAY is not set) and Qt's Wayland "
+                                    "platform is not installed (package qt6-wayland)");
     qputenv("QT_QPA_PLATFORM", "wayland");
-    return translate("toolkit", "this Wayland session has no X server (DISPLAY is not set): the compositor places the "
-                          "windows, so the run windows may overlap instead of sharing the screen in quarters");
+    notice = translate("toolkit", "this Wayland session has no X server (DISPLAY is not set): the compositor places "
+                                  "the windows, so the run windows may overlap instead of sharing the screen in "
+                                  "quarters");
+    return {};
 }
 
-bool platformAvailable() { return g_platformAvailable; }
+// Why the platform Qt was asked for could not start: what is missing.
+QString platformProblem()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(QLatin1Char(';'), 0, 0);
+    if (platform.isEmpty() || platform == QLatin1String("xcb")) {
+        const QString display = qEnvironmentVariable("DISPLAY");
+        if (display.isEmpty())
+            return translate("toolkit", "DISPLAY is not set");
+        return translate("toolkit", "no X server answers on DISPLAY %1").arg(quoted(display));
+    }
+    if (platform.startsWith(QLatin1String("wayland")))
+        return translate("toolkit", "no Wayland compositor answers on its socket %1").arg(quoted(waylandSocket()));
+    return translate("toolkit", "Qt's platform %1 found no screen").arg(quoted(platform));
+}
+
+// While the application object is made: Qt's lines are held, and its fatal
+// one, which would end the program with an abort and four lines of advice,
+// becomes the program's one line.
+struct Opening
+{
+    struct Held
+    {
+        QtMsgType type;
+        const char *file, *function, *category;
+        int line;
+        QString message;
+    };
+    const char *program = "";
+    QString remedy;
+    std::vector<Held> held;
+    QtMessageHandler before = nullptr;
+};
+Opening *g_opening = nullptr;
+
+[[noreturn]] void refuseToOpen(const char *program, const QString &problem, const QString &remedy)
+{
+    QTextStream(stderr) << program << ": " << translate("toolkit", "no display: %1; %2").arg(problem, remedy)
+                        << Qt::endl;
+    std::_Exit(1);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg)
+        refuseToOpen(g_opening->program, platformProblem(), g_opening->remedy);
+    g_opening->held.push_back({type, context.file, context.function, context.category, context.line, message});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv, const char *program, const QString &remedy)
+{
+    QString notice;
+    if (const QString problem = choosePlatform(notice); !problem.isEmpty())
+        refuseToOpen(program, problem, remedy);
+    if (!notice.isEmpty())
+        QTextStream(stderr) << program << ": " << notice << Qt::endl;
+    Opening opening{program, remedy, {}, nullptr};
+    g_opening = &opening;
+    opening.before = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(opening.before);
+    g_opening = nullptr;
+    // A platform without a screen (linuxfb with no frame buffer) has started
+    // but can show nothing.
+    if (QGuiApplication::screens().isEmpty())
+        refuseToOpen(program, platformProblem(), remedy);
+    for (const Opening::Held &m : opening.held)
+        qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.message);
+    return app;
+}
 
 void provideRuntimeDir()
 {

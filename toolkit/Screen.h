@@ -8,7 +8,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class QApplication;
 class QWidget;
 
 namespace toolkit {
@@ -66,14 +68,15 @@ void setUpApplication();
 // an empty string. Call before the application object is made.
 QString dropUnusableScaleFactor();
 
-// A Wayland session lets no client place its windows; XWayland does, and
-// the windows go through it wherever the session has it (DISPLAY). Without
-// it they are Wayland's own, placed by the compositor, and the line
-// returned says so; without Qt's Wayland platform either, it says that no
-// window can be shown, and platformAvailable() is false. Call before the
-// application object is made.
-QString choosePlatform();
-bool platformAvailable();
+// Makes the application object on the display the session has. A Wayland
+// session lets no client place its windows; XWayland does, and the windows
+// go through it wherever the session has it (DISPLAY); without it they are
+// Wayland's own, placed by the compositor, and a line on standard error
+// says so. Without any display (DISPLAY not set, an X server that does not
+// answer, a compositor gone or its socket left behind, a platform with no
+// screen) it writes one line, "program: no display: ...; remedy", in the
+// desktop's language, and ends the program with exit status 1.
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv, const char *program, const QString &remedy);
 
 // Outside a desktop session (a terminal, a test) XDG_RUNTIME_DIR is often
 // unset, and Qt says so on standard error at every start: the folder Qt

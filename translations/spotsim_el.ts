@@ -266,10 +266,6 @@
         <translation>αδύνατη η εγγραφή του %1: %2</translation>
     </message>
     <message>
-        <source>--show cannot open the display: %1</source>
-        <translation>το --show δεν μπορεί να ανοίξει την οθόνη: %1</translation>
-    </message>
-    <message>
         <source>it is closed</source>
         <translation>είναι κλειστό</translation>
     </message>
@@ -310,16 +306,12 @@
         <translation>μόνο ένα σενάριο· %1</translation>
     </message>
     <message>
-        <source>--show needs a display, and DISPLAY is not set</source>
-        <translation>το --show χρειάζεται οθόνη, και η μεταβλητή DISPLAY δεν έχει οριστεί</translation>
-    </message>
-    <message>
-        <source>--show cannot open the display &apos;%1&apos;</source>
-        <translation>το --show δεν μπορεί να ανοίξει την οθόνη &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>γραμμή %1: %2</translation>
+    </message>
+    <message>
+        <source>start it in a desktop session, or without --show to drive the windows offscreen</source>
+        <translation>ξεκινήστε το μέσα σε συνεδρία επιφάνειας εργασίας, ή χωρίς το --show για να οδηγήσει τα παράθυρα εκτός οθόνης</translation>
     </message>
 </context>
 <context>
@@ -1085,14 +1077,6 @@
         <translation>το QT_SCALE_FACTOR=%1 δεν είναι κλίμακα στην οποία μπορούν να διαταχθούν τα παράθυρα· εκκίνηση σε κλίμακα 1</translation>
     </message>
     <message>
-        <source>no display: DISPLAY is not set and the Wayland compositor&apos;s socket %1 is not there</source>
-        <translation>καμία οθόνη: η μεταβλητή DISPLAY δεν έχει οριστεί και η υποδοχή %1 του συνθέτη Wayland δεν υπάρχει</translation>
-    </message>
-    <message>
-        <source>this Wayland session has no X server (DISPLAY is not set) and Qt&apos;s Wayland platform is not installed (package qt6-wayland): no window can be shown</source>
-        <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί) και η πλατφόρμα Wayland του Qt δεν είναι εγκατεστημένη (πακέτο qt6-wayland): κανένα παράθυρο δεν μπορεί να εμφανιστεί</translation>
-    </message>
-    <message>
         <source>this Wayland session has no X server (DISPLAY is not set): the compositor places the windows, so the run windows may overlap instead of sharing the screen in quarters</source>
         <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί): ο συνθέτης τοποθετεί τα παράθυρα, έτσι τα παράθυρα της προσομοίωσης μπορεί να επικαλύπτονται αντί να μοιράζονται την οθόνη σε τέταρτα</translation>
     </message>
@@ -1103,6 +1087,42 @@
     <message>
         <source>%1 file</source>
         <translation>Αρχείο %1</translation>
+    </message>
+    <message>
+        <source>start spotsim from the desktop, or with DISPLAY naming a running X server (for example DISPLAY=:0)</source>
+        <translation>ξεκινήστε το spotsim από την επιφάνεια εργασίας, ή με τη μεταβλητή DISPLAY να δείχνει έναν εξυπηρετητή X που τρέχει (για παράδειγμα DISPLAY=:0)</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set and the Wayland compositor&apos;s socket %1 is not there</source>
+        <translation>η μεταβλητή DISPLAY δεν έχει οριστεί και η υποδοχή %1 του συνθέτη Wayland δεν υπάρχει</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set and no Wayland compositor answers on its socket %1</source>
+        <translation>η μεταβλητή DISPLAY δεν έχει οριστεί και κανένας συνθέτης Wayland δεν απαντά στην υποδοχή του %1</translation>
+    </message>
+    <message>
+        <source>this Wayland session has no X server (DISPLAY is not set) and Qt&apos;s Wayland platform is not installed (package qt6-wayland)</source>
+        <translation>αυτή η συνεδρία Wayland δεν έχει εξυπηρετητή X (η DISPLAY δεν έχει οριστεί) και η πλατφόρμα Wayland του Qt δεν είναι εγκατεστημένη (πακέτο qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>η μεταβλητή DISPLAY δεν έχει οριστεί</translation>
+    </message>
+    <message>
+        <source>no X server answers on DISPLAY %1</source>
+        <translation>κανένας εξυπηρετητής X δεν απαντά στην DISPLAY %1</translation>
+    </message>
+    <message>
+        <source>no Wayland compositor answers on its socket %1</source>
+        <translation>κανένας συνθέτης Wayland δεν απαντά στην υποδοχή του %1</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s platform %1 found no screen</source>
+        <translation>η πλατφόρμα %1 του Qt δε βρήκε οθόνη</translation>
+    </message>
+    <message>
+        <source>no display: %1; %2</source>
+        <translation>καμία οθόνη: %1· %2</translation>
     </message>
 </context>
 </TS>

@@ -6,8 +6,12 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -93,15 +97,7 @@ private slots:
                                              << Input::File << good << 0 << goodOut << QByteArray();
         refused("screen missing", {QStringLiteral("{script}"), QStringLiteral("--screen")}, "--screen needs WxH");
 
-        // Bad environments: one line and exit 2, or one line and scale 1.
-        // Platforms that need a display of their own give up at once without one.
-        for (const char *platform : {"", "eglfs", "linuxfb"})
-            refused(qPrintable(QStringLiteral("show without a display, platform '%1'").arg(QLatin1String(platform))),
-                    {QStringLiteral("env:DISPLAY"), QStringLiteral("env:WAYLAND_DISPLAY"),
-                     QStringLiteral("env:QT_QPA_PLATFORM") + (*platform ? QStringLiteral("=") + QLatin1String(platform)
-                                                                        : QString()),
-                     QStringLiteral("--show"), QStringLiteral("{script}")},
-                    "--show ");
+        // Bad environments: one line and scale 1.
         // An output that fails stops the script at the value it lost.
         const QByteArray lost = "line 3: cannot write to standard output: ";
         QTest::newRow("standard output full") << fromInput << Input::FullStandardOutput << good << 2 << QByteArray()
@@ -178,6 +174,103 @@ private slots:
                 + "click apotelesmata.Command2\nrun\nexpect shared.tickCount 14\n"
                   "tick 50000\nexpect shared.tickCount 14\nrun\nexpect shared.tickCount 14\n",
             0, "", "");
+    }
+
+    // Every way a display can be missing or dead, X or Wayland: the program
+    // and the driver's --show each write one line that says what is missing
+    // and how to start, in the desktop's language, and end with exit 1.
+    void noDisplay_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("environment"); // NAME=VALUE, or NAME to remove
+        QTest::addColumn<QString>("reason");
+        const QString runtime = m_dir.filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        // A socket nobody listens on any more, as a compositor that died leaves it.
+        const QString dead = runtime + QStringLiteral("/wayland-dead");
+        {
+            QFile::remove(dead);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = QFile::encodeName(dead);
+            std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+            QVERIFY(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+            ::close(fd);
+        }
+        // A display number no X server of this machine has.
+        int free = 200;
+        while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(free))
+               || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(free)))
+            ++free;
+        const QString none = QStringLiteral(":%1").arg(free);
+        const QStringList bare{QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                               QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("XDG_RUNTIME_DIR=") + runtime,
+                               QStringLiteral("LANGUAGE"), QStringLiteral("LC_ALL=C.UTF-8")};
+        const struct
+        {
+            const char *name;
+            QStringList environment;
+            QString reason;
+        } forms[] = {
+            {"DISPLAY not set", {}, QStringLiteral("no display: DISPLAY is not set; ")},
+            {"DISPLAY naming no server", {QStringLiteral("DISPLAY=") + none},
+             QStringLiteral("no display: no X server answers on DISPLAY %1; ").arg(none)},
+            {"a dead compositor's socket", {QStringLiteral("WAYLAND_DISPLAY=wayland-dead")},
+             QStringLiteral("no display: DISPLAY is not set and no Wayland compositor answers on its socket %1; ")
+                 .arg(dead)},
+            {"no compositor's socket", {QStringLiteral("WAYLAND_DISPLAY=wayland-none")},
+             QStringLiteral("no display: DISPLAY is not set and the Wayland compositor's socket %1/wayland-none is "
+                            "not there; ")
+                 .arg(runtime)},
+            {"Wayland asked for, nothing there", {QStringLiteral("QT_QPA_PLATFORM=wayland")},
+             QStringLiteral("no display: no Wayland compositor answers on its socket %1/wayland-0; ").arg(runtime)},
+            {"eglfs without a screen", {QStringLiteral("QT_QPA_PLATFORM=eglfs")},
+             QStringLiteral("no display: Qt's platform eglfs found no screen; ")},
+            {"linuxfb without a screen", {QStringLiteral("QT_QPA_PLATFORM=linuxfb")},
+             QStringLiteral("no display: Qt's platform linuxfb found no screen; ")},
+            {"a Greek desktop", {QStringLiteral("LC_ALL=el_GR.UTF-8")},
+             QStringLiteral("καμία οθόνη: η μεταβλητή DISPLAY δεν έχει οριστεί· ")},
+        };
+        for (const auto &form : forms) {
+            QTest::addRow("spotsim, %s", form.name) << QStringLiteral(SPOTSIM_PROGRAM) << bare + form.environment
+                                                    << QStringLiteral("spotsim: ") + form.reason;
+            QTest::addRow("spotsim-drive --show, %s", form.name)
+                << QStringLiteral(SPOTSIM_DRIVE) << bare + form.environment
+                << QStringLiteral("spotsim-drive: ") + form.reason;
+        }
+    }
+
+    void noDisplay()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, reason);
+        QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : environment) {
+            const qsizetype equals = setting.indexOf(QLatin1Char('='));
+            if (equals < 0)
+                settings.remove(setting);
+            else
+                settings.insert(setting.left(equals), setting.mid(equals + 1));
+        }
+        QFile script(m_dir.filePath(QStringLiteral("shown.drive")));
+        QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write("get eisodos.Command1\n");
+        script.close();
+        QProcess started;
+        started.setProcessEnvironment(settings);
+        started.setStandardInputFile(QProcess::nullDevice());
+        started.start(program, program == QLatin1String(SPOTSIM_DRIVE)
+                                   ? QStringList{QStringLiteral("--show"), script.fileName()}
+                                   : QStringList());
+        QVERIFY(started.waitForFinished(30000));
+        const QString err = QString::fromUtf8(started.readAllStandardError());
+        QVERIFY2(started.exitStatus() == QProcess::NormalExit && started.exitCode() == 1, qPrintable(err));
+        QCOMPARE(started.readAllStandardOutput(), QByteArray());
+        QVERIFY2(err.startsWith(reason), qPrintable(err));
+        QCOMPARE(err.count(QLatin1Char('\n')), 1);
+        QVERIFY(err.endsWith(QLatin1Char('\n')));
     }
 
     // At the end of a reaction's run and during an acid's: the SVG of

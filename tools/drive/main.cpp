@@ -50,33 +50,6 @@ int refuse(const QString &message)
 // A command-line argument in a message: at most 80 characters of it.
 QString local(const char *text) { return toolkit::quoted(QString::fromLocal8Bit(text)); }
 
-// Qt's own complaints while it looks for a display: the driver says in one
-// line what went wrong. A platform that cannot go on without its display
-// (eglfs, linuxfb) ends with a fatal message: the driver ends there too, with
-// that message as its one line, rather than abort.
-void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtFatalMsg)
-        return;
-    const QString reason = message.section(QLatin1Char('\n'), 0, 0);
-    refuse(toolkit::translate("Driver", "--show cannot open the display: %1").arg(toolkit::quoted(reason)));
-    std::_Exit(2);
-}
-
-// With --show the windows need a display; when Qt finds none it falls back
-// to the offscreen platform, or has no screen at all, and the driver refuses.
-bool openDisplay(int &argc, char **argv, std::unique_ptr<QApplication> &app)
-{
-    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
-    qputenv("QT_QPA_PLATFORM", (asked.isEmpty() ? QByteArray("xcb") : asked) + ";offscreen");
-    const QtMessageHandler before = qInstallMessageHandler(quiet);
-    app = std::make_unique<QApplication>(argc, argv);
-    const bool shown = !QGuiApplication::screens().isEmpty()
-                       && (QGuiApplication::platformName() != QLatin1String("offscreen") || asked == "offscreen");
-    qInstallMessageHandler(before);
-    return shown;
-}
-
 // Standard output, written straight to its descriptor, so that a write that
 // fails (a closed output, a full disk, a pipe its reader closed) is known at
 // once and by its reason.
@@ -269,16 +242,10 @@ int main(int argc, char *argv[])
     if (!show) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
-    } else if (const QString said = toolkit::choosePlatform(); !said.isEmpty() && toolkit::platformAvailable()) {
-        QTextStream(stderr) << "spotsim-drive: " << said << Qt::endl;
-    }
-    if (show && !openDisplay(argc, argv, app)) {
-        const QByteArray display = qgetenv("DISPLAY");
-        refuse(display.isEmpty() ? toolkit::translate("Driver", "--show needs a display, and DISPLAY is not set")
-                                 : toolkit::translate("Driver", "--show cannot open the display '%1'").arg(local(display)));
-        // At once: a platform left without a screen (linuxfb) does not take
-        // itself down cleanly, and nothing of the driver's is open yet.
-        std::_Exit(2);
+    } else {
+        app = toolkit::openApplication(argc, argv, "spotsim-drive",
+                                       toolkit::translate("Driver", "start it in a desktop session, or without --show "
+                                                                    "to drive the windows offscreen"));
     }
     toolkit::setUpApplication();
     toolkit::useLanguage(language.value_or(toolkit::desktopLanguage()));

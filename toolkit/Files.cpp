@@ -55,7 +55,39 @@ private:
     int m_fd;
 };
 
-QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
+QByteArray encoded(const QString &path) { return fileNameBytes(path); }
+
+constexpr char16_t escapedByte = 0xdc00; // + the byte, 0x80 .. 0xff
+
+// The length of the valid UTF-8 sequence at `at`, or 0.
+int validSequence(const unsigned char *at, qsizetype left)
+{
+    const unsigned char lead = at[0];
+    int length = 0;
+    char32_t low = 0;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xc2 && lead <= 0xdf)
+        length = 2, low = 0x80;
+    else if (lead >= 0xe0 && lead <= 0xef)
+        length = 3, low = 0x800;
+    else if (lead >= 0xf0 && lead <= 0xf4)
+        length = 4, low = 0x10000;
+    else
+        return 0;
+    if (left < length)
+        return 0;
+    char32_t c = lead & (0x7f >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((at[i] & 0xc0) != 0x80)
+            return 0;
+        c = c << 6 | (at[i] & 0x3f);
+    }
+    // Not too long a form, not a surrogate, within Unicode.
+    if (c < low || (c >= 0xd800 && c <= 0xdfff) || c > 0x10ffff)
+        return 0;
+    return length;
+}
 
 // The descriptor that a name such as /dev/stdout, /dev/fd/3 or a link to one
 // of them stands for, or -1. Opened by its name, it would be another file's
@@ -75,7 +107,7 @@ int descriptorNamed(QString path)
         const ssize_t n = ::readlink(encoded(path).constData(), target, sizeof target);
         if (n <= 0 || n == ssize_t(sizeof target))
             return -1;
-        const QString next = QFile::decodeName(QByteArray(target, n));
+        const QString next = fileNameText(QByteArray(target, n));
         path = QDir::isAbsolutePath(next) ? next : QFileInfo(path).absolutePath() + QLatin1Char('/') + next;
     }
     return -1;
@@ -159,6 +191,44 @@ QString writeRegular(const QByteArray &path, const struct stat *existing, const 
 }
 
 } // namespace
+
+QString fileNameText(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    qsizetype start = 0; // of the valid bytes not yet decoded
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (const int length = validSequence(data + i, bytes.size() - i); length > 0) {
+            i += length;
+            continue;
+        }
+        text += QString::fromUtf8(bytes.constData() + start, i - start);
+        text += QChar(char16_t(escapedByte + data[i]));
+        start = ++i;
+    }
+    text += QString::fromUtf8(bytes.constData() + start, bytes.size() - start);
+    return text;
+}
+
+QByteArray fileNameBytes(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    qsizetype start = 0; // of the text not yet written
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool escaped = c >= escapedByte + 0x80 && c <= escapedByte + 0xff
+                             && (i == 0 || !text[i - 1].isHighSurrogate());
+        if (!escaped)
+            continue;
+        bytes += QStringView(text).sliced(start, i - start).toUtf8();
+        bytes += char(c - escapedByte);
+        start = i + 1;
+    }
+    bytes += QStringView(text).sliced(start).toUtf8();
+    return bytes;
+}
 
 QString writeProblem(int error)
 {

@@ -7,6 +7,17 @@
 
 namespace toolkit {
 
+// A file name's bytes as text, losing none: valid UTF-8 as the characters
+// it stands for, and each byte that is not part of valid UTF-8 (a Greek name
+// from an ISO-8859-7 system, a name from an old USB stick) as the lone
+// surrogate U+DC80 + byte, which fileNameBytes turns back into that byte.
+// Qt's own QFile::decodeName turns such bytes into U+FFFD, so that two
+// names become one.
+QString fileNameText(const QByteArray &bytes);
+// The bytes of a name fileNameText made, or of any text: UTF-8, with each
+// escaped byte as it was.
+QByteArray fileNameBytes(const QString &text);
+
 // Writes `bytes` as `file` and returns why it could not, or an empty string.
 // A regular file, new or old, is written to a temporary file beside it,
 // flushed to the disk and only then renamed over it: it holds either what it

@@ -3,6 +3,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Files.h"
 #include "toolkit/SaveDialog.h"
+#include "toolkit/Text.h"
 #include "toolkit/Screen.h"
 
 #include <QCoreApplication>
@@ -222,11 +223,12 @@ void writeInBackground(QWidget &window, const QString &file, std::function<QByte
             [target, file, problem] {
                 if (!target)
                     return;
+                // A byte of the name that is not UTF-8 shows as its value.
+                const QString shown = printable(QDir::toNativeSeparators(file));
                 noticeLine(*target, "fileNotice")
                     .say(problem.isEmpty()
-                             ? QCoreApplication::translate("toolkit", "Saved %1").arg(QDir::toNativeSeparators(file))
-                             : QCoreApplication::translate("toolkit", "Could not save %1: %2")
-                                   .arg(QDir::toNativeSeparators(file), problem),
+                             ? QCoreApplication::translate("toolkit", "Saved %1").arg(shown)
+                             : QCoreApplication::translate("toolkit", "Could not save %1: %2").arg(shown, problem),
                          Stay::UntilAction);
             },
             Qt::QueuedConnection);

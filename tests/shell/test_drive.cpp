@@ -138,6 +138,10 @@ private slots:
         const QByteArray missing = QFile::encodeName(m_dir.filePath(QStringLiteral("missing/screen.png")));
         row("screen where no folder is", "screen " + missing + "\n", 2, "",
             "line 1: cannot write " + missing + ": no such folder");
+        // A name's bytes that are not UTF-8 are kept, and quoted by their value.
+        const QByteArray latin = QFile::encodeName(m_dir.path()) + "/caf\xe9/screen.png";
+        row("a name that is not UTF-8", "screen " + latin + "\n", 2, "",
+            "line 1: cannot write " + QByteArray(latin).replace("\xe9", "\\xe9") + ": no such folder");
         row("repeat before a run has ended", "repeat 10\n", 2, "", "line 1: A run is repeated once it has ended");
         row("long file name quoted in part", "counts /nonexistent/" + QByteArray(5000, 'x') + "\n", 2, "",
             "line 1: cannot write /nonexistent/" + QByteArray(67, 'x') + "...: the name is too long\n");

@@ -22,6 +22,9 @@
 
 #include <cmath>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace toolkit;
 
 namespace {
@@ -592,6 +595,53 @@ private slots:
             QVERIFY(QSvgRenderer(file).isValid());
         else
             QCOMPARE(QImage(file).size(), w.pictureImage().size());
+    }
+
+    // A file name's bytes go through the program's text unchanged, whatever
+    // they are: two names that differ only in a byte that is not UTF-8 are
+    // two files, each with its own bytes, and a message shows such a byte
+    // as its value.
+    void fileNamesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9 \xce\xb1.csv") << QStringLiteral(u"café α.csv");
+        QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80.csv") << QStringLiteral(u"😀.csv");
+        QTest::newRow("ISO-8859-7 Greek") << QByteArray("\xe1\xe2\xe3.csv") << QStringLiteral("\\xe1\\xe2\\xe3.csv");
+        QTest::newRow("Latin-1 beside UTF-8") << QByteArray("caf\xe9-\xc3\xa9.csv")
+                                              << QStringLiteral(u"caf\\xe9-é.csv");
+        QTest::newRow("cut short") << QByteArray("a\xce.csv") << QStringLiteral("a\\xce.csv");
+        QTest::newRow("too long a form") << QByteArray("\xc0\xaf.csv") << QStringLiteral("\\xc0\\xaf.csv");
+        QTest::newRow("a surrogate in UTF-8") << QByteArray("\xed\xa0\x80.csv")
+                                              << QStringLiteral("\\xed\\xa0\\x80.csv");
+        QTest::newRow("beyond Unicode") << QByteArray("\xf4\x90\x80\x80.csv")
+                                        << QStringLiteral("\\xf4\\x90\\x80\\x80.csv");
+    }
+
+    void fileNamesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        const QString text = fileNameText(name);
+        QCOMPARE(fileNameBytes(text), name);
+        QCOMPARE(printable(text), shown);
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        // The name and one that differs from it only in its first byte.
+        QByteArray other = name;
+        other[0] = char(other[0] ^ 1);
+        QCOMPARE(writeWhole(fileNameText(folder + name), "first"), QString());
+        QCOMPARE(writeWhole(fileNameText(folder + other), "second"), QString());
+        const auto contents = [](const QByteArray &path) {
+            QByteArray read(16, 0);
+            const int fd = ::open(path.constData(), O_RDONLY);
+            const auto n = fd < 0 ? -1 : ::read(fd, read.data(), std::size_t(read.size()));
+            if (fd >= 0)
+                ::close(fd);
+            return n < 0 ? QByteArray() : read.left(n);
+        };
+        QCOMPARE(contents(folder + name), QByteArray("first"));
+        QCOMPARE(contents(folder + other), QByteArray("second"));
     }
 };
 

@@ -249,7 +249,7 @@ QString kindOf(const char *command, const QString &file, const QStringList &kind
         return suffix;
     struct stat st{};
     if (isStandardOutput(file)
-        || (::stat(QFile::encodeName(file).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)))
+        || (::stat(toolkit::fileNameBytes(file).constData(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)))
         return kinds.back();
     fail(QCoreApplication::translate("Driver", "%1 writes FILE.%2, not '%3'")
              .arg(QLatin1String(command), kinds.join(QStringLiteral(" or FILE.")), quoted(file)));

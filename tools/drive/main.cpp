@@ -48,7 +48,7 @@ int refuse(const QString &message)
 }
 
 // A command-line argument in a message: at most 80 characters of it.
-QString local(const char *text) { return toolkit::quoted(QString::fromLocal8Bit(text)); }
+QString local(const char *text) { return toolkit::quoted(toolkit::fileNameText(text)); }
 
 // Standard output, written straight to its descriptor, so that a write that
 // fails (a closed output, a full disk, a pipe its reader closed) is known at
@@ -272,7 +272,8 @@ int main(int argc, char *argv[])
     QTextStream out(&output);
     QTextStream err(stderr);
     drive::Driver driver(out, err);
-    const int result = driver.run(QString::fromUtf8(*script));
+    // Byte for byte: a file name that is not UTF-8 is written as it is.
+    const int result = driver.run(toolkit::fileNameText(*script));
     toolkit::resetForms(); // windows go before the application object
     return result;
 }

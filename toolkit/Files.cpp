@@ -8,13 +8,21 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstring>
+#include <mutex>
+#include <string_view>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <system_error>
 #include <utility>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,6 +140,124 @@ QString writeSpecial(const QByteArray &path, const struct stat &st, const QByteA
     return fd.close() ? QString() : writeProblem(errno);
 }
 
+// The temporary files being written now, by any thread: a signal that ends
+// the program (Ctrl+C, a shutdown, a closed terminal) removes them first.
+// Plain memory and unlink() only, as a signal handler may use.
+class Temporaries
+{
+public:
+    static constexpr int places = 16;
+
+    // Registers `path`; the slot it took, or -1 when every slot is taken.
+    int add(const QByteArray &path)
+    {
+        if (path.size() >= PATH_MAX)
+            return -1;
+        for (int i = 0; i < places; ++i) {
+            int expected = unused;
+            if (!m_state[i].compare_exchange_strong(expected, filling))
+                continue;
+            std::memcpy(m_paths[i], path.constData(), std::size_t(path.size()) + 1);
+            m_state[i].store(ready);
+            return i;
+        }
+        return -1;
+    }
+    void remove(int slot)
+    {
+        if (slot >= 0)
+            m_state[slot].store(unused);
+    }
+
+private:
+    enum { unused, filling, ready };
+
+    static void removeAndEnd(int signal)
+    {
+        Temporaries &all = instance();
+        for (int i = 0; i < places; ++i)
+            if (all.m_state[i].load() == ready)
+                ::unlink(all.m_paths[i]);
+        // Then the signal does what it did before: it ends the program, or
+        // goes to the handler that was there first.
+        for (const Previous &p : previous())
+            if (p.signal == signal)
+                ::sigaction(signal, &p.action, nullptr);
+        ::raise(signal);
+    }
+
+    struct Previous
+    {
+        int signal;
+        struct sigaction action;
+    };
+    // Filled once, before any handler of ours is installed.
+    static std::vector<Previous> &previous()
+    {
+        static std::vector<Previous> before;
+        return before;
+    }
+
+public:
+    // Installs the handlers, once, before the first temporary file is made.
+    static void watchSignals()
+    {
+        static std::once_flag once;
+        std::call_once(once, [] {
+            previous().reserve(3);
+            for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+                struct sigaction before{};
+                // A signal the program was started to ignore stays ignored.
+                if (::sigaction(signal, nullptr, &before) != 0 || before.sa_handler == SIG_IGN)
+                    continue;
+                previous().push_back({signal, before});
+                struct sigaction action{};
+                action.sa_handler = removeAndEnd;
+                sigemptyset(&action.sa_mask);
+                ::sigaction(signal, &action, nullptr);
+            }
+        });
+    }
+
+    static Temporaries &instance()
+    {
+        static Temporaries all;
+        return all;
+    }
+
+private:
+    std::atomic<int> m_state[places]{};
+    char m_paths[places][PATH_MAX]{};
+};
+
+constexpr char temporaryPrefix[] = ".spotsim-";
+constexpr char temporarySuffix[] = ".part";
+
+// Removes from `folder` the temporary files nobody writes: those a program
+// that crashed, or was killed, left. A writer holds a lock on its own for as
+// long as it writes.
+void removeStaleTemporaries(const QByteArray &folder)
+{
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(temporaryPrefix) || !name.ends_with(temporarySuffix))
+            continue;
+        const QByteArray path = folder + '/' + QByteArray(name.data(), qsizetype(name.size()));
+        const Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat held{}, named{};
+        if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.get(), &held) != 0
+            || !S_ISREG(held.st_mode))
+            continue;
+        // Still the file that was locked, under that name.
+        if (::lstat(path.constData(), &named) == 0 && named.st_ino == held.st_ino && named.st_dev == held.st_dev)
+            ::unlink(path.constData());
+    }
+    ::closedir(dir);
+}
+
 // A regular file: a temporary one beside it, on the disk, then renamed over it.
 QString writeRegular(const QByteArray &path, const struct stat *existing, const QByteArray &bytes)
 {
@@ -149,16 +275,43 @@ QString writeRegular(const QByteArray &path, const struct stat *existing, const 
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
 
+    removeStaleTemporaries(folder);
+    Temporaries::watchSignals();
     // A short name of its own, whatever the length of the file's: hidden,
-    // and never one that is there already.
+    // never one that is there already, and locked until it has its real
+    // name, through a descriptor of its own, so that no other save takes it
+    // for one a crash left.
     QByteArray temporary;
-    Descriptor fd;
+    Descriptor fd, lock;
+    struct Registered
+    {
+        int slot = -1;
+        ~Registered() { Temporaries::instance().remove(slot); }
+    } registered;
     for (int attempt = 0; attempt < 100 && fd.get() < 0; ++attempt) {
-        temporary = folder + "/.spotsim-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".part";
+        temporary = folder + '/' + temporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 16)
+                    + temporarySuffix;
+        // Known before it exists: a signal never leaves it behind.
+        registered.slot = Temporaries::instance().add(temporary);
         // Mode 0666 less the umask, as any new file; an old file's own mode below.
         fd.reset(::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (fd.get() < 0 && errno != EEXIST)
-            return writeProblem(errno);
+        const int error = errno;
+        if (fd.get() < 0) {
+            Temporaries::instance().remove(std::exchange(registered.slot, -1));
+            if (error != EEXIST)
+                return writeProblem(error);
+            continue;
+        }
+        lock.reset(::open(temporary.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat written{}, named{};
+        if (lock.get() >= 0 && ::flock(lock.get(), LOCK_EX) == 0 && ::fstat(fd.get(), &written) == 0
+            && ::lstat(temporary.constData(), &named) == 0 && named.st_ino == written.st_ino
+            && named.st_dev == written.st_dev)
+            break;
+        // Taken away as stale before it was locked: the name is not ours.
+        Temporaries::instance().remove(std::exchange(registered.slot, -1));
+        fd.reset(-1);
+        lock.reset(-1);
     }
     if (fd.get() < 0)
         return writeProblem(EEXIST);

@@ -22,7 +22,11 @@
 
 #include <cmath>
 
+#include <csignal>
+
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace toolkit;
@@ -642,6 +646,70 @@ private slots:
         };
         QCOMPARE(contents(folder + name), QByteArray("first"));
         QCOMPARE(contents(folder + other), QByteArray("second"));
+    }
+
+    // A save ended by a signal (Ctrl+C, a shutdown, a closed terminal)
+    // leaves no temporary file beside the others, and the program still
+    // ends as that signal ends it.
+    void signalLeavesNoTemporary_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void signalLeavesNoTemporary()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("table.csv"));
+        const auto temporaries = [&] {
+            return QDir(dir.path()).entryList({QStringLiteral(".spotsim-*")}, QDir::Files | QDir::Hidden);
+        };
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The test framework's own report of the signal, and the
+            // debugger it calls for a stack, are not this test's.
+            const int none = ::open("/dev/null", O_WRONLY);
+            ::dup2(none, STDOUT_FILENO);
+            ::dup2(none, STDERR_FILENO);
+            ::setenv("PATH", "", 1);
+            // Saves that take a while, one after the other, until the signal.
+            const QByteArray large(32 << 20, 'x');
+            for (;;)
+                writeWhole(file, large);
+        }
+        QVERIFY(child > 0);
+        QElapsedTimer waited;
+        waited.start();
+        while (temporaries().isEmpty() && waited.elapsed() < 20000)
+            QThread::usleep(100);
+        ::kill(child, signal);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), signal);
+        QCOMPARE(temporaries(), QStringList());
+    }
+
+    // A temporary file a crash left is removed at the next save in its
+    // folder; one that another save is writing, and any other file, stay.
+    void staleTemporaryGoes()
+    {
+        QTemporaryDir dir;
+        const auto path = [&](const char *name) { return QFile::encodeName(dir.filePath(QLatin1String(name))); };
+        const auto make = [](const QByteArray &name) { return ::open(name.constData(), O_WRONLY | O_CREAT, 0600); };
+        ::close(make(path(".spotsim-1f2e3d4c.part")));
+        ::close(make(path(".spotsim-notes.txt")));
+        ::close(make(path("spotsim-1f2e3d4c.part")));
+        const int held = make(path(".spotsim-5a6b7c8d.part"));
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        QCOMPARE(writeWhole(dir.filePath(QStringLiteral("table.csv")), "1,2\n"), QString());
+        ::close(held);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{QStringLiteral(".spotsim-5a6b7c8d.part"), QStringLiteral(".spotsim-notes.txt"),
+                              QStringLiteral("spotsim-1f2e3d4c.part"), QStringLiteral("table.csv")}));
     }
 };
 

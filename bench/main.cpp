@@ -25,7 +25,13 @@
 #include "toolkit/Toolkit.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -354,6 +360,66 @@ void manyKeptRuns(Report &report)
     }
 }
 
+// On one processor, as an old classroom machine has: a maximise of the
+// graphs with its repaint, and a saved picture until its notice, without
+// copies running and while 1000 copies of the run run beside them.
+void repeatOneProcessor(Report &report)
+{
+    cpu_set_t before{}, one{};
+    if (sched_getaffinity(0, sizeof before, &before) != 0)
+        return report.fail("the processors the program may use are unknown");
+    int first = 0;
+    while (first < CPU_SETSIZE && !CPU_ISSET(first, &before))
+        ++first;
+    CPU_ZERO(&one);
+    CPU_SET(first, &one);
+    const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &task : tasks)
+        sched_setaffinity(pid_t(task.toInt()), sizeof one, &one);
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
+
+    road::startProgram(QSize(1920, 1080));
+    auto &p = road::toParameters(true, true);
+    p.xronosolos.setValue(1000);
+    road::startRun();
+    road::runToTheEnd();
+    auto &graphs = toolkit::form<grafiki1>();
+    const double quarter[] = {graphs.left(), graphs.top(), graphs.widthTwips(), graphs.heightTwips()};
+    QTemporaryDir dir;
+    const auto measure = [&](const char *name) {
+        std::vector<double> maximise, save;
+        for (int i = 0; i < 3; ++i) {
+            auto start = Clock::now();
+            graphs.placeAt(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
+            graphs.repaint();
+            maximise.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            graphs.placeAt(quarter[0], quarter[1], quarter[2], quarter[3]);
+            graphs.repaint();
+            const auto *said = graphs.findChild<QLabel *>(QStringLiteral("fileNotice"));
+            if (said)
+                const_cast<QLabel *>(said)->hide();
+            start = Clock::now();
+            toolkit::savePictureInBackground(graphs, dir.filePath(QStringLiteral("graph%1.png").arg(i)));
+            while (!((said = graphs.findChild<QLabel *>(QStringLiteral("fileNotice"))) && said->isVisible()))
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            save.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        }
+        // The slowest: the first save may wait for what the copies hold.
+        report.figure(std::string("one-processor-maximise-ms.") + name,
+                      *std::max_element(maximise.begin(), maximise.end()));
+        report.figure(std::string("one-processor-save-ms.") + name, *std::max_element(save.begin(), save.end()));
+    };
+    measure("alone");
+    graphs.repeatRun(1000);
+    measure("during-1000-copies");
+    report.figure("one-processor-copies-still-running", graphs.repeating() ? 1 : 0);
+    graphs.stopRepeats();
+    graphs.finishRepeats();
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        sched_setaffinity(pid_t(task.toInt()), sizeof before, &before);
+    QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
+}
+
 // One tick of a three-step decay run (625 events, points and bars), saving
 // after 400 of them, and the exact series drawn for a duration of 1000.
 void decay(Report &report)
@@ -498,6 +564,7 @@ constexpr Benchmark benchmarks[] = {
     {"optimization", optimization},
     {"kept-runs", keptRuns},
     {"many-kept-runs", manyKeptRuns},
+    {"repeat-one-processor", repeatOneProcessor},
     {"acid-graphs", acidGraphs},
     {"decay", decay},
     {"resize-redraw", resizeRedraw},

@@ -93,11 +93,13 @@ void apotelesmata::load()
         b->setFont(serif, 10, true);
     Command2.setFontSize(14);
 
-    // Each run window saves the run's counts.
+    // Each run window saves the run's counts and repeats the run.
     for (Canvas *window : {static_cast<Canvas *>(&shell::spotWindow().window()), static_cast<Canvas *>(&graphs),
-                           static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)})
+                           static_cast<Canvas *>(&form<ravdogram>()), static_cast<Canvas *>(this)}) {
         offerFile(*window, tr("Save Counts As..."), tr("CSV table (*.csv)"),
                   [this] { return countsCsv(); });
+        graphs.offerRepeats(*window);
+    }
 }
 
 QByteArray apotelesmata::countsCsv() const

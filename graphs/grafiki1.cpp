@@ -12,6 +12,7 @@
 #include "shell/Roads.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QThread>
@@ -80,16 +81,6 @@ grafiki1::grafiki1()
     xronoimizoi.onClick([this] { halfLifes(); });
     offerPicture(*this);
     setRedraw([this] { redrawAll(); });
-    std::vector<std::pair<QString, std::function<void()>>> repeats;
-    for (int copies : {10, 100, 1000})
-        repeats.emplace_back(tr("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
-    offerChoices(*this, tr("Repeat the Run..."),
-                 tr("Run the last run again many times and show the spread of the copies"), repeats);
-    offerAction(*this, tr("Stop Repeating"), tr("Stop the copies of the run"),
-                [this] { stopRepeats(); });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { stopRepeats(); });
     // Exit ends the copies: the program does not go on computing unseen.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (m_job)
@@ -103,6 +94,34 @@ grafiki1::grafiki1()
                                     .arg(m_job->done.load())
                                     .arg(m_job->copies));
     });
+}
+
+void grafiki1::offerRepeats(Canvas &window)
+{
+    std::vector<std::pair<QString, std::function<void()>>> repeats;
+    for (int copies : {10, 100, 1000})
+        repeats.emplace_back(tr("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
+    offerChoices(window, tr("Repeat the Run..."),
+                 tr("Run the last run again many times and show the spread of the copies"), repeats);
+    offerAction(window, tr("Stop Repeating"), tr("Stop the copies of the run"), [this] { stopRepeats(); });
+    m_repeatWindows.emplace_back(window.window());
+}
+
+bool grafiki1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !m_job)
+        return Form::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (key->key() != Qt::Key_Escape || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !widget)
+        return Form::eventFilter(watched, event);
+    const QWidget *window = widget->window();
+    const bool ours = std::any_of(m_repeatWindows.begin(), m_repeatWindows.end(),
+                                  [window](const QPointer<QWidget> &w) { return w == window; });
+    if (!ours)
+        return Form::eventFilter(watched, event);
+    stopRepeats();
+    return true;
 }
 
 void grafiki1::load()
@@ -363,8 +382,10 @@ void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::
 void grafiki1::repeatRun(int copies)
 {
     const auto &run = lesson::model().run();
-    if (m_job)
+    if (m_job) {
+        showNotice(*this, tr("The run is being repeated already (Escape stops it)"));
         return;
+    }
     if (!lesson::model().repeatable()) {
         showNotice(*this, tr("A run is repeated once it has ended"));
         return;
@@ -389,6 +410,7 @@ void grafiki1::repeatRun(int copies)
                 if (!window || window->m_job != job)
                     return;
                 window->m_job.reset();
+                qApp->removeEventFilter(window);
                 window->m_progress.stop();
                 hideProgress(*window);
                 if (result)
@@ -397,6 +419,7 @@ void grafiki1::repeatRun(int copies)
             Qt::QueuedConnection);
     });
     m_progress.start();
+    qApp->installEventFilter(this);
     hideNotice(*this);
     showProgress(*this, tr("Repeating the run: 0 of %1 done (Escape stops it)").arg(copies));
 }
@@ -422,8 +445,10 @@ const kinetics::core::EnsembleStats *grafiki1::ensembleOf(const kinetics::core::
 
 void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats> stats, int run)
 {
-    if (run != lesson::model().run().serial())
-        return; // another run has started meanwhile
+    // The copies belong to the run they copied: not to another run started
+    // meanwhile, nor to the plan laid out for the next.
+    if (run != lesson::model().run().serial() || !lesson::model().describesRun())
+        return;
     m_ensemble = stats;
     m_ensembleRun = run;
     auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -66,6 +67,9 @@ public:
     // the last copy.
     void repeatRun(int copies);
     bool repeating() const { return m_job != nullptr; }
+    // "Repeat the Run..." and "Stop Repeating" in the menu of a run window;
+    // while copies run, Escape in any run window stops them.
+    void offerRepeats(toolkit::Canvas &window);
     // Waits until the copies are done.
     void finishRepeats();
     void stopRepeats();
@@ -131,6 +135,7 @@ private:
     // Drawn before the coming run starts, the smooth curves and marks say
     // they are its prediction.
     void notePrediction();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void drawMarks(const std::vector<graphs::core::MarkItem> &marks);
     void drawCurves(const graphs::core::SmoothSolution &smooth);
 
@@ -141,5 +146,6 @@ private:
     std::shared_ptr<const kinetics::core::EnsembleStats> m_ensemble;
     int m_ensembleRun = 0;
     std::shared_ptr<Job> m_job; // the copies being run
+    std::vector<QPointer<QWidget>> m_repeatWindows; // whose menus offer the repeats
     QTimer m_progress;
 };

@@ -854,6 +854,10 @@
         <source>%1 runs: with every rate zero no spot changes, so there is nothing random to compare</source>
         <translation>%1 προσομοιώσεις: με όλες τις σταθερές ταχύτητας μηδέν καμία κουκκίδα δεν αλλάζει, άρα δεν υπάρχει τίποτα τυχαίο για σύγκριση</translation>
     </message>
+    <message>
+        <source>The run is being repeated already (Escape stops it)</source>
+        <translation>Η προσομοίωση επαναλαμβάνεται ήδη (το Escape τη σταματά)</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>

@@ -521,6 +521,52 @@ private slots:
         QTRY_COMPARE(line("fileNotice"), QString());
     }
 
+    // Escape in any run window stops the copies, and the line that says so
+    // stays; a second repeat asked for meanwhile says one runs already.
+    void repeatsStopFromEveryRunWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"antidrasi", "grafiki1", "ravdogram", "apotelesmata"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void repeatsStopFromEveryRunWindow()
+    {
+        QFETCH(QString, window);
+        road::toParameters(true, true).xronosolos.setValue(1000);
+        road::startRun();
+        road::runToTheEnd();
+        auto &graphs = form<grafiki1>();
+        graphs.repeatRun(1000);
+        graphs.repeatRun(10);
+        const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));
+        QVERIFY(notice && notice->text().startsWith(QLatin1String("The run is being repeated already")));
+        Form *w = createdForm(window);
+        QVERIFY(w && w->isVisible());
+        QTest::keyClick(w, Qt::Key_Escape);
+        graphs.finishRepeats();
+        QCOMPARE(notice->text(), QStringLiteral("The repeats were stopped"));
+        QVERIFY(notice->isVisibleTo(&graphs));
+        QVERIFY(!graphs.ensembleOf(lesson::model().run()));
+    }
+
+    // Copies that end after "Next" belong to the run they copied: the graph,
+    // now framed for the next run, does not show them.
+    void copiesDoNotDrawOnTheNextPlan()
+    {
+        auto &p = road::toParameters(true, true);
+        p.xronosolos.setValue(1000);
+        road::startRun();
+        road::runToTheEnd();
+        auto &graphs = form<grafiki1>();
+        graphs.repeatRun(1000);
+        p.Command2.click();
+        graphs.finishRepeats();
+        QVERIFY(!graphs.ensembleOf(lesson::model().run()));
+        const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));
+        QVERIFY(!notice || !notice->isVisibleTo(&graphs) || !notice->text().contains(QLatin1String("1000 runs")));
+    }
+
     // Both roads to a decay run give the same run for the same half-lives:
     // the worked series and a series of three steps of its half-lives.
     void bothDecayEntriesGiveTheSameRun()

@@ -22,6 +22,10 @@
 #include <atomic>
 #include <cmath>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace toolkit;
 
 namespace {
@@ -35,22 +39,24 @@ bool sameFrame(const kinetics::core::RunSetup &a, const kinetics::core::RunSetup
     return a.duration == b.duration && a.amount == b.amount && a.chemistry() == b.chemistry();
 }
 
-// The copies run on a pool of their own at the idle priority, never on Qt's
-// global one: a save, a paint or Qt's own image work never waits behind
-// them, and on one processor the window answers as quickly as without them.
-// The threads a repeat starts inherit the priority of the one that starts
-// them.
+// The copies run on a pool of their own, never on Qt's global one: a save, a
+// paint or Qt's own image work never waits behind them.
 QThreadPool &repeatPool()
 {
     static QThreadPool *pool = [] {
         auto *own = new QThreadPool(qApp);
         own->setObjectName(QStringLiteral("repeats"));
         own->setMaxThreadCount(1);
-        own->setThreadPriority(QThread::IdlePriority);
         return own;
     }();
     return *pool;
 }
+
+// The thread that runs the copies yields to every other of the program and
+// of the desktop (the nicest a thread can be, which the threads it starts
+// inherit): on one processor the window answers as quickly as without
+// them, and on a busy machine they still go on.
+void yieldToTheWindow() { ::setpriority(PRIO_PROCESS, pid_t(::syscall(SYS_gettid)), 19); }
 
 } // namespace
 
@@ -401,6 +407,7 @@ void grafiki1::repeatRun(int copies)
     const int threads = std::max(1, QThread::idealThreadCount());
     QPointer<grafiki1> window(this);
     repeatPool().start([job, window, setup, serial, seed, threads] {
+        yieldToTheWindow();
         auto stats = kinetics::core::runEnsemble(setup, seed, job->copies, threads, &job->done, &job->cancelled);
         auto result = stats ? std::make_shared<const kinetics::core::EnsembleStats>(std::move(*stats)) : nullptr;
         QMetaObject::invokeMethod(

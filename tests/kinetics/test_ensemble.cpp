@@ -1,8 +1,9 @@
 // Many copies of a run: their mean follows the smooth solution and their
-// spread the binomial one the event rule predicts, for a reaction, a decay
+// spread the one the event rule predicts exactly, for a reaction, a decay
 // and an acid; the same seed gives the same copies on any number of threads.
 #include "acids/core/Equilibrium.h"
 #include "graphs/core/Ensemble.h"
+#include "kinetics/core/EventRule.h"
 #include "kinetics/core/TemperatureFactor.h"
 
 #include <QtTest>
@@ -45,6 +46,70 @@ private slots:
         // The 5 % and 95 % points hold the mean between them.
         for (std::size_t i = 0; i < stats->times.size(); ++i)
             QVERIFY(stats->low[1][i] <= stats->mean[1][i] && stats->mean[1][i] <= stats->high[1][i]);
+    }
+
+    // A full lattice whose every picked spot turns from A to B: after a
+    // tick, A is the number of sites no event picked, whose mean and
+    // variance follow from (1 - 1/625)^625 and (1 - 2/625)^625 alone; the
+    // spread is then well below the binomial one.
+    void exactMomentsOfAFullLattice()
+    {
+        const RunSetup setup =
+            setupFor({.rates = {.steps = {.k1 = 1}}, .amount = 100, .duration = 100, .temperatureC = 25});
+        QCOMPARE(setup.spots, 625);
+        const auto moments = exactMoments(setup, 2);
+        QCOMPARE(int(moments.size()), 2);
+        for (int tick = 1; tick <= 2; ++tick) {
+            const double n = 625, one = std::pow(1 - 1 / n, 625 * tick), two = std::pow(1 - 2 / n, 625 * tick);
+            const double mean = n * one, variance = n * one + n * (n - 1) * two - mean * mean;
+            const CountMoments &m = moments[std::size_t(tick - 1)];
+            QVERIFY(std::fabs(m.mean[0] - mean) < 1e-9 * n);
+            QVERIFY(std::fabs(m.mean[1] - (n - mean)) < 1e-9 * n);
+            QVERIFY(std::fabs(m.covariance[0][0] - variance) < 1e-7 * variance);
+            QVERIFY(std::fabs(m.covariance[0][1] + variance) < 1e-7 * variance); // A + B stays 625
+        }
+        const double binomial = std::sqrt(625 * (1 - std::exp(-1.0)) * std::exp(-1.0));
+        QVERIFY(moments[0].sd(0) < 0.7 * binomial);
+    }
+
+    // Thousands of copies of dense runs spread as the exact moments say, in
+    // each kind, tick by tick: means within 4 standard errors, spreads within
+    // 4 of theirs.
+    void copiesSpreadAsTheEventRuleSays_data()
+    {
+        QTest::addColumn<int>("process");
+        QTest::addColumn<QList<double>>("rates"); // k1, k1Reverse, k2, k2Reverse, k3
+        QTest::addColumn<int>("amount");
+        QTest::newRow("A -> B, full lattice") << 0 << QList<double>{0.6, 0, 0, 0, 0} << 100;
+        QTest::newRow("A <-> B <-> C") << 0 << QList<double>{0.5, 0.2, 0.4, 0.3, 0} << 80;
+        QTest::newRow("decay series of three steps") << -2 << QList<double>{0.5, 0, 0.3, 0.9, 0.2} << 100;
+    }
+
+    void copiesSpreadAsTheEventRuleSays()
+    {
+        QFETCH(int, process);
+        QFETCH(QList<double>, rates);
+        QFETCH(int, amount);
+        const RunSetup setup = setupFor({.process = ModelCode(process), .twoSteps = true, .reversible = true,
+                                         .decaySteps = 3,
+                                         .rates = {.steps = {rates[0], rates[1], rates[2], rates[3], rates[4]}},
+                                         .amount = amount, .duration = 60, .temperatureC = 25});
+        constexpr int copies = 3000;
+        const auto stats = runEnsemble(setup, 77, copies, 2);
+        QVERIFY(stats);
+        const auto exact = exactMoments(setup, int(stats->times.size()));
+        for (std::size_t i = 0; i < exact.size(); ++i)
+            for (int m = 0; m < setup.kinds(); ++m) {
+                const double sd = exact[i].sd(m);
+                const double mean = stats->mean[std::size_t(m)][i], spread = stats->sd[std::size_t(m)][i];
+                const QString where = QStringLiteral("kind %1, tick %2: mean %3 against %4, sd %5 against %6")
+                                          .arg(m).arg(i + 1).arg(mean).arg(exact[i].mean[std::size_t(m)])
+                                          .arg(spread).arg(sd);
+                QVERIFY2(std::fabs(mean - exact[i].mean[std::size_t(m)]) <= 4 * std::max(sd, 0.05) / std::sqrt(copies),
+                         qPrintable(where));
+                if (sd >= 1)
+                    QVERIFY2(std::fabs(spread / sd - 1) <= 4 / std::sqrt(2.0 * (copies - 1)) + 0.01, qPrintable(where));
+            }
     }
 
     void sameSeedSameCopiesOnAnyThreads()

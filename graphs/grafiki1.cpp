@@ -469,15 +469,18 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     }
     const auto c = graphs::core::compare(*stats, *smooth);
     const char kinds[] = {'A', 'B', 'C', 'D'};
-    showNotice(*this,
-               tr("%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), "
-                              "the spread %5 x the binomial one")
-                   .arg(stats->copies)
-                   .arg(Format(c.standardErrors, "0.0"))
-                   .arg(QLatin1Char(kinds[c.kind]))
-                   .arg(Format(c.time, "0"))
-                   .arg(Format(c.spreadRatio, "0.00")),
-               true);
+    // In plain words; the figures behind them for who asks.
+    const QString said = c.withinChance()
+                             ? tr("%1 runs: their mean stays within the expected wobble of the theory")
+                             : tr("%1 runs: their mean strays from the theory by more than chance explains");
+    const QString figures =
+        tr("The mean is at most %1 standard errors from the smooth curves (%2, t = %3); "
+           "the spread is %4 times the one the event rule predicts")
+            .arg(Format(c.standardErrors, "0.0"))
+            .arg(QLatin1Char(kinds[c.kind]))
+            .arg(Format(c.time, "0"))
+            .arg(Format(c.spreadRatio, "0.00"));
+    showNotice(*this, said.arg(stats->copies), true, figures);
 }
 
 void grafiki1::drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth)

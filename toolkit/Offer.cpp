@@ -52,7 +52,9 @@ public:
         : QLabel(&window)
     {
         setObjectName(name);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
+        // A click on a line goes on to the window under it; a pointer held
+        // over it shows its tooltip.
+        setAttribute(Qt::WA_TransparentForMouseEvents, name != QLatin1String("notice"));
         setWordWrap(true);
         setTextFormat(Qt::PlainText);
         setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -462,9 +464,12 @@ void savePictureInBackground(const Canvas &canvas, const QString &file)
     writeInBackground(window, file, [image = canvas.pictureImage()] { return encodePng(image); });
 }
 
-void showNotice(QWidget &window, const QString &text, bool lasting)
+void showNotice(QWidget &window, const QString &text, bool lasting, const QString &detail)
 {
-    noticeLine(window, "notice").say(text, lasting ? Stay::Lasting : Stay::Awhile);
+    Notice &line = noticeLine(window, "notice");
+    line.setToolTip(detail);
+    line.setAccessibleDescription(detail);
+    line.say(text, lasting ? Stay::Lasting : Stay::Awhile);
 }
 
 void hideNotice(QWidget &window) { withdrawLine(window, "notice"); }

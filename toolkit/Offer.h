@@ -52,7 +52,9 @@ void savePictureInBackground(const Canvas &canvas, const QString &file);
 // assistive technology hears it as an alert. What became of a saved file
 // has a line of its own below it, which stays until the student's next key
 // press or click, and the progress of the window's work one above it.
-void showNotice(QWidget &window, const QString &text, bool lasting = false);
+// `detail`, when given, is what the notice's tooltip and its accessible
+// description say.
+void showNotice(QWidget &window, const QString &text, bool lasting = false, const QString &detail = QString());
 void hideNotice(QWidget &window);
 void showProgress(QWidget &window, const QString &text);
 void hideProgress(QWidget &window);

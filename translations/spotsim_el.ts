@@ -827,10 +827,6 @@
         <translation>Οι επαναλήψεις σταμάτησαν</translation>
     </message>
     <message>
-        <source>%1 runs: the mean within %2 standard errors of the smooth curves (%3 at %4), the spread %5 x the binomial one</source>
-        <translation>%1 προσομοιώσεις: ο μέσος όρος απέχει το πολύ %2 τυπικά σφάλματα από τις θεωρητικές καμπύλες (%3, t = %4)· η τυπική απόκλιση είναι %5 φορές η διωνυμική</translation>
-    </message>
-    <message>
         <source>Optimization</source>
         <translation>Θεωρητικές καμπύλες</translation>
     </message>
@@ -857,6 +853,18 @@
     <message>
         <source>The run is being repeated already (Escape stops it)</source>
         <translation>Η προσομοίωση επαναλαμβάνεται ήδη (το Escape τη σταματά)</translation>
+    </message>
+    <message>
+        <source>%1 runs: their mean stays within the expected wobble of the theory</source>
+        <translation>%1 προσομοιώσεις: ο μέσος όρος τους μένει μέσα στις αναμενόμενες διακυμάνσεις της θεωρίας</translation>
+    </message>
+    <message>
+        <source>%1 runs: their mean strays from the theory by more than chance explains</source>
+        <translation>%1 προσομοιώσεις: ο μέσος όρος τους απομακρύνεται από τη θεωρία περισσότερο απ&apos; όσο εξηγεί η τύχη</translation>
+    </message>
+    <message>
+        <source>The mean is at most %1 standard errors from the smooth curves (%2, t = %3); the spread is %4 times the one the event rule predicts</source>
+        <translation>Ο μέσος όρος απέχει το πολύ %1 τυπικά σφάλματα από τις θεωρητικές καμπύλες (%2, t = %3)· η τυπική απόκλιση είναι %4 φορές αυτή που προβλέπει ο κανόνας των γεγονότων</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,10 @@ private slots:
         const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));
         QVERIFY(notice);
         QCOMPARE(notice->text().contains(QLatin1String("nothing random")), rate == 0);
+        // 100 copies of a correct run keep within chance, said in words; the
+        // figures are the tooltip's.
+        QCOMPARE(notice->text().contains(QLatin1String("within the expected wobble of the theory")), rate > 0);
+        QCOMPARE(notice->toolTip().contains(QLatin1String("times the one the event rule predicts")), rate > 0);
         if (rate > 0)
             QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
         const QStringList lines = tableLines();

@@ -295,6 +295,19 @@ void Canvas::draw(const Stroke &s)
     changed();
 }
 
+void Canvas::drawDiscs(const Stroke &s, const DiscBatch &discs)
+{
+    changing();
+    m_record.add(s, discs);
+    if (m_image.isNull())
+        makeSurface();
+    surfacePainter(); // fits the image to the client area
+    endPainter();
+    m_stamp.stamp(m_image, s, discs);
+    m_bits = nullptr;
+    changed();
+}
+
 void Canvas::changed()
 {
     if (!m_dirty) {
@@ -491,6 +504,53 @@ void Canvas::pset(double x, double y, QRgb color)
     if (edge != color)
         plotPixel(ix + 1, iy + 1, edge);
     plotPixel(ix, iy, color);
+}
+
+void Canvas::pset(const std::vector<PlotPoint> &points)
+{
+    if (points.empty())
+        return;
+    const double width = m_drawWidth * growth();
+    // Single pixels are drawn as they come, and so are a few points while
+    // the drawing is kept as strokes.
+    if (width < 1.5 || (m_image.isNull() && points.size() <= std::size_t(strokeLimit))) {
+        for (const PlotPoint &point : points)
+            pset(point.x, point.y, point.colour);
+        return;
+    }
+    m_currentX = points.back().x;
+    m_currentY = points.back().y;
+    const double r = width / 2;
+    Stroke s = stroke(Stroke::Kind::Discs, points.front().colour);
+    s.b = QPointF(r, r);
+    // The points that show, with their shades.
+    const double margin = r + 2;
+    const QSize client = clientRect().size();
+    const double left = -margin, right = client.width() + margin;
+    const double top = -margin, bottom = client.height() + margin;
+    DiscBatch batch;
+    batch.discs.reserve(points.size());
+    // The few colours of a run's kinds, each with its edge.
+    std::vector<std::pair<QRgb, QRgb>> edges;
+    const auto edgeFor = [&](QRgb colour) {
+        for (const auto &[c, edge] : edges)
+            if (c == colour)
+                return edge;
+        edges.emplace_back(colour, edgeOf(colour));
+        return edges.back().second;
+    };
+    // As xToPixel and yToPixel place them.
+    const double tpp = twipsPerPixel();
+    const double scaleWidth = nonZero(m_scaleWidth), scaleHeight = nonZero(m_scaleHeight);
+    for (const PlotPoint &point : points) {
+        const double px = m_userScale ? (point.x - m_scaleLeft) / scaleWidth * client.width() : point.x / tpp;
+        const double py = m_userScale ? (point.y - m_scaleTop) / scaleHeight * client.height() : point.y / tpp;
+        if (!(px >= left && px <= right && py >= top && py <= bottom))
+            continue;
+        batch.discs.push_back({float(px), float(py), point.colour, edgeFor(point.colour)});
+    }
+    if (!batch.discs.empty())
+        drawDiscs(s, batch);
 }
 
 void Canvas::plotPixel(int ix, int iy, QRgb color)

@@ -70,6 +70,15 @@ public:
     void circle(double x, double y, double radius, const QColor &color);
     void pset(double x, double y, const QColor &color) { pset(x, y, color.rgb()); }
     void pset(double x, double y, QRgb color);
+    // Many points, each in its colour, as pset draws them one after another
+    // in that order: a run's points drawn again, in one go.
+    struct PlotPoint
+    {
+        double x = 0;
+        double y = 0;
+        QRgb colour = 0;
+    };
+    void pset(const std::vector<PlotPoint> &points);
     void print(const QString &text);
     // Prints as print() does, over everything drawn before or after until
     // cls(), on a rim of the background colour: an axis' numbers and names
@@ -190,6 +199,7 @@ private:
     void plotPixel(int ix, int iy, QRgb color);
     void printText(const QString &text, bool label);
     void draw(const Stroke &s);
+    void drawDiscs(const Stroke &s, const DiscBatch &discs);
     void paintStrokes(QPainter &p) const;
     QPainter &surfacePainter();
     void endPainter();
@@ -224,6 +234,7 @@ private:
     QStringList m_said;              // every text printed, for a listener
     QString m_description;
     QPainter m_painter;
+    DiscStamp m_stamp;
     mutable QImage m_snapshot; // image() rendered for pixelAt, dropped on change
     double m_dpr = 1;          // m_image's device pixel ratio
     QSize m_imageClient;       // and the client area it was made for

@@ -4,9 +4,15 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <tuple>
 #include <utility>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace toolkit {
 
@@ -47,7 +53,23 @@ bool allInColour(const Stroke &s, QRgb colour)
     return is(s.colour) && (s.kind == Kind::Disc || is(s.fill));
 }
 
+bool sameDiscs(const DiscBatch &x, const DiscBatch &y)
+{
+    return std::equal(x.discs.begin(), x.discs.end(), y.discs.begin(), y.discs.end(),
+                      [](const DiscBatch::Disc &a, const DiscBatch::Disc &b) {
+                          return a.x == b.x && a.y == b.y && a.colour == b.colour && a.shade == b.shade;
+                      });
+}
+
 } // namespace
+
+std::size_t DiscBatch::strokes() const
+{
+    std::size_t n = discs.size();
+    for (const Disc &d : discs)
+        n += d.shade != d.colour;
+    return n;
+}
 
 QPen strokePen(const Stroke &s)
 {
@@ -69,9 +91,9 @@ QPen strokePen(const Stroke &s)
     return p;
 }
 
-void paintStroke(QPainter &p, const Stroke &s, const StrokeText *text)
+void paintStroke(QPainter &p, const Stroke &s, const StrokeText *text, const DiscBatch *discs)
 {
-    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse || s.kind == Kind::Disc);
+    p.setRenderHint(QPainter::Antialiasing, s.kind == Kind::Ellipse || s.kind == Kind::Disc || s.kind == Kind::Discs);
     switch (s.kind) {
     case Kind::Line:
         p.setPen(strokePen(s));
@@ -106,6 +128,29 @@ void paintStroke(QPainter &p, const Stroke &s, const StrokeText *text)
     case Kind::Point:
         p.fillRect(QRectF(s.a, QSizeF(1, 1)), QColor::fromRgb(s.colour));
         break;
+    case Kind::Discs: {
+        if (!discs)
+            break;
+        p.setPen(Qt::NoPen);
+        QRgb brush = 0;
+        bool brushSet = false;
+        const auto fill = [&](QRgb colour) {
+            if (!brushSet || colour != brush) {
+                p.setBrush(QColor::fromRgb(colour));
+                brush = colour;
+                brushSet = true;
+            }
+        };
+        for (const DiscBatch::Disc &d : discs->discs) {
+            if (d.shade != d.colour) {
+                fill(d.shade);
+                p.drawEllipse(QPointF(d.x + 1.0, d.y + 1.0), s.b.x(), s.b.y());
+            }
+            fill(d.colour);
+            p.drawEllipse(QPointF(d.x, d.y), s.b.x(), s.b.y());
+        }
+        break;
+    }
     case Kind::Gone:
         break;
     }
@@ -121,22 +166,33 @@ const StrokeText *StrokeRecord::textOf(const Stroke &s) const
     return s.kind == Kind::Text && s.text >= 0 ? &m_texts[std::size_t(s.text)] : nullptr;
 }
 
-std::size_t StrokeRecord::sameKey(const Stroke &s, const StrokeText *text) const
+const DiscBatch *StrokeRecord::discsOf(const Stroke &s) const
+{
+    return s.kind == Kind::Discs && s.text >= 0 ? m_batches[std::size_t(s.text)].get() : nullptr;
+}
+
+std::size_t StrokeRecord::sameKey(const Stroke &s, const StrokeText *text, const DiscBatch *discs) const
 {
     std::size_t h = qHashMulti(0, int(s.kind), int(s.style), s.filled, s.width, s.colour, s.fill, s.a.x(), s.a.y(),
                                s.b.x(), s.b.y(), s.dashOffset);
     if (text)
         h = qHashMulti(h, text->text, text->font.key());
+    if (discs) {
+        static_assert(sizeof(DiscBatch::Disc) == 4 * sizeof(float), "discs are hashed as their bytes");
+        h = qHashBits(discs->discs.data(), discs->discs.size() * sizeof(DiscBatch::Disc), h);
+    }
     return h;
 }
 
-bool StrokeRecord::same(const Stroke &kept, const Stroke &s, const StrokeText *text) const
+bool StrokeRecord::same(const Stroke &kept, const Stroke &s, const StrokeText *text, const DiscBatch *discs) const
 {
     auto fields = [](const Stroke &x) {
         return std::tuple(x.kind, x.style, x.filled, x.width, x.colour, x.fill, x.a, x.b, x.dashOffset);
     };
     if (fields(kept) != fields(s))
         return false;
+    if (const DiscBatch *keptDiscs = discsOf(kept))
+        return discs && sameDiscs(*keptDiscs, *discs);
     const StrokeText *keptText = textOf(kept);
     return !text || (keptText && keptText->text == text->text && keptText->font == text->font);
 }
@@ -146,6 +202,10 @@ void StrokeRecord::remove(Index i)
     Stroke &s = m_strokes[i];
     if (s.kind == Kind::Gone)
         return;
+    if (const DiscBatch *discs = discsOf(s)) {
+        m_batchStrokes -= discs->strokes() - 1;
+        m_batches[std::size_t(s.text)].reset();
+    }
     if (!isDisc(s))
         --m_others;
     s.kind = Kind::Gone;
@@ -186,16 +246,69 @@ void StrokeRecord::add(Stroke s, const StrokeText *text, QRgb background, QSize 
         if (!addDisc(s, index, background))
             return;
     } else {
-        auto [at, fresh] = m_same.try_emplace(sameKey(s, text), index);
+        auto [at, fresh] = m_same.try_emplace(sameKey(s, text, nullptr), index);
         if (!fresh) {
-            if (same(m_strokes[at->second], s, text))
+            if (same(m_strokes[at->second], s, text, nullptr))
                 remove(at->second);
             at->second = index;
         }
     }
+    append(s, text, nullptr);
+}
+
+void StrokeRecord::add(Stroke s, const DiscBatch &discs)
+{
+    // Of the discs of a colour, one after another, each whose centre lies
+    // in the pixel of the one before takes its place: a long run plots
+    // dozens of samples a pixel.
+    auto kept = std::make_shared<DiscBatch>();
+    kept->discs.reserve(discs.discs.size());
+    struct Last
+    {
+        QRgb colour;
+        std::size_t at;
+    };
+    std::vector<Last> last;
+    for (const DiscBatch::Disc &d : discs.discs) {
+        auto of = std::find_if(last.begin(), last.end(), [&](const Last &l) { return l.colour == d.colour; });
+        if (of != last.end()) {
+            DiscBatch::Disc &before = kept->discs[of->at];
+            if (before.shade == d.shade && std::floor(before.x) == std::floor(d.x)
+                && std::floor(before.y) == std::floor(d.y)) {
+                before.x = d.x;
+                before.y = d.y;
+                continue;
+            }
+            of->at = kept->discs.size();
+        } else {
+            last.push_back({d.colour, kept->discs.size()});
+        }
+        kept->discs.push_back(d);
+    }
+    if (kept->discs.empty())
+        return;
+    kept->discs.shrink_to_fit();
+    const auto index = static_cast<Index>(m_strokes.size());
+    auto [at, fresh] = m_same.try_emplace(sameKey(s, nullptr, kept.get()), index);
+    if (!fresh) {
+        if (same(m_strokes[at->second], s, nullptr, kept.get()))
+            remove(at->second);
+        at->second = index;
+    }
+    append(s, nullptr, std::move(kept));
+}
+
+void StrokeRecord::append(Stroke s, const StrokeText *text, SharedDiscs discs)
+{
+    const auto index = static_cast<Index>(m_strokes.size());
     if (text) {
         s.text = static_cast<int>(m_texts.size());
         m_texts.push_back(*text);
+    }
+    if (discs) {
+        s.text = static_cast<int>(m_batches.size());
+        m_batchStrokes += discs->strokes() - 1;
+        m_batches.push_back(std::move(discs));
     }
     if (!isDisc(s))
         ++m_others;
@@ -267,7 +380,7 @@ void StrokeRecord::index(const Stroke &s, Index i)
     else if (isDisc(s))
         m_discs[cellKey(s.a)].push_back(i);
     else
-        m_same[sameKey(s, textOf(s))] = i;
+        m_same[sameKey(s, textOf(s), discsOf(s))] = i;
 }
 
 void StrokeRecord::compact()
@@ -275,6 +388,7 @@ void StrokeRecord::compact()
     StrokeList kept = list();
     m_strokes = std::move(kept.strokes);
     m_texts = std::move(kept.texts);
+    m_batches = std::move(kept.discs);
     m_gone = 0;
     std::fill(m_points.begin(), m_points.end(), none);
     m_discs.clear();
@@ -331,6 +445,9 @@ StrokeList StrokeRecord::list() const
         if (const StrokeText *t = textOf(s)) {
             list.strokes.back().text = static_cast<int>(list.texts.size());
             list.texts.push_back(*t);
+        } else if (s.kind == Kind::Discs) {
+            list.strokes.back().text = static_cast<int>(list.discs.size());
+            list.discs.push_back(m_batches[std::size_t(s.text)]);
         }
     }
     return list;
@@ -503,12 +620,209 @@ void StrokeList::paint(QPainter &p, double devicePixelRatio) const
             lines.paint(p, devicePixelRatio);
         const double shift = lineShift(s, devicePixelRatio);
         p.translate(shift, shift);
-        paintStroke(p, s, s.kind == Kind::Text ? &texts[std::size_t(s.text)] : nullptr);
+        paintStroke(p, s, s.kind == Kind::Text ? &texts[std::size_t(s.text)] : nullptr,
+                    s.kind == Kind::Discs ? discs[std::size_t(s.text)].get() : nullptr);
         p.translate(-shift, -shift);
     }
     if (linesPending)
         lines.paint(p, devicePixelRatio);
     paintPoints(p, points);
+}
+
+namespace {
+
+// x times a / 255 in each of the four bytes, rounded as the painter does.
+inline QRgb byteMul(QRgb x, uint a)
+{
+    uint t = (x & 0xff00ff) * a;
+    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
+    t &= 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = x + ((x >> 8) & 0xff00ff) + 0x800080;
+    x &= 0xff00ff00;
+    return x | t;
+}
+
+#ifdef __SSE2__
+// Four pixels at once, as byteMul does them one by one.
+inline void blendFour(QRgb *pixels, const QRgb *over)
+{
+    const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(over));
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels));
+    const __m128i zero = _mm_setzero_si128();
+    __m128i left = _mm_sub_epi32(_mm_set1_epi32(255), _mm_srli_epi32(o, 24));
+    left = _mm_or_si128(left, _mm_slli_epi32(left, 16));
+    const __m128i half = _mm_set1_epi16(0x80);
+    const auto mul = [&](__m128i x, __m128i a) {
+        const __m128i t = _mm_add_epi16(_mm_mullo_epi16(x, a), half);
+        return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+    };
+    const __m128i low = mul(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(left, left));
+    const __m128i high = mul(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(left, left));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(pixels), _mm_add_epi8(_mm_packus_epi16(low, high), o));
+}
+#endif
+
+} // namespace
+
+DiscStamp::Size &DiscStamp::size(QPointF radii, double shadeOffset)
+{
+    for (Size &kept : m_sizes)
+        if (kept.radii == radii && kept.shadeOffset == shadeOffset)
+            return kept;
+    Size fresh{radii, shadeOffset, std::vector<Coverage>(std::size_t(phases) * phases), {}};
+    if (m_sizes.size() < sizesKept) {
+        m_sizes.push_back(std::move(fresh));
+        return m_sizes.back();
+    }
+    Size &given = m_sizes[m_nextSize];
+    m_nextSize = (m_nextSize + 1) % sizesKept;
+    given = std::move(fresh);
+    return given;
+}
+
+const DiscStamp::Coverage &DiscStamp::coverage(Size &size, int phase)
+{
+    Coverage &c = size.coverage[std::size_t(phase)];
+    if (c.rendered)
+        return c;
+    c.rendered = true;
+    // The disc and its shade as the painter fills them, the disc's centre
+    // that far into a pixel, with room around them; then only the rows and
+    // columns they cover.
+    const QPointF r = size.radii;
+    const int padX = static_cast<int>(std::ceil(r.x())) + 1;
+    const int padY = static_cast<int>(std::ceil(r.y())) + 1;
+    const int reach = static_cast<int>(std::ceil(size.shadeOffset));
+    const QPointF centre(padX + double(phase % phases) / phases, padY + double(phase / phases) / phases);
+    const auto render = [&](QPointF at) {
+        QImage disc(2 * padX + 2 + reach, 2 * padY + 2 + reach, QImage::Format_ARGB32_Premultiplied);
+        disc.fill(Qt::transparent);
+        QPainter p(&disc);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(at, r.x(), r.y());
+        p.end();
+        return disc;
+    };
+    const QImage disc = render(centre);
+    const QImage shade = render(centre + QPointF(size.shadeOffset, size.shadeOffset));
+    const auto alpha = [](const QImage &image, int x, int y) {
+        return static_cast<uchar>(qAlpha(reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]));
+    };
+    int left = disc.width(), right = -1, top = disc.height(), bottom = -1;
+    for (int y = 0; y < disc.height(); ++y)
+        for (int x = 0; x < disc.width(); ++x)
+            if (alpha(disc, x, y) || alpha(shade, x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return c; // too small to cover anything
+    c.left = left - padX;
+    c.top = top - padY;
+    // Rows of whole groups of four pixels, blended four at a time.
+    c.width = (right - left + 4) / 4 * 4;
+    c.height = bottom - top + 1;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x < left + c.width; ++x) {
+            const bool inside = x < disc.width();
+            c.disc.push_back(inside ? alpha(disc, x, y) : 0);
+            c.shade.push_back(inside ? alpha(shade, x, y) : 0);
+        }
+    return c;
+}
+
+DiscStamp::Look &DiscStamp::look(Size &size, QRgb colour, QRgb shade)
+{
+    for (Look &kept : size.looks)
+        if (kept.colour == colour && kept.shade == shade)
+            return kept;
+    size.looks.push_back({colour, shade, std::vector<std::vector<QRgb>>(std::size_t(phases) * phases)});
+    return size.looks.back();
+}
+
+const std::vector<QRgb> &DiscStamp::sprite(Size &size, Look &look, int phase)
+{
+    std::vector<QRgb> &sprite = look.sprites[std::size_t(phase)];
+    if (!sprite.empty())
+        return sprite;
+    const Coverage &c = coverage(size, phase);
+    const bool shaded = look.shade != look.colour;
+    sprite.reserve(c.disc.size() + 1);
+    // The shade blended over the pixel, then the disc over that: what is
+    // left of the pixel, and what the two add, premultiplied.
+    for (std::size_t i = 0; i < c.disc.size(); ++i) {
+        const double disc = c.disc[i] / 255.0;
+        const double under = shaded ? c.shade[i] / 255.0 * (1 - disc) : 0;
+        const auto channel = [&](int shift) {
+            const double added = ((look.colour >> shift) & 0xff) * disc + ((look.shade >> shift) & 0xff) * under;
+            return uint(std::lround(added)) << shift;
+        };
+        const uint alpha = uint(std::lround(255 * (disc + under)));
+        sprite.push_back(alpha << 24 | channel(16) | channel(8) | channel(0));
+    }
+    sprite.push_back(0); // never empty once made
+    return sprite;
+}
+
+void DiscStamp::stamp(QImage &image, const Stroke &s, const DiscBatch &discs)
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied);
+    const double dpr = image.devicePixelRatio();
+    Size &sized = size(s.b * dpr, dpr);
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int width = image.width(), height = image.height();
+    // The looks of the batch: a run's kinds, in turn.
+    std::array<Look *, 4> recent{};
+    std::size_t next = 0;
+    for (const DiscBatch::Disc &d : discs.discs) {
+        const double x = d.x * dpr, y = d.y * dpr;
+        if (!(std::fabs(x) < 1e6 && std::fabs(y) < 1e6))
+            continue;
+        Look *last = nullptr;
+        for (Look *l : recent)
+            if (l && l->colour == d.colour && l->shade == d.shade)
+                last = l;
+        if (!last) {
+            last = &look(sized, d.colour, d.shade);
+            recent[next] = last;
+            next = (next + 1) % recent.size();
+        }
+        // The centre to the nearest of the phases, then its pixel and phase.
+        constexpr int offset = (1 << 22) * phases; // keeps the rounding away from zero
+        const int qx = static_cast<int>(x * phases + 0.5 + offset) - offset;
+        const int qy = static_cast<int>(y * phases + 0.5 + offset) - offset;
+        static_assert((phases & (phases - 1)) == 0, "the phase is the low bits");
+        constexpr int bitsOfPhase = std::countr_zero(unsigned(phases));
+        const int phase = (qy & (phases - 1)) * phases + (qx & (phases - 1));
+        const std::vector<QRgb> &made = last->sprites[std::size_t(phase)];
+        const std::vector<QRgb> &sprite = made.empty() ? this->sprite(sized, *last, phase) : made;
+        const Coverage &c = sized.coverage[std::size_t(phase)];
+        const int x0 = (qx >> bitsOfPhase) + c.left, y0 = (qy >> bitsOfPhase) + c.top;
+        const int left = std::max(0, x0), right = std::min(width, x0 + c.width);
+        const int top = std::max(0, y0), bottom = std::min(height, y0 + c.height);
+        const bool whole = left == x0 && right == x0 + c.width;
+        for (int row = top; row < bottom; ++row) {
+            auto *line = reinterpret_cast<QRgb *>(bits + row * stride);
+            const QRgb *from = sprite.data() + std::size_t(row - y0) * std::size_t(c.width);
+#ifdef __SSE2__
+            if (whole) {
+                for (int k = 0; k < c.width; k += 4)
+                    blendFour(line + x0 + k, from + k);
+                continue;
+            }
+#endif
+            for (int column = left; column < right; ++column) {
+                const QRgb over = from[column - x0];
+                line[column] = over + byteMul(line[column], 255 - qAlpha(over));
+            }
+        }
+    }
 }
 
 } // namespace toolkit

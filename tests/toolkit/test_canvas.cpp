@@ -460,6 +460,78 @@ private slots:
         QCOMPARE(w.recordedStrokes(), std::size_t(1));
     }
 
+    // A run's points drawn again in one go look as they do plotted one by
+    // one, shades, stacking and soft edges alike, on a window large enough
+    // for discs, at the size of a point, a tick's point or the first one;
+    // and the picture copied and saved holds every one of them.
+    void pointsAtOnceAsOneByOne_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("lightColours"); // with shades
+        QTest::newRow("samples, shaded") << 1 << true;
+        QTest::newRow("tick points, shaded") << 3 << true;
+        QTest::newRow("first point, dark") << 5 << false;
+    }
+
+    void pointsAtOnceAsOneByOne()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, lightColours);
+        const QRgb colours[] = {lightColours ? qRgb(90, 200, 255) : qRgb(0, 0, 160),
+                                lightColours ? qRgb(120, 255, 120) : qRgb(0, 100, 0),
+                                lightColours ? qRgb(255, 200, 80) : qRgb(160, 0, 0)};
+        // Three kinds in turn, crossing, some beyond the edges.
+        std::vector<Canvas::PlotPoint> points;
+        for (int k = 0; k <= 400; ++k) {
+            const double t = k * 0.2575 - 3;
+            points.push_back({t, 90 - 0.8 * t + 3 * std::sin(k * 0.7), colours[0]});
+            points.push_back({t, 5 + 0.8 * t + 2 * std::cos(k * 1.3), colours[1]});
+            points.push_back({t, 50 + 40 * std::sin(t / 9), colours[2]});
+        }
+        const auto draw = [&](Canvas &c, bool atOnce) {
+            c.scale(0, 100, 100, 0);
+            fillCorner(c, qRgb(1, 2, 3)); // an image from the start
+            c.setDrawWidth(width);
+            if (atOnce) {
+                c.pset(points);
+            } else {
+                for (const auto &p : points)
+                    c.pset(p.x, p.y, p.colour);
+            }
+            c.setDrawWidth(1);
+        };
+        auto &w = form<Sheet>();
+        Sheet other;
+        for (Sheet *sheet : {&w, &other}) {
+            sheet->resize(800, 640); // even a sample drawn as a disc
+            sheet->show();
+        }
+        draw(w, false);
+        draw(other, true);
+        const QImage oneByOne = w.image(), atOnce = other.image();
+        QCOMPARE(atOnce.size(), oneByOne.size());
+        QCOMPARE(atOnce.devicePixelRatio(), oneByOne.devicePixelRatio());
+        // A centre rounded to a sixteenth of a pixel moves a soft edge by a
+        // few levels of each colour, rarely more.
+        QCOMPARE(differingPixels(atOnce, oneByOne, 96), 0);
+        QVERIFY(differingPixels(atOnce, oneByOne, 48) <= 4);
+        // Something was drawn: the points differ from a blank sheet.
+        Sheet blank;
+        blank.resize(800, 640);
+        blank.show();
+        blank.scale(0, 100, 100, 0);
+        fillCorner(blank, qRgb(1, 2, 3));
+        const int ink = differingPixels(atOnce, blank.image(), 24);
+        QVERIFY(ink > int(points.size()));
+
+        // The picture saved holds the points (a renderer of its own edges a
+        // small disc differently, and a point over one like it in its pixel
+        // is kept once).
+        const int differ = differingPixels(svgPicture(other), atOnce, 120);
+        QVERIFY2(differ < ink / 3, qPrintable(QStringLiteral("%1 of %2").arg(differ).arg(ink)));
+        QVERIFY(other.recordedStrokes() >= points.size() / 2);
+    }
+
     // Curves drawn a segment at a time, two kinds in turn, as the smooth
     // solution is, and a mark drawn across them half way: the SVG holds
     // about a polyline a curve, and where lines cross, the one drawn later

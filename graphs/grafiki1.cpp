@@ -153,8 +153,18 @@ void grafiki1::redrawAll()
 {
     if (m_frame)
         setConcentrationFrame(*this, *m_frame);
-    for (const Layer &layer : m_layers)
-        drawLayer(layer);
+    for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        // A run replayed at Next right after it ran has its samples drawn
+        // once, on top: drawn again over themselves they would show the same.
+        const auto *run = std::get_if<RunLayer>(&m_layers[i]);
+        const auto *next = i + 1 < m_layers.size() ? std::get_if<RunLayer>(&m_layers[i + 1]) : nullptr;
+        if (run && next && next->run == run->run && !next->live) {
+            if (run->live)
+                drawRun(*run->run, true, false);
+            continue;
+        }
+        drawLayer(m_layers[i]);
+    }
 }
 
 void grafiki1::addLayer(Layer layer)
@@ -238,12 +248,17 @@ void grafiki1::replayRun(std::shared_ptr<const kinetics::core::Recording> run)
     addLayer(RunLayer{std::move(run), false});
 }
 
-void grafiki1::drawRun(const kinetics::core::Recording &run, bool live)
+void grafiki1::drawRun(const kinetics::core::Recording &run, bool live, bool samples)
 {
+    // The points of every kind, in the order the run plots them, in one go.
     const int kinds = run.setup.kinds();
+    std::array<QRgb, 4> colours{};
+    for (int m = 0; m < kinds; ++m)
+        colours[std::size_t(m)] = qColor(palette::livePoint(m)).rgb();
+    std::vector<PlotPoint> points;
     const auto plot = [&](double x, const kinetics::core::Amounts &y) {
-        for (int m = 0; m < kinds; ++m)
-            pset(x, y[std::size_t(m)], qColor(palette::livePoint(m)));
+        for (std::size_t m = 0; m < std::size_t(kinds); ++m)
+            points.push_back({x, y[m], colours[m]});
     };
     if (live) {
         // The first point, large, in the window's colour, then the tick
@@ -251,10 +266,17 @@ void grafiki1::drawRun(const kinetics::core::Recording &run, bool live)
         setDrawWidth(5);
         pset(0, kinetics::core::amountPerSpot(run.setup.amount, run.setup.spots) * run.setup.spots, foreColor());
         setDrawWidth(3);
+        points.reserve(run.history.size() * std::size_t(kinds));
         run.tickStarts(plot);
+        pset(points);
         setDrawWidth(1);
     }
+    if (!samples)
+        return;
+    points.clear();
+    points.reserve(std::size_t(run.sampleCount()) * std::size_t(kinds));
     run.replay(plot);
+    pset(points);
 }
 
 void grafiki1::drawUnit(const kinetics::core::RunSetup &setup)

@@ -118,7 +118,9 @@ private:
     void addLayer(Layer layer);
     void redrawAll();
     void drawUnit(const kinetics::core::RunSetup &setup);
-    void drawRun(const kinetics::core::Recording &run, bool live);
+    // A run's points: with `live` its first point and tick points, then its
+    // samples unless told not to.
+    void drawRun(const kinetics::core::Recording &run, bool live, bool samples = true);
     void drawHalfLives(const kinetics::core::RunSetup &setup);
     void drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
     void drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth);

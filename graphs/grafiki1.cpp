@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -149,21 +151,80 @@ void grafiki1::drawingCleared()
     describeGraph();
 }
 
+// The points of the runs a graph keeps that a later run draws again exactly,
+// at the same time and count, in the same colour and size: drawn once, by
+// the last of them, they show the same as drawn by each. Hundreds of runs
+// kept of one process share most of their points.
+class grafiki1::LaterPoints
+{
+public:
+    // The kinds of point a run plots, each in its own size.
+    enum Family { Sample, TickStart, First };
+    // Whether a later run draws this point: sample or tick start `index` of
+    // kind `kind` at count `count`, or the first point. Marks it as drawn.
+    bool drawnLater(const kinetics::core::RunSetup &setup, Family family, std::size_t index, int kind, int count)
+    {
+        if (count < 0 || count > setup.spots)
+            return false;
+        auto &bits = m_bits[{setup.interval, setup.spots, setup.amount, family}];
+        const std::size_t words = std::size_t(setup.spots) / 64 + 1;
+        const std::size_t at = (index * 4 + std::size_t(kind)) * words + std::size_t(count) / 64;
+        if (at >= bits.size())
+            bits.resize(std::max(at + 1, bits.size() * 2));
+        const std::uint64_t bit = std::uint64_t(1) << (count % 64);
+        const bool drawn = bits[at] & bit;
+        bits[at] |= bit;
+        return drawn;
+    }
+
+private:
+    std::map<std::tuple<int, int, int, Family>, std::vector<std::uint64_t>> m_bits;
+};
+
 void grafiki1::redrawAll()
 {
     if (m_frame)
         setConcentrationFrame(*this, *m_frame);
-    for (std::size_t i = 0; i < m_layers.size(); ++i) {
-        // A run replayed at Next right after it ran has its samples drawn
-        // once, on top: drawn again over themselves they would show the same.
+    // Which points each kept run leaves to a later one, the latest first.
+    LaterPoints later;
+    std::vector<std::vector<PlotPoint>> ticks(m_layers.size()), samples(m_layers.size());
+    std::vector<bool> firsts(m_layers.size());
+    for (std::size_t i = m_layers.size(); i-- > 0;) {
         const auto *run = std::get_if<RunLayer>(&m_layers[i]);
-        const auto *next = i + 1 < m_layers.size() ? std::get_if<RunLayer>(&m_layers[i + 1]) : nullptr;
-        if (run && next && next->run == run->run && !next->live) {
-            if (run->live)
-                drawRun(*run->run, true, false);
+        if (!run)
+            continue;
+        const kinetics::core::Recording &rec = *run->run;
+        const kinetics::core::RunSetup &setup = rec.setup;
+        const int kinds = setup.kinds();
+        std::size_t index = 0;
+        const auto keep = [&](std::vector<PlotPoint> &points, LaterPoints::Family family, auto countOf) {
+            return [&, family, countOf](double x, const kinetics::core::Amounts &y) {
+                for (int m = 0; m < kinds; ++m)
+                    if (!later.drawnLater(setup, family, index, m, countOf(m)))
+                        points.push_back({x, y[std::size_t(m)], qColor(palette::livePoint(m)).rgb()});
+                ++index;
+            };
+        };
+        if (run->live) {
+            firsts[i] = !later.drawnLater(setup, LaterPoints::First, 0, 0, setup.spots);
+            index = 0;
+            rec.tickStarts(keep(ticks[i], LaterPoints::TickStart, [&](int m) {
+                if (index == 0)
+                    return m == 0 ? setup.spots : 0;
+                const kinetics::core::Counts n = rec.history[index - 1].counts;
+                return std::array{n.a, n.b, n.c, n.d}[std::size_t(m)];
+            }));
+        }
+        index = 0;
+        rec.replay(keep(samples[i], LaterPoints::Sample, [&](int m) { return rec.sample(m, int(index) + 1); }));
+    }
+    for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        const auto *run = std::get_if<RunLayer>(&m_layers[i]);
+        if (!run) {
+            drawLayer(m_layers[i]);
             continue;
         }
-        drawLayer(m_layers[i]);
+        drawRunPoints(*run->run, run->live, firsts[i], ticks[i], samples[i]);
     }
 }
 
@@ -248,35 +309,37 @@ void grafiki1::replayRun(std::shared_ptr<const kinetics::core::Recording> run)
     addLayer(RunLayer{std::move(run), false});
 }
 
-void grafiki1::drawRun(const kinetics::core::Recording &run, bool live, bool samples)
+void grafiki1::drawRun(const kinetics::core::Recording &run, bool live)
 {
-    // The points of every kind, in the order the run plots them, in one go.
+    // The points of every kind, in the order the run plots them.
     const int kinds = run.setup.kinds();
-    std::array<QRgb, 4> colours{};
-    for (int m = 0; m < kinds; ++m)
-        colours[std::size_t(m)] = qColor(palette::livePoint(m)).rgb();
-    std::vector<PlotPoint> points;
-    const auto plot = [&](double x, const kinetics::core::Amounts &y) {
-        for (std::size_t m = 0; m < std::size_t(kinds); ++m)
-            points.push_back({x, y[m], colours[m]});
+    std::vector<PlotPoint> ticks, samples;
+    const auto into = [&](std::vector<PlotPoint> &points) {
+        return [&points, kinds](double x, const kinetics::core::Amounts &y) {
+            for (int m = 0; m < kinds; ++m)
+                points.push_back({x, y[std::size_t(m)], qColor(palette::livePoint(m)).rgb()});
+        };
     };
+    if (live)
+        run.tickStarts(into(ticks));
+    run.replay(into(samples));
+    drawRunPoints(run, live, live, ticks, samples);
+}
+
+void grafiki1::drawRunPoints(const kinetics::core::Recording &run, bool live, bool first,
+                             const std::vector<PlotPoint> &ticks, const std::vector<PlotPoint> &samples)
+{
     if (live) {
         // The first point, large, in the window's colour, then the tick
         // points as the run plots them.
         setDrawWidth(5);
-        pset(0, kinetics::core::amountPerSpot(run.setup.amount, run.setup.spots) * run.setup.spots, foreColor());
+        if (first)
+            pset(0, kinetics::core::amountPerSpot(run.setup.amount, run.setup.spots) * run.setup.spots, foreColor());
         setDrawWidth(3);
-        points.reserve(run.history.size() * std::size_t(kinds));
-        run.tickStarts(plot);
-        pset(points);
+        pset(ticks);
         setDrawWidth(1);
     }
-    if (!samples)
-        return;
-    points.clear();
-    points.reserve(std::size_t(run.sampleCount()) * std::size_t(kinds));
-    run.replay(plot);
-    pset(points);
+    pset(samples);
 }
 
 void grafiki1::drawUnit(const kinetics::core::RunSetup &setup)
@@ -284,7 +347,9 @@ void grafiki1::drawUnit(const kinetics::core::RunSetup &setup)
     setCurrentX(setup.duration / 10.0);
     setCurrentY(kinetics::core::concentrationAxisTop(setup.amount));
     setForeColor(RGB(0, 0, 0));
-    print(setup.chemistry() ? tr("mol/L") : QStringLiteral("    N"));
+    // The value axis' unit, as its numbers are: kept once, whatever the
+    // number of runs that print it, and readable over their points.
+    printLabel(setup.chemistry() ? tr("mol/L") : QStringLiteral("    N"));
 }
 
 const graphs::core::SmoothSolution *grafiki1::smoothOf(const kinetics::core::Run &run) const

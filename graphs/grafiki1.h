@@ -119,8 +119,11 @@ private:
     void redrawAll();
     void drawUnit(const kinetics::core::RunSetup &setup);
     // A run's points: with `live` its first point and tick points, then its
-    // samples unless told not to.
-    void drawRun(const kinetics::core::Recording &run, bool live, bool samples = true);
+    // samples; or those of its points given, the first one if `first`.
+    void drawRun(const kinetics::core::Recording &run, bool live);
+    void drawRunPoints(const kinetics::core::Recording &run, bool live, bool first,
+                       const std::vector<PlotPoint> &ticks, const std::vector<PlotPoint> &samples);
+    class LaterPoints;
     void drawHalfLives(const kinetics::core::RunSetup &setup);
     void drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
     void drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth);

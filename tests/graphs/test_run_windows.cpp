@@ -571,6 +571,40 @@ private slots:
         QVERIFY(!notice || !notice->isVisibleTo(&graphs) || !notice->text().contains(QLatin1String("1000 runs")));
     }
 
+    // A graph keeping many runs draws each point once, where the last run
+    // that plots it does: runs that came out alike show, maximised or not,
+    // exactly as the last of them alone.
+    void keptRunsRedrawAsTheirLast_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("a quarter of the screen") << false;
+        QTest::newRow("maximised") << true;
+    }
+
+    void keptRunsRedrawAsTheirLast()
+    {
+        QFETCH(bool, maximised);
+        const auto graphAfter = [&](int runs) {
+            road::startProgram(QSize(1920, 1080));
+            auto &p = road::toParameters(true, true);
+            for (int r = 0; r < runs; ++r) {
+                p.Command2.click();
+                core::generator().seed(5); // each run alike
+                road::start();
+                road::runToTheEnd();
+            }
+            auto &graphs = form<grafiki1>();
+            if (runs > 1 && graphs.runsShown() != runs)
+                return QImage();
+            graphs.placeAt(0, 0, screenWidth() / (maximised ? 1 : 2), screenHeight() / (maximised ? 1 : 2));
+            graphs.redraw();
+            return graphs.image();
+        };
+        const QImage many = graphAfter(4);
+        QVERIFY2(!many.isNull(), "the graph did not keep the runs");
+        QCOMPARE(many, graphAfter(1));
+    }
+
     // Both roads to a decay run give the same run for the same half-lives:
     // the worked series and a series of three steps of its half-lives.
     void bothDecayEntriesGiveTheSameRun()

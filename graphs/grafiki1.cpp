@@ -4,6 +4,7 @@
 #include "graphs/apotelesmata.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Ensemble.h"
+#include "graphs/core/KeptRuns.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
@@ -231,8 +232,35 @@ void grafiki1::redrawAll()
 void grafiki1::addLayer(Layer layer)
 {
     m_layers.push_back(std::move(layer));
-    drawLayer(m_layers.back());
+    if (std::holds_alternative<RunLayer>(m_layers.back()) && dropOldestRuns())
+        redraw();
+    else
+        drawLayer(m_layers.back());
     describeGraph();
+}
+
+bool grafiki1::dropOldestRuns()
+{
+    // The runs kept, oldest first, each once, with their samples.
+    std::vector<const kinetics::core::Recording *> runs;
+    std::vector<std::size_t> samples;
+    for (const Layer &layer : m_layers)
+        if (const auto *run = std::get_if<RunLayer>(&layer))
+            if (std::find(runs.begin(), runs.end(), run->run.get()) == runs.end()) {
+                runs.push_back(run->run.get());
+                samples.push_back(std::size_t(run->run->sampleCount()));
+            }
+    const std::size_t drop = graphs::core::oldestRunsToDrop(samples);
+    if (drop == 0)
+        return false;
+    const std::vector<const kinetics::core::Recording *> gone(runs.begin(), runs.begin() + std::ptrdiff_t(drop));
+    std::erase_if(m_layers, [&](const Layer &layer) {
+        const auto *run = std::get_if<RunLayer>(&layer);
+        return run && std::find(gone.begin(), gone.end(), run->run.get()) != gone.end();
+    });
+    showNotice(*this, tr("The oldest runs are no longer shown: the graph keeps the latest %1").arg(runs.size() - drop),
+               true);
+    return true;
 }
 
 void grafiki1::describeGraph()

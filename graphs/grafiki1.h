@@ -116,6 +116,9 @@ private:
     using Layer = std::variant<UnitLayer, RunLayer, SmoothLayer, HalfLifeLayer, SeriesLayer, EnsembleLayer>;
     void drawLayer(const Layer &layer);
     void addLayer(Layer layer);
+    // Lets the oldest runs go when the runs kept hold more samples than a
+    // graph keeps, with a notice that says so; whether it did.
+    bool dropOldestRuns();
     void redrawAll();
     void drawUnit(const kinetics::core::RunSetup &setup);
     // A run's points: with `live` its first point and tick points, then its

@@ -866,6 +866,10 @@
         <source>The mean is at most %1 standard errors from the smooth curves (%2, t = %3); the spread is %4 times the one the event rule predicts</source>
         <translation>Ο μέσος όρος απέχει το πολύ %1 τυπικά σφάλματα από τις θεωρητικές καμπύλες (%2, t = %3)· η τυπική απόκλιση είναι %4 φορές αυτή που προβλέπει ο κανόνας των γεγονότων</translation>
     </message>
+    <message>
+        <source>The oldest runs are no longer shown: the graph keeps the latest %1</source>
+        <translation>Οι παλαιότερες προσομοιώσεις δεν εμφανίζονται πια: το διάγραμμα κρατά τις %1 πιο πρόσφατες</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>

@@ -4,6 +4,7 @@
 #include "graphs/core/Chain.h"
 #include "graphs/core/CountsTable.h"
 #include "graphs/core/DecaySeries.h"
+#include "graphs/core/KeptRuns.h"
 #include "graphs/core/PlotFrame.h"
 #include "graphs/core/Smooth.h"
 #include "tests/support/Near.h"
@@ -77,6 +78,33 @@ class GraphsCoreTest : public QObject
     Q_OBJECT
 
 private slots:
+    // A graph lets its oldest runs go, and only as many as it must, once
+    // they hold more samples than it keeps; the latest run always stays.
+    void oldestRunsGoFirst_data()
+    {
+        QTest::addColumn<QList<int>>("samples"); // each run's, oldest first
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("dropped");
+        QTest::newRow("none kept") << QList<int>{} << 10 << 0;
+        QTest::newRow("within the limit") << QList<int>{3, 3, 3} << 10 << 0;
+        QTest::newRow("at the limit") << QList<int>{4, 3, 3} << 10 << 0;
+        QTest::newRow("one over") << QList<int>{4, 3, 4} << 10 << 1;
+        QTest::newRow("a long old run makes room for several") << QList<int>{9, 1, 1, 1} << 10 << 1;
+        QTest::newRow("short old runs go until a long new one fits") << QList<int>{1, 1, 1, 9} << 10 << 2;
+        QTest::newRow("the latest alone beyond it") << QList<int>{2, 2, 12} << 10 << 2;
+    }
+
+    void oldestRunsGoFirst()
+    {
+        QFETCH(QList<int>, samples);
+        QFETCH(int, limit);
+        QFETCH(int, dropped);
+        std::vector<std::size_t> runs;
+        for (int n : samples)
+            runs.push_back(std::size_t(n));
+        QCOMPARE(int(graphs::core::oldestRunsToDrop(runs, std::size_t(limit))), dropped);
+    }
+
     void labels_data()
     {
         QTest::addColumn<PlotFrameInput>("input");

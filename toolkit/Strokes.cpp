@@ -10,10 +10,6 @@
 #include <tuple>
 #include <utility>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace toolkit {
 
 namespace {
@@ -643,26 +639,6 @@ inline QRgb byteMul(QRgb x, uint a)
     return x | t;
 }
 
-#ifdef __SSE2__
-// Four pixels at once, as byteMul does them one by one.
-inline void blendFour(QRgb *pixels, const QRgb *over)
-{
-    const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(over));
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels));
-    const __m128i zero = _mm_setzero_si128();
-    __m128i left = _mm_sub_epi32(_mm_set1_epi32(255), _mm_srli_epi32(o, 24));
-    left = _mm_or_si128(left, _mm_slli_epi32(left, 16));
-    const __m128i half = _mm_set1_epi16(0x80);
-    const auto mul = [&](__m128i x, __m128i a) {
-        const __m128i t = _mm_add_epi16(_mm_mullo_epi16(x, a), half);
-        return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
-    };
-    const __m128i low = mul(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(left, left));
-    const __m128i high = mul(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(left, left));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(pixels), _mm_add_epi8(_mm_packus_epi16(low, high), o));
-}
-#endif
-
 } // namespace
 
 DiscStamp::Size &DiscStamp::size(QPointF radii, double shadeOffset)
@@ -724,8 +700,7 @@ const DiscStamp::Coverage &DiscStamp::coverage(Size &size, int phase)
         return c; // too small to cover anything
     c.left = left - padX;
     c.top = top - padY;
-    // Rows of whole groups of four pixels, blended four at a time.
-    c.width = (right - left + 4) / 4 * 4;
+    c.width = right - left + 1;
     c.height = bottom - top + 1;
     for (int y = top; y <= bottom; ++y)
         for (int x = left; x < left + c.width; ++x) {
@@ -806,17 +781,9 @@ void DiscStamp::stamp(QImage &image, const Stroke &s, const DiscBatch &discs)
         const int x0 = (qx >> bitsOfPhase) + c.left, y0 = (qy >> bitsOfPhase) + c.top;
         const int left = std::max(0, x0), right = std::min(width, x0 + c.width);
         const int top = std::max(0, y0), bottom = std::min(height, y0 + c.height);
-        const bool whole = left == x0 && right == x0 + c.width;
         for (int row = top; row < bottom; ++row) {
             auto *line = reinterpret_cast<QRgb *>(bits + row * stride);
             const QRgb *from = sprite.data() + std::size_t(row - y0) * std::size_t(c.width);
-#ifdef __SSE2__
-            if (whole) {
-                for (int k = 0; k < c.width; k += 4)
-                    blendFour(line + x0 + k, from + k);
-                continue;
-            }
-#endif
             for (int column = left; column < right; ++column) {
                 const QRgb over = from[column - x0];
                 line[column] = over + byteMul(line[column], 255 - qAlpha(over));

@@ -10,9 +10,10 @@
 
 namespace graphs::core {
 
-// The sample times a graph keeps at most: 51 runs of the longest decay
-// (39,000 each, about 80 MB), about 1,800 of a reaction's default duration.
-inline constexpr std::size_t keptSamplesLimit = 2'000'000;
+// The sample times a graph keeps at most: 20 runs of the longest decay
+// (39,000 each, about 35 MB, redrawn maximised in about a tenth of a
+// second), about 700 of a reaction's default duration.
+inline constexpr std::size_t keptSamplesLimit = 800'000;
 
 // How many of the oldest runs to let go, given each kept run's samples from
 // the oldest to the latest, so that the rest hold at most `limit`; the

@@ -100,6 +100,16 @@ int thirdTickSamplesShown(const Canvas &graphs, int kind, double amount, QRgb co
     return found;
 }
 
+// A reaction of two reversible steps run to its end over the longest
+// duration, so that its copies take a while: the graphs window.
+grafiki1 &endedLongRun()
+{
+    road::toParameters(true, true).xronosolos.setValue(1000);
+    road::startRun();
+    road::runToTheEnd();
+    return form<grafiki1>();
+}
+
 // Keeps every thread of the program, and those it starts, to one of the
 // processors it may use, as on a one-processor machine, while it lives.
 class OneProcessor
@@ -491,11 +501,7 @@ private slots:
         OneProcessor pinned;
         QVERIFY2(pinned.ok(), "the tasks could not be kept to one processor");
         QCOMPARE(QThread::idealThreadCount(), 1);
-        auto &p = road::toParameters(true, true);
-        p.xronosolos.setValue(1000);
-        road::startRun();
-        road::runToTheEnd();
-        auto &graphs = form<grafiki1>();
+        auto &graphs = endedLongRun();
         graphs.repeatRun(1000);
         QVERIFY(graphs.repeating());
         QTemporaryDir dir;
@@ -537,10 +543,7 @@ private slots:
     void repeatsStopFromEveryRunWindow()
     {
         QFETCH(QString, window);
-        road::toParameters(true, true).xronosolos.setValue(1000);
-        road::startRun();
-        road::runToTheEnd();
-        auto &graphs = form<grafiki1>();
+        auto &graphs = endedLongRun();
         graphs.repeatRun(1000);
         graphs.repeatRun(10);
         const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));
@@ -558,13 +561,9 @@ private slots:
     // now framed for the next run, does not show them.
     void copiesDoNotDrawOnTheNextPlan()
     {
-        auto &p = road::toParameters(true, true);
-        p.xronosolos.setValue(1000);
-        road::startRun();
-        road::runToTheEnd();
-        auto &graphs = form<grafiki1>();
+        auto &graphs = endedLongRun();
         graphs.repeatRun(1000);
-        p.Command2.click();
+        form<YPOTHETIKES>().Command2.click();
         graphs.finishRepeats();
         QVERIFY(!graphs.ensembleOf(lesson::model().run()));
         const auto *notice = graphs.findChild<QLabel *>(QStringLiteral("notice"));

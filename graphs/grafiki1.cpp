@@ -13,6 +13,7 @@
 #include "shell/Roads.h"
 
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
@@ -110,10 +111,30 @@ void grafiki1::offerRepeats(Canvas &window)
     std::vector<std::pair<QString, std::function<void()>>> repeats;
     for (int copies : {10, 100, 1000})
         repeats.emplace_back(tr("%1 Times").arg(copies), [this, copies] { repeatRun(copies); });
+    repeats.emplace_back(tr("Other Number..."), [this, &window] { askCopies(*window.window()); });
     offerChoices(window, tr("Repeat the Run..."),
                  tr("Run the last run again many times and show the spread of the copies"), repeats);
     offerAction(window, tr("Stop Repeating"), tr("Stop the copies of the run"), [this] { stopRepeats(); });
     m_repeatWindows.emplace_back(window.window());
+}
+
+void grafiki1::askCopies(QWidget &over)
+{
+    using kinetics::core::fewestCopies, kinetics::core::mostCopies;
+    auto *ask = new QInputDialog(&over);
+    ask->setObjectName(QStringLiteral("repeatCount"));
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    ask->setWindowTitle(tr("Repeat the Run"));
+    ask->setInputMode(QInputDialog::IntInput);
+    ask->setLabelText(tr("How many copies of the run, from %1 to %2:").arg(fewestCopies).arg(mostCopies));
+    ask->setIntRange(fewestCopies, mostCopies);
+    ask->setIntStep(10);
+    ask->setIntValue(m_askedCopies);
+    connect(ask, &QInputDialog::intValueSelected, this, [this](int copies) {
+        m_askedCopies = copies;
+        repeatRun(copies);
+    });
+    ask->open();
 }
 
 bool grafiki1::eventFilter(QObject *watched, QEvent *event)
@@ -503,6 +524,7 @@ void grafiki1::drawSeries(const std::array<double, 4> &k, const kinetics::core::
 void grafiki1::repeatRun(int copies)
 {
     const auto &run = lesson::model().run();
+    copies = std::clamp(copies, kinetics::core::fewestCopies, kinetics::core::mostCopies);
     if (m_job) {
         showNotice(*this, tr("The run is being repeated already (Escape stops it)"));
         return;

@@ -58,9 +58,10 @@ public:
     // How many runs the graph shows the points of, the one in progress too.
     int runsShown() const;
 
-    // "Repeat the Run": the last run's setup run that many times more, each
-    // copy on a stream of its own, beside the window, which goes on; a
-    // notice says how far it is, and Escape or "Stop Repeating" stops it.
+    // "Repeat the Run": the last run's setup run that many times more (2 to
+    // 10,000), each copy on a stream of its own, beside the window, which
+    // goes on; a notice says how far it is, and Escape or "Stop Repeating"
+    // stops it.
     // Then the graph shows per kind the copies' mean, in a band of one
     // standard deviation and one of 5 to 95 %, over the smooth curves, a line
     // says how far the mean strays from them, and the spots and the bars show
@@ -70,6 +71,8 @@ public:
     // "Repeat the Run..." and "Stop Repeating" in the menu of a run window;
     // while copies run, Escape in any run window stops them.
     void offerRepeats(toolkit::Canvas &window);
+    // "Other Number...": asks over that window how many copies to run.
+    void askCopies(QWidget &over);
     // Waits until the copies are done.
     void finishRepeats();
     void stopRepeats();
@@ -154,6 +157,7 @@ private:
     std::shared_ptr<const kinetics::core::EnsembleStats> m_ensemble;
     int m_ensembleRun = 0;
     std::shared_ptr<Job> m_job; // the copies being run
+    int m_askedCopies = 100;    // what "Other Number..." offers first
     std::vector<QPointer<QWidget>> m_repeatWindows; // whose menus offer the repeats
     QTimer m_progress;
 };

@@ -206,10 +206,6 @@
         <translation>η προσομοίωση δεν τελείωσε μέσα σε %1 βήματα του χρονομέτρου</translation>
     </message>
     <message>
-        <source>the count must be 1 to 100000, not %1</source>
-        <translation>το πλήθος πρέπει να είναι από 1 έως 100000, όχι %1</translation>
-    </message>
-    <message>
         <source>the time</source>
         <translation>ο χρόνος</translation>
     </message>
@@ -312,6 +308,10 @@
     <message>
         <source>start it in a desktop session, or without --show to drive the windows offscreen</source>
         <translation>ξεκινήστε το μέσα σε συνεδρία επιφάνειας εργασίας, ή χωρίς το --show για να οδηγήσει τα παράθυρα εκτός οθόνης</translation>
+    </message>
+    <message>
+        <source>the count must be %1 to %2, not %3</source>
+        <translation>το πλήθος πρέπει να είναι από %1 έως %2, όχι %3</translation>
     </message>
 </context>
 <context>
@@ -869,6 +869,18 @@
     <message>
         <source>The oldest runs are no longer shown: the graph keeps the latest %1</source>
         <translation>Οι παλαιότερες προσομοιώσεις δεν εμφανίζονται πια: το διάγραμμα κρατά τις %1 πιο πρόσφατες</translation>
+    </message>
+    <message>
+        <source>Other Number...</source>
+        <translation>Άλλος αριθμός...</translation>
+    </message>
+    <message>
+        <source>Repeat the Run</source>
+        <translation>Επανάληψη της προσομοίωσης</translation>
+    </message>
+    <message>
+        <source>How many copies of the run, from %1 to %2:</source>
+        <translation>Πόσες φορές να επαναληφθεί η προσομοίωση, από %1 έως %2:</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,11 @@ struct EnsembleStats
     Counts lastCounts;
 };
 
+// The copies a student may ask for at once: a spread needs two, and ten
+// thousand take some seconds.
+inline constexpr int fewestCopies = 2;
+inline constexpr int mostCopies = 10000;
+
 // The seed of copy `index` of an ensemble seeded with `seed`: a copy's stream
 // depends on nothing else.
 std::uint64_t copySeed(std::uint64_t seed, int index);

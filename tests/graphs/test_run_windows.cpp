@@ -18,6 +18,8 @@
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
+#include <QAction>
+#include <QInputDialog>
 #include <QLabel>
 #include <QtTest>
 
@@ -555,6 +557,27 @@ private slots:
         QCOMPARE(notice->text(), QStringLiteral("The repeats were stopped"));
         QVERIFY(notice->isVisibleTo(&graphs));
         QVERIFY(!graphs.ensembleOf(lesson::model().run()));
+    }
+
+    // "Other Number..." asks for any number of copies from 2 to 10,000 over
+    // the window whose menu asked, and runs that many.
+    void repeatsAnyNumber()
+    {
+        auto &graphs = endedLongRun();
+        auto &bars = form<ravdogram>();
+        auto *other = bars.findChild<QAction *>(QStringLiteral("Repeat the Run.../Other Number..."));
+        QVERIFY(other);
+        other->trigger();
+        auto *ask = bars.findChild<QInputDialog *>(QStringLiteral("repeatCount"));
+        QVERIFY(ask && ask->isVisible());
+        QCOMPARE(ask->intMinimum(), 2);
+        QCOMPARE(ask->intMaximum(), 10000);
+        ask->setIntValue(37);
+        ask->accept();
+        QVERIFY(graphs.repeating());
+        graphs.finishRepeats();
+        const auto *stats = graphs.ensembleOf(lesson::model().run());
+        QVERIFY(stats && stats->copies == 37);
     }
 
     // Copies that end after "Next" belong to the run they copied: the graph,

@@ -143,6 +143,10 @@ private slots:
         row("a name that is not UTF-8", "screen " + latin + "\n", 2, "",
             "line 1: cannot write " + QByteArray(latin).replace("\xe9", "\\xe9") + ": no such folder");
         row("repeat before a run has ended", "repeat 10\n", 2, "", "line 1: A run is repeated once it has ended");
+        for (const char *count : {"1", "10001"})
+            row(qPrintable(QStringLiteral("repeat %1 times").arg(QLatin1String(count))),
+                QByteArray("repeat ") + count + "\n", 2, "",
+                QByteArray("line 1: the count must be 2 to 10000, not ") + count);
         row("long file name quoted in part", "counts /nonexistent/" + QByteArray(5000, 'x') + "\n", 2, "",
             "line 1: cannot write /nonexistent/" + QByteArray(67, 'x') + "...: the name is too long\n");
         row("shot of another kind of file", "shot antidrasi spots.svg\n", 2, "",

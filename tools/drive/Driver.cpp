@@ -506,8 +506,12 @@ void Driver::repeat(const Line &line)
 {
     line.need(1, "repeat COUNT");
     const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
-    if (count < 1 || count > 100000)
-        fail(QCoreApplication::translate("Driver", "the count must be 1 to 100000, not %1").arg(count));
+    using kinetics::core::fewestCopies, kinetics::core::mostCopies;
+    if (count < fewestCopies || count > mostCopies)
+        fail(QCoreApplication::translate("Driver", "the count must be %1 to %2, not %3")
+                 .arg(fewestCopies)
+                 .arg(mostCopies)
+                 .arg(count));
     // Refused as the window refuses it, in its words.
     if (!lesson::model().repeatable())
         fail(QCoreApplication::translate("grafiki1", "A run is repeated once it has ended"));

@@ -117,4 +117,26 @@ std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector
     return table;
 }
 
+std::string copiesTable(const kinetics::core::EnsembleStats &stats)
+{
+    TableNotes notes = describeRun(stats.setup);
+    notes.emplace_back("copies", std::to_string(stats.copies) + " runs of this setup, each on a random stream of its own");
+    notes.emplace_back("half-life A", "the time of the copy's first sample with A at or below half its start");
+    std::string table;
+    for (const auto &[name, value] : notes)
+        table += "# " + name + ": " + value + "\n";
+    table += "copy,time,A,B,C,D,half-life A\n";
+    for (int c = 0; c < stats.copies; ++c) {
+        const double halfLife = std::size_t(c) < stats.halfLives.size() ? stats.halfLives[std::size_t(c)] : NAN;
+        const std::string ending = std::isnan(halfLife) ? std::string() : shortest(halfLife);
+        for (int t = 0; t < stats.ticks(); ++t) {
+            table += std::to_string(c + 1) + "," + shortest(stats.times[std::size_t(t)]);
+            for (int m = 0; m < 4; ++m)
+                table += "," + std::to_string(stats.count(c, t, m));
+            table += "," + ending + "\n";
+        }
+    }
+    return table;
+}
+
 } // namespace graphs::core

@@ -28,6 +28,12 @@ TableNotes describeRun(const kinetics::core::RunSetup &setup);
 std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
                         const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble = nullptr);
 
+// Every copy of an ensemble, for students who draw their own histograms:
+// what the run was, then one row a copy and tick with the copy's number
+// (1 first), the time, the counts of A, B, C and D, and the copy's
+// half-life of A (empty where A stayed above half).
+std::string copiesTable(const kinetics::core::EnsembleStats &stats);
+
 // A number in the shortest form that reads back exactly, with a decimal
 // point: 0.5, 1e-07, 250.
 std::string shortest(double value);

@@ -32,6 +32,17 @@ double quantile(std::vector<int> &values, double q)
     return low + (high - low) * (at - double(below));
 }
 
+// The time of the first sample of tick t with A at or below half the spots,
+// where the tick ends there.
+double firstAtHalf(const Run &run, int t)
+{
+    const RunSetup &setup = run.setup();
+    for (int s = 0; s < samplesPerTick; ++s)
+        if (2 * run.record(0, t * samplesPerTick + s + 1) <= setup.spots)
+            return eventTime(double(t) * setup.interval, s * sampleStride, setup.interval);
+    return double(t + 1) * setup.interval;
+}
+
 } // namespace
 
 std::uint64_t copySeed(std::uint64_t seed, int index) { return mixed(mixed(seed) ^ std::uint64_t(index)); }
@@ -46,8 +57,9 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
     layOutBlock(block, setup.amount, 0);
     emptyTheRest(block);
 
-    // counts[(copy x ticks + tick) x 4 + kind], each copy written by one thread.
-    std::vector<int> counts(std::size_t(copies) * std::size_t(ticks) * 4);
+    // Each copy is written by one thread.
+    std::vector<std::uint16_t> counts(std::size_t(copies) * std::size_t(ticks) * 4);
+    std::vector<double> halfLives(std::size_t(copies), std::nan(""));
     Grid lastCells{};
     Counts lastCounts;
     const auto runCopies = [&](int first, int step) {
@@ -60,11 +72,15 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
             run.start(setup);
             toolkit::core::Random rng;
             rng.seed(copySeed(seed, c));
+            double &halfLife = halfLives[std::size_t(c)];
             for (int t = 0; t < ticks && run.running(); ++t) {
                 run.tick(rng, unseen);
                 const Counts n = run.counts();
-                int *at = &counts[(std::size_t(c) * std::size_t(ticks) + std::size_t(t)) * 4];
-                at[0] = n.a, at[1] = n.b, at[2] = n.c, at[3] = n.d;
+                std::uint16_t *at = &counts[(std::size_t(c) * std::size_t(ticks) + std::size_t(t)) * 4];
+                at[0] = std::uint16_t(n.a), at[1] = std::uint16_t(n.b), at[2] = std::uint16_t(n.c),
+                at[3] = std::uint16_t(n.d);
+                if (std::isnan(halfLife) && 2 * n.a <= setup.spots)
+                    halfLife = firstAtHalf(run, t);
             }
             if (c == copies - 1) {
                 lastCells = run.cells();
@@ -89,6 +105,7 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
     stats.copies = copies;
     stats.lastCells = lastCells;
     stats.lastCounts = lastCounts;
+    stats.halfLives = std::move(halfLives);
     for (auto *column : {&stats.mean, &stats.sd, &stats.low, &stats.high})
         for (auto &kind : *column)
             kind.resize(std::size_t(ticks));
@@ -112,6 +129,7 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
             stats.high[m][i] = quantile(values, 0.95);
         }
     }
+    stats.copyCounts = std::move(counts);
     return stats;
 }
 

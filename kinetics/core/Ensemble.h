@@ -5,6 +5,7 @@
 #include "kinetics/core/Run.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -22,6 +23,20 @@ struct EnsembleStats
     // The last copy where it ended, for the spots and the bars.
     Grid lastCells{};
     Counts lastCounts;
+    // Each copy's counts at the end of each tick: (copy x ticks + tick) x 4
+    // + kind. A count never passes the lattice's 625 sites.
+    std::vector<std::uint16_t> copyCounts;
+    // Each copy's half-life of A: the time of its first sample with A at or
+    // below half the spots; NaN where A stayed above half to the end.
+    std::vector<double> halfLives;
+
+    int ticks() const { return int(times.size()); }
+    int count(int copy, int tick, int kind) const
+    {
+        return copyCounts[(std::size_t(copy) * times.size() + std::size_t(tick)) * 4 + std::size_t(kind)];
+    }
+    // What one copy keeps in memory.
+    static std::size_t bytesPerCopy(int ticks) { return std::size_t(ticks) * 4 * sizeof(std::uint16_t) + sizeof(double); }
 };
 
 // The copies a student may ask for at once: a spread needs two, and ten

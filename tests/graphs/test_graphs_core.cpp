@@ -4,6 +4,7 @@
 #include "graphs/core/Chain.h"
 #include "graphs/core/CountsTable.h"
 #include "graphs/core/DecaySeries.h"
+#include "graphs/core/Histogram.h"
 #include "graphs/core/KeptRuns.h"
 #include "graphs/core/PlotFrame.h"
 #include "graphs/core/Smooth.h"
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 using namespace graphs::core;
 
@@ -384,6 +386,52 @@ private slots:
         // After one tick of time 2: A = 144 e^-0.25 in spots of this run.
         COMPARE_NEAR(row[5].toDouble(), 144 * std::exp(-0.25), 0, 0.0011);
         QCOMPARE(row.size(), 9);
+    }
+
+    // The bins of a histogram: whole steps of the values, the first centred
+    // on the smallest, at most as many as asked, every finite value in one.
+    void histogramBins_data()
+    {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<double>("unit");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QList<int>>("tallies");
+        const double nan = std::nan("");
+        QTest::newRow("a bin a count") << QList<double>{3, 5, 5, 4, 7} << 1.0 << 10 << 2.5 << 1.0
+                                       << QList<int>{1, 1, 2, 0, 1};
+        QTest::newRow("two counts a bin") << QList<double>{3, 5, 5, 4, 7} << 1.0 << 3 << 2.5 << 2.0
+                                          << QList<int>{2, 2, 1};
+        QTest::newRow("one value, NaN left out") << QList<double>{9, nan} << 1.0 << 30 << 8.5 << 1.0 << QList<int>{1};
+        QTest::newRow("times in steps of 0.25") << QList<double>{1, 1.25, 2, 2.5} << 0.25 << 4 << 0.875 << 0.5
+                                                << QList<int>{2, 0, 1, 1};
+    }
+
+    void histogramBins()
+    {
+        QFETCH(QList<double>, values);
+        QFETCH(double, unit);
+        QFETCH(int, most);
+        QFETCH(double, first);
+        QFETCH(double, width);
+        QFETCH(QList<int>, tallies);
+        const Histogram h = histogramOf(std::vector<double>(values.begin(), values.end()), unit, most);
+        COMPARE_NEAR(h.first, first, 1e-12, 0);
+        COMPARE_NEAR(h.width, width, 1e-12, 0);
+        QCOMPARE(QList<int>(h.tallies.begin(), h.tallies.end()), tallies);
+        std::vector<double> finite;
+        std::copy_if(values.begin(), values.end(), std::back_inserter(finite), [](double v) { return !std::isnan(v); });
+        QCOMPARE(h.counted, int(finite.size()));
+        const double mean = std::accumulate(finite.begin(), finite.end(), 0.0) / double(finite.size());
+        COMPARE_NEAR(h.mean, mean, 1e-12, 0);
+        // The normal curve over bins of width w holds the copies: its area
+        // is their number.
+        double area = 0;
+        for (double x = mean - 40; x < mean + 40; x += 0.01)
+            area += normalCurve(x, mean, 2, 7) * 0.01;
+        COMPARE_NEAR(area, 7, 1e-9, 0);
+        COMPARE_NEAR(normalCurve(mean, mean, 2, 7), 7 / (2 * std::sqrt(2 * std::numbers::pi)), 1e-12, 0);
     }
 
     void decaySeriesMarks()

@@ -2,6 +2,7 @@
 // spread the one the event rule predicts exactly, for a reaction, a decay
 // and an acid; the same seed gives the same copies on any number of threads.
 #include "acids/core/Equilibrium.h"
+#include "graphs/core/CountsTable.h"
 #include "graphs/core/Ensemble.h"
 #include "kinetics/core/EventRule.h"
 #include "kinetics/core/TemperatureFactor.h"
@@ -112,6 +113,68 @@ private slots:
             }
     }
 
+    // What an ensemble keeps of each copy, and the copies' table, are the
+    // copy's own run: the same setup run on the block with the copy's seed,
+    // its counts at each tick's end, and its half-life of A the time of its
+    // first sample with A at or below half.
+    void eachCopyKeepsItsOwnRun_data()
+    {
+        QTest::addColumn<int>("process");
+        QTest::addColumn<double>("k1");
+        QTest::newRow("decay, A at half within the run") << -2 << 0.3;
+        QTest::newRow("slow reaction, A above half to the end") << 0 << 0.01;
+    }
+
+    void eachCopyKeepsItsOwnRun()
+    {
+        QFETCH(int, process);
+        QFETCH(double, k1);
+        const RunSetup setup = setupFor({.process = ModelCode(process), .decaySteps = 2,
+                                         .rates = {.steps = {.k1 = k1, .k2 = 0.2}}, .amount = 20, .duration = 40,
+                                         .temperatureC = 25});
+        const int copies = 3, copy = 2;
+        const auto stats = runEnsemble(setup, 5, copies, 2);
+        QVERIFY(stats);
+        Run run;
+        layOutBlock(run.cells(), setup.amount, 0);
+        emptyTheRest(run.cells());
+        run.start(setup);
+        toolkit::core::Random rng;
+        rng.seed(copySeed(5, copy));
+        UnseenRun unseen;
+        for (int t = 0; run.running(); ++t)
+            run.tick(rng, unseen);
+        QCOMPARE(int(run.history().size()), stats->ticks());
+        for (int t = 0; t < stats->ticks(); ++t) {
+            const Counts n = run.history()[std::size_t(t)].counts;
+            QCOMPARE((std::array{stats->count(copy, t, 0), stats->count(copy, t, 1), stats->count(copy, t, 2),
+                                 stats->count(copy, t, 3)}),
+                     (std::array{n.a, n.b, n.c, n.d}));
+        }
+        double halfLife = std::nan("");
+        int sample = 0;
+        run.recording()->replay([&](double x, const Amounts &) {
+            if (++sample; std::isnan(halfLife) && 2 * run.record(0, sample) <= setup.spots)
+                halfLife = x;
+        });
+        if (std::isnan(halfLife))
+            QVERIFY(std::isnan(stats->halfLives[copy]));
+        else
+            QCOMPARE(stats->halfLives[copy], halfLife);
+        QCOMPARE(std::isnan(halfLife), k1 < 0.1);
+
+        const QStringList table = QString::fromStdString(graphs::core::copiesTable(*stats)).trimmed().split('\n');
+        const int header = int(table.indexOf(QStringLiteral("copy,time,A,B,C,D,half-life A")));
+        QVERIFY(header > 0);
+        QCOMPARE(table.size(), header + 1 + copies * stats->ticks());
+        const QStringList last = table.last().split(',');
+        const Counts end = run.counts();
+        QCOMPARE(last.mid(0, 6), (QStringList{QString::number(copies), QString::number(stats->times.back()),
+                                             QString::number(end.a), QString::number(end.b),
+                                             QString::number(end.c), QString::number(end.d)}));
+        QCOMPARE(last[6].isEmpty(), std::isnan(halfLife));
+    }
+
     void sameSeedSameCopiesOnAnyThreads()
     {
         const RunSetup setup =
@@ -123,6 +186,8 @@ private slots:
         QCOMPARE(one->mean, three->mean);
         QCOMPARE(one->sd, three->sd);
         QCOMPARE(one->lastCounts, three->lastCounts);
+        QCOMPARE(one->copyCounts, three->copyCounts);
+        QCOMPARE(one->halfLives, three->halfLives);
         QVERIFY(one->mean != other->mean);
         const std::atomic<bool> cancelled{true};
         QVERIFY(!runEnsemble(setup, 7, 40, 2, nullptr, &cancelled));

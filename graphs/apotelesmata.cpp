@@ -4,6 +4,7 @@
 #include "graphs/SpotWindow.h"
 #include "graphs/core/CountsTable.h"
 #include "graphs/grafiki1.h"
+#include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Process.h"
@@ -253,6 +254,7 @@ void apotelesmata::start()
     graphs.diaforikes.setEnabled(true);
     shell::hideAcidGraphs();
     form<mathematical>().hide();
+    form<katanomi>().hide();
 
     // A run window closed by its frame comes back for the run, and all four
     // come back over a page a click brought up; the keyboard stays on Start.

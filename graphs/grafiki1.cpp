@@ -2,11 +2,14 @@
 
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
+#include "graphs/core/CountsTable.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Ensemble.h"
 #include "graphs/core/KeptRuns.h"
 #include "graphs/drawPlotFrame.h"
+#include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
+#include "graphs/ravdogram.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
 #include "lesson/Model.h"
@@ -115,7 +118,29 @@ void grafiki1::offerRepeats(Canvas &window)
     offerChoices(window, tr("Repeat the Run..."),
                  tr("Run the last run again many times and show the spread of the copies"), repeats);
     offerAction(window, tr("Stop Repeating"), tr("Stop the copies of the run"), [this] { stopRepeats(); });
+    offerAction(window, tr("Distribution of the Copies..."),
+                tr("How the copies of the repeated run spread, against what the event rule predicts"),
+                [this] { showDistribution(); });
+    offerFile(window, tr("Save the Copies' Counts As..."), tr("CSV table (*.csv)"), [this] {
+        const auto *stats = ensembleOf(lesson::model().run());
+        return QByteArray::fromStdString(stats ? graphs::core::copiesTable(*stats)
+                                               : "# copies: none yet: repeat the run first\n");
+    });
     m_repeatWindows.emplace_back(window.window());
+}
+
+void grafiki1::showDistribution()
+{
+    if (!ensembleOf(lesson::model().run())) {
+        showNotice(*this, tr("Repeat the run first: the distribution is that of its copies"));
+        return;
+    }
+    auto &histogram = form<katanomi>();
+    if (std::find(m_repeatWindows.begin(), m_repeatWindows.end(), &histogram) == m_repeatWindows.end())
+        offerRepeats(histogram);
+    if (!histogram.isVisible())
+        histogram.placeOver(form<ravdogram>());
+    histogram.showCopies(m_ensemble, m_previousEnsemble);
 }
 
 void grafiki1::askCopies(QWidget &over)
@@ -240,8 +265,19 @@ void grafiki1::redrawAll()
         index = 0;
         rec.replay(keep(samples[i], LaterPoints::Sample, [&](int m) { return rec.sample(m, int(index) + 1); }));
     }
+    // The copies' bands lie under every run's points; of copies made before
+    // the latest, only their mean.
+    const EnsembleLayer *latest = nullptr;
+    for (const Layer &layer : m_layers)
+        if (const auto *ensemble = std::get_if<EnsembleLayer>(&layer))
+            latest = ensemble;
+    for (const Layer &layer : m_layers)
+        if (const auto *ensemble = std::get_if<EnsembleLayer>(&layer))
+            drawEnsemble(*ensemble->stats, *ensemble->smooth, ensemble == latest);
     for (std::size_t i = 0; i < m_layers.size(); ++i) {
         const auto *run = std::get_if<RunLayer>(&m_layers[i]);
+        if (std::holds_alternative<EnsembleLayer>(m_layers[i]))
+            continue;
         if (!run) {
             drawLayer(m_layers[i]);
             continue;
@@ -318,7 +354,7 @@ void grafiki1::drawLayer(const Layer &layer)
     else if (const auto *series = std::get_if<SeriesLayer>(&layer))
         drawSeries(series->k, series->setup);
     else if (const auto *ensemble = std::get_if<EnsembleLayer>(&layer))
-        drawEnsemble(*ensemble->stats, *ensemble->smooth);
+        drawEnsemble(*ensemble->stats, *ensemble->smooth, true);
 }
 
 int grafiki1::runsShown() const
@@ -593,10 +629,22 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     // meanwhile, nor to the plan laid out for the next.
     if (run != lesson::model().run().serial() || !lesson::model().describesRun())
         return;
+    // The copies made before of the same run stay beside them.
+    m_previousEnsemble = m_ensemble && m_ensembleRun == run ? m_ensemble : nullptr;
     m_ensemble = stats;
     m_ensembleRun = run;
+    if (auto &histogram = form<katanomi>(); histogram.isVisible())
+        histogram.showCopies(m_ensemble, m_previousEnsemble);
     auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));
-    addLayer(EnsembleLayer{stats, smooth});
+    // The graph shows the latest copies and those before them of the same
+    // run: their memory is let go of with their layers.
+    std::erase_if(m_layers, [&](const Layer &layer) {
+        const auto *ensemble = std::get_if<EnsembleLayer>(&layer);
+        return ensemble && ensemble->stats != m_previousEnsemble;
+    });
+    m_layers.push_back(EnsembleLayer{stats, smooth});
+    redraw();
+    describeGraph();
     shell::showLastCopy(stats->lastCells, stats->setup.blockSide, stats->lastCounts);
     if (stats->setup.rates.steps.none()) {
         showNotice(*this, tr("%1 runs: with every rate zero no spot changes, so there is nothing random to compare")
@@ -620,11 +668,26 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     showNotice(*this, said.arg(stats->copies), true, figures);
 }
 
-void grafiki1::drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth)
+void grafiki1::drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth,
+                            bool latest)
 {
     const auto &setup = stats.setup;
     const double perSpot = kinetics::core::amountPerSpot(setup.amount, setup.spots);
     const int kinds = setup.kinds();
+    const auto drawMean = [&] {
+        for (int m = 0; m < kinds; ++m) {
+            std::vector<QPointF> mean{{0, m == 0 ? setup.spots * perSpot : 0}};
+            for (std::size_t i = 0; i < stats.times.size(); ++i)
+                mean.emplace_back(stats.times[i], stats.mean[std::size_t(m)][i] * perSpot);
+            polyline(mean, qColor(palette::kind(m)));
+        }
+    };
+    if (!latest) {
+        setDrawStyle(DrawStyle::Dot);
+        drawMean();
+        setDrawStyle(DrawStyle::Solid);
+        return;
+    }
     const QColor back = backColor();
     // A kind's colour, lighter: a share of the way to the background.
     const auto lighter = [&](int m, double share) {
@@ -634,25 +697,27 @@ void grafiki1::drawEnsemble(const kinetics::core::EnsembleStats &stats, const gr
                                 c.blueF() + (back.blueF() - c.blueF()) * share);
     };
     const double interval = setup.interval;
-    const auto bands = [&](double share, auto bottom, auto top) {
-        for (int m = 0; m < kinds; ++m)
-            for (std::size_t i = 0; i < stats.times.size(); ++i) {
-                const double t = stats.times[i];
-                box(t - interval / 2, bottom(m, i) * perSpot, t + interval / 2, top(m, i) * perSpot,
-                    lighter(m, share), true);
-            }
-    };
-    const auto at = [&](const auto &column) {
-        return [&column](int m, std::size_t i) { return column[std::size_t(m)][i]; };
-    };
-    bands(0.8, at(stats.low), at(stats.high));
-    bands(0.55, [&](int m, std::size_t i) { return stats.mean[std::size_t(m)][i] - stats.sd[std::size_t(m)][i]; },
-          [&](int m, std::size_t i) { return stats.mean[std::size_t(m)][i] + stats.sd[std::size_t(m)][i]; });
+    // The copies' spread: a band one standard deviation about their mean.
+    for (int m = 0; m < kinds; ++m)
+        for (std::size_t i = 0; i < stats.times.size(); ++i) {
+            const double t = stats.times[i];
+            const double mean = stats.mean[std::size_t(m)][i], sd = stats.sd[std::size_t(m)][i];
+            box(t - interval / 2, (mean - sd) * perSpot, t + interval / 2, (mean + sd) * perSpot, lighter(m, 0.7),
+                true);
+        }
     drawCurves(smooth);
-    for (int m = 0; m < kinds; ++m) {
-        std::vector<QPointF> mean{{0, m == 0 ? setup.spots * perSpot : 0}};
-        for (std::size_t i = 0; i < stats.times.size(); ++i)
-            mean.emplace_back(stats.times[i], stats.mean[std::size_t(m)][i] * perSpot);
-        polyline(mean, qColor(palette::kind(m)));
-    }
+    // What the event rule predicts of that spread: its own mean give or take
+    // its standard deviation, dashed along the band's edges.
+    const auto exact = kinetics::core::exactMoments(setup, stats.ticks());
+    setDrawStyle(DrawStyle::Dash);
+    for (int m = 0; m < kinds; ++m)
+        for (const int side : {-1, 1}) {
+            std::vector<QPointF> edge{{0, m == 0 ? setup.spots * perSpot : 0}};
+            for (std::size_t i = 0; i < exact.size(); ++i)
+                edge.emplace_back(stats.times[i],
+                                  (exact[i].mean[std::size_t(m)] + side * exact[i].sd(m)) * perSpot);
+            polyline(edge, qColor(palette::kind(m)));
+        }
+    setDrawStyle(DrawStyle::Solid);
+    drawMean();
 }

@@ -62,10 +62,10 @@ public:
     // 10,000), each copy on a stream of its own, beside the window, which
     // goes on; a notice says how far it is, and Escape or "Stop Repeating"
     // stops it.
-    // Then the graph shows per kind the copies' mean, in a band of one
-    // standard deviation and one of 5 to 95 %, over the smooth curves, a line
-    // says how far the mean strays from them, and the spots and the bars show
-    // the last copy.
+    // Then the graph shows per kind the copies' mean in a band of one
+    // standard deviation, the event rule's spread and the smooth curves, a
+    // line says how far the mean strays from them, and the spots and the
+    // bars show the last copy.
     void repeatRun(int copies);
     bool repeating() const { return m_job != nullptr; }
     // "Repeat the Run..." and "Stop Repeating" in the menu of a run window;
@@ -73,6 +73,10 @@ public:
     void offerRepeats(toolkit::Canvas &window);
     // "Other Number...": asks over that window how many copies to run.
     void askCopies(QWidget &over);
+    // "Distribution of the Copies...": the histogram window shows the copies
+    // of the current run, over the bars; a notice says to repeat the run
+    // first when it has none.
+    void showDistribution();
     // Waits until the copies are done.
     void finishRepeats();
     void stopRepeats();
@@ -132,7 +136,11 @@ private:
     class LaterPoints;
     void drawHalfLives(const kinetics::core::RunSetup &setup);
     void drawSeries(const std::array<double, 4> &k, const kinetics::core::RunSetup &setup);
-    void drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth);
+    // The latest copies: their mean in a band of one standard deviation, and
+    // the event rule's mean give or take its own, dashed; copies before them
+    // only their mean, dotted.
+    void drawEnsemble(const kinetics::core::EnsembleStats &stats, const graphs::core::SmoothSolution &smooth,
+                      bool latest);
     // The copies are done: the graph, the spots and the bars show them.
     void showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats> stats, int run);
     struct Job;
@@ -156,6 +164,7 @@ private:
     int m_smoothRun = 0; // the run m_smooth belongs to
     std::shared_ptr<const kinetics::core::EnsembleStats> m_ensemble;
     int m_ensembleRun = 0;
+    std::shared_ptr<const kinetics::core::EnsembleStats> m_previousEnsemble; // of the same run, made before
     std::shared_ptr<Job> m_job; // the copies being run
     int m_askedCopies = 100;    // what "Other Number..." offers first
     std::vector<QPointer<QWidget>> m_repeatWindows; // whose menus offer the repeats

@@ -10,6 +10,7 @@
 #include "decay/YPOTHDIASPASI1.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
+#include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/YPOTHETIKES.h"
@@ -51,6 +52,7 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
         entry<grafiki1>("grafiki1"),
         entry<ravdogram>("ravdogram"),
         entry<mathematical>("mathematical"),
+        entry<katanomi>("katanomi"),
         entry<Simiosi>("Simiosi"),
         entry<OXEA1>("OXEA1"),
         entry<CARBONIC>("CARBONIC"),

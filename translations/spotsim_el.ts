@@ -882,6 +882,26 @@
         <source>How many copies of the run, from %1 to %2:</source>
         <translation>Πόσες φορές να επαναληφθεί η προσομοίωση, από %1 έως %2:</translation>
     </message>
+    <message>
+        <source>Distribution of the Copies...</source>
+        <translation>Κατανομή των επαναλήψεων...</translation>
+    </message>
+    <message>
+        <source>How the copies of the repeated run spread, against what the event rule predicts</source>
+        <translation>Πώς κατανέμονται οι επαναλήψεις της προσομοίωσης, σε σύγκριση με όσα προβλέπει ο κανόνας των γεγονότων</translation>
+    </message>
+    <message>
+        <source>Save the Copies&apos; Counts As...</source>
+        <translation>Αποθήκευση μετρήσεων των επαναλήψεων ως...</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Πίνακας CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Repeat the run first: the distribution is that of its copies</source>
+        <translation>Επαναλάβετε πρώτα την προσομοίωση: η κατανομή είναι των επαναλήψεών της</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>
@@ -904,6 +924,69 @@
     <message>
         <source>%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.</source>
         <translation>%1. Οριζόντια: c (mol/L), 0 έως 14. Κατακόρυφα: ποσοστό του c, 0 έως 100. Καμπύλες: μπλε H2A, πράσινη HA-, κόκκινη A2-, κίτρινη H+. Η γραμμή παύλας-τελείας δείχνει c = %2 mol/L, όπου το H2A είναι %3 %, το HA- %4 %, το A2- %5 % και το H+ %6 % του c.</translation>
+    </message>
+</context>
+<context>
+    <name>katanomi</name>
+    <message>
+        <source>Distribution of the Copies</source>
+        <translation>Κατανομή των επαναλήψεων</translation>
+    </message>
+    <message>
+        <source>Half-life of A</source>
+        <translation>Χρόνος ημιζωής του A</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Χρόνος</translation>
+    </message>
+    <message>
+        <source>t = %1</source>
+        <translation>t = %1</translation>
+    </message>
+    <message>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
+    </message>
+    <message>
+        <source>Half-life of A in %1 runs: %2 on average, standard deviation %3</source>
+        <translation>Χρόνος ημιζωής του A σε %1 προσομοιώσεις: κατά μέσο όρο %2, τυπική απόκλιση %3</translation>
+    </message>
+    <message>
+        <source>Set half-life: %1 (the red line)</source>
+        <translation>Ο χρόνος ημιζωής που ορίστηκε: %1 (η κόκκινη γραμμή)</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 runs kept more than half of A to the end</source>
+        <translation>%1 από τις %2 προσομοιώσεις κράτησαν ως το τέλος πάνω από το μισό του A</translation>
+    </message>
+    <message>
+        <source>%1 runs at t = %2: %3 spots of %4 on average, standard deviation %5</source>
+        <translation>%1 προσομοιώσεις στο t = %2: κατά μέσο όρο %3 κουκκίδες %4, τυπική απόκλιση %5</translation>
+    </message>
+    <message>
+        <source>The event rule predicts %1 on average, standard deviation %2 (the curve)</source>
+        <translation>Ο κανόνας των γεγονότων προβλέπει κατά μέσο όρο %1, τυπική απόκλιση %2 (η καμπύλη)</translation>
+    </message>
+    <message>
+        <source>The event rule predicts %1 on average, standard deviation %2</source>
+        <translation>Ο κανόνας των γεγονότων προβλέπει κατά μέσο όρο %1, τυπική απόκλιση %2</translation>
+    </message>
+    <message>
+        <source>Mean of these %1 runs: %2; of the %3 before them: %4</source>
+        <translation>Μέσος όρος αυτών των %1 προσομοιώσεων: %2· των %3 προηγούμενων: %4</translation>
+    </message>
+    <message>
+        <source>half-life of A</source>
+        <translation>χρόνος ημιζωής του A</translation>
+    </message>
+    <message>
+        <source>spots of %1</source>
+        <translation>κουκκίδες %1</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>προσομοιώσεις</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "decay/GNOSTED.h"
 #include "graphs/core/Smooth.h"
 #include "graphs/grafiki1.h"
+#include "graphs/katanomi.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Palette.h"
@@ -24,6 +25,8 @@
 #include <QtTest>
 
 #include <cmath>
+#include <numbers>
+#include <numeric>
 
 #include <sched.h>
 
@@ -488,9 +491,45 @@ private slots:
         QVERIFY(lines[8].endsWith(QStringLiteral(",mean D,sd D,p5 D,p95 D")));
         QCOMPARE(lines[9].split(QLatin1Char(',')).size(), 5 + 16);
         QCOMPARE(form<ravdogram>().Shape2.height(), double(stats->lastCounts.b));
+
+        // Their distribution, at the end of the run first, holds every copy;
+        // the half-life of A is offered where A falls to half, beside the
+        // one set.
+        graphs.showDistribution();
+        auto &histogram = form<katanomi>();
+        QVERIFY(histogram.isVisible());
+        const auto tallied = [&] {
+            const auto &tallies = histogram.histogram().tallies;
+            return std::accumulate(tallies.begin(), tallies.end(), 0);
+        };
+        QCOMPARE(tallied(), 100);
+        const auto &setup = stats->setup;
+        QCOMPARE(histogram.Label2.caption(), QStringLiteral("t = %1").arg(setup.interval * stats->ticks()));
+        QCOMPARE(histogram.histogram().mean, stats->mean[0].back());
+        QCOMPARE(histogram.eidos[4].visible(), rate > 0);
+        QVERIFY(!histogram.eidos[2].visible());
+        if (rate > 0) {
+            histogram.eidos[4].click();
+            QCOMPARE(histogram.histogram().counted, 100);
+            const double set = setup.interval * std::numbers::ln2 / setup.rates.steps.k1;
+            QVERIFY(histogram.accessibleDescription().contains(
+                QStringLiteral("Set half-life: ") + Format(set, set < 10 ? "0.00" : "0.0")));
+            histogram.eidos[1].click();
+        }
+        // The time bar moves along the run; more copies keep the time and
+        // set their mean beside the one before.
+        histogram.xronos.setValue(0);
+        QCOMPARE(histogram.Label2.caption(), QStringLiteral("t = %1").arg(setup.interval));
+        QCOMPARE(histogram.histogram().mean, stats->mean[std::size_t(histogram.shown())][0]);
+        graphs.repeatRun(10);
+        graphs.finishRepeats();
+        QCOMPARE(tallied(), 10);
+        QCOMPARE(histogram.xronos.value(), 0);
+        QVERIFY(histogram.accessibleDescription().contains(QLatin1String("of the 100 before them")));
         // A new Start takes the graph back to the run.
         road::start();
         QVERIFY(!graphs.ensembleOf(lesson::model().run()));
+        QVERIFY(!histogram.isVisible());
     }
 
     // On a machine that gives the program one processor the copies of a

@@ -631,7 +631,8 @@ private slots:
         QStringList expected{QStringLiteral("Copy Picture"), QStringLiteral("Save Picture As...")};
         if (counts) // a run window: the run's counts, and its repeats
             expected << QStringLiteral("Save Counts As...") << QStringLiteral("Repeat the Run...")
-                     << QStringLiteral("Stop Repeating");
+                     << QStringLiteral("Stop Repeating") << QStringLiteral("Distribution of the Copies...")
+                     << QStringLiteral("Save the Copies' Counts As...");
         QCOMPARE(items, expected);
         menu->close();
     }

@@ -378,6 +378,7 @@ const QHash<QString, Driver::Handler> &Driver::commands()
         {QStringLiteral("tick"), &Driver::tick},
         {QStringLiteral("run"), &Driver::runToEnd},
         {QStringLiteral("repeat"), &Driver::repeat},
+        {QStringLiteral("distribution"), &Driver::distribution},
         {QStringLiteral("wait"), &Driver::wait},
         {QStringLiteral("shot"), &Driver::shot},
         {QStringLiteral("screen"), &Driver::screen},
@@ -518,6 +519,15 @@ void Driver::repeat(const Line &line)
     auto &graphs = toolkit::form<grafiki1>();
     graphs.repeatRun(count);
     graphs.finishRepeats();
+}
+
+void Driver::distribution(const Line &line)
+{
+    line.need(0, "distribution");
+    auto &graphs = toolkit::form<grafiki1>();
+    if (!graphs.ensembleOf(lesson::model().run()))
+        fail(QCoreApplication::translate("grafiki1", "Repeat the run first: the distribution is that of its copies"));
+    graphs.showDistribution();
 }
 
 void Driver::wait(const Line &line)

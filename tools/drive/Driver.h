@@ -46,6 +46,8 @@ private:
     void runToEnd(const Line &line);
     // The last run repeated COUNT times, the copies' spread on the graph.
     void repeat(const Line &line);
+    // The histogram window of the run's copies, as its menu entry opens it.
+    void distribution(const Line &line);
     void wait(const Line &line);
     void shot(const Line &line);
     void screen(const Line &line);

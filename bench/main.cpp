@@ -538,7 +538,8 @@ void resizeRedraw(Report &report)
 }
 
 // 1000 copies of a reaction of 250 (14 ticks) and of a decay series of 75
-// (38 ticks), on one core and on every core.
+// (38 ticks), on one core and on every core, and what a copy keeps; then
+// 10,000 copies.
 void ensemble(Report &report)
 {
     const auto setupOf = [](kinetics::core::ModelCode process, int duration) {
@@ -561,7 +562,19 @@ void ensemble(Report &report)
             const double ms = 1000 * bestSeconds(3, [&] { kinetics::core::runEnsemble(setup, 11, 1000, threads); });
             report.figure(std::string("ensemble-1000-ms.") + name + (threads == 1 ? ".one-core" : ".all-cores"), ms);
         }
+        report.figure(std::string("ensemble-bytes-per-copy.") + name,
+                      double(kinetics::core::EnsembleStats::bytesPerCopy(kinetics::core::ticksOfRun(duration, setup.interval))));
     }
+    // The most copies a student may ask for, on every core as the window
+    // runs them: of the decay above and of the longest decay (1000, 501
+    // ticks).
+    const auto longest = setupOf(kinetics::core::ModelCode::DecaySeries, 1000);
+    for (const auto &[name, setup] : {std::pair{"decay", setupOf(kinetics::core::ModelCode::DecaySeries, 75)},
+                                      std::pair{"longest-decay", longest}})
+        report.figure(std::string("ensemble-10000-s.") + name + ".all-cores",
+                      bestSeconds(1, [&] { kinetics::core::runEnsemble(setup, 11, kinetics::core::mostCopies, cores); }));
+    report.figure("ensemble-bytes-per-copy.longest-decay",
+                  double(kinetics::core::EnsembleStats::bytesPerCopy(kinetics::core::ticksOfRun(1000, longest.interval))));
 }
 
 void memory(Report &report)

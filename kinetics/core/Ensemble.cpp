@@ -32,17 +32,6 @@ double quantile(std::vector<int> &values, double q)
     return low + (high - low) * (at - double(below));
 }
 
-// The time of the first sample of tick t with A at or below half the spots,
-// where the tick ends there.
-double firstAtHalf(const Run &run, int t)
-{
-    const RunSetup &setup = run.setup();
-    for (int s = 0; s < samplesPerTick; ++s)
-        if (2 * run.record(0, t * samplesPerTick + s + 1) <= setup.spots)
-            return eventTime(double(t) * setup.interval, s * sampleStride, setup.interval);
-    return double(t + 1) * setup.interval;
-}
-
 } // namespace
 
 std::uint64_t copySeed(std::uint64_t seed, int index) { return mixed(mixed(seed) ^ std::uint64_t(index)); }
@@ -72,16 +61,14 @@ std::optional<EnsembleStats> runEnsemble(const RunSetup &setup, std::uint64_t se
             run.start(setup);
             toolkit::core::Random rng;
             rng.seed(copySeed(seed, c));
-            double &halfLife = halfLives[std::size_t(c)];
             for (int t = 0; t < ticks && run.running(); ++t) {
                 run.tick(rng, unseen);
                 const Counts n = run.counts();
                 std::uint16_t *at = &counts[(std::size_t(c) * std::size_t(ticks) + std::size_t(t)) * 4];
                 at[0] = std::uint16_t(n.a), at[1] = std::uint16_t(n.b), at[2] = std::uint16_t(n.c),
                 at[3] = std::uint16_t(n.d);
-                if (std::isnan(halfLife) && 2 * n.a <= setup.spots)
-                    halfLife = firstAtHalf(run, t);
             }
+            halfLives[std::size_t(c)] = run.recording()->timeAtHalf();
             if (c == copies - 1) {
                 lastCells = run.cells();
                 lastCounts = run.counts();

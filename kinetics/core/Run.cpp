@@ -1,6 +1,7 @@
 #include "kinetics/core/Run.h"
 
 #include <cassert>
+#include <cmath>
 
 namespace kinetics::core {
 
@@ -46,6 +47,15 @@ void Recording::replay(const std::function<void(double x, const Amounts &amounts
         point(eventTime(n * double(interval), k, interval),
               {samples[0][s] * perSpot, samples[1][s] * perSpot, samples[2][s] * perSpot, samples[3][s] * perSpot});
     }
+}
+
+double Recording::timeAtHalf() const
+{
+    for (int i = 0; i < sampleCount(); ++i)
+        if (2 * samples[0][std::size_t(i)] <= setup.spots)
+            return eventTime(double(i / samplesPerTick) * setup.interval, i % samplesPerTick * sampleStride,
+                             setup.interval);
+    return std::nan("");
 }
 
 void Recording::tickStarts(const std::function<void(double x, const Amounts &amounts)> &point) const

@@ -77,6 +77,9 @@ struct Recording
     // Every sample at the time it was taken, as amounts of the run's kinds on
     // the run's own scale.
     void replay(const std::function<void(double x, const Amounts &amounts)> &point) const;
+    // The time of the first sample with A at or below half the spots, where
+    // A has fallen to half; NaN while A stays above half.
+    double timeAtHalf() const;
     // The counts at the start of each tick so far, where the run plots its
     // larger points, at their times.
     void tickStarts(const std::function<void(double x, const Amounts &amounts)> &point) const;

@@ -6,6 +6,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
+#include "graphs/metriseis.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Process.h"
 #include "kinetics/core/RunSetup.h"
@@ -107,8 +108,9 @@ QByteArray apotelesmata::countsCsv() const
 {
     const auto &run = lesson::model().run();
     const auto &graphs = form<grafiki1>();
-    return QByteArray::fromStdString(
-        graphs::core::countsTable(run.setup(), run.history(), graphs.smoothOf(run), graphs.ensembleOf(run)));
+    return QByteArray::fromStdString(graphs::core::countsTable(run.setup(), run.history(), graphs.smoothOf(run),
+                                                               graphs.ensembleOf(run),
+                                                               graphs::core::measurementNotes(metriseis::measuredRun())));
 }
 
 void apotelesmata::showRunWindows()
@@ -255,6 +257,7 @@ void apotelesmata::start()
     shell::hideAcidGraphs();
     form<mathematical>().hide();
     form<katanomi>().hide();
+    form<metriseis>().hide();
 
     // A run window closed by its frame comes back for the run, and all four
     // come back over a page a click brought up; the keyboard stays on Start.

@@ -9,6 +9,7 @@
 #include "graphs/drawPlotFrame.h"
 #include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
+#include "graphs/metriseis.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/core/Palette.h"
 #include "kinetics/core/Process.h"
@@ -91,6 +92,7 @@ grafiki1::grafiki1()
     diaforikes.onClick([this] { optimization(); });
     changerates.onClick([this] { changeOfRates(); });
     voithia.onClick([this] { help(); });
+    metrisi.onClick([] { form<metriseis>().showMeasurements(); });
     xronoimizoi.onClick([this] { halfLifes(); });
     offerPicture(*this);
     setRedraw([this] { redrawAll(); });
@@ -635,6 +637,8 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     m_ensembleRun = run;
     if (auto &histogram = form<katanomi>(); histogram.isVisible())
         histogram.showCopies(m_ensemble, m_previousEnsemble);
+    if (auto &measured = form<metriseis>(); measured.isVisible())
+        measured.showMeasurements();
     auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));
     // The graph shows the latest copies and those before them of the same
     // run: their memory is let go of with their layers.

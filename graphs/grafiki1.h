@@ -30,6 +30,8 @@ public:
     toolkit::MenuItem diaforikes{this, QStringLiteral("diaforikes"), QCoreApplication::translate("grafiki1", "Optimization")};
     toolkit::MenuItem xronoimizoi{this, QStringLiteral("xronoimizoi"), QCoreApplication::translate("grafiki1", "Half Lifes")};
     toolkit::MenuItem changerates{this, QStringLiteral("changerates"), QCoreApplication::translate("grafiki1", "Change of Rates")};
+    // What the run itself shows, measured from its spots.
+    toolkit::MenuItem metrisi{this, QStringLiteral("metrisi"), QCoreApplication::translate("grafiki1", "Measurements")};
     toolkit::MenuItem voithia{this, QStringLiteral("voithia"), QCoreApplication::translate("grafiki1", "Help")};
 
     // The frame of a run: its scale and axes, "Half Lifes" offered for a

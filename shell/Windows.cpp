@@ -12,6 +12,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
+#include "graphs/metriseis.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
@@ -53,6 +54,7 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
         entry<ravdogram>("ravdogram"),
         entry<mathematical>("mathematical"),
         entry<katanomi>("katanomi"),
+        entry<metriseis>("metriseis"),
         entry<Simiosi>("Simiosi"),
         entry<OXEA1>("OXEA1"),
         entry<CARBONIC>("CARBONIC"),

@@ -313,6 +313,10 @@
         <source>the count must be %1 to %2, not %3</source>
         <translation>το πλήθος πρέπει να είναι από %1 έως %2, όχι %3</translation>
     </message>
+    <message>
+        <source>the run gives no measurement %1</source>
+        <translation>η προσομοίωση δεν δίνει μέτρηση %1</translation>
+    </message>
 </context>
 <context>
     <name>GNOSTED</name>
@@ -902,6 +906,10 @@
         <source>Repeat the run first: the distribution is that of its copies</source>
         <translation>Επαναλάβετε πρώτα την προσομοίωση: η κατανομή είναι των επαναλήψεών της</translation>
     </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Μετρήσεις</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>
@@ -1018,6 +1026,105 @@
     <message>
         <source>Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate of change, scaled so that A&apos;s rate at the start reaches the axis; above the time axis a kind grows, below it a kind falls. Curves: %2.</source>
         <translation>Ρυθμοί μεταβολής των ποσοτήτων ως προς τον χρόνο. Οριζόντια: χρόνος, 0 έως %1. Κατακόρυφα: ο ρυθμός μεταβολής, σε κλίμακα ώστε ο αρχικός ρυθμός του A να φτάνει τον άξονα· πάνω από τον άξονα του χρόνου ένα είδος αυξάνεται, κάτω από αυτόν μειώνεται. Καμπύλες: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>metriseis</name>
+    <message>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
+    </message>
+    <message>
+        <source>Half-life of A</source>
+        <translation>Χρόνος ημιζωής του A</translation>
+    </message>
+    <message>
+        <source>the first time A is at or below half its start</source>
+        <translation>η πρώτη στιγμή που το A φτάνει στο μισό της αρχικής του τιμής ή κάτω από αυτό</translation>
+    </message>
+    <message>
+        <source>Half-life of A from its constant</source>
+        <translation>Χρόνος ημιζωής του A από τη σταθερά του</translation>
+    </message>
+    <message>
+        <source>ln 2 over the fitted constant K1</source>
+        <translation>ln 2 διά τη σταθερά K1 της προσαρμογής</translation>
+    </message>
+    <message>
+        <source>Constant K1 of A</source>
+        <translation>Σταθερά K1 του A</translation>
+    </message>
+    <message>
+        <source>the slope of a least-squares line through ln A against time, from t = %1 to %2</source>
+        <translation>η κλίση της ευθείας ελαχίστων τετραγώνων του ln A ως προς τον χρόνο, από t = %1 έως %2</translation>
+    </message>
+    <message>
+        <source>Equilibrium ratio B/A</source>
+        <translation>Λόγος ισορροπίας B/A</translation>
+    </message>
+    <message>
+        <source>the mean of B over the mean of A in the last third of the run, t = %1 to %2; set: the ratio of the constants</source>
+        <translation>ο μέσος όρος του B διά τον μέσο όρο του A στο τελευταίο τρίτο της προσομοίωσης, t = %1 έως %2· ορισμένη τιμή: ο λόγος των σταθερών</translation>
+    </message>
+    <message>
+        <source>Time of the maximum of B</source>
+        <translation>Χρόνος του μεγίστου του B</translation>
+    </message>
+    <message>
+        <source>the top of the parabola through B at t = %1 to %2; set: the smooth curve&apos;s</source>
+        <translation>η κορυφή της παραβολής από τις τιμές του B στα t = %1 έως %2· ορισμένη τιμή: της θεωρητικής καμπύλης</translation>
+    </message>
+    <message>
+        <source>Height of the maximum of B (mol/L)</source>
+        <translation>Ύψος του μεγίστου του B (mol/L)</translation>
+    </message>
+    <message>
+        <source>Height of the maximum of B (atoms)</source>
+        <translation>Ύψος του μεγίστου του B (άτομα)</translation>
+    </message>
+    <message>
+        <source>the same parabola&apos;s height</source>
+        <translation>το ύψος της ίδιας παραβολής</translation>
+    </message>
+    <message>
+        <source>%1 at the end (% of the spots)</source>
+        <translation>%1 στο τέλος (% των κουκκίδων)</translation>
+    </message>
+    <message>
+        <source>counted at t = %1; set: where the rate equations come to rest</source>
+        <translation>μετρημένο στο t = %1· ορισμένη τιμή: εκεί όπου ισορροπούν οι εξισώσεις ταχύτητας</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Μετρήσεις</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <source>From the run</source>
+        <translation>Από την προσομοίωση</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ορισμένη τιμή</translation>
+    </message>
+    <message>
+        <source>How it was read</source>
+        <translation>Πώς μετρήθηκε</translation>
+    </message>
+    <message>
+        <source>Half-life of A over the copies</source>
+        <translation>Χρόνος ημιζωής του A στις επαναλήψεις</translation>
+    </message>
+    <message>
+        <source>the mean of %1 copies&apos; first times at half, give or take its standard error</source>
+        <translation>ο μέσος όρος των πρώτων χρόνων στο μισό %1 επαναλήψεων, με το τυπικό σφάλμα του</translation>
+    </message>
+    <message>
+        <source>Nothing to measure yet: start a run first</source>
+        <translation>Τίποτα για μέτρηση ακόμη: ξεκινήστε πρώτα μια προσομοίωση</translation>
     </message>
 </context>
 <context>

@@ -68,9 +68,11 @@ TableNotes describeRun(const kinetics::core::RunSetup &setup)
 }
 
 std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble)
+                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble,
+                        const TableNotes &measured)
 {
     TableNotes notes = describeRun(setup);
+    notes.insert(notes.end(), measured.begin(), measured.end());
     if (smooth)
         notes.emplace_back("smooth", "the solution of the rate equations at each tick's time, in spots of this run");
     if (ensemble)

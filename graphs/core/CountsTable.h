@@ -24,9 +24,11 @@ TableNotes describeRun(const kinetics::core::RunSetup &setup);
 // The table of a run of that setup and history; the smooth solution's
 // columns, in spots of the run, when `smooth` is given; and the mean,
 // standard deviation, 5 % and 95 % of each kind over the copies of an
-// ensemble of the run, when `ensemble` is given.
+// ensemble of the run, when `ensemble` is given; `measured` are further
+// notes, what was measured of the run.
 std::string countsTable(const kinetics::core::RunSetup &setup, const std::vector<kinetics::core::TickCounts> &ticks,
-                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble = nullptr);
+                        const SmoothSolution *smooth, const kinetics::core::EnsembleStats *ensemble = nullptr,
+                        const TableNotes &measured = {});
 
 // Every copy of an ensemble, for students who draw their own histograms:
 // what the run was, then one row a copy and tick with the copy's number

@@ -1,5 +1,6 @@
 #include "graphs/core/Measure.h"
 
+#include "graphs/core/CountsTable.h"
 #include "graphs/core/Histogram.h"
 
 #include <algorithm>
@@ -131,17 +132,23 @@ void addPeak(std::vector<Measurement> &out, const Recording &run, const SmoothSo
                    points[m + 1].time});
 }
 
-void addPercentages(std::vector<Measurement> &out, const Recording &run, const std::array<double, 3> &equilibrium)
+void addPercentages(std::vector<Measurement> &out, const Recording &run, const SmoothSolution &smooth)
 {
-    if (run.history.empty())
-        return;
     const auto &end = run.history.back();
     const double spots = run.setup.spots;
+    // Where the rate equations come to rest: each step's forward and back
+    // flows balance, B / A = p1 / p2 and C / B = p3 / p4.
+    const auto &p = smooth.p;
+    if (!(p[1] > 0 && p[3] > 0))
+        return;
+    const double b = p[0] / p[1], c = b * p[2] / p[3];
+    const double rest[] = {1 / (1 + b + c), b / (1 + b + c), c / (1 + b + c)};
     const int counts[] = {end.counts.a, end.counts.b, end.counts.c};
     const Measured what[] = {Measured::PercentA, Measured::PercentB, Measured::PercentC};
     for (std::size_t m = 0; m < 3; ++m) {
-        const double p = counts[m] / spots;
-        out.push_back({what[m], 100 * p, 100 * std::sqrt(p * (1 - p) / spots), equilibrium[m], end.time, end.time});
+        const double share = counts[m] / spots;
+        out.push_back({what[m], 100 * share, 100 * std::sqrt(share * (1 - share) / spots), 100 * rest[m], end.time,
+                       end.time});
     }
 }
 
@@ -169,6 +176,18 @@ std::string measureName(Measured what)
     case Measured::PercentC: return "percentC";
     }
     return "unknown";
+}
+
+std::vector<std::pair<std::string, std::string>> measurementNotes(const std::vector<Measurement> &figures)
+{
+    std::vector<std::pair<std::string, std::string>> notes;
+    for (const Measurement &m : figures) {
+        std::string text = shortest(m.value) + " uncertainty " + shortest(m.uncertainty);
+        if (std::isfinite(m.set))
+            text += " set " + shortest(m.set);
+        notes.emplace_back("measured " + measureName(m.what), text);
+    }
+    return notes;
 }
 
 DecayFit fitLogDecay(const Recording &run)
@@ -211,16 +230,14 @@ DecayFit fitLogDecay(const Recording &run)
     return fit;
 }
 
-std::vector<Measurement> measureRun(const Recording &run, const SmoothSolution &smooth,
-                                    const std::optional<std::array<double, 3>> &equilibrium)
+std::vector<Measurement> measureRun(const Recording &run, const SmoothSolution &smooth)
 {
     std::vector<Measurement> out;
     const auto &setup = run.setup;
     if (setup.spots <= 0 || run.history.empty())
         return out;
     if (kinetics::core::isAcid(setup.process)) {
-        if (equilibrium)
-            addPercentages(out, run, *equilibrium);
+        addPercentages(out, run, smooth);
         return out;
     }
     if (!setup.reversible)

@@ -9,7 +9,7 @@
 
 #include <array>
 #include <cmath>
-#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -26,7 +26,7 @@ enum class Measured {
     RatioBA,         // mean B over mean A in the last third of the run
     PeakTimeB,       // the time of B's maximum, from a parabola through it
     PeakHeightB,     // and its height, in the graph's units
-    PercentA,        // an acid's species at the run's end, in %
+    PercentA,        // an acid's species at the run's end, in % of the spots
     PercentB,
     PercentC,
 };
@@ -64,10 +64,13 @@ DecayFit fitLogDecay(const kinetics::core::Recording &run);
 // Every figure the run's process offers: where A only decays, its
 // half-life and constant; for a reversible reaction the ratio B/A; where B
 // lies between two steps of a reaction or decay, its maximum; for an acid
-// the percentages at the end beside `equilibrium` (A, B, C in %). A figure
-// the run cannot give (A never at half, no maximum within the run) is left
-// out.
-std::vector<Measurement> measureRun(const kinetics::core::Recording &run, const SmoothSolution &smooth,
-                                    const std::optional<std::array<double, 3>> &equilibrium = std::nullopt);
+// the percentages at the end beside those where its rate equations come to
+// rest. A figure the run cannot give (A never at half, no maximum within
+// the run) is left out.
+std::vector<Measurement> measureRun(const kinetics::core::Recording &run, const SmoothSolution &smooth);
+
+// The figures as the counts table's notes: "measured NAME", its value, the
+// uncertainty and the value set, with a decimal point.
+std::vector<std::pair<std::string, std::string>> measurementNotes(const std::vector<Measurement> &figures);
 
 } // namespace graphs::core

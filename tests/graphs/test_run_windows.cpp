@@ -10,6 +10,7 @@
 #include "graphs/core/Smooth.h"
 #include "graphs/grafiki1.h"
 #include "graphs/katanomi.h"
+#include "graphs/metriseis.h"
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "kinetics/core/Palette.h"
@@ -316,7 +317,18 @@ private slots:
         QCOMPARE(smooth->p[0], k.k1);
         QCOMPARE(smooth->p[1], 0.0); // neither run has B -> A
         const QStringList lines = tableLines();
-        QCOMPARE(lines.size(), 8 + 1 + s.run().tickCount()); // notes, header, a row a tick
+        // Notes, what was measured, the header, a row a tick; the window
+        // lists the same figures.
+        const auto measured = metriseis::measuredRun();
+        QVERIFY(!measured.empty());
+        QCOMPARE(lines.size(), 8 + int(measured.size()) + 1 + s.run().tickCount());
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^# measured \\w+: \\S+ uncertainty "))).size(),
+                 int(measured.size()));
+        graphs.metrisi.click();
+        auto &table = form<metriseis>();
+        QVERIFY(table.isVisible());
+        QCOMPARE(table.plainText().count(QStringLiteral("\u00b1")), int(measured.size()));
+        QVERIFY(table.plainText().contains(QLatin1String("Half-life of A")));
         const QStringList last = lines.last().split(QLatin1Char(','));
         // The smooth A has run down with the spots' A, to a few spots at most.
         QVERIFY2(last[5].toDouble() < 3, qPrintable(lines.last()));
@@ -487,9 +499,11 @@ private slots:
         if (rate > 0)
             QVERIFY(road::inkCount(graphs, rgb(palette::blue)) != ink); // the mean and the bands
         const QStringList lines = tableLines();
-        QVERIFY(lines[7].startsWith(QStringLiteral("# ensemble: 100 runs")));
-        QVERIFY(lines[8].endsWith(QStringLiteral(",mean D,sd D,p5 D,p95 D")));
-        QCOMPARE(lines[9].split(QLatin1Char(',')).size(), 5 + 16);
+        const auto header = lines.indexOf(QRegularExpression(QStringLiteral("time,.*")));
+        QVERIFY(header > 0);
+        QVERIFY(lines[header - 1].startsWith(QStringLiteral("# ensemble: 100 runs")));
+        QVERIFY(lines[header].endsWith(QStringLiteral(",mean D,sd D,p5 D,p95 D")));
+        QCOMPARE(lines[header + 1].split(QLatin1Char(',')).size(), 5 + 16);
         QCOMPARE(form<ravdogram>().Shape2.height(), double(stats->lastCounts.b));
 
         // Their distribution, at the end of the run first, holds every copy;

@@ -2,6 +2,7 @@
 
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
+#include "graphs/metriseis.h"
 #include "lesson/Model.h"
 #include "shell/SharedValues.h"
 #include "shell/Windows.h"
@@ -345,6 +346,16 @@ QString Driver::get(const QString &name) const
         if (const bool *flag = std::get_if<bool>(&*value))
             return boolText(*flag);
         return shortestNumber(std::get<double>(*value));
+    }
+    if (name.startsWith(QLatin1String("measure."))) {
+        // measure.NAME, measure.NAME.uncertainty or measure.NAME.set.
+        const QStringList parts = name.mid(8).split(QLatin1Char('.'));
+        const QString part = parts.value(1);
+        if (parts.size() <= 2 && (part.isEmpty() || part == QLatin1String("uncertainty") || part == QLatin1String("set")))
+            for (const auto &m : metriseis::measuredRun())
+                if (QString::fromStdString(graphs::core::measureName(m.what)) == parts[0])
+                    return shortestNumber(part.isEmpty() ? m.value : part == QLatin1String("set") ? m.set : m.uncertainty);
+        fail(QCoreApplication::translate("Driver", "the run gives no measurement %1").arg(quoted(name.mid(8))));
     }
     const Target target = resolve(name);
     // A value is printed on one line, so it is compared in its printed form.

@@ -537,6 +537,34 @@ void resizeRedraw(Report &report)
     toolkit::setScreenPixels(QSize(1366, 768));
 }
 
+// The reading cursor moved along a maximised graph of the longest decay
+// with its smooth curves, at 1920 x 1080: a move and the repaint it asks.
+void readingCursor(Report &report)
+{
+    road::startProgram(QSize(1920, 1080));
+    auto &model = road::toDecayModel();
+    model.Option3.click();
+    model.xronosolos.setValue(1000);
+    road::startDecayRun(3);
+    road::runToTheEnd();
+    auto &graphs = toolkit::form<grafiki1>();
+    graphs.diaforikes.click();
+    graphs.placeAt(0, 0, toolkit::screenWidth(), toolkit::screenHeight());
+    graphs.repaint();
+    report.figure("reading-cursor-graph-visible", graphs.isVisible() ? 1 : 0);
+    std::vector<double> ms;
+    for (int i = 0; i < 200; ++i) {
+        const auto start = Clock::now();
+        graphs.cursor().moveTo(5.0 * i);
+        QCoreApplication::processEvents(); // the repaint the move asked for
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    report.figure("reading-cursor-move-median-ms", median(ms));
+    std::sort(ms.begin(), ms.end());
+    report.figure("reading-cursor-move-p95-ms", ms[std::size_t(ms.size() * 95 / 100)]);
+    toolkit::setScreenPixels(QSize(1366, 768));
+}
+
 // 1000 copies of a reaction of 250 (14 ticks) and of a decay series of 75
 // (38 ticks), on one core and on every core, and what a copy keeps; then
 // 10,000 copies.
@@ -602,6 +630,7 @@ constexpr Benchmark benchmarks[] = {
     {"decay", decay},
     {"resize-redraw", resizeRedraw},
     {"ensemble", ensemble},
+    {"reading-cursor", readingCursor},
     {"memory", memory},
 };
 

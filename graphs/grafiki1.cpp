@@ -6,6 +6,7 @@
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Ensemble.h"
 #include "graphs/core/KeptRuns.h"
+#include "graphs/core/Measure.h"
 #include "graphs/drawPlotFrame.h"
 #include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
@@ -79,6 +80,7 @@ struct grafiki1::Job
 
 grafiki1::grafiki1()
     : Form(QStringLiteral("grafiki1"), tr("Graphs"), 6000, 4500)
+    , m_cursor(new graphs::ReadingCursor(*this, [this](double t) { return readingAt(t); }))
 {
     setBackColor(RGB(255, 255, 192));
     setFontName(fonts::serifGreek);
@@ -198,6 +200,7 @@ void grafiki1::drawingCleared()
     m_layers.clear();
     hideNotice(*this);
     describeGraph();
+    m_cursor->refresh();
 }
 
 // The points of the runs a graph keeps that a later run draws again exactly,
@@ -296,6 +299,68 @@ void grafiki1::addLayer(Layer layer)
     else
         drawLayer(m_layers.back());
     describeGraph();
+    m_cursor->refresh();
+}
+
+std::optional<graphs::ReadingCursor::Reading> grafiki1::readingAt(double t) const
+{
+    // The latest of each: run, smooth curves, copies.
+    const kinetics::core::Recording *run = nullptr;
+    const graphs::core::SmoothSolution *smooth = nullptr;
+    const kinetics::core::EnsembleStats *copies = nullptr;
+    for (const Layer &layer : m_layers) {
+        if (const auto *r = std::get_if<RunLayer>(&layer))
+            run = r->run.get();
+        else if (const auto *s = std::get_if<SmoothLayer>(&layer))
+            smooth = s->smooth.get();
+        else if (const auto *e = std::get_if<EnsembleLayer>(&layer))
+            copies = e->stats.get();
+    }
+    // A run in progress is read where it has come to.
+    if (run && (run->history.empty() || t > run->history.back().time))
+        run = nullptr;
+    if (!m_frame || (!run && !smooth && !copies))
+        return std::nullopt;
+    const auto &setup = run ? run->setup : copies ? copies->setup : *m_frame;
+    const bool chemistry = setup.chemistry();
+    const char *pattern = chemistry ? "0.000" : "0.0";
+    graphs::ReadingCursor::Reading reading;
+    reading.heading = chemistry ? tr("t = %1, in mol/L").arg(Format(t, "0.0"))
+                                : tr("t = %1, in atoms").arg(Format(t, "0.0"));
+    const int kinds = setup.kinds();
+    // A line a kind: the run's count there, then the smooth curve and the
+    // copies' mean.
+    std::vector<QStringList> lines(static_cast<std::size_t>(kinds));
+    const auto value = [&](double v) { return Format(v, pattern); };
+    if (run) {
+        const kinetics::core::Counts n = run->countsAt(t);
+        const int counts[] = {n.a, n.b, n.c, n.d};
+        for (int m = 0; m < kinds; ++m)
+            lines[std::size_t(m)] << value(counts[m] * graphs::core::valuePerSpot(run->setup));
+    }
+    if (smooth)
+        for (int m = 0; m < kinds; ++m)
+            if (const double v = smooth->at(m, t); std::isfinite(v))
+                lines[std::size_t(m)] << tr("smooth %1").arg(value(graphs::core::smoothValue(*smooth, setup, v)));
+    if (copies && copies->ticks() > 0) {
+        // Between the tick ends around t, from the start.
+        const double at = t / copies->setup.interval - 1;
+        const auto below = std::clamp(int(std::floor(at)), -1, copies->ticks() - 1);
+        const auto above = std::min(below + 1, copies->ticks() - 1);
+        const double share = std::clamp(at - below, 0.0, 1.0);
+        for (int m = 0; m < kinds; ++m) {
+            const auto &mean = copies->mean[std::size_t(m)];
+            const double start = m == 0 ? copies->setup.spots : 0;
+            const double low = below < 0 ? start : mean[std::size_t(below)], high = mean[std::size_t(above)];
+            lines[std::size_t(m)]
+                << tr("mean %1").arg(value((low + (high - low) * share) * graphs::core::valuePerSpot(copies->setup)));
+        }
+    }
+    for (int m = 0; m < kinds; ++m)
+        reading.values.emplace_back(QStringLiteral("%1 %2").arg(QString(QLatin1Char(char('A' + m))),
+                                                                lines[std::size_t(m)].join(QStringLiteral(", "))),
+                                    qColor(palette::kind(m)));
+    return reading;
 }
 
 bool grafiki1::dropOldestRuns()
@@ -380,6 +445,7 @@ void grafiki1::showFrame(const kinetics::core::RunSetup &setup)
         cls();
     m_frame = setup;
     setConcentrationFrame(*this, setup);
+    m_cursor->setRange(0, setup.duration, setup.interval);
     xronoimizoi.setVisible(kinetics::core::isDecay(setup.process));
     describeGraph();
 }

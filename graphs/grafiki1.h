@@ -2,6 +2,7 @@
 // solution, the rates and the notes in its menus.
 #pragma once
 
+#include "graphs/ReadingCursor.h"
 #include "graphs/core/DecaySeries.h"
 #include "graphs/core/Smooth.h"
 #include "kinetics/core/Ensemble.h"
@@ -85,6 +86,10 @@ public:
     // Tells a listener what the graph shows: its axes, the colour of each
     // kind and the latest counts of the run it shows (also as it runs).
     void describeGraph();
+    // The reading cursor over the graph: the time there and what the latest
+    // run, its smooth curves and its copies' mean show at it.
+    graphs::ReadingCursor &cursor() { return *m_cursor; }
+    std::optional<graphs::ReadingCursor::Reading> readingAt(double t) const;
     // The ensemble of this run, once it has been repeated.
     const kinetics::core::EnsembleStats *ensembleOf(const kinetics::core::Run &run) const;
 
@@ -171,4 +176,5 @@ private:
     int m_askedCopies = 100;    // what "Other Number..." offers first
     std::vector<QPointer<QWidget>> m_repeatWindows; // whose menus offer the repeats
     QTimer m_progress;
+    graphs::ReadingCursor *m_cursor = nullptr; // a child of the window, made first
 };

@@ -317,6 +317,14 @@
         <source>the run gives no measurement %1</source>
         <translation>η προσομοίωση δεν δίνει μέτρηση %1</translation>
     </message>
+    <message>
+        <source>%1 has no reading cursor</source>
+        <translation>το %1 δεν έχει δρομέα ανάγνωσης</translation>
+    </message>
+    <message>
+        <source>the place</source>
+        <translation>η θέση</translation>
+    </message>
 </context>
 <context>
     <name>GNOSTED</name>
@@ -910,6 +918,22 @@
         <source>Measurements</source>
         <translation>Μετρήσεις</translation>
     </message>
+    <message>
+        <source>t = %1, in mol/L</source>
+        <translation>t = %1, σε mol/L</translation>
+    </message>
+    <message>
+        <source>t = %1, in atoms</source>
+        <translation>t = %1, σε άτομα</translation>
+    </message>
+    <message>
+        <source>smooth %1</source>
+        <translation>θεωρητική %1</translation>
+    </message>
+    <message>
+        <source>mean %1</source>
+        <translation>μέσος όρος %1</translation>
+    </message>
 </context>
 <context>
     <name>grafvxc</name>
@@ -932,6 +956,13 @@
     <message>
         <source>%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.</source>
         <translation>%1. Οριζόντια: c (mol/L), 0 έως 14. Κατακόρυφα: ποσοστό του c, 0 έως 100. Καμπύλες: μπλε H2A, πράσινη HA-, κόκκινη A2-, κίτρινη H+. Η γραμμή παύλας-τελείας δείχνει c = %2 mol/L, όπου το H2A είναι %3 %, το HA- %4 %, το A2- %5 % και το H+ %6 % του c.</translation>
+    </message>
+</context>
+<context>
+    <name>graphs::ReadingCursor</name>
+    <message>
+        <source>Reading of the graph</source>
+        <translation>Ανάγνωση του γραφήματος</translation>
     </message>
 </context>
 <context>

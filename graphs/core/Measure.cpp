@@ -27,12 +27,6 @@ std::vector<Timed> tickEnds(const Recording &run)
     return out;
 }
 
-// The smooth solution's value of a member in the graph's units.
-double smoothValue(const SmoothSolution &smooth, const kinetics::core::RunSetup &setup, double spots)
-{
-    return setup.chemistry() ? smooth.plotted(spots) : spots;
-}
-
 void addDecayFigures(std::vector<Measurement> &out, const Recording &run, const SmoothSolution &smooth)
 {
     const auto &setup = run.setup;
@@ -160,6 +154,11 @@ double valuePerSpot(const kinetics::core::RunSetup &setup)
         return 0;
     return setup.chemistry() ? kinetics::core::amountPerSpot(setup.amount, setup.spots)
                              : kinetics::core::layoutTarget(setup.amount) / setup.spots;
+}
+
+double smoothValue(const SmoothSolution &smooth, const kinetics::core::RunSetup &setup, double spots)
+{
+    return setup.chemistry() ? smooth.plotted(spots) : spots;
 }
 
 std::string measureName(Measured what)

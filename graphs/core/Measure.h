@@ -19,6 +19,9 @@ namespace graphs::core {
 // the number of atoms its axis counts, the layout's target over the spots.
 double valuePerSpot(const kinetics::core::RunSetup &setup);
 
+// A value of the smooth solution (in its spots) in the graph's units.
+double smoothValue(const SmoothSolution &smooth, const kinetics::core::RunSetup &setup, double spots);
+
 enum class Measured {
     HalfLifeAtHalf,  // the first sample with A at or below half its start
     HalfLifeFromFit, // ln 2 over the fitted constant

@@ -1,5 +1,6 @@
 #include "kinetics/core/Run.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 
@@ -47,6 +48,27 @@ void Recording::replay(const std::function<void(double x, const Amounts &amounts
         point(eventTime(n * double(interval), k, interval),
               {samples[0][s] * perSpot, samples[1][s] * perSpot, samples[2][s] * perSpot, samples[3][s] * perSpot});
     }
+}
+
+Counts Recording::countsAt(double t) const
+{
+    const double interval = setup.interval;
+    const auto timeOf = [&](int i) {
+        return eventTime(double(i / samplesPerTick) * interval, i % samplesPerTick * sampleStride, interval);
+    };
+    if (sampleCount() == 0 || interval <= 0 || !(t >= timeOf(0)))
+        return {setup.spots, 0, 0, 0};
+    const int tick = int(std::floor(t / interval));
+    const double within = (t - tick * interval) * eventsPerTick / interval;
+    int i = std::clamp(tick * samplesPerTick + std::min(samplesPerTick - 1, int(within) / sampleStride), 0,
+                       sampleCount() - 1);
+    // Rounding may put the index one sample off.
+    while (i + 1 < sampleCount() && timeOf(i + 1) <= t)
+        ++i;
+    while (i > 0 && timeOf(i) > t)
+        --i;
+    const auto s = std::size_t(i);
+    return {samples[0][s], samples[1][s], samples[2][s], samples[3][s]};
 }
 
 double Recording::timeAtHalf() const

@@ -77,6 +77,9 @@ struct Recording
     // Every sample at the time it was taken, as amounts of the run's kinds on
     // the run's own scale.
     void replay(const std::function<void(double x, const Amounts &amounts)> &point) const;
+    // The counts of the last sample taken at or before time t, as a reading
+    // of the graph shows them there; the start's before the first.
+    Counts countsAt(double t) const;
     // The time of the first sample with A at or below half the spots, where
     // A has fallen to half; NaN while A stays above half.
     double timeAtHalf() const;

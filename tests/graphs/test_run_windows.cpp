@@ -646,6 +646,58 @@ private slots:
         QVERIFY(!notice || !notice->isVisibleTo(&graphs) || !notice->text().contains(QLatin1String("1000 runs")));
     }
 
+    // The reading cursor shows at a time what the run's samples, its smooth
+    // curves and its copies' mean are there, in the graph's units; the keys
+    // move it a tick at a time; it is never part of the picture.
+    void cursorReadsTheGraph()
+    {
+        auto &graphs = endedLongRun();
+        graphs.diaforikes.click();
+        graphs.repeatRun(10);
+        graphs.finishRepeats();
+        const auto &run = lesson::model().run();
+        const auto &setup = run.setup();
+        const QImage picture = graphs.pictureImage();
+        auto &cursor = graphs.cursor();
+        const double t = 3.4 * setup.interval;
+        cursor.moveTo(t);
+        QVERIFY(cursor.isVisible());
+        QCOMPARE(graphs.pictureImage(), picture);
+        // The last sample at or before t, found by its replayed time.
+        kinetics::core::Amounts last{};
+        run.recording()->replay([&](double x, const kinetics::core::Amounts &y) {
+            if (x <= t)
+                last = y;
+        });
+        const auto *smooth = graphs.smoothOf(run);
+        QVERIFY(smooth);
+        const double perSpot = kinetics::core::amountPerSpot(setup.amount, setup.spots);
+        const auto *stats = graphs.ensembleOf(run);
+        QVERIFY(stats);
+        const double mean = stats->mean[1][2] + (stats->mean[1][3] - stats->mean[1][2]) * 0.4;
+        const QStringList said = cursor.spoken().split(QStringLiteral(": "));
+        QCOMPARE(said.value(0), QStringLiteral("t = %1, in mol/L").arg(Format(t, "0.0")));
+        QStringList expected;
+        for (int m = 0; m < setup.kinds(); ++m)
+            expected << QStringLiteral("%1 %2, smooth %3, mean %4")
+                            .arg(QLatin1Char(char('A' + m)))
+                            .arg(Format(last[std::size_t(m)], "0.000"))
+                            .arg(Format(smooth->plotted(smooth->at(m, t)), "0.000"))
+                            .arg(m == 1 ? Format(mean * perSpot, "0.000") : QStringLiteral("*"));
+        const QStringList values = said.value(1).split(QStringLiteral("; "));
+        QCOMPARE(values.size(), expected.size());
+        for (int m = 0; m < setup.kinds(); ++m)
+            QVERIFY2(QRegularExpression(QRegularExpression::escape(expected[m]).replace(QLatin1String("\\*"), QLatin1String(".*")))
+                         .match(values[m]).hasMatch(),
+                     qPrintable(values[m] + QStringLiteral(" against ") + expected[m]));
+        QCOMPARE(cursor.accessibleDescription(), cursor.spoken());
+        for (const auto &[key, at] : {std::pair{Qt::Key_Right, t + setup.interval}, std::pair{Qt::Key_Home, 0.0},
+                                      std::pair{Qt::Key_End, double(setup.duration)}}) {
+            QTest::keyClick(&graphs, key);
+            COMPARE_NEAR(cursor.at(), at, 1e-12, 0);
+        }
+    }
+
     // A graph keeping many runs draws each point once, where the last run
     // that plots it does: runs that came out alike show, maximised or not,
     // exactly as the last of them alone.

@@ -1,6 +1,7 @@
 #include "tools/drive/Driver.h"
 
 #include "graphs/apotelesmata.h"
+#include "graphs/ReadingCursor.h"
 #include "graphs/grafiki1.h"
 #include "graphs/metriseis.h"
 #include "lesson/Model.h"
@@ -390,6 +391,7 @@ const QHash<QString, Driver::Handler> &Driver::commands()
         {QStringLiteral("run"), &Driver::runToEnd},
         {QStringLiteral("repeat"), &Driver::repeat},
         {QStringLiteral("distribution"), &Driver::distribution},
+        {QStringLiteral("cursor"), &Driver::cursor},
         {QStringLiteral("wait"), &Driver::wait},
         {QStringLiteral("shot"), &Driver::shot},
         {QStringLiteral("screen"), &Driver::screen},
@@ -539,6 +541,16 @@ void Driver::distribution(const Line &line)
     if (!graphs.ensembleOf(lesson::model().run()))
         fail(QCoreApplication::translate("grafiki1", "Repeat the run first: the distribution is that of its copies"));
     graphs.showDistribution();
+}
+
+void Driver::cursor(const Line &line)
+{
+    line.need(2, "cursor WINDOW X");
+    toolkit::Form &form = window(line.args[0]);
+    auto *cursor = form.findChild<graphs::ReadingCursor *>();
+    if (!cursor)
+        fail(QCoreApplication::translate("Driver", "%1 has no reading cursor").arg(quoted(line.args[0])));
+    cursor->moveTo(parseDouble(line.args[1], QCoreApplication::translate("Driver", "the place")));
 }
 
 void Driver::wait(const Line &line)

@@ -48,6 +48,8 @@ private:
     void repeat(const Line &line);
     // The histogram window of the run's copies, as its menu entry opens it.
     void distribution(const Line &line);
+    // The reading cursor of a graph at a place across its axis.
+    void cursor(const Line &line);
     void wait(const Line &line);
     void shot(const Line &line);
     void screen(const Line &line);

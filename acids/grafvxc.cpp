@@ -3,6 +3,7 @@
 #include "acids/GraphMarks.h"
 #include "acids/core/ConcentrationGraphs.h"
 #include "acids/phform.h"
+#include "graphs/ReadingCursor.h"
 #include "graphs/mathematical.h"
 #include "kinetics/core/Palette.h"
 #include "lesson/Model.h"
@@ -18,6 +19,9 @@ namespace {
 // [HA-] green, [A2-] red, [H2A] blue, [H+] yellow.
 const QColor curveColours[] = {qColor(palette::green), qColor(palette::red), qColor(palette::blue),
                                acids::hydrogenColour};
+
+const QString speciesNames[] = {QStringLiteral("HA\u207B"), QStringLiteral("A\u00B2\u207B"),
+                                 QStringLiteral("H\u2082A"), QStringLiteral("H\u207A")};
 
 double curveValue(const acids::core::ProductPoint &p, int curve)
 {
@@ -35,6 +39,18 @@ grafvxc::grafvxc()
     phshow.onClick([this] { form<phform>().drawPhGraph(*this); });
     offerPicture(*this);
     setRedraw([this] { drawGraph(); });
+    // Each species at the concentration the line is at.
+    auto *cursor = new graphs::ReadingCursor(*this, [this](double c) -> std::optional<graphs::ReadingCursor::Reading> {
+        if (!m_graph)
+            return std::nullopt;
+        const acids::core::ProductPoint point = acids::core::productPointAt(m_model, c);
+        graphs::ReadingCursor::Reading reading{tr("c = %1 mol/L, in % of c").arg(Format(c, "0.00")), {}};
+        for (int curve : {2, 0, 1, 3})
+            reading.values.emplace_back(QStringLiteral("%1 %2").arg(speciesNames[curve], Format(curveValue(point, curve), "0.0")),
+                                        curveColours[curve]);
+        return reading;
+    });
+    cursor->setRange(0.01, 15, 0.05);
 }
 
 void grafvxc::drawProductGraph()
@@ -127,8 +143,6 @@ void grafvxc::drawCurves(const acids::core::ProductGraph &graph)
 
 void grafvxc::drawLegend()
 {
-    const QString names[] = {QStringLiteral("HA\u207B"), QStringLiteral("A\u00B2\u207B"), QStringLiteral("H\u2082A"),
-                             QStringLiteral("H\u207A")};
     setFontSize(9);
     setFontBold(true);
     for (int curve = 0; curve < 4; ++curve) {
@@ -139,7 +153,7 @@ void grafvxc::drawLegend()
         setForeColor(qColor(palette::black));
         setCurrentX(11.7);
         setCurrentY(y);
-        printLabel(names[curve]);
+        printLabel(speciesNames[curve]);
     }
     setFontBold(false);
 }

@@ -2,6 +2,7 @@
 
 #include "acids/GraphMarks.h"
 #include "acids/core/ConcentrationGraphs.h"
+#include "graphs/ReadingCursor.h"
 #include "kinetics/core/Palette.h"
 #include "lesson/Model.h"
 
@@ -17,6 +18,17 @@ phform::phform()
     setBackColor(RGB(255, 255, 255));
     offerPicture(*this);
     setRedraw([this] { drawGraph(); });
+    // The pH at the concentration the line is at.
+    auto *cursor = new graphs::ReadingCursor(*this, [this](double c) -> std::optional<graphs::ReadingCursor::Reading> {
+        if (m_points.empty())
+            return std::nullopt;
+        const double pH = acids::core::pHAt(m_model, m_temperatureC, c);
+        if (!std::isfinite(pH))
+            return std::nullopt;
+        return graphs::ReadingCursor::Reading{tr("c = %1 mol/L").arg(Format(c, "0.00")),
+                                              {{tr("pH %1").arg(Format(pH, "0.00")), qColor(palette::red)}}};
+    });
+    cursor->setRange(0.1, 15, 0.05);
 }
 
 void phform::drawPhGraph(const toolkit::Form &speciesGraph)
@@ -25,6 +37,7 @@ void phform::drawPhGraph(const toolkit::Form &speciesGraph)
     // temperature and the concentration of the last run.
     const auto run = lesson::model().described();
     m_model = run.process;
+    m_temperatureC = run.temperatureC;
     m_points = acids::core::phSeries(m_model, run.temperatureC);
     m_concentration = acids::chosenConcentration();
     showOver(speciesGraph);

@@ -35,6 +35,7 @@ private:
 
     std::vector<double> m_pH;
     kinetics::core::ModelCode m_model = kinetics::core::ModelCode::Carbonic;
+    int m_temperatureC = 25;
     std::vector<acids::core::PhPoint> m_points;
     double m_concentration = 0;
 };

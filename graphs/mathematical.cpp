@@ -14,6 +14,7 @@ namespace palette = kinetics::core::palette;
 
 mathematical::mathematical()
     : Form(QStringLiteral("mathematical"), tr("Change of Rates"), 6000, 4500)
+    , m_cursor(new graphs::ReadingCursor(*this, [this](double t) { return readingAt(t); }))
 {
     setBackColor(RGB(255, 255, 255));
     setFontName(fonts::serifGreek);
@@ -50,9 +51,36 @@ void mathematical::drawFrame(const kinetics::core::RunSetup &setup, double top)
                         height);
 }
 
+double mathematical::rateScale() const
+{
+    if (!m_shown)
+        return 0;
+    // The largest rate reaches the rate A starts at, -p1 c0.
+    const double largest = graphs::core::largestMagnitude(m_shown->smooth.rates);
+    return largest > 0 ? m_shown->setup.rates.steps.k1 * m_shown->setup.amount / 100.0 / largest : 0;
+}
+
+std::optional<graphs::ReadingCursor::Reading> mathematical::readingAt(double t) const
+{
+    const double scaleY = rateScale();
+    if (!m_shown || !(scaleY > 0))
+        return std::nullopt;
+    const auto &[setup, smooth] = *m_shown;
+    const QColor colours[] = {qColor(palette::darkBlue), qColor(palette::darkGreen), qColor(palette::darkRed),
+                              qColor(palette::rateCyan)};
+    graphs::ReadingCursor::Reading reading{tr("t = %1").arg(Format(t, "0.0")), {}};
+    for (int m = 0; m < std::clamp(setup.kinds(), 1, 4); ++m)
+        if (const double rate = graphs::core::sampleAt(smooth.rates[std::size_t(m)], smooth.step, t); std::isfinite(rate))
+            reading.values.emplace_back(
+                QStringLiteral("%1 %2").arg(QString(QLatin1Char(char('A' + m))), Format(rate * scaleY, "0.0000")),
+                colours[m]);
+    return reading;
+}
+
 void mathematical::showRates(const kinetics::core::RunSetup &setup, const graphs::core::SmoothSolution &smooth)
 {
     m_shown = Shown{setup, smooth};
+    m_cursor->setRange(0, setup.duration, setup.interval);
     // The species and pH graphs belong to the acids.
     grafvcshos.setVisible(kinetics::core::isAcid(setup.process));
     setTop(0);
@@ -82,10 +110,9 @@ void mathematical::drawRates()
     // The rate of A at the start, -p1 c0, sets the axis either way.
     const double start = setup.rates.steps.k1 * setup.amount / 100.0;
     drawFrame(setup, kinetics::core::axisTop(start));
-    const double largest = graphs::core::largestMagnitude(smooth.rates);
-    if (!(smooth.step > 0) || !(largest > 0))
+    const double scaleY = rateScale();
+    if (!(smooth.step > 0) || !(scaleY > 0))
         return;
-    const double scaleY = start / largest;
     const auto &a = smooth.rates[0], &b = smooth.rates[1], &c = smooth.rates[2], &d = smooth.rates[3];
     const double step = smooth.step;
     const int segments = smooth.segments();

@@ -1,6 +1,7 @@
 // The rates window: how fast each kind changes during the run.
 #pragma once
 
+#include "graphs/ReadingCursor.h"
 #include "graphs/core/Smooth.h"
 #include "toolkit/Toolkit.h"
 
@@ -28,6 +29,11 @@ private:
     void drawFrame(const kinetics::core::RunSetup &setup, double top);
     // The graph of the rates shown, at the window's size.
     void drawRates();
+    // The rates are drawn so that the largest reaches the rate A starts at.
+    double rateScale() const;
+    // What the reading cursor shows at time t: each kind's rate there, as
+    // drawn.
+    std::optional<graphs::ReadingCursor::Reading> readingAt(double t) const;
 
     struct Shown
     {
@@ -35,4 +41,5 @@ private:
         graphs::core::SmoothSolution smooth;
     };
     std::optional<Shown> m_shown;
+    graphs::ReadingCursor *m_cursor = nullptr; // a child of the window
 };

@@ -957,6 +957,10 @@
         <source>%1. Across: c (mol/L), 0 to 14. Up: percent of c, 0 to 100. Curves: blue H2A, green HA-, red A2-, yellow H+. The dash-dotted line marks c = %2 mol/L, where H2A is %3 %, HA- %4 %, A2- %5 % and H+ %6 % of c.</source>
         <translation>%1. Οριζόντια: c (mol/L), 0 έως 14. Κατακόρυφα: ποσοστό του c, 0 έως 100. Καμπύλες: μπλε H2A, πράσινη HA-, κόκκινη A2-, κίτρινη H+. Η γραμμή παύλας-τελείας δείχνει c = %2 mol/L, όπου το H2A είναι %3 %, το HA- %4 %, το A2- %5 % και το H+ %6 % του c.</translation>
     </message>
+    <message>
+        <source>c = %1 mol/L, in % of c</source>
+        <translation>c = %1 mol/L, σε % του c</translation>
+    </message>
 </context>
 <context>
     <name>graphs::ReadingCursor</name>
@@ -1057,6 +1061,10 @@
     <message>
         <source>Rates of change of the amounts against time. Across: time, 0 to %1. Up: the rate of change, scaled so that A&apos;s rate at the start reaches the axis; above the time axis a kind grows, below it a kind falls. Curves: %2.</source>
         <translation>Ρυθμοί μεταβολής των ποσοτήτων ως προς τον χρόνο. Οριζόντια: χρόνος, 0 έως %1. Κατακόρυφα: ο ρυθμός μεταβολής, σε κλίμακα ώστε ο αρχικός ρυθμός του A να φτάνει τον άξονα· πάνω από τον άξονα του χρόνου ένα είδος αυξάνεται, κάτω από αυτόν μειώνεται. Καμπύλες: %2.</translation>
+    </message>
+    <message>
+        <source>t = %1</source>
+        <translation>t = %1</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1210,14 @@
     <message>
         <source>%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 at c = %4 mol/L.</source>
         <translation>%1. Οριζόντια: c (mol/L), 0 έως 15. Κατακόρυφα: pH, 0 έως 15. Η κόκκινη καμπύλη είναι το pH του οξέος σε κάθε συγκέντρωση· η γραμμή δείχνει c = %2 mol/L· το pH είναι %3 για c = %4 mol/L.</translation>
+    </message>
+    <message>
+        <source>c = %1 mol/L</source>
+        <translation>c = %1 mol/L</translation>
+    </message>
+    <message>
+        <source>pH %1</source>
+        <translation>pH %1</translation>
     </message>
 </context>
 <context>

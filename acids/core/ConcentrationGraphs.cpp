@@ -90,4 +90,20 @@ std::vector<PhPoint> phSeries(kinetics::core::ModelCode modelCode, double temper
     return points;
 }
 
+ProductPoint productPointAt(kinetics::core::ModelCode modelCode, double c)
+{
+    const AcidConstants k = productGraphConstants(modelCode);
+    if (k.ka1 == 0 || !(c > 0))
+        return {};
+    return productPoint(c, hydrogenIonRoot(c, k, std::sqrt(k.kw)), k);
+}
+
+double pHAt(kinetics::core::ModelCode modelCode, double temperatureC, double c)
+{
+    const AcidConstants k = acidConstants(modelCode, temperatureC);
+    if (k.ka1 == 0 || !(c > 0))
+        return NAN;
+    return -log10(hydrogenIonRoot(c, k, std::sqrt(k.kw)));
+}
+
 } // namespace acids::core

@@ -52,4 +52,10 @@ struct PhPoint
 };
 std::vector<PhPoint> phSeries(kinetics::core::ModelCode modelCode, double temperatureC);
 
+// The same at any one concentration c > 0, as a reading of the graphs
+// needs between their points: the species with the product graph's
+// constants, the pH with the constants at the temperature.
+ProductPoint productPointAt(kinetics::core::ModelCode modelCode, double c);
+double pHAt(kinetics::core::ModelCode modelCode, double temperatureC, double c);
+
 } // namespace acids::core

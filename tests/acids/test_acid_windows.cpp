@@ -7,6 +7,7 @@
 #include "acids/core/Equilibrium.h"
 #include "acids/grafvxc.h"
 #include "acids/phform.h"
+#include "graphs/ReadingCursor.h"
 #include "graphs/grafiki1.h"
 #include "graphs/mathematical.h"
 #include "kinetics/antidrasi.h"
@@ -138,6 +139,19 @@ private slots:
         QCOMPARE(ph.pH().size(), std::size_t(150));
         COMPARE_NEAR(ph.pH().front(), first, 1e-7, 0);
         COMPARE_NEAR(ph.pH().back(), last, 1e-7, 1e-7);
+        // The reading cursors speak of the concentration they stand at: the
+        // pH and the species there, not at a neighbouring point.
+        const auto readingOf = [](toolkit::Form &graph, double c) {
+            auto *cursor = graph.findChild<graphs::ReadingCursor *>();
+            cursor->moveTo(c);
+            return cursor->spoken();
+        };
+        const auto model = kinetics::core::ModelCode(code);
+        QCOMPARE(readingOf(ph, 0.15), QStringLiteral("c = 0.15 mol/L: pH %1")
+                                          .arg(Format(acids::core::pHAt(model, 25, 0.15), "0.00")));
+        const auto at = acids::core::productPointAt(model, 2.35);
+        QVERIFY(readingOf(products, 2.35).startsWith(QStringLiteral("c = 2.35 mol/L, in % of c: H\u2082A %1; HA\u207B %2")
+                                                          .arg(Format(at.acid, "0.0"), Format(at.monoAnion, "0.0"))));
     }
 };
 

@@ -112,6 +112,16 @@ private slots:
             const auto points = phSeries(ModelCode(code), 25);
             COMPARE_NEAR(points[1].pH, expected[0], 1e-7, 0);
             COMPARE_NEAR(points[150].pH, expected[1], 1e-7, 1e-7);
+            // A reading at any one concentration finds the graph's own
+            // points, each from pure water's [H+], also at another
+            // temperature.
+            for (const double c : {0.1, 15.0})
+                COMPARE_NEAR(pHAt(ModelCode(code), 25, c), points[std::size_t(std::lround(c * 10))].pH, 1e-10, 1e-10);
+            COMPARE_NEAR(pHAt(ModelCode(code), 60, 2.3), phSeries(ModelCode(code), 60)[23].pH, 1e-10, 1e-10);
+            const auto species = productGraph(ModelCode(code)).points[720];
+            const ProductPoint at = productPointAt(ModelCode(code), 7.2);
+            COMPARE_NEAR(at.monoAnion, species.monoAnion, 1e-9, 1e-12);
+            COMPARE_NEAR(at.dianion, species.dianion, 1e-9, 1e-12);
         }
     }
 

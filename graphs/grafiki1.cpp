@@ -329,7 +329,7 @@ std::optional<graphs::ReadingCursor::Reading> grafiki1::readingAt(double t) cons
                                 : tr("t = %1, in atoms").arg(Format(t, "0.0"));
     const int kinds = setup.kinds();
     // A line a kind: the run's count there, then the smooth curve and the
-    // copies' mean.
+    // copies' mean, apart by a dot that no decimal comma is taken for.
     std::vector<QStringList> lines(static_cast<std::size_t>(kinds));
     const auto value = [&](double v) { return Format(v, pattern); };
     if (run) {
@@ -358,7 +358,7 @@ std::optional<graphs::ReadingCursor::Reading> grafiki1::readingAt(double t) cons
     }
     for (int m = 0; m < kinds; ++m)
         reading.values.emplace_back(QStringLiteral("%1 %2").arg(QString(QLatin1Char(char('A' + m))),
-                                                                lines[std::size_t(m)].join(QStringLiteral(", "))),
+                                                                lines[std::size_t(m)].join(QStringLiteral(" \u00b7 "))),
                                     qColor(palette::kind(m)));
     return reading;
 }

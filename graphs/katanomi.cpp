@@ -37,9 +37,9 @@ katanomi::katanomi()
     for (int m = 0; m < 4; ++m)
         design(eidos[m], {120 + 780.0 * m, 60, 720, 300}, kindName(m), bold);
     design(eidos[halfLifeShown], {3300, 60, 2700, 300}, tr("Half-life of A"), bold);
-    design(Label1, {120, 440, 600, 300}, tr("Time"), bold);
-    design(xronos, {780, 440, 4200, 255}, Range{0, 0, 1, 5, 0});
-    design(Label2, {5100, 440, 1980, 300}, QString(), bold);
+    design(Label1, {120, 440, 960, 300}, tr("Time"), bold);
+    design(xronos, {1140, 440, 3900, 255}, Range{0, 0, 1, 5, 0});
+    design(Label2, {5160, 440, 1920, 300}, QString(), bold);
     for (int i = 0; i <= halfLifeShown; ++i)
         eidos[i].onClick([this, i] { choose(i); });
     xronos.onChange([this] { choose(m_shown); });

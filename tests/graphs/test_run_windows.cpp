@@ -679,7 +679,7 @@ private slots:
         QCOMPARE(said.value(0), QStringLiteral("t = %1, in mol/L").arg(Format(t, "0.0")));
         QStringList expected;
         for (int m = 0; m < setup.kinds(); ++m)
-            expected << QStringLiteral("%1 %2, smooth %3, mean %4")
+            expected << QStringLiteral("%1 %2 \u00b7 smooth %3 \u00b7 mean %4")
                             .arg(QLatin1Char(char('A' + m)))
                             .arg(Format(last[std::size_t(m)], "0.000"))
                             .arg(Format(smooth->plotted(smooth->at(m, t)), "0.000"))

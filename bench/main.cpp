@@ -487,6 +487,18 @@ void decay(Report &report)
     report.figure("decay-series-draw-ms", median(draw));
 }
 
+// The longest three-step decay (1000), run to its end on a screen of
+// 1920 x 1080.
+void endedLongestDecay()
+{
+    road::startProgram(QSize(1920, 1080));
+    auto &model = road::toDecayModel();
+    model.Option3.click();
+    model.xronosolos.setValue(1000);
+    road::startDecayRun(3);
+    road::runToTheEnd();
+}
+
 // A teacher maximises the graphs during a run on a 1920 x 1080 screen: the
 // graph drawn anew at the new size from the run's recording, its frame and
 // its smooth curves, until painted; and back to its quarter. A typical run
@@ -527,12 +539,7 @@ void resizeRedraw(Report &report)
     }
     report.figure("tick-maximised-median-ms", median(ms));
 
-    road::startProgram(QSize(1920, 1080));
-    auto &model = road::toDecayModel();
-    model.Option3.click();
-    model.xronosolos.setValue(1000);
-    road::startDecayRun(3);
-    road::runToTheEnd();
+    endedLongestDecay();
     measure("resize-redraw-long-decay-ms");
     toolkit::setScreenPixels(QSize(1366, 768));
 }
@@ -541,12 +548,7 @@ void resizeRedraw(Report &report)
 // with its smooth curves, at 1920 x 1080: a move and the repaint it asks.
 void readingCursor(Report &report)
 {
-    road::startProgram(QSize(1920, 1080));
-    auto &model = road::toDecayModel();
-    model.Option3.click();
-    model.xronosolos.setValue(1000);
-    road::startDecayRun(3);
-    road::runToTheEnd();
+    endedLongestDecay();
     auto &graphs = toolkit::form<grafiki1>();
     graphs.diaforikes.click();
     graphs.placeAt(0, 0, toolkit::screenWidth(), toolkit::screenHeight());

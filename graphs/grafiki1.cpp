@@ -61,6 +61,23 @@ QThreadPool &repeatPool()
     return *pool;
 }
 
+// What stops the copies being run, while they run.
+std::weak_ptr<std::atomic<bool>> &runningCopies()
+{
+    static std::weak_ptr<std::atomic<bool>> cancel;
+    return cancel;
+}
+
+// However the program ends (Exit, the end of a script, a closed session),
+// the copies stop and are waited for before the application goes: it does
+// not go on computing unseen, and no copy reports to a program that is gone.
+void stopCopiesAtExit()
+{
+    if (const auto cancel = runningCopies().lock())
+        *cancel = true;
+    repeatPool().waitForDone();
+}
+
 // The thread that runs the copies yields to every other of the program and
 // of the desktop (the nicest a thread can be, which the threads it starts
 // inherit): on one processor the window answers as quickly as without
@@ -98,12 +115,9 @@ grafiki1::grafiki1()
     xronoimizoi.onClick([this] { halfLifes(); });
     offerPicture(*this);
     setRedraw([this] { redrawAll(); });
-    // Exit ends the copies: the program does not go on computing unseen.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-        if (m_job)
-            m_job->cancelled = true;
-        repeatPool().waitForDone();
-    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, stopCopiesAtExit);
+    static const bool atExit = (qAddPostRoutine(stopCopiesAtExit), true);
+    Q_UNUSED(atExit);
     m_progress.setInterval(150);
     connect(&m_progress, &QTimer::timeout, this, [this] {
         if (m_job)
@@ -640,6 +654,7 @@ void grafiki1::repeatRun(int copies)
     auto job = std::make_shared<Job>();
     job->copies = copies;
     m_job = job;
+    runningCopies() = std::shared_ptr<std::atomic<bool>>(job, &job->cancelled);
     const kinetics::core::RunSetup setup = run.setup();
     const int serial = run.serial();
     // Repeatable with the program's stream: a seeded road repeats alike.

@@ -518,7 +518,10 @@ void Driver::runToEnd(const Line &line)
 
 void Driver::repeat(const Line &line)
 {
-    line.need(1, "repeat COUNT");
+    // "repeat COUNT started" goes on with the script while the copies run.
+    const bool started = line.args.size() == 2 && line.args[1] == QLatin1String("started");
+    if (!started)
+        line.need(1, "repeat COUNT [started]");
     const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
     using kinetics::core::fewestCopies, kinetics::core::mostCopies;
     if (count < fewestCopies || count > mostCopies)
@@ -531,7 +534,8 @@ void Driver::repeat(const Line &line)
         fail(QCoreApplication::translate("grafiki1", "A run is repeated once it has ended"));
     auto &graphs = toolkit::form<grafiki1>();
     graphs.repeatRun(count);
-    graphs.finishRepeats();
+    if (!started)
+        graphs.finishRepeats();
 }
 
 void Driver::distribution(const Line &line)

@@ -599,10 +599,12 @@ void ensemble(Report &report)
     // runs them: of the decay above and of the longest decay (1000, 501
     // ticks).
     const auto longest = setupOf(kinetics::core::ModelCode::DecaySeries, 1000);
-    for (const auto &[name, setup] : {std::pair{"decay", setupOf(kinetics::core::ModelCode::DecaySeries, 75)},
-                                      std::pair{"longest-decay", longest}})
+    for (const auto &[name, of] : {std::pair{"decay", setupOf(kinetics::core::ModelCode::DecaySeries, 75)},
+                                   std::pair{"longest-decay", longest}}) {
+        const kinetics::core::RunSetup setup = of; // a binding is not for a lambda to take
         report.figure(std::string("ensemble-10000-s.") + name + ".all-cores",
                       bestSeconds(1, [&] { kinetics::core::runEnsemble(setup, 11, kinetics::core::mostCopies, cores); }));
+    }
     report.figure("ensemble-bytes-per-copy.longest-decay",
                   double(kinetics::core::EnsembleStats::bytesPerCopy(kinetics::core::ticksOfRun(1000, longest.interval))));
 }

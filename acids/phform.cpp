@@ -44,13 +44,10 @@ void phform::drawPhGraph(const toolkit::Form &speciesGraph)
     redraw();
     // What a listener hears: the axes, the curve and the pH at the run's
     // concentration, where the line is.
-    const auto &at = m_points[std::size_t(std::clamp(int(std::lround(m_concentration * 10)), 1,
-                                                     int(m_points.size()) - 1))];
     setDescription(tr("%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH "
-                                  "of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 "
-                                  "at c = %4 mol/L.")
+                      "of the acid at each concentration; the line marks c = %2 mol/L, where the pH is %3.")
                        .arg(acids::graphName(m_model, acids::Graph::Ph), Format(m_concentration, "0.00"),
-                            Format(at.pH, "0.00"), Format(at.c, "0.0")));
+                            Format(acids::core::pHAt(m_model, m_temperatureC, m_concentration), "0.00")));
 }
 
 void phform::drawGraph()

@@ -1208,16 +1208,16 @@
         <translation>c (mol/L)</translation>
     </message>
     <message>
-        <source>%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH of the acid at each concentration; the line marks c = %2 mol/L; the pH is %3 at c = %4 mol/L.</source>
-        <translation>%1. Οριζόντια: c (mol/L), 0 έως 15. Κατακόρυφα: pH, 0 έως 15. Η κόκκινη καμπύλη είναι το pH του οξέος σε κάθε συγκέντρωση· η γραμμή δείχνει c = %2 mol/L· το pH είναι %3 για c = %4 mol/L.</translation>
-    </message>
-    <message>
         <source>c = %1 mol/L</source>
         <translation>c = %1 mol/L</translation>
     </message>
     <message>
         <source>pH %1</source>
         <translation>pH %1</translation>
+    </message>
+    <message>
+        <source>%1. Across: c (mol/L), 0 to 15. Up: pH, 0 to 15. The red curve is the pH of the acid at each concentration; the line marks c = %2 mol/L, where the pH is %3.</source>
+        <translation>%1. Οριζόντια: c (mol/L), 0 έως 15. Κατακόρυφα: pH, 0 έως 15. Η κόκκινη καμπύλη είναι το pH του οξέος σε κάθε συγκέντρωση· η γραμμή δείχνει c = %2 mol/L, όπου το pH είναι %3.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "acids/OXEA1.h"
 #include "acids/core/Equilibrium.h"
 #include "acids/grafvxc.h"
+#include "acids/GraphMarks.h"
 #include "acids/phform.h"
 #include "graphs/ReadingCursor.h"
 #include "graphs/grafiki1.h"
@@ -147,6 +148,10 @@ private slots:
             return cursor->spoken();
         };
         const auto model = kinetics::core::ModelCode(code);
+        const double marked = acids::chosenConcentration();
+        QVERIFY(ph.accessibleDescription().endsWith(QStringLiteral("the line marks c = %1 mol/L, where the pH is %2.")
+                                                        .arg(Format(marked, "0.00"),
+                                                             Format(acids::core::pHAt(model, 25, marked), "0.00"))));
         QCOMPARE(readingOf(ph, 0.15), QStringLiteral("c = 0.15 mol/L: pH %1")
                                           .arg(Format(acids::core::pHAt(model, 25, 0.15), "0.00")));
         const auto at = acids::core::productPointAt(model, 2.35);

@@ -93,39 +93,36 @@ class TestTranslations : public QObject
 private slots:
     void cleanup() { toolkit::useLanguage(toolkit::Language::English); }
 
+    // Which of LANGUAGE, LC_ALL, LC_MESSAGES and LANG wins, and which locale
+    // names count as Greek: a swapped precedence or a loose prefix match fails.
     void desktopLanguage_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<QString>("expected");
-        QTest::newRow("nothing set") << "" << "" << "" << "" << "en";
-        QTest::newRow("Greek LANG") << "" << "" << "" << "el_GR.UTF-8" << "el";
-        QTest::newRow("bare code") << "" << "" << "" << "el" << "el";
-        QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "en_GB.UTF-8" << "el_GR.UTF-8" << "en";
-        QTest::newRow("LC_ALL over both") << "" << "el_CY.UTF-8" << "en_US.UTF-8" << "en_US.UTF-8" << "el";
-        QTest::newRow("LANGUAGE first spoken entry") << "fr:el:en" << "" << "" << "fr_FR.UTF-8" << "el";
-        QTest::newRow("LANGUAGE over the locale") << "en" << "" << "" << "el_GR.UTF-8" << "en";
-        QTest::newRow("LANGUAGE ignored in C") << "el" << "C" << "" << "" << "en";
-        QTest::newRow("LANGUAGE ignored unset") << "el" << "" << "" << "" << "en";
-        QTest::newRow("LANGUAGE with none spoken") << "de:fr" << "" << "" << "el_GR.UTF-8" << "el";
-        QTest::newRow("unspoken locale") << "" << "" << "" << "de_DE.UTF-8" << "en";
-        QTest::newRow("modifier") << "" << "" << "" << "el_GR@euro" << "el";
-        QTest::newRow("not a prefix") << "" << "" << "" << "ell" << "en";
+        QTest::newRow("nothing set") << QStringList{"", "", "", ""} << "en";
+        QTest::newRow("Greek LANG") << QStringList{"", "", "", "el_GR.UTF-8"} << "el";
+        QTest::newRow("bare code") << QStringList{"", "", "", "el"} << "el";
+        QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "en_GB.UTF-8", "el_GR.UTF-8"} << "en";
+        QTest::newRow("LC_ALL over both") << QStringList{"", "el_CY.UTF-8", "en_US.UTF-8", "en_US.UTF-8"} << "el";
+        QTest::newRow("LANGUAGE first spoken entry") << QStringList{"fr:el:en", "", "", "fr_FR.UTF-8"} << "el";
+        QTest::newRow("LANGUAGE over the locale") << QStringList{"en", "", "", "el_GR.UTF-8"} << "en";
+        QTest::newRow("LANGUAGE ignored in C") << QStringList{"el", "C", "", ""} << "en";
+        QTest::newRow("LANGUAGE ignored unset") << QStringList{"el", "", "", ""} << "en";
+        QTest::newRow("LANGUAGE with none spoken") << QStringList{"de:fr", "", "", "el_GR.UTF-8"} << "el";
+        QTest::newRow("unspoken locale") << QStringList{"", "", "", "de_DE.UTF-8"} << "en";
+        QTest::newRow("modifier") << QStringList{"", "", "", "el_GR@euro"} << "el";
+        QTest::newRow("not a prefix") << QStringList{"", "", "", "ell"} << "en";
     }
     void desktopLanguage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
+        QFETCH(QStringList, variables);
         QFETCH(QString, expected);
-        const std::string a = language.toStdString(), b = lcAll.toStdString(), c = lcMessages.toStdString(),
-                          d = lang.toStdString();
-        QCOMPARE(QString::fromStdString(std::string(toolkit::core::desktopLanguage(a, b, c, d))), expected);
+        const auto v = [&](int k) { return variables[k].toStdString(); };
+        QCOMPARE(QString::fromStdString(std::string(toolkit::core::desktopLanguage(v(0), v(1), v(2), v(3)))), expected);
     }
 
+    // --lang and --lang= are taken out of the arguments, an unknown or
+    // missing language refused with a reason.
     void languageArgument_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -40,13 +40,13 @@ QList<Message> messagesOf(const QString &path)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("name")) {
+        if (name == QLatin1String("name"))
             context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
+        else if (name == QLatin1String("message"))
             m = {context, {}, {}, {}};
-        } else if (name == QLatin1String("source")) {
+        else if (name == QLatin1String("source"))
             m.source = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
+        else if (name == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
             m.translation = xml.readElementText();
             messages << m;
@@ -55,23 +55,19 @@ QList<Message> messagesOf(const QString &path)
     return xml.hasError() ? QList<Message>() : messages;
 }
 
-// The place markers of a text (%1, %2), sorted, and its blanks at either end.
-QStringList markers(const QString &text)
+// The place markers of a text (%1, %2), sorted, and its blanks at either end:
+// what a translation keeps of its source.
+QString shape(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%\\d"));
+    static const QRegularExpression blanks(QStringLiteral("^(\\s*).*?(\\s*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
     QStringList found;
     for (const QRegularExpressionMatch &m : marker.globalMatch(text))
         found << m.captured();
     found.sort();
-    return found;
-}
-
-QString ends(const QString &text)
-{
-    static const QRegularExpression blanks(QStringLiteral("^(\\s*).*?(\\s*)$"),
-                                           QRegularExpression::DotMatchesEverythingOption);
     const auto m = blanks.match(text);
-    return QStringLiteral("[%1|%2]").arg(m.captured(1), m.captured(2));
+    return QStringLiteral("%1 [%2|%3]").arg(found.join(QLatin1Char(' ')), m.captured(1), m.captured(2));
 }
 
 // A text as a glossary pattern reads it: without accents, case folded, and
@@ -158,10 +154,8 @@ private slots:
             const QString where = m.context + QLatin1Char(' ') + m.source.left(40);
             if (!m.type.isEmpty() || m.translation.isEmpty())
                 faults << where + QStringLiteral(": not finished (") + m.type + QLatin1Char(')');
-            if (markers(m.translation) != markers(m.source))
-                faults << where + QStringLiteral(": place markers differ");
-            if (ends(m.translation) != ends(m.source))
-                faults << where + QStringLiteral(": blanks at the ends differ");
+            if (shape(m.translation) != shape(m.source))
+                faults << where + QStringLiteral(": place markers or blanks at the ends differ: ") + shape(m.translation);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }

@@ -59,6 +59,16 @@ public:
     CheckBox check{this, QStringLiteral("check")};
 };
 
+// The sheet at a size, shown, its user scale from `left` to `right` across
+// and from 0 to 100 upwards.
+Sheet &onScreen(Sheet &w, int width, int height, double left = 0, double right = 100)
+{
+    w.resize(width, height);
+    w.show();
+    w.scale(left, 100, right, 0);
+    return w;
+}
+
 QSize devicePixels(const Canvas &canvas)
 {
     const QSizeF logical = QSizeF(canvas.clientRect().size()) * canvas.devicePixelRatioF();
@@ -213,10 +223,7 @@ private slots:
     void labelsStayOnTop()
     {
         QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(300, 200);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 300, 200);
         if (asImage)
             fillCorner(w, qRgb(255, 255, 255));
         w.setFontSize(12);
@@ -269,20 +276,15 @@ private slots:
             c.print(QStringLiteral("0.20 mol/L"));
             c.pset(33, 33, RGB(255, 0, 2));
         };
-        auto &w = form<Sheet>();
-        w.resize(300, 200);
-        w.show();
-        Canvas &early = w.picture.canvas();
-        w.picture.setTwips(0, 0, 2250, 1500);
+        auto &w = onScreen(form<Sheet>(), 300, 200);
+        Sheet other;
+        onScreen(other, 300, 200);
+        for (Sheet *sheet : {&w, &other})
+            sheet->picture.setTwips(0, 0, 2250, 1500);
+        Canvas &early = w.picture.canvas(), &late = other.picture.canvas();
         fillCorner(early, qRgb(1, 2, 3)); // an image from the start
         QVERIFY(early.hasSurface());
         draw(early);
-
-        Sheet other;
-        other.resize(300, 200);
-        other.show();
-        Canvas &late = other.picture.canvas();
-        other.picture.setTwips(0, 0, 2250, 1500);
         draw(late);
         QVERIFY(!late.hasSurface());
         const QImage asStrokes = late.image();
@@ -330,10 +332,7 @@ private slots:
     void linesAreSharp()
     {
         QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(200, 100);
-        w.show();
-        w.scale(0, 100, 200, 0);
+        auto &w = onScreen(form<Sheet>(), 200, 100, 0, 200);
         if (asImage)
             fillCorner(w, qRgb(255, 255, 255));
         w.line(100, 100, 100, 0, RGB(0, 0, 0));
@@ -364,10 +363,7 @@ private slots:
     void longDottedLinesStayDotted()
     {
         QFETCH(double, reach);
-        auto &w = form<Sheet>();
-        w.resize(300, 100);
-        w.show();
-        w.scale(-100, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 300, 100, -100, 100);
         w.setDrawStyle(DrawStyle::Dot);
         w.line(-reach, 50, reach, 50, RGB(0, 0, 0));
         const QImage image = w.image();
@@ -406,10 +402,7 @@ private slots:
     // its SVG still shows what the screen shows, also once it is an image.
     void recordKeepsWhatShows()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         QRandomGenerator random(7);
         const QRgb colours[] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 2), qRgb(255, 255, 255)};
         w.setFillSolid(true);
@@ -450,9 +443,7 @@ private slots:
     // its place.
     void tickPointsOnOnePixel()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         const double unitsPerPixel = 100.0 / w.clientRect().width();
         w.setDrawWidth(3);
         for (int run = 0; run < 12; ++run)
@@ -538,10 +529,7 @@ private slots:
     // lies on top, as on the screen.
     void curvesAsPolylines()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         w.setDrawWidth(3);
         const QColor red(200, 0, 0), blue(0, 0, 200), green(0, 150, 0);
         for (int k = 0; k < 100; ++k) {

@@ -135,20 +135,28 @@ private slots:
     void cleanupTestCase() { resetForms(); }
 
     // A window that draws much holds an image of its client area in device
-    // pixels, made when it draws and following the window's size.
-    void imageFollowsTheWindow_data()
+    // pixels, made when it draws, shown or hidden, and following the window's
+    // size; what was drawn stays where it was through a resize, as strokes
+    // or as an image, the new area blank; cls clears it all, image included,
+    // and drawing goes on: a surface of a stale size, a drawing lost or moved
+    // by a resize, or a picture kept over cls fails.
+    void drawingFollowsResizes_data()
     {
+        QTest::addColumn<bool>("asImage");
         QTest::addColumn<bool>("drawnShown");
         QTest::addColumn<bool>("resizedShown");
         QTest::addColumn<QSize>("before");
         QTest::addColumn<QSize>("after");
-        QTest::newRow("shown, shrinks") << true << true << QSize(300, 200) << QSize(120, 90);
-        QTest::newRow("drawn hidden") << false << true << QSize(300, 200) << QSize(410, 330);
-        QTest::newRow("resized hidden") << true << false << QSize(301, 199) << QSize(97, 411);
+        QTest::newRow("strokes, grows") << false << true << true << QSize(200, 100) << QSize(400, 300);
+        QTest::newRow("image, grows") << true << true << true << QSize(200, 100) << QSize(400, 300);
+        QTest::newRow("image, shrinks") << true << true << true << QSize(300, 200) << QSize(120, 90);
+        QTest::newRow("image drawn hidden") << true << false << true << QSize(300, 200) << QSize(410, 330);
+        QTest::newRow("image resized hidden") << true << true << false << QSize(301, 199) << QSize(97, 411);
     }
 
-    void imageFollowsTheWindow()
+    void drawingFollowsResizes()
     {
+        QFETCH(bool, asImage);
         QFETCH(bool, drawnShown);
         QFETCH(bool, resizedShown);
         QFETCH(QSize, before);
@@ -159,53 +167,32 @@ private slots:
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
         }
-        QVERIFY(!w.hasSurface());
-        w.scale(0, 100, 100, 0);
-        w.box(10, 90, 20, 80, RGB(0, 0, 200), true);
+        w.box(150, 150, 1350, 1050, RGB(9, 9, 200), true); // twips: pixels 10..90 by 10..70
         QVERIFY2(!w.hasSurface(), "a few strokes are kept as vectors");
-        fillCorner(w, qRgb(200, 0, 0));
-        QCOMPARE(w.hasSurface(), drawnShown);
-        if (!drawnShown)
-            w.show(); // a hidden window keeps its strokes until it is painted
-        QTRY_VERIFY(w.hasSurface());
-        QCOMPARE(w.surfaceSize(), devicePixels(w));
+        if (asImage)
+            fillCorner(w, qRgb(200, 0, 0));
+        QCOMPARE(w.hasSurface(), asImage && drawnShown);
+        w.show(); // a hidden window keeps its strokes until it is painted
+        QTRY_COMPARE(w.hasSurface(), asImage);
         QCOMPARE(w.image().size(), devicePixels(w));
+        if (asImage)
+            QCOMPARE(w.surfaceSize(), devicePixels(w));
 
-        const QPointF inBox(w.xToPixel(15), w.yToPixel(85)); // the drawing stays where it is
         if (!resizedShown)
             w.hide();
         w.resize(after);
-        w.pset(50, 50, qRgb(0, 200, 0));
-        QCOMPARE(w.surfaceSize(), devicePixels(w));
-        const QImage image = w.image();
-        QCOMPARE(image.size(), devicePixels(w));
-        if (inBox.x() < after.width() && inBox.y() < after.height())
-            QCOMPARE(image.pixelColor((inBox * image.devicePixelRatio()).toPoint()), QColor(0, 0, 200));
-    }
-
-    // What was drawn stays where it was when the window grows, both while it
-    // is kept as strokes and once it is an image; the new area is blank. cls
-    // clears it all, image included, and drawing goes on afterwards.
-    void drawingSurvivesResizeUntilCls_data() { strokesOrImage(); }
-
-    void drawingSurvivesResizeUntilCls()
-    {
-        QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(200, 100);
-        w.show();
-        w.box(150, 150, 1350, 1050, RGB(9, 9, 200), true); // twips: pixels 10..90 by 10..70
+        w.pset(600, 300, qRgb(0, 200, 0));
+        QCOMPARE(w.image().size(), devicePixels(w));
         if (asImage)
-            fillCorner(w, qRgb(200, 0, 0));
-        QCOMPARE(w.hasSurface(), asImage);
-        w.resize(400, 300);
-        QCoreApplication::processEvents();
+            QCOMPARE(w.surfaceSize(), devicePixels(w));
+        const QPoint corner = w.clientRect().bottomRight() - QPoint(2, 2); // beyond the box
         QCOMPARE(w.pixelAt(750, 600), QColor(9, 9, 200));
-        QCOMPARE(w.pixelAt(3000, 3000), QColor(255, 255, 255));
+        QCOMPARE(w.pixelAt(corner.x() * 15, corner.y() * 15), QColor(255, 255, 255));
+        QCoreApplication::processEvents();
         const QImage shown = w.grab(w.clientRect()).toImage();
         const double dpr = shown.devicePixelRatio();
-        QCOMPARE(shown.pixelColor(int(50 * dpr), int(40 * dpr)), QColor(9, 9, 200));
-        QCOMPARE(shown.pixelColor(int(300 * dpr), int(200 * dpr)), QColor(255, 255, 255));
+        QCOMPARE(shown.pixelColor(QPoint(50, 40) * dpr), QColor(9, 9, 200));
+        QCOMPARE(shown.pixelColor(corner * dpr), QColor(255, 255, 255));
 
         w.cls();
         QVERIFY2(!w.hasSurface(), "a cleared window holds no image");

@@ -21,8 +21,8 @@
 #include <QtTest>
 
 #include <cmath>
-
 #include <csignal>
+#include <fstream>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -675,13 +675,9 @@ private slots:
         other[0] = char(other[0] ^ 1);
         QCOMPARE(writeWhole(fileNameText(folder + name), "first"), QString());
         QCOMPARE(writeWhole(fileNameText(folder + other), "second"), QString());
-        const auto contents = [](const QByteArray &path) {
-            QByteArray read(16, 0);
-            const int fd = ::open(path.constData(), O_RDONLY);
-            const auto n = fd < 0 ? -1 : ::read(fd, read.data(), std::size_t(read.size()));
-            if (fd >= 0)
-                ::close(fd);
-            return n < 0 ? QByteArray() : read.left(n);
+        const auto contents = [](const QByteArray &path) { // by the bytes of its name
+            std::ifstream in(path.constData(), std::ios::binary);
+            return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
         };
         QCOMPARE(contents(folder + name), QByteArray("first"));
         QCOMPARE(contents(folder + other), QByteArray("second"));

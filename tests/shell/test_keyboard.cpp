@@ -201,11 +201,8 @@ private slots:
         // stay as they are.
         // F6 goes round the four run windows only (Shift+F6 back: f6GoesRoundBothWays).
         auto &graphs = form<grafiki1>();
-        const Form *round[] = {&form<antidrasi>(), &graphs, &form<ravdogram>(), &run};
-        for (const Form *w : round) {
-            press(Qt::Key_F6);
-            QCOMPARE(QApplication::activeWindow(), w);
-        }
+        QVERIFY(windowsByF6(Qt::NoModifier, 4)
+                == (std::vector<const QWidget *>{&form<antidrasi>(), &graphs, &form<ravdogram>(), &run}));
         switchTo(graphs);
         QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
         const int derived = lesson::model().derivedGraphCount();

@@ -1,6 +1,7 @@
 // The program without a mouse: the whole chemical road with key presses
 // only, Tab in reading order, Return and Escape on the wizard pages, Alt and
 // a letter for the menus, and what assistive technology reads.
+#include "tests/support/Captions.h"
 #include "tests/support/Road.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
@@ -645,19 +646,10 @@ private slots:
             QCOMPARE(accessible(w)->role(), QAccessible::Window);
             QCOMPARE(accessible(w)->text(QAccessible::Name), w->caption());
             for (Control *c : w->findChildren<Control *>()) {
-                QString caption;
-                if (auto *label = qobject_cast<Label *>(c))
-                    caption = label->caption();
-                else if (auto *button = qobject_cast<CommandButton *>(c))
-                    caption = button->caption();
-                else if (auto *option = qobject_cast<OptionButton *>(c))
-                    caption = option->caption();
-                else if (auto *box = qobject_cast<CheckBox *>(c))
-                    caption = box->caption();
-                else if (!qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c))
+                if (!c->visible()
+                    || (!qobject_cast<Captioned *>(c) && !qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c)))
                     continue;
-                if (!c->visible())
-                    continue;
+                const QString caption = testing::captionOf(c);
                 QAccessibleInterface *a = accessible(c->widget());
                 const QString where = w->objectName() + QLatin1Char('.') + c->objectName();
                 const QString name = a->text(QAccessible::Name);

@@ -8,6 +8,7 @@
 // another language; in the pseudo-translation, whose every text is longer and
 // has an accent on every letter, a text shown with plain letters escaped the
 // translation.
+#include "tests/support/Captions.h"
 #include "tests/support/Road.h"
 #include "acids/CARBONIC.h"
 #include "acids/carbonic2.h"
@@ -31,6 +32,7 @@
 #include <QtTest>
 
 using namespace toolkit;
+using testing::captionOf;
 
 namespace {
 
@@ -58,21 +60,6 @@ CaptionPlace captionPlace(const QWidget *w)
     const auto element = qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
                                                                  : QStyle::SE_CheckBoxContents;
     return {w->style()->subElementRect(element, &option, w), Qt::AlignLeft | Qt::AlignVCenter};
-}
-
-QString captionOf(const Control *control)
-{
-    if (auto *c = qobject_cast<const Label *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const TextBox *>(control))
-        return c->text();
-    if (auto *c = qobject_cast<const CommandButton *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const OptionButton *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const CheckBox *>(control))
-        return c->caption();
-    return {};
 }
 
 QString describe(const QRect &r)

@@ -35,18 +35,9 @@ public:
     int loads = 0;
 };
 
-// A window of another designed size, to be placed over the probe.
-class Cover final : public Form
-{
-public:
-    Cover()
-        : Form(QStringLiteral("Cover"), QStringLiteral("Cover"), 6000, 1500)
-    {
-    }
-};
-
 // A row of labels beside a bar, as the parameter windows lay them out, and
-// a vertical bar under its caption, passing beside that row.
+// a vertical bar under its caption, passing beside that row; of another
+// designed size and shape than the probe, to be placed over it.
 class Rows final : public Form
 {
 public:
@@ -270,7 +261,7 @@ private slots:
         QFETCH(QRectF, frame);
         auto &probe = form<Probe>();
         probe.placeAt(frame.left(), frame.top(), frame.width(), frame.height());
-        auto &cover = form<Cover>();
+        auto &cover = form<Rows>();
         cover.placeOver(probe);
         QCOMPARE(QRectF(cover.left(), cover.top(), cover.widthTwips(), cover.heightTwips()), frame);
         QCOMPARE(cover.geometry(), probe.geometry());

@@ -113,19 +113,16 @@ QStringList faults(const QString &when)
     const bool roomy = area.width() >= 640 && area.height() >= 480;
     for (Form *form : visibleForms()) {
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
-        if (const QString word = untranslatedWord(form->windowTitle()); !word.isEmpty())
-            found << QStringLiteral("%1 title '%2' shows '%3' untranslated").arg(where, form->windowTitle(), word);
+        const auto untranslated = [&](const QString &what, const QString &text) {
+            if (const QString word = untranslatedWord(text); !word.isEmpty())
+                found << QStringLiteral("%1%2 '%3' shows '%4' untranslated").arg(where, what, text, word);
+        };
+        untranslated(QStringLiteral(" title"), form->windowTitle());
         // What the drawings print, as their descriptions keep it.
-        QList<const Canvas *> drawings{form};
-        for (const Canvas *canvas : form->findChildren<Canvas *>())
-            drawings << canvas;
-        for (const Canvas *canvas : drawings)
-            if (const QString word = untranslatedWord(canvas->accessibleDescription()); !word.isEmpty())
-                found << QStringLiteral("%1 drawing %2 says '%3' untranslated: %4")
-                             .arg(where, canvas->objectName(), word, canvas->accessibleDescription());
+        for (const Canvas *canvas : QList<Canvas *>{form} + form->findChildren<Canvas *>())
+            untranslated(QStringLiteral(" drawing ") + canvas->objectName(), canvas->accessibleDescription());
         for (const MenuItem *item : form->findChildren<MenuItem *>())
-            if (const QString word = untranslatedWord(item->caption()); !word.isEmpty())
-                found << QStringLiteral("%1 menu '%2' shows '%3' untranslated").arg(where, item->caption(), word);
+            untranslated(QStringLiteral(" menu"), item->caption());
         const QRect frame = form->frameGeometry();
         if (!area.contains(frame))
             found << QStringLiteral("%1 frame %2 leaves the work area").arg(where, describe(frame));
@@ -147,8 +144,7 @@ QStringList faults(const QString &when)
             const QString caption = captionOf(control).remove(QRegularExpression(QStringLiteral("\\s+$")));
             if (caption.isEmpty())
                 continue;
-            if (const QString word = untranslatedWord(caption); !word.isEmpty())
-                found << QStringLiteral("%1.%2 '%3' shows '%4' untranslated").arg(where, control->objectName(), caption, word);
+            untranslated(QLatin1Char('.') + control->objectName(), caption);
             const CaptionPlace place = captionPlace(w);
             const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
             if (!place.box.contains(needed))

@@ -292,6 +292,9 @@ private slots:
     void init() { road::startProgram(QSize()); } // the real screen
     void cleanupTestCase() { resetForms(); }
 
+    // The wizard's pages as fast as the driver shows them, a page shown again
+    // and the run windows after new parameters: a window left unframed,
+    // outside the work area or moved from its place fails.
     void reactionRoad()
     {
         // As fast as the driver: five pages within milliseconds.
@@ -420,6 +423,8 @@ private slots:
         }
     }
 
+    // The decay's windows and its worked example's: a window of the decay
+    // placed outside the work area, or run windows that leave gaps, fail.
     void decayRoad()
     {
         road::toDecayRates(3);
@@ -432,6 +437,8 @@ private slots:
         SETTLED("its run");
     }
 
+    // The acid's windows, its three graphs at one place and the carbonic acid
+    // example: any of them outside the work area or over the others fails.
     void acidRoad()
     {
         auto &examples = road::toAcidExamples();

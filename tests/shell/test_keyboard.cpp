@@ -1,6 +1,7 @@
 // The program without a mouse: the whole chemical road with key presses
 // only, Tab in reading order, Return and Escape on the wizard pages, Alt and
 // a letter for the menus, and what assistive technology reads.
+#include "tests/support/Captions.h"
 #include "tests/support/Road.h"
 #include "graphs/apotelesmata.h"
 #include "graphs/grafiki1.h"
@@ -45,6 +46,14 @@ QString focusedName()
 {
     const QWidget *w = focused();
     return w ? w->objectName() : QStringLiteral("(none)");
+}
+
+// The active window and the control in it with the keyboard focus, as
+// "window.control".
+QString keyboardAt()
+{
+    const QWidget *window = QApplication::activeWindow();
+    return (window ? window->objectName() : QStringLiteral("(none)")) + QLatin1Char('.') + focusedName();
 }
 
 // Home, then Page Down and Right arrows up to the value, on the focused bar.
@@ -109,6 +118,16 @@ Form *pageUnderTheRun()
     return page;
 }
 
+// An acid's run to its end, its rates, species and pH graphs opened.
+void toAcidGraphs()
+{
+    road::startChapterRun(road::Chapter::Acid);
+    road::runToTheEnd();
+    form<grafiki1>().changerates.click();
+    form<mathematical>().grafvcshos.click();
+    shell::formByName(QStringLiteral("grafvxc"))->findChild<CommandButton *>(QStringLiteral("phshow"))->click();
+}
+
 } // namespace
 
 class TestKeyboard : public QObject
@@ -139,14 +158,12 @@ private slots:
         init(); // the same program again, by keys
         auto &parameters = form<YPOTHETIKES>();
         press(Qt::Key_Return); // Start
-        QCOMPARE(QApplication::activeWindow(), &form<eisagogi>());
-        QCOMPARE(focusedName(), QStringLiteral("ximia(0)"));
+        QCOMPARE(keyboardAt(), QStringLiteral("eisagogi.ximia(0)"));
         press(Qt::Key_Return); // Chemical Reactions
         // Each page opens on its forward button; the arrows choose within the
         // option group, round from its last option to its first, and never
         // leave it.
-        QCOMPARE(QApplication::activeWindow(), &form<neaepilogi>());
-        QCOMPARE(focusedName(), QStringLiteral("Command2"));
+        QCOMPARE(keyboardAt(), QStringLiteral("neaepilogi.Command2"));
         press(Qt::Key_Tab, Qt::ShiftModifier, 2);
         QCOMPARE(focusedName(), QStringLiteral("Option1"));
         press(Qt::Key_Down);
@@ -157,17 +174,14 @@ private slots:
         press(Qt::Key_Left);
         QVERIFY(form<neaepilogi>().Option2.value() && !form<neaepilogi>().Option1.value());
         press(Qt::Key_Return); // Next >, the page's default
-        QCOMPARE(QApplication::activeWindow(), &form<amfinaioxi>());
-        QCOMPARE(focusedName(), QStringLiteral("Command3"));
+        QCOMPARE(keyboardAt(), QStringLiteral("amfinaioxi.Command3"));
         press(Qt::Key_Tab, Qt::ShiftModifier, 2);
         QCOMPARE(focusedName(), QStringLiteral("reversibleno"));
         press(Qt::Key_Up, Qt::NoModifier, 3);
         QCOMPARE(focusedName(), QStringLiteral("reversibleyes"));
         QVERIFY(form<amfinaioxi>().reversibleyes.value());
         press(Qt::Key_Return); // Next>
-        QCOMPARE(QApplication::activeWindow(), &parameters);
-
-        QCOMPARE(focused(), parameters.Command2.widget());
+        QCOMPARE(keyboardAt(), QStringLiteral("YPOTHETIKES.Command2"));
         press(Qt::Key_Tab, Qt::NoModifier, 2); // past Exit, round to the top
         keysTo(parameters.sidesq, 20);
         press(Qt::Key_Tab, Qt::NoModifier, 3);
@@ -179,8 +193,7 @@ private slots:
 
         // The run windows open with the run control on Start; Return starts.
         auto &run = form<apotelesmata>();
-        QCOMPARE(QApplication::activeWindow(), &run);
-        QCOMPARE(focused(), run.Command2.widget());
+        QCOMPARE(keyboardAt(), QStringLiteral("apotelesmata.Command2"));
         press(Qt::Key_Return);
         QVERIFY(run.Timer1.enabled());
         road::ticks(ticks); // the timer's part, not the student's
@@ -191,18 +204,15 @@ private slots:
         // stay as they are.
         // F6 goes round the four run windows only (Shift+F6 back: f6GoesRoundBothWays).
         auto &graphs = form<grafiki1>();
-        const Form *round[] = {&form<antidrasi>(), &graphs, &form<ravdogram>(), &run};
-        for (const Form *w : round) {
-            press(Qt::Key_F6);
-            QCOMPARE(QApplication::activeWindow(), w);
-        }
+        QVERIFY(windowsByF6(Qt::NoModifier, 4)
+                == (std::vector<const QWidget *>{&form<antidrasi>(), &graphs, &form<ravdogram>(), &run}));
         switchTo(graphs);
         QCOMPARE(graphs.diaforikes.caption(), QStringLiteral("Optimization"));
         const int derived = lesson::model().derivedGraphCount();
         press(Qt::Key(graphs.diaforikes.mnemonic().toUpper().unicode()), Qt::AltModifier);
         QCOMPARE(lesson::model().derivedGraphCount(), derived + 1);
         press(Qt::Key(graphs.changerates.mnemonic().toUpper().unicode()), Qt::AltModifier);
-        QVERIFY(form<mathematical>().isVisible()); // Help's letter: helpIsOneLetterInEveryRun
+        QVERIFY(form<mathematical>().isVisible()); // Help's letter: menuLettersInEveryRun
     }
 
     // Each key moves a scroll bar as its arrows, its trough and its ends
@@ -239,9 +249,10 @@ private slots:
         QCOMPARE(p.Label7.caption(), QStringLiteral("Duration = %1").arg(to));
     }
 
-    // Help is Alt+H in every run, "Half Lifes" offered or not; once it has
-    // run, no item of the menu bar stays focused to a screen reader.
-    void helpIsOneLetterInEveryRun_data()
+    // Help is Alt+H in every run, "Half Lifes" offered or not, and no two
+    // menus share a letter, each one of its caption; once Help has run, no
+    // item of the menu bar stays focused to a screen reader.
+    void menuLettersInEveryRun_data()
     {
         QTest::addColumn<int>("chapter");
         QTest::newRow("reaction") << int(road::Chapter::Reaction);
@@ -249,12 +260,18 @@ private slots:
         QTest::newRow("acid") << int(road::Chapter::Acid);
     }
 
-    void helpIsOneLetterInEveryRun()
+    void menuLettersInEveryRun()
     {
         QFETCH(int, chapter);
         road::startChapterRun(road::Chapter(chapter));
         auto &graphs = form<grafiki1>();
         QCOMPARE(graphs.xronoimizoi.visible(), road::Chapter(chapter) == road::Chapter::Decay);
+        QString letters;
+        for (const MenuItem *item : graphs.findChildren<MenuItem *>()) {
+            QVERIFY2(item->caption().contains(item->mnemonic(), Qt::CaseInsensitive), qPrintable(item->caption()));
+            QVERIFY2(!letters.contains(item->mnemonic()), qPrintable(item->caption()));
+            letters += item->mnemonic();
+        }
         switchTo(graphs);
         QCOMPARE(graphs.voithia.mnemonic(), QLatin1Char('h'));
         press(Qt::Key_H, Qt::AltModifier);
@@ -264,17 +281,6 @@ private slots:
         QVERIFY(bar->childCount() >= 4);
         for (int i = 0; i < bar->childCount(); ++i)
             QVERIFY2(!bar->child(i)->state().focused, qPrintable(bar->child(i)->text(QAccessible::Name)));
-    }
-
-    void menuLettersAreDistinct()
-    {
-        auto &graphs = form<grafiki1>();
-        QString letters;
-        for (const MenuItem *item : graphs.findChildren<MenuItem *>()) {
-            QVERIFY2(item->caption().contains(item->mnemonic(), Qt::CaseInsensitive), qPrintable(item->caption()));
-            QVERIFY2(!letters.contains(item->mnemonic()), qPrintable(item->caption()));
-            letters += item->mnemonic();
-        }
     }
 
     // Escape is Back on every page that has one; Return on a focused button
@@ -360,7 +366,9 @@ private slots:
     }
 
     // What a screen reader says for the scroll bars: each by the labels of
-    // its own row, on either side, before and after a key moves it.
+    // its own row, on either side, as the window opens and at either end;
+    // a decay's half-life bar by the constant its row shows, in min-1, also
+    // as its value, not by the half-life its position stands for.
     void scrollBarsAreNamedByTheirLabels_data()
     {
         QTest::addColumn<QString>("window");
@@ -375,6 +383,7 @@ private slots:
         QTest::newRow("atoms") << "YPOTHDIASPASI1" << "arithatomon" << "Number of Atoms" << "Number of Atoms, 94";
         QTest::newRow("decay temperature") << "YPOTHDIASPASI1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
         QTest::newRow("first decay") << "YPOTHDIASPASI1" << "blezoi" << "K1" << "K1, 0.22721 min-1";
+        QTest::newRow("second decay") << "YPOTHDIASPASI1" << "prasinizoi" << "K2" << "K2, 0.02586 min-1";
         QTest::newRow("third decay") << "YPOTHDIASPASI1" << "kokinizoi" << "K3" << "K3, 0.03519 min-1";
         QTest::newRow("acid temperature") << "OXEA1" << "tempotherm" << "Temperature" << "Temperature, 25°C";
         QTest::newRow("acid concentration") << "OXEA1" << "concentration" << "Συγκέντρωση" << "Συγκέντρωση, 15.00";
@@ -403,46 +412,23 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowActive(w));
         control->widget()->setFocus(Qt::TabFocusReason);
-        press(Qt::Key_End);
-        QVERIFY(a->text(QAccessible::Description).startsWith(name + QStringLiteral(", ")));
+        for (Qt::Key key : {Qt::Key_unknown, Qt::Key_Home, Qt::Key_End}) {
+            if (key != Qt::Key_unknown)
+                press(key);
+            const QString said = a->text(QAccessible::Description);
+            QVERIFY2(said.startsWith(name + QStringLiteral(", ")), qPrintable(said));
+            if (!description.endsWith(QLatin1String(" min-1")))
+                continue;
+            // "K1, 0.22721 min-1": the number the row shows, the bar's value.
+            const auto constant = QRegularExpression(QStringLiteral("^K\\d, ([0-9.]+) min-1$")).match(said);
+            const double shown = constant.captured(1).toDouble();
+            QVERIFY2(constant.hasMatch() && shown > 0, qPrintable(said));
+            QAccessibleValueInterface *value = a->valueInterface();
+            QVERIFY(value);
+            QVERIFY2(std::fabs(value->currentValue().toDouble() - shown) < 1e-9, qPrintable(said));
+            QVERIFY(value->minimumValue().toDouble() <= shown && shown <= value->maximumValue().toDouble());
+        }
         QVERIFY(a->text(QAccessible::Description) != description);
-    }
-
-    // A decay's half-life bar is read by the constant its row shows, in
-    // min-1, not by the half-life in hundredths of a minute its position
-    // stands for; at either end and between.
-    void decayBarsReadTheirConstants_data()
-    {
-        QTest::addColumn<QString>("bar");
-        QTest::addColumn<int>("key");
-        for (const char *bar : {"blezoi", "prasinizoi", "kokinizoi"}) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 as it opens").arg(QLatin1String(bar)))) << bar << 0;
-            QTest::newRow(qPrintable(QStringLiteral("%1 at Home").arg(QLatin1String(bar)))) << bar << int(Qt::Key_Home);
-            QTest::newRow(qPrintable(QStringLiteral("%1 at End").arg(QLatin1String(bar)))) << bar << int(Qt::Key_End);
-        }
-    }
-
-    void decayBarsReadTheirConstants()
-    {
-        QFETCH(QString, bar);
-        QFETCH(int, key);
-        auto &rates = road::toDecayRates(3);
-        auto *control = rates.findChild<ScrollBar *>(bar);
-        QVERIFY(QTest::qWaitForWindowActive(&rates));
-        if (key) {
-            control->widget()->setFocus(Qt::TabFocusReason);
-            press(Qt::Key(key));
-        }
-        QAccessibleInterface *a = accessible(control->widget());
-        QAccessibleValueInterface *value = a->valueInterface();
-        QVERIFY(value);
-        // "K1, 0.22721 min-1": the number the row shows.
-        const QString description = a->text(QAccessible::Description);
-        const auto said = QRegularExpression(QStringLiteral("^K\\d, ([0-9.]+) min-1$")).match(description);
-        const double shown = said.captured(1).toDouble();
-        QVERIFY2(said.hasMatch() && shown > 0, qPrintable(description));
-        QVERIFY2(std::fabs(value->currentValue().toDouble() - shown) < 1e-9, qPrintable(description));
-        QVERIFY(value->minimumValue().toDouble() <= shown && shown <= value->maximumValue().toDouble());
     }
 
     // Pictures tell what they show: the carbonic acid's species and
@@ -525,31 +511,26 @@ private slots:
         QVERIFY(accessible(&graphs)->text(QAccessible::Description).contains(QStringLiteral("Smooth curves: dark blue A")));
 
         // One row of the list a step, each with its own value.
-        const QStringList heard = accessible(&form<apotelesmata>())->text(QAccessible::Description).split(QStringLiteral("; "));
-        QCOMPARE(heard.size(), rows.size());
         const auto &k = setup.rates.steps;
         const double chemical[] = {k.k1, k.k1Reverse, k.k2, k.k2Reverse};
         const double series[] = {k.k1, k.k2, k.k3};
-        for (int i = 0; i < rows.size(); ++i) {
-            const double rate = setup.chemistry() ? chemical[i] : series[i];
-            const QString value = Format(rate, setup.chemistry() ? "0.00E+00" : "0.00e+00");
-            QCOMPARE(heard[i], QStringLiteral("K =%1 %2").arg(value, rows[i]));
-        }
+        QStringList expected;
+        for (int i = 0; i < rows.size(); ++i)
+            expected << QStringLiteral("K =%1 %2").arg(Format(setup.chemistry() ? chemical[i] : series[i],
+                                                              setup.chemistry() ? "0.00E+00" : "0.00e+00"),
+                                                       rows[i]);
+        QCOMPARE(accessible(&form<apotelesmata>())->text(QAccessible::Description).split(QStringLiteral("; ")), expected);
     }
 
     // The acid's graphs against c tell their axes, which colour is which
     // species and where the run's concentration stands on them.
     void acidGraphsTellWhatTheyShow()
     {
-        road::startChapterRun(road::Chapter::Acid);
-        road::runToTheEnd();
-        form<grafiki1>().changerates.click();
+        toAcidGraphs();
         const QString rates = accessible(&form<mathematical>())->text(QAccessible::Description);
         for (const char *said : {"Across: time, 0 to ", "dark blue A, dark green B, dark red C"})
             QVERIFY2(rates.contains(QLatin1String(said)), qPrintable(rates));
-        form<mathematical>().grafvcshos.click();
-        auto *species = shell::formByName(QStringLiteral("grafvxc"));
-        const QString heard = accessible(species)->text(QAccessible::Description);
+        const QString heard = accessible(shell::formByName(QStringLiteral("grafvxc")))->text(QAccessible::Description);
         for (const char *said : {"Across: c (mol/L), 0 to 14.", "Up: percent of c, 0 to 100.", "blue H2A", "green HA-",
                                  "red A2-", "yellow H+", "c = 0.15 mol/L"})
             QVERIFY2(heard.contains(QLatin1String(said)), qPrintable(heard));
@@ -562,7 +543,6 @@ private slots:
         QCOMPARE(shares, 3);
         QVERIFY2(std::fabs(whole - 100) < 0.2, qPrintable(heard));
 
-        species->findChild<CommandButton *>(QStringLiteral("phshow"))->click();
         const QString ph = accessible(shell::formByName(QStringLiteral("phform")))->text(QAccessible::Description);
         for (const char *said : {"Across: c (mol/L), 0 to 15.", "Up: pH, 0 to 15.", "red curve", "c = 0.15 mol/L"})
             QVERIFY2(ph.contains(QLatin1String(said)), qPrintable(ph));
@@ -574,14 +554,9 @@ private slots:
     // keep the keyboard there.
     void f6GoesRoundBothWays()
     {
-        road::startChapterRun(road::Chapter::Acid);
-        road::runToTheEnd();
-        form<grafiki1>().changerates.click();
-        form<mathematical>().grafvcshos.click();
-        auto *species = shell::formByName(QStringLiteral("grafvxc"));
+        toAcidGraphs();
         auto *ph = shell::formByName(QStringLiteral("phform"));
-        species->findChild<CommandButton *>(QStringLiteral("phshow"))->click();
-        QVERIFY(ph->isVisible() && species->isVisible());
+        QVERIFY(ph->isVisible() && shell::formByName(QStringLiteral("grafvxc"))->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(ph));
         const int n = 7; // the four run windows and the three graphs
         const auto forward = windowsByF6(Qt::NoModifier, 2 * n);
@@ -672,19 +647,10 @@ private slots:
             QCOMPARE(accessible(w)->role(), QAccessible::Window);
             QCOMPARE(accessible(w)->text(QAccessible::Name), w->caption());
             for (Control *c : w->findChildren<Control *>()) {
-                QString caption;
-                if (auto *label = qobject_cast<Label *>(c))
-                    caption = label->caption();
-                else if (auto *button = qobject_cast<CommandButton *>(c))
-                    caption = button->caption();
-                else if (auto *option = qobject_cast<OptionButton *>(c))
-                    caption = option->caption();
-                else if (auto *box = qobject_cast<CheckBox *>(c))
-                    caption = box->caption();
-                else if (!qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c))
+                if (!c->visible()
+                    || (!qobject_cast<Captioned *>(c) && !qobject_cast<ScrollBar *>(c) && !qobject_cast<Document *>(c)))
                     continue;
-                if (!c->visible())
-                    continue;
+                const QString caption = testing::captionOf(c);
                 QAccessibleInterface *a = accessible(c->widget());
                 const QString where = w->objectName() + QLatin1Char('.') + c->objectName();
                 const QString name = a->text(QAccessible::Name);

@@ -8,6 +8,7 @@
 // another language; in the pseudo-translation, whose every text is longer and
 // has an accent on every letter, a text shown with plain letters escaped the
 // translation.
+#include "tests/support/Captions.h"
 #include "tests/support/Road.h"
 #include "acids/CARBONIC.h"
 #include "acids/carbonic2.h"
@@ -31,6 +32,7 @@
 #include <QtTest>
 
 using namespace toolkit;
+using testing::captionOf;
 
 namespace {
 
@@ -58,21 +60,6 @@ CaptionPlace captionPlace(const QWidget *w)
     const auto element = qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
                                                                  : QStyle::SE_CheckBoxContents;
     return {w->style()->subElementRect(element, &option, w), Qt::AlignLeft | Qt::AlignVCenter};
-}
-
-QString captionOf(const Control *control)
-{
-    if (auto *c = qobject_cast<const Label *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const TextBox *>(control))
-        return c->text();
-    if (auto *c = qobject_cast<const CommandButton *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const OptionButton *>(control))
-        return c->caption();
-    if (auto *c = qobject_cast<const CheckBox *>(control))
-        return c->caption();
-    return {};
 }
 
 QString describe(const QRect &r)
@@ -126,19 +113,16 @@ QStringList faults(const QString &when)
     const bool roomy = area.width() >= 640 && area.height() >= 480;
     for (Form *form : visibleForms()) {
         const QString where = QStringLiteral("%1: %2").arg(when, form->objectName());
-        if (const QString word = untranslatedWord(form->windowTitle()); !word.isEmpty())
-            found << QStringLiteral("%1 title '%2' shows '%3' untranslated").arg(where, form->windowTitle(), word);
+        const auto untranslated = [&](const QString &what, const QString &text) {
+            if (const QString word = untranslatedWord(text); !word.isEmpty())
+                found << QStringLiteral("%1%2 '%3' shows '%4' untranslated").arg(where, what, text, word);
+        };
+        untranslated(QStringLiteral(" title"), form->windowTitle());
         // What the drawings print, as their descriptions keep it.
-        QList<const Canvas *> drawings{form};
-        for (const Canvas *canvas : form->findChildren<Canvas *>())
-            drawings << canvas;
-        for (const Canvas *canvas : drawings)
-            if (const QString word = untranslatedWord(canvas->accessibleDescription()); !word.isEmpty())
-                found << QStringLiteral("%1 drawing %2 says '%3' untranslated: %4")
-                             .arg(where, canvas->objectName(), word, canvas->accessibleDescription());
+        for (const Canvas *canvas : QList<Canvas *>{form} + form->findChildren<Canvas *>())
+            untranslated(QStringLiteral(" drawing ") + canvas->objectName(), canvas->accessibleDescription());
         for (const MenuItem *item : form->findChildren<MenuItem *>())
-            if (const QString word = untranslatedWord(item->caption()); !word.isEmpty())
-                found << QStringLiteral("%1 menu '%2' shows '%3' untranslated").arg(where, item->caption(), word);
+            untranslated(QStringLiteral(" menu"), item->caption());
         const QRect frame = form->frameGeometry();
         if (!area.contains(frame))
             found << QStringLiteral("%1 frame %2 leaves the work area").arg(where, describe(frame));
@@ -160,8 +144,7 @@ QStringList faults(const QString &when)
             const QString caption = captionOf(control).remove(QRegularExpression(QStringLiteral("\\s+$")));
             if (caption.isEmpty())
                 continue;
-            if (const QString word = untranslatedWord(caption); !word.isEmpty())
-                found << QStringLiteral("%1.%2 '%3' shows '%4' untranslated").arg(where, control->objectName(), caption, word);
+            untranslated(QLatin1Char('.') + control->objectName(), caption);
             const CaptionPlace place = captionPlace(w);
             const QRect needed = QFontMetrics(w->font()).boundingRect(place.box, place.flags, caption);
             if (!place.box.contains(needed))

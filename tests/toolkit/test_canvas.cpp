@@ -21,8 +21,8 @@
 #include <QtTest>
 
 #include <cmath>
-
 #include <csignal>
+#include <fstream>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -58,6 +58,16 @@ public:
     PictureBox corner{this, QStringLiteral("corner")};
     CheckBox check{this, QStringLiteral("check")};
 };
+
+// The sheet at a size, shown, its user scale from `left` to `right` across
+// and from 0 to 100 upwards.
+Sheet &onScreen(Sheet &w, int width, int height, double left = 0, double right = 100)
+{
+    w.resize(width, height);
+    w.show();
+    w.scale(left, 100, right, 0);
+    return w;
+}
 
 QSize devicePixels(const Canvas &canvas)
 {
@@ -125,20 +135,28 @@ private slots:
     void cleanupTestCase() { resetForms(); }
 
     // A window that draws much holds an image of its client area in device
-    // pixels, made when it draws and following the window's size.
-    void imageFollowsTheWindow_data()
+    // pixels, made when it draws, shown or hidden, and following the window's
+    // size; what was drawn stays where it was through a resize, as strokes
+    // or as an image, the new area blank; cls clears it all, image included,
+    // and drawing goes on: a surface of a stale size, a drawing lost or moved
+    // by a resize, or a picture kept over cls fails.
+    void drawingFollowsResizes_data()
     {
+        QTest::addColumn<bool>("asImage");
         QTest::addColumn<bool>("drawnShown");
         QTest::addColumn<bool>("resizedShown");
         QTest::addColumn<QSize>("before");
         QTest::addColumn<QSize>("after");
-        QTest::newRow("shown, shrinks") << true << true << QSize(300, 200) << QSize(120, 90);
-        QTest::newRow("drawn hidden") << false << true << QSize(300, 200) << QSize(410, 330);
-        QTest::newRow("resized hidden") << true << false << QSize(301, 199) << QSize(97, 411);
+        QTest::newRow("strokes, grows") << false << true << true << QSize(200, 100) << QSize(400, 300);
+        QTest::newRow("image, grows") << true << true << true << QSize(200, 100) << QSize(400, 300);
+        QTest::newRow("image, shrinks") << true << true << true << QSize(300, 200) << QSize(120, 90);
+        QTest::newRow("image drawn hidden") << true << false << true << QSize(300, 200) << QSize(410, 330);
+        QTest::newRow("image resized hidden") << true << true << false << QSize(301, 199) << QSize(97, 411);
     }
 
-    void imageFollowsTheWindow()
+    void drawingFollowsResizes()
     {
+        QFETCH(bool, asImage);
         QFETCH(bool, drawnShown);
         QFETCH(bool, resizedShown);
         QFETCH(QSize, before);
@@ -149,53 +167,32 @@ private slots:
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
         }
-        QVERIFY(!w.hasSurface());
-        w.scale(0, 100, 100, 0);
-        w.box(10, 90, 20, 80, RGB(0, 0, 200), true);
+        w.box(150, 150, 1350, 1050, RGB(9, 9, 200), true); // twips: pixels 10..90 by 10..70
         QVERIFY2(!w.hasSurface(), "a few strokes are kept as vectors");
-        fillCorner(w, qRgb(200, 0, 0));
-        QCOMPARE(w.hasSurface(), drawnShown);
-        if (!drawnShown)
-            w.show(); // a hidden window keeps its strokes until it is painted
-        QTRY_VERIFY(w.hasSurface());
-        QCOMPARE(w.surfaceSize(), devicePixels(w));
+        if (asImage)
+            fillCorner(w, qRgb(200, 0, 0));
+        QCOMPARE(w.hasSurface(), asImage && drawnShown);
+        w.show(); // a hidden window keeps its strokes until it is painted
+        QTRY_COMPARE(w.hasSurface(), asImage);
         QCOMPARE(w.image().size(), devicePixels(w));
+        if (asImage)
+            QCOMPARE(w.surfaceSize(), devicePixels(w));
 
-        const QPointF inBox(w.xToPixel(15), w.yToPixel(85)); // the drawing stays where it is
         if (!resizedShown)
             w.hide();
         w.resize(after);
-        w.pset(50, 50, qRgb(0, 200, 0));
-        QCOMPARE(w.surfaceSize(), devicePixels(w));
-        const QImage image = w.image();
-        QCOMPARE(image.size(), devicePixels(w));
-        if (inBox.x() < after.width() && inBox.y() < after.height())
-            QCOMPARE(image.pixelColor((inBox * image.devicePixelRatio()).toPoint()), QColor(0, 0, 200));
-    }
-
-    // What was drawn stays where it was when the window grows, both while it
-    // is kept as strokes and once it is an image; the new area is blank. cls
-    // clears it all, image included, and drawing goes on afterwards.
-    void drawingSurvivesResizeUntilCls_data() { strokesOrImage(); }
-
-    void drawingSurvivesResizeUntilCls()
-    {
-        QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(200, 100);
-        w.show();
-        w.box(150, 150, 1350, 1050, RGB(9, 9, 200), true); // twips: pixels 10..90 by 10..70
+        w.pset(600, 300, qRgb(0, 200, 0));
+        QCOMPARE(w.image().size(), devicePixels(w));
         if (asImage)
-            fillCorner(w, qRgb(200, 0, 0));
-        QCOMPARE(w.hasSurface(), asImage);
-        w.resize(400, 300);
-        QCoreApplication::processEvents();
+            QCOMPARE(w.surfaceSize(), devicePixels(w));
+        const QPoint corner = w.clientRect().bottomRight() - QPoint(2, 2); // beyond the box
         QCOMPARE(w.pixelAt(750, 600), QColor(9, 9, 200));
-        QCOMPARE(w.pixelAt(3000, 3000), QColor(255, 255, 255));
+        QCOMPARE(w.pixelAt(corner.x() * 15, corner.y() * 15), QColor(255, 255, 255));
+        QCoreApplication::processEvents();
         const QImage shown = w.grab(w.clientRect()).toImage();
         const double dpr = shown.devicePixelRatio();
-        QCOMPARE(shown.pixelColor(int(50 * dpr), int(40 * dpr)), QColor(9, 9, 200));
-        QCOMPARE(shown.pixelColor(int(300 * dpr), int(200 * dpr)), QColor(255, 255, 255));
+        QCOMPARE(shown.pixelColor(QPoint(50, 40) * dpr), QColor(9, 9, 200));
+        QCOMPARE(shown.pixelColor(corner * dpr), QColor(255, 255, 255));
 
         w.cls();
         QVERIFY2(!w.hasSurface(), "a cleared window holds no image");
@@ -213,10 +210,7 @@ private slots:
     void labelsStayOnTop()
     {
         QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(300, 200);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 300, 200);
         if (asImage)
             fillCorner(w, qRgb(255, 255, 255));
         w.setFontSize(12);
@@ -269,20 +263,15 @@ private slots:
             c.print(QStringLiteral("0.20 mol/L"));
             c.pset(33, 33, RGB(255, 0, 2));
         };
-        auto &w = form<Sheet>();
-        w.resize(300, 200);
-        w.show();
-        Canvas &early = w.picture.canvas();
-        w.picture.setTwips(0, 0, 2250, 1500);
+        auto &w = onScreen(form<Sheet>(), 300, 200);
+        Sheet other;
+        onScreen(other, 300, 200);
+        for (Sheet *sheet : {&w, &other})
+            sheet->picture.setTwips(0, 0, 2250, 1500);
+        Canvas &early = w.picture.canvas(), &late = other.picture.canvas();
         fillCorner(early, qRgb(1, 2, 3)); // an image from the start
         QVERIFY(early.hasSurface());
         draw(early);
-
-        Sheet other;
-        other.resize(300, 200);
-        other.show();
-        Canvas &late = other.picture.canvas();
-        other.picture.setTwips(0, 0, 2250, 1500);
         draw(late);
         QVERIFY(!late.hasSurface());
         const QImage asStrokes = late.image();
@@ -330,10 +319,7 @@ private slots:
     void linesAreSharp()
     {
         QFETCH(bool, asImage);
-        auto &w = form<Sheet>();
-        w.resize(200, 100);
-        w.show();
-        w.scale(0, 100, 200, 0);
+        auto &w = onScreen(form<Sheet>(), 200, 100, 0, 200);
         if (asImage)
             fillCorner(w, qRgb(255, 255, 255));
         w.line(100, 100, 100, 0, RGB(0, 0, 0));
@@ -364,10 +350,7 @@ private slots:
     void longDottedLinesStayDotted()
     {
         QFETCH(double, reach);
-        auto &w = form<Sheet>();
-        w.resize(300, 100);
-        w.show();
-        w.scale(-100, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 300, 100, -100, 100);
         w.setDrawStyle(DrawStyle::Dot);
         w.line(-reach, 50, reach, 50, RGB(0, 0, 0));
         const QImage image = w.image();
@@ -406,10 +389,7 @@ private slots:
     // its SVG still shows what the screen shows, also once it is an image.
     void recordKeepsWhatShows()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         QRandomGenerator random(7);
         const QRgb colours[] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 2), qRgb(255, 255, 255)};
         w.setFillSolid(true);
@@ -450,9 +430,7 @@ private slots:
     // its place.
     void tickPointsOnOnePixel()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         const double unitsPerPixel = 100.0 / w.clientRect().width();
         w.setDrawWidth(3);
         for (int run = 0; run < 12; ++run)
@@ -488,24 +466,21 @@ private slots:
             points.push_back({t, 5 + 0.8 * t + 2 * std::cos(k * 1.3), colours[1]});
             points.push_back({t, 50 + 40 * std::sin(t / 9), colours[2]});
         }
-        const auto draw = [&](Canvas &c, bool atOnce) {
-            c.scale(0, 100, 100, 0);
+        QImage blank; // a sheet before its points
+        const auto draw = [&](Sheet &c, bool atOnce) {
+            onScreen(c, 800, 640); // even a sample drawn as a disc
             fillCorner(c, qRgb(1, 2, 3)); // an image from the start
+            blank = c.image();
             c.setDrawWidth(width);
-            if (atOnce) {
+            if (atOnce)
                 c.pset(points);
-            } else {
+            else
                 for (const auto &p : points)
                     c.pset(p.x, p.y, p.colour);
-            }
             c.setDrawWidth(1);
         };
         auto &w = form<Sheet>();
         Sheet other;
-        for (Sheet *sheet : {&w, &other}) {
-            sheet->resize(800, 640); // even a sample drawn as a disc
-            sheet->show();
-        }
         draw(w, false);
         draw(other, true);
         const QImage oneByOne = w.image(), atOnce = other.image();
@@ -516,12 +491,7 @@ private slots:
         QCOMPARE(differingPixels(atOnce, oneByOne, 96), 0);
         QVERIFY(differingPixels(atOnce, oneByOne, 48) <= 4);
         // Something was drawn: the points differ from a blank sheet.
-        Sheet blank;
-        blank.resize(800, 640);
-        blank.show();
-        blank.scale(0, 100, 100, 0);
-        fillCorner(blank, qRgb(1, 2, 3));
-        const int ink = differingPixels(atOnce, blank.image(), 24);
+        const int ink = differingPixels(atOnce, blank, 24);
         QVERIFY(ink > int(points.size()));
 
         // The picture saved holds the points (a renderer of its own edges a
@@ -538,10 +508,7 @@ private slots:
     // lies on top, as on the screen.
     void curvesAsPolylines()
     {
-        auto &w = form<Sheet>();
-        w.resize(240, 160);
-        w.show();
-        w.scale(0, 100, 100, 0);
+        auto &w = onScreen(form<Sheet>(), 240, 160);
         w.setDrawWidth(3);
         const QColor red(200, 0, 0), blue(0, 0, 200), green(0, 150, 0);
         for (int k = 0; k < 100; ++k) {
@@ -708,13 +675,9 @@ private slots:
         other[0] = char(other[0] ^ 1);
         QCOMPARE(writeWhole(fileNameText(folder + name), "first"), QString());
         QCOMPARE(writeWhole(fileNameText(folder + other), "second"), QString());
-        const auto contents = [](const QByteArray &path) {
-            QByteArray read(16, 0);
-            const int fd = ::open(path.constData(), O_RDONLY);
-            const auto n = fd < 0 ? -1 : ::read(fd, read.data(), std::size_t(read.size()));
-            if (fd >= 0)
-                ::close(fd);
-            return n < 0 ? QByteArray() : read.left(n);
+        const auto contents = [](const QByteArray &path) { // by the bytes of its name
+            std::ifstream in(path.constData(), std::ios::binary);
+            return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
         };
         QCOMPARE(contents(folder + name), QByteArray("first"));
         QCOMPARE(contents(folder + other), QByteArray("second"));

@@ -35,18 +35,9 @@ public:
     int loads = 0;
 };
 
-// A window of another designed size, to be placed over the probe.
-class Cover final : public Form
-{
-public:
-    Cover()
-        : Form(QStringLiteral("Cover"), QStringLiteral("Cover"), 6000, 1500)
-    {
-    }
-};
-
 // A row of labels beside a bar, as the parameter windows lay them out, and
-// a vertical bar under its caption, passing beside that row.
+// a vertical bar under its caption, passing beside that row; of another
+// designed size and shape than the probe, to be placed over it.
 class Rows final : public Form
 {
 public:
@@ -74,6 +65,8 @@ private slots:
     void cleanupTestCase() { resetForms(); }
     void init() { resetForms(); }
 
+    // A form's load runs once, when a control of it is first touched: a load
+    // run again on show, or not at all, fails.
     void loadRunsOnceOnFirstTouch()
     {
         form<Probe>().bar.setValue(3);
@@ -81,6 +74,9 @@ private slots:
         QCOMPARE(form<Probe>().loads, 1);
     }
 
+    // The change handler runs for each new value only, the value clamped to
+    // the range: a handler run on an equal value, or a value let out of the
+    // range, fails.
     void scrollBarEvents_data()
     {
         QTest::addColumn<QList<int>>("values");
@@ -101,6 +97,9 @@ private slots:
         QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), changes);
     }
 
+    // A range that no longer holds the value clamps it, and runs the change
+    // handler once: a value left outside, or a handler run for each bound,
+    // fails.
     void rangeChangeReclampsOnce()
     {
         auto &w = form<Probe>();
@@ -113,6 +112,9 @@ private slots:
         QCOMPARE(QList<int>(w.changes.begin(), w.changes.end()), QList<int>{44});
     }
 
+    // An option set True in code runs its click handler, also when it was
+    // True already, and clears the others of its group; set False it runs
+    // nothing.
     void optionButtonInCode()
     {
         auto &w = form<Probe>();
@@ -125,6 +127,8 @@ private slots:
         QCOMPARE(w.clicksTwo, 1);
     }
 
+    // A user scale places controls and points by its units, y upwards: a
+    // scale read the wrong way up or by the wrong factor fails.
     void userScalePlacesControlsAndPoints()
     {
         auto &w = form<Probe>();
@@ -212,6 +216,8 @@ private slots:
         QVERIFY(needed.width() <= shown->width());
     }
 
+    // A control designed partly outside its window is moved in, or cut, by
+    // where most of it lies: a rule that cuts what it should move fails.
     void controlsKeptInside_data()
     {
         QTest::addColumn<QRect>("designed");
@@ -270,7 +276,7 @@ private slots:
         QFETCH(QRectF, frame);
         auto &probe = form<Probe>();
         probe.placeAt(frame.left(), frame.top(), frame.width(), frame.height());
-        auto &cover = form<Cover>();
+        auto &cover = form<Rows>();
         cover.placeOver(probe);
         QCOMPARE(QRectF(cover.left(), cover.top(), cover.widthTwips(), cover.heightTwips()), frame);
         QCOMPARE(cover.geometry(), probe.geometry());

@@ -40,13 +40,13 @@ QList<Message> messagesOf(const QString &path)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("name")) {
+        if (name == QLatin1String("name"))
             context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
+        else if (name == QLatin1String("message"))
             m = {context, {}, {}, {}};
-        } else if (name == QLatin1String("source")) {
+        else if (name == QLatin1String("source"))
             m.source = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
+        else if (name == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
             m.translation = xml.readElementText();
             messages << m;
@@ -55,23 +55,19 @@ QList<Message> messagesOf(const QString &path)
     return xml.hasError() ? QList<Message>() : messages;
 }
 
-// The place markers of a text (%1, %2), sorted, and its blanks at either end.
-QStringList markers(const QString &text)
+// The place markers of a text (%1, %2), sorted, and its blanks at either end:
+// what a translation keeps of its source.
+QString shape(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%\\d"));
+    static const QRegularExpression blanks(QStringLiteral("^(\\s*).*?(\\s*)$"),
+                                           QRegularExpression::DotMatchesEverythingOption);
     QStringList found;
     for (const QRegularExpressionMatch &m : marker.globalMatch(text))
         found << m.captured();
     found.sort();
-    return found;
-}
-
-QString ends(const QString &text)
-{
-    static const QRegularExpression blanks(QStringLiteral("^(\\s*).*?(\\s*)$"),
-                                           QRegularExpression::DotMatchesEverythingOption);
     const auto m = blanks.match(text);
-    return QStringLiteral("[%1|%2]").arg(m.captured(1), m.captured(2));
+    return QStringLiteral("%1 [%2|%3]").arg(found.join(QLatin1Char(' ')), m.captured(1), m.captured(2));
 }
 
 // A text as a glossary pattern reads it: without accents, case folded, and
@@ -93,39 +89,36 @@ class TestTranslations : public QObject
 private slots:
     void cleanup() { toolkit::useLanguage(toolkit::Language::English); }
 
+    // Which of LANGUAGE, LC_ALL, LC_MESSAGES and LANG wins, and which locale
+    // names count as Greek: a swapped precedence or a loose prefix match fails.
     void desktopLanguage_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<QString>("expected");
-        QTest::newRow("nothing set") << "" << "" << "" << "" << "en";
-        QTest::newRow("Greek LANG") << "" << "" << "" << "el_GR.UTF-8" << "el";
-        QTest::newRow("bare code") << "" << "" << "" << "el" << "el";
-        QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "en_GB.UTF-8" << "el_GR.UTF-8" << "en";
-        QTest::newRow("LC_ALL over both") << "" << "el_CY.UTF-8" << "en_US.UTF-8" << "en_US.UTF-8" << "el";
-        QTest::newRow("LANGUAGE first spoken entry") << "fr:el:en" << "" << "" << "fr_FR.UTF-8" << "el";
-        QTest::newRow("LANGUAGE over the locale") << "en" << "" << "" << "el_GR.UTF-8" << "en";
-        QTest::newRow("LANGUAGE ignored in C") << "el" << "C" << "" << "" << "en";
-        QTest::newRow("LANGUAGE ignored unset") << "el" << "" << "" << "" << "en";
-        QTest::newRow("LANGUAGE with none spoken") << "de:fr" << "" << "" << "el_GR.UTF-8" << "el";
-        QTest::newRow("unspoken locale") << "" << "" << "" << "de_DE.UTF-8" << "en";
-        QTest::newRow("modifier") << "" << "" << "" << "el_GR@euro" << "el";
-        QTest::newRow("not a prefix") << "" << "" << "" << "ell" << "en";
+        QTest::newRow("nothing set") << QStringList{"", "", "", ""} << "en";
+        QTest::newRow("Greek LANG") << QStringList{"", "", "", "el_GR.UTF-8"} << "el";
+        QTest::newRow("bare code") << QStringList{"", "", "", "el"} << "el";
+        QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "en_GB.UTF-8", "el_GR.UTF-8"} << "en";
+        QTest::newRow("LC_ALL over both") << QStringList{"", "el_CY.UTF-8", "en_US.UTF-8", "en_US.UTF-8"} << "el";
+        QTest::newRow("LANGUAGE first spoken entry") << QStringList{"fr:el:en", "", "", "fr_FR.UTF-8"} << "el";
+        QTest::newRow("LANGUAGE over the locale") << QStringList{"en", "", "", "el_GR.UTF-8"} << "en";
+        QTest::newRow("LANGUAGE ignored in C") << QStringList{"el", "C", "", ""} << "en";
+        QTest::newRow("LANGUAGE ignored unset") << QStringList{"el", "", "", ""} << "en";
+        QTest::newRow("LANGUAGE with none spoken") << QStringList{"de:fr", "", "", "el_GR.UTF-8"} << "el";
+        QTest::newRow("unspoken locale") << QStringList{"", "", "", "de_DE.UTF-8"} << "en";
+        QTest::newRow("modifier") << QStringList{"", "", "", "el_GR@euro"} << "el";
+        QTest::newRow("not a prefix") << QStringList{"", "", "", "ell"} << "en";
     }
     void desktopLanguage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
+        QFETCH(QStringList, variables);
         QFETCH(QString, expected);
-        const std::string a = language.toStdString(), b = lcAll.toStdString(), c = lcMessages.toStdString(),
-                          d = lang.toStdString();
-        QCOMPARE(QString::fromStdString(std::string(toolkit::core::desktopLanguage(a, b, c, d))), expected);
+        const auto v = [&](int k) { return variables[k].toStdString(); };
+        QCOMPARE(QString::fromStdString(std::string(toolkit::core::desktopLanguage(v(0), v(1), v(2), v(3)))), expected);
     }
 
+    // --lang and --lang= are taken out of the arguments, an unknown or
+    // missing language refused with a reason.
     void languageArgument_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -161,10 +154,8 @@ private slots:
             const QString where = m.context + QLatin1Char(' ') + m.source.left(40);
             if (!m.type.isEmpty() || m.translation.isEmpty())
                 faults << where + QStringLiteral(": not finished (") + m.type + QLatin1Char(')');
-            if (markers(m.translation) != markers(m.source))
-                faults << where + QStringLiteral(": place markers differ");
-            if (ends(m.translation) != ends(m.source))
-                faults << where + QStringLiteral(": blanks at the ends differ");
+            if (shape(m.translation) != shape(m.source))
+                faults << where + QStringLiteral(": place markers or blanks at the ends differ: ") + shape(m.translation);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
@@ -216,28 +207,26 @@ private slots:
         QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
         dialog.setDirectory(folder.path());
         QVERIFY(loaded.count() > 0 || loaded.wait(5000));
-        // Each column of the list as a Greek student reads it.
-        const auto shown = [&](const QString &name, int column) {
-            const QModelIndex source = files->index(folder.filePath(name), column);
-            return dialog.proxyModel()->mapFromSource(source).data().toString();
+        // Each column of the list as a Greek student reads it, the label over
+        // it and the buttons.
+        const auto shown = [&](const QString &path, int column) {
+            return dialog.proxyModel()->mapFromSource(files->index(path, column)).data().toString();
         };
-        QCOMPARE(shown(QStringLiteral("runs"), 2), QString::fromUtf8("Φάκελος"));
-        QCOMPARE(shown(QStringLiteral("spots.png"), 2), QString::fromUtf8("Αρχείο PNG"));
-        QVERIFY2(shown(QStringLiteral("spots.png"), 1).startsWith(QStringLiteral("1,")),
-                 qPrintable(shown(QStringLiteral("spots.png"), 1)));
-        const QLocale greek(QLocale::Greek, QLocale::Greece);
-        QCOMPARE(shown(QStringLiteral("spots.png"), 3),
-                 greek.toString(QFileInfo(png).lastModified(), QLocale::ShortFormat));
         const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
-        QVERIFY(lookIn);
-        QCOMPARE(lookIn->text(), QString::fromUtf8("Αναζήτηση σε:"));
         const auto *buttons = dialog.findChild<QDialogButtonBox *>();
-        QVERIFY(buttons);
-        QStringList texts;
+        QVERIFY(lookIn && buttons);
+        QStringList pressed;
         for (const QAbstractButton *b : buttons->buttons())
-            texts << b->text();
-        texts.sort();
-        QCOMPARE(texts, (QStringList{QString::fromUtf8("Ακύρωση"), QString::fromUtf8("Απο&θήκευση")}));
+            pressed << b->text();
+        pressed.sort();
+        const QLocale greek(QLocale::Greek, QLocale::Greece);
+        QCOMPARE((QStringList{shown(folder.filePath(QStringLiteral("runs")), 2), shown(png.fileName(), 2),
+                              shown(png.fileName(), 1).left(2), shown(png.fileName(), 3), lookIn->text()}
+                  + pressed),
+                 (QStringList{QString::fromUtf8("Φάκελος"), QString::fromUtf8("Αρχείο PNG"), QStringLiteral("1,"),
+                              greek.toString(QFileInfo(png).lastModified(), QLocale::ShortFormat),
+                              QString::fromUtf8("Αναζήτηση σε:"), QString::fromUtf8("Ακύρωση"),
+                              QString::fromUtf8("Απο&θήκευση")}));
     }
 
     // The pseudo-translation: every letter accented, place markers and

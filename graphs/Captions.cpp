@@ -1,5 +1,6 @@
 #include "graphs/Captions.h"
 
+#include "graphs/core/Measure.h"
 #include "toolkit/Text.h"
 
 #include <QCoreApplication>
@@ -87,7 +88,10 @@ QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::T
     for (int m = 0; m < n; ++m) {
         shownPoints << Captions::tr(points[m]);
         shownCurves << Captions::tr(curves[m]);
-        now << QStringLiteral("%1 %2").arg(counts[m]).arg(QLatin1String(kinds[m]));
+        // In the value axis's own unit, as the graph shows it.
+        const double value = counts[m] * graphs::core::valuePerSpot(setup);
+        now << (setup.chemistry() ? Captions::tr("%1 %2 mol/L").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.000"))
+                                  : Captions::tr("%1 %2 atoms").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.0")));
     }
     const QString up = setup.chemistry()
                            ? Captions::tr("concentration, 0 to %1 mol/L").arg(toolkit::Format(setup.amount / 100.0, "0.00"))
@@ -99,7 +103,7 @@ QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::T
     if (smoothCurves)
         text += QLatin1Char(' ') + Captions::tr("Smooth curves: %1.").arg(shownCurves.join(QStringLiteral(", ")));
     text += QLatin1Char(' ')
-            + Captions::tr("At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral(", ")));
+            + Captions::tr("At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral("; ")));
     return text;
 }
 

@@ -94,6 +94,14 @@
         <source>At time %1: %2.</source>
         <translation>Τη χρονική στιγμή %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 %2 mol/L</source>
+        <translation>%1 %2 mol/L</translation>
+    </message>
+    <message>
+        <source>%1 %2 atoms</source>
+        <translation>%1 %2 άτομα</translation>
+    </message>
 </context>
 <context>
     <name>Driver</name>

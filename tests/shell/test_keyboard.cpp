@@ -497,13 +497,18 @@ private slots:
             QVERIFY2(heard.contains(up), qPrintable(heard));
             const auto latest = run.history().back();
             const int counts[] = {latest.counts.a, latest.counts.b, latest.counts.c, latest.counts.d};
+            // Each kind in the value axis's unit: mol/L, or the atoms a decay's
+            // axis counts for the layout's target.
+            const double perSpot = setup.chemistry() ? setup.amount / 100.0 / setup.spots
+                                                     : kinetics::core::layoutTarget(setup.amount) / setup.spots;
             QStringList points, now;
             for (int m = 0; m < setup.kinds(); ++m) {
                 points << colours[m] + QLatin1Char(' ') + kinds[m];
-                now << QStringLiteral("%1 %2").arg(counts[m]).arg(kinds[m]);
+                now << (setup.chemistry() ? QStringLiteral("%1 %2 mol/L").arg(kinds[m], Format(counts[m] * perSpot, "0.000"))
+                                          : QStringLiteral("%1 %2 atoms").arg(kinds[m], Format(counts[m] * perSpot, "0.0")));
             }
             QVERIFY2(heard.contains(QStringLiteral("Points: %1.").arg(points.join(QStringLiteral(", ")))), qPrintable(heard));
-            QVERIFY2(heard.contains(QStringLiteral("At time %1: %2.").arg(Format(latest.time, "0"), now.join(QStringLiteral(", ")))),
+            QVERIFY2(heard.contains(QStringLiteral("At time %1: %2.").arg(Format(latest.time, "0"), now.join(QStringLiteral("; ")))),
                      qPrintable(heard));
             QVERIFY(!heard.contains(QStringLiteral("Smooth curves")));
         }

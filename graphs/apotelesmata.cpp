@@ -195,13 +195,17 @@ void apotelesmata::beginRateList()
     m_rateRows.clear();
 }
 
-void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern)
+void apotelesmata::printRate(double rate, double y, const QString &label, const char *pattern, bool perMinute)
 {
     setCurrentX(0);
     setCurrentY(y);
     const QString value = QStringLiteral("K       =") + Format(rate, pattern);
     print(value);
-    m_rateRows << value.simplified() + QLatin1Char(' ') + label.simplified();
+    // Read as a listener expects: the constant's name, then its value, and
+    // for a decay its unit, the decay window's min-1.
+    const QString name = QStringLiteral("K") + (label.trimmed().front().isDigit() ? QString() : QStringLiteral(" "))
+                         + label.trimmed();
+    m_rateRows << (perMinute ? tr("%1 = %2 min-1") : tr("%1 = %2")).arg(name, Format(rate, pattern));
     // Just below its value line: on a large window the design's drop would
     // leave it far under it.
     const double drop = std::min(labelDrop, 1.2 * textHeight());
@@ -221,7 +225,7 @@ void apotelesmata::listRates(const kinetics::core::RunSetup &setup)
         const double rates[] = {k.k1, k.k2, k.k3};
         const int steps = std::clamp(setup.steps, 1, 3);
         for (int i = 0; i < steps; ++i)
-            printRate(rates[i], lines[steps - 1][i], graphs::seriesStepLabel(i), "0.00e+00");
+            printRate(rates[i], lines[steps - 1][i], graphs::seriesStepLabel(i), "0.00e+00", true);
         return;
     }
     printRate(k.k1, 185, QStringLiteral(" A->B"), "0.00E+00");

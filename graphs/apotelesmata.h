@@ -67,7 +67,8 @@ private:
     void beginRateList();
     // Prints one rate of the list at x = 0: the value line at y and its label
     // just below, in a smaller font.
-    void printRate(double rate, double y, const QString &label, const char *pattern);
+    // A decay's constants are per minute, as its rates window sets them.
+    void printRate(double rate, double y, const QString &label, const char *pattern, bool perMinute = false);
     // The list of a reaction's or an acid's rates, one line a step it has;
     // a decay series' k1..k3, spread over the same height whatever their
     // number.

@@ -702,6 +702,14 @@
         <source>CSV table (*.csv)</source>
         <translation>Πίνακας CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>%1 = %2 min-1</source>
+        <translation>%1 = %2 min-1</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
 </context>
 <context>
     <name>carbonic2</name>

@@ -521,9 +521,8 @@ private slots:
         const double series[] = {k.k1, k.k2, k.k3};
         QStringList expected;
         for (int i = 0; i < rows.size(); ++i)
-            expected << QStringLiteral("K =%1 %2").arg(Format(setup.chemistry() ? chemical[i] : series[i],
-                                                              setup.chemistry() ? "0.00E+00" : "0.00e+00"),
-                                                       rows[i]);
+            expected << (setup.chemistry() ? QStringLiteral("K %1 = %2").arg(rows[i], Format(chemical[i], "0.00E+00"))
+                                           : QStringLiteral("K%1 = %2 min-1").arg(rows[i], Format(series[i], "0.00e+00")));
         QCOMPARE(accessible(&form<apotelesmata>())->text(QAccessible::Description).split(QStringLiteral("; ")), expected);
     }
 

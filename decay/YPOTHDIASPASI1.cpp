@@ -6,6 +6,7 @@
 #include "decay/core/DecaySteps.h"
 #include "graphs/Captions.h"
 #include "graphs/apotelesmata.h"
+#include "kinetics/core/Lattice.h"
 #include "kinetics/core/Process.h"
 #include "lesson/Model.h"
 #include "shell/Quantities.h"
@@ -91,6 +92,8 @@ YPOTHDIASPASI1::YPOTHDIASPASI1()
         (this->*rows[c].bar).setSpokenValue([this, c](int position) {
             return std::round(shownConstant(c, position) * 1e5) / 1e5;
         });
+    // The atoms bar is heard by the number of atoms its row shows.
+    arithatomon.setSpokenValue([](int position) { return std::round(kinetics::core::layoutTarget(position)); });
     tempotherm.onChange([this] { tempothermChange(); });
     piso.onClick([] { shell::showPage(shell::Page::DecayModel); });
     mprosta.onClick([this] { next(); });

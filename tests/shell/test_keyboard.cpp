@@ -417,6 +417,8 @@ private slots:
                 press(key);
             const QString said = a->text(QAccessible::Description);
             QVERIFY2(said.startsWith(name + QStringLiteral(", ")), qPrintable(said));
+            if (bar == QLatin1String("arithatomon")) // the atoms the row counts, as the value
+                QCOMPARE(a->valueInterface()->currentValue().toDouble(), said.section(QStringLiteral(", "), 1).toDouble());
             if (!description.endsWith(QLatin1String(" min-1")))
                 continue;
             // "K1, 0.22721 min-1": the number the row shows, the bar's value.

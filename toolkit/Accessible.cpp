@@ -120,7 +120,18 @@ public:
     }
     QVariant minimumStepSize() const override
     {
-        return bar()->spokenValue ? QVariant(0.0) : QVariant(bar()->singleStep());
+        if (!bar()->spokenValue)
+            return bar()->singleStep();
+        // The smallest change of the quantity a small change of the bar
+        // makes, wherever it is.
+        double smallest = 0;
+        const int step = std::max(1, bar()->singleStep());
+        for (int v = bar()->minimum(); v + step <= bar()->maximum(); v += step) {
+            const double change = std::fabs(spoken(v + step) - spoken(v));
+            if (change > 0 && (smallest == 0 || change < smallest))
+                smallest = change;
+        }
+        return smallest;
     }
     QString text(QAccessible::Text t) const override
     {

@@ -429,6 +429,7 @@ private slots:
             QVERIFY(value);
             QVERIFY2(std::fabs(value->currentValue().toDouble() - shown) < 1e-9, qPrintable(said));
             QVERIFY(value->minimumValue().toDouble() <= shown && shown <= value->maximumValue().toDouble());
+            QVERIFY(value->minimumStepSize().toDouble() > 0);
         }
         QVERIFY(a->text(QAccessible::Description) != description);
     }

@@ -151,7 +151,7 @@ private slots:
         QTest::newRow("image, grows") << true << true << true << QSize(200, 100) << QSize(400, 300);
         QTest::newRow("image, shrinks") << true << true << true << QSize(300, 200) << QSize(120, 90);
         QTest::newRow("image drawn hidden") << true << false << true << QSize(300, 200) << QSize(410, 330);
-        QTest::newRow("image resized hidden") << true << true << false << QSize(301, 199) << QSize(97, 411);
+        QTest::newRow("image resized hidden") << true << true << false << QSize(301, 199) << QSize(97, 311);
     }
 
     void drawingFollowsResizes()

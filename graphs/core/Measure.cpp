@@ -81,6 +81,8 @@ void addRatio(std::vector<Measurement> &out, const Recording &run, const SmoothS
     // ticks than it has, and spread less about their own mean than about
     // the equilibrium.
     const double rho = std::exp(-(smooth.p[0] + smooth.p[1]));
+    if (!(rho < 1))
+        return; // nothing turns over: no equilibrium to measure
     const double alike = (1 + rho) / (1 - rho);
     const double spread = (vbb + ratio * ratio * vaa - 2 * ratio * vab) / (a * a) * (n - 1) / std::max(1.0, n - alike);
     const double uncertainty = std::sqrt(std::max(0.0, spread) * alike / n);

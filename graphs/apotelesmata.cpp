@@ -4,7 +4,6 @@
 #include "graphs/SpotWindow.h"
 #include "graphs/core/CountsTable.h"
 #include "graphs/grafiki1.h"
-#include "graphs/katanomi.h"
 #include "graphs/mathematical.h"
 #include "graphs/metriseis.h"
 #include "graphs/ravdogram.h"
@@ -260,8 +259,11 @@ void apotelesmata::start()
     graphs.diaforikes.setEnabled(true);
     shell::hideAcidGraphs();
     form<mathematical>().hide();
-    form<katanomi>().hide();
-    form<metriseis>().hide();
+    // The copies' and the measurements' windows, where made, were of the
+    // run before.
+    for (const char *name : {"katanomi", "metriseis"})
+        if (Form *w = createdForm(QLatin1String(name)))
+            w->hide();
 
     // A run window closed by its frame comes back for the run, and all four
     // come back over a page a click brought up; the keyboard stays on Start.

@@ -716,10 +716,13 @@ void grafiki1::showEnsemble(std::shared_ptr<const kinetics::core::EnsembleStats>
     m_previousEnsemble = m_ensemble && m_ensembleRun == run ? m_ensemble : nullptr;
     m_ensemble = stats;
     m_ensembleRun = run;
-    if (auto &histogram = form<katanomi>(); histogram.isVisible())
-        histogram.showCopies(m_ensemble, m_previousEnsemble);
-    if (auto &measured = form<metriseis>(); measured.isVisible())
-        measured.showMeasurements();
+    // The windows that show the copies follow them, where made and shown.
+    auto *histogram = static_cast<katanomi *>(createdForm(QStringLiteral("katanomi")));
+    if (histogram && histogram->isVisible())
+        histogram->showCopies(m_ensemble, m_previousEnsemble);
+    auto *measured = static_cast<metriseis *>(createdForm(QStringLiteral("metriseis")));
+    if (measured && measured->isVisible())
+        measured->showMeasurements();
     auto smooth = std::make_shared<const graphs::core::SmoothSolution>(graphs::core::smoothSolution(stats->setup));
     // The graph shows the latest copies and those before them of the same
     // run: their memory is let go of with their layers.

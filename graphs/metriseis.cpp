@@ -1,5 +1,6 @@
 #include "graphs/metriseis.h"
 
+#include "graphs/core/Histogram.h"
 #include "graphs/core/Smooth.h"
 #include "graphs/grafiki1.h"
 #include "graphs/SpotWindow.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 using namespace toolkit;
 using graphs::core::Measured;
@@ -115,23 +115,18 @@ void metriseis::showMeasurements()
     // The copies' own half-lives, when the run has been repeated.
     const auto &run = lesson::model().run();
     if (const auto *copies = form<grafiki1>().ensembleOf(run)) {
-        std::vector<double> times;
-        std::copy_if(copies->halfLives.begin(), copies->halfLives.end(), std::back_inserter(times),
-                     [](double t) { return std::isfinite(t); });
-        if (times.size() > 1 && !run.setup().reversible) {
-            const double n = double(times.size());
-            const double mean = std::accumulate(times.begin(), times.end(), 0.0) / n;
-            double squares = 0;
-            for (double t : times)
-                squares += (t - mean) * (t - mean);
-            const double error = std::sqrt(squares / (n - 1) / n);
+        // Their mean and spread as the histogram of them has them.
+        const graphs::core::Histogram times = graphs::core::histogramOf(copies->halfLives, 1);
+        if (times.counted > 1 && !run.setup().reversible) {
+            const double mean = times.mean;
+            const double error = times.sd / std::sqrt(double(times.counted));
             const auto set = std::find_if(figures.begin(), figures.end(),
                                           [](const auto &m) { return m.what == Measured::HalfLifeAtHalf; });
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
                         .arg(tr("Half-life of A over the copies"), withUncertainty(mean, error),
                              setValue(set != figures.end() ? set->set : NAN, error),
                              tr("the mean of %1 copies' first times at half, give or take its standard error")
-                                 .arg(times.size())
+                                 .arg(times.counted)
                                  .toHtmlEscaped());
         }
     }

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -24,6 +25,23 @@ void fire(const Handler &handler)
     if (handler && !ended())
         handler();
 }
+
+namespace {
+std::function<void(QObject &)> &useWatcher()
+{
+    static std::function<void(QObject &)> watcher;
+    return watcher;
+}
+} // namespace
+
+void fire(QObject &used, const Handler &handler)
+{
+    fire(handler);
+    if (const auto &watcher = useWatcher(); watcher && !ended())
+        watcher(used);
+}
+
+void watchUse(std::function<void(QObject &)> watcher) { useWatcher() = std::move(watcher); }
 
 // ---------------------------------------------------------------- Control
 
@@ -378,7 +396,7 @@ void OptionButton::setValue(bool value)
         if (other != this)
             other->m_button->setChecked(false);
     m_button->setChecked(true);
-    fire(m_click);
+    fire(*this, m_click);
 }
 
 void OptionButton::setLabel(Label &label)
@@ -413,7 +431,7 @@ CheckBox::CheckBox(Canvas *container, const QString &name)
     : Captioned(container, name, new CheckWidget(container))
     , m_box(static_cast<QCheckBox *>(widget()))
 {
-    QObject::connect(m_box, &QCheckBox::toggled, this, [this] { fire(m_click); });
+    QObject::connect(m_box, &QCheckBox::toggled, this, [this] { fire(*this, m_click); });
 }
 
 QString CheckBox::caption() const { return m_box->text(); }
@@ -591,6 +609,18 @@ QRect Document::fit(const QRect &designed, const QRect &bounds)
 }
 void Document::describe() { m_browser->setAccessibleName(container()->window()->windowTitle()); }
 QString Document::plainText() const { return m_browser->toPlainText(); }
+
+EditBox::EditBox(Canvas *container, const QString &name)
+    : Control(container, name, new QPlainTextEdit(container))
+    , m_edit(static_cast<QPlainTextEdit *>(widget()))
+{
+    m_edit->setTabChangesFocus(true);
+    m_edit->setFocusPolicy(Qt::StrongFocus);
+}
+
+QString EditBox::text() const { return m_edit->toPlainText(); }
+void EditBox::setText(const QString &text) { m_edit->setPlainText(text); }
+void EditBox::setAccessibleName(const QString &name) { m_edit->setAccessibleName(name); }
 
 // ---------------------------------------------------------------- MenuItem
 

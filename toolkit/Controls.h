@@ -26,6 +26,7 @@ class QRadioButton;
 class QCheckBox;
 class QScrollBar;
 class QTextBrowser;
+class QPlainTextEdit;
 
 namespace toolkit {
 
@@ -35,6 +36,12 @@ using Handler = std::function<void()>;
 
 // Runs a handler unless the program has ended.
 void fire(const Handler &handler);
+// The same for a control that was used (clicked, chosen, checked or moved
+// to a new value); the watcher hears of it after the handler ran.
+void fire(QObject &used, const Handler &handler);
+// The one watcher of every control used, by the user or the program; an
+// empty function stops watching.
+void watchUse(std::function<void(QObject &)> watcher);
 
 // Geometry, visibility and font of a control placed on a canvas.
 class Control : public QObject
@@ -201,7 +208,7 @@ public:
     QString caption() const;
     void setCaption(const QString &caption);
     void onClick(Handler handler) { m_click = std::move(handler); }
-    void click() { fire(m_click); }
+    void click() { fire(*this, m_click); }
     bool isDefault() const;
     void setDefault(bool on);
     bool isCancel() const { return m_cancel; }
@@ -372,6 +379,21 @@ private:
     Canvas *m_canvas;
 };
 
+// Text the student writes, on as many lines as needed; Tab leaves it.
+class EditBox final : public Control
+{
+    Q_OBJECT
+public:
+    EditBox(Canvas *container, const QString &name);
+    QString text() const;
+    void setText(const QString &text);
+    // What a screen reader calls it: the question it answers.
+    void setAccessibleName(const QString &name);
+
+private:
+    QPlainTextEdit *m_edit;
+};
+
 // A formatted document shown, not edited.
 class Document final : public Control
 {
@@ -409,7 +431,7 @@ public:
     bool enabled() const;
     void setEnabled(bool enabled);
     void onClick(Handler handler) { m_click = std::move(handler); }
-    void click() { fire(m_click); }
+    void click() { fire(*this, m_click); }
     // The letter that chooses the item with Alt, or a null character.
     QChar mnemonic() const { return m_mnemonic; }
     // Keeps that letter (one of the caption's) for the item whichever other

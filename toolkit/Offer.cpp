@@ -266,16 +266,8 @@ public:
     void addFile(const QString &caption, const QString &filter, std::function<QByteArray()> contents)
     {
         const QString title = QString(caption).remove(QLatin1String("..."));
-        add(caption, title, [this, title, filter, contents = std::move(contents)] {
-            QWidget &window = *m_canvas.window();
-            const QString suffix = filterSuffix(filter);
-            QString file = askSaveFileName(window, title, suggestedName(window, suffix), filter);
-            if (file.isEmpty())
-                return;
-            file = withSuffix(file, filter, {suffix});
-            lastFolder() = QFileInfo(file).absolutePath();
-            writeInBackground(window, file, [bytes = contents()] { return bytes; });
-        });
+        add(caption, title,
+            [this, caption, filter, contents = std::move(contents)] { askAndSave(*m_canvas.window(), caption, filter, contents); });
     }
 
     void addChoices(const QString &caption, const QString &description,
@@ -364,6 +356,18 @@ PictureOffer &offerOf(Canvas &canvas)
 } // namespace
 
 void offerPicture(Canvas &canvas) { offerOf(canvas); }
+
+void askAndSave(QWidget &window, const QString &caption, const QString &filter, const std::function<QByteArray()> &contents)
+{
+    const QString title = QString(caption).remove(QLatin1String("..."));
+    const QString suffix = filterSuffix(filter);
+    QString file = askSaveFileName(window, title, suggestedName(window, suffix), filter);
+    if (file.isEmpty())
+        return;
+    file = withSuffix(file, filter, {suffix});
+    lastFolder() = QFileInfo(file).absolutePath();
+    writeInBackground(window, file, [bytes = contents()] { return bytes; });
+}
 
 void offerFile(Canvas &canvas, const QString &caption, const QString &filter, std::function<QByteArray()> contents)
 {

@@ -25,6 +25,9 @@ void offerPicture(Canvas &canvas);
 // Adds to the menu of the picture `canvas` offers an entry that saves what
 // `contents` gives, as a file of the kind `filter` names ("CSV table (*.csv)").
 void offerFile(Canvas &canvas, const QString &caption, const QString &filter, std::function<QByteArray()> contents);
+// What such an entry does: asks the student for a file of that kind, then
+// writes what `contents` gives there in the background.
+void askAndSave(QWidget &window, const QString &caption, const QString &filter, const std::function<QByteArray()> &contents);
 // Adds to that menu a submenu of choices, each its label and what it does.
 void offerChoices(Canvas &canvas, const QString &caption, const QString &description,
                   const std::vector<std::pair<QString, std::function<void()>>> &choices);

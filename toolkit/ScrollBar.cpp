@@ -38,7 +38,7 @@ void ScrollBar::setValue(int value)
     }
     m_value = clamped;
     sync();
-    fire(m_change);
+    fire(*this, m_change);
     if (m_quantity && !m_following)
         m_quantity->moved(*this);
     // The handler rewrites the labels that the bars are read by.

@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 #include <tuple>
 
@@ -515,7 +516,10 @@ namespace {
 // is on top.
 std::vector<Form *> stepWindows()
 {
-    const std::vector<Form *> shown = visibleForms();
+    std::vector<Form *> shown = visibleForms();
+    std::vector<Form *> withEvery;
+    std::copy_if(shown.begin(), shown.end(), std::back_inserter(withEvery), [](const Form *w) { return w->goesWithEveryStep(); });
+    std::erase_if(shown, [](const Form *w) { return w->goesWithEveryStep(); });
     auto page = std::find_if(shown.rbegin(), shown.rend(), [](const Form *w) { return w->fillsWorkArea(); });
     std::vector<Form *> step(page == shown.rend() ? shown.begin() : page.base(), shown.end());
     if (step.empty() && page != shown.rend())
@@ -529,6 +533,7 @@ std::vector<Form *> stepWindows()
         const QRect ra = a->frameGeometry(), rb = b->frameGeometry();
         return std::tuple(ra.top(), ra.left(), madeAt(a)) < std::tuple(rb.top(), rb.left(), madeAt(b));
     });
+    step.insert(step.end(), withEvery.begin(), withEvery.end());
     return step;
 }
 

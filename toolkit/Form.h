@@ -63,6 +63,10 @@ public:
     void setVisible(bool visible) override;
     // Brings a visible window to the front with the keyboard focus.
     void bringToFront();
+    // A window that goes with every step (the lesson panel): F6 rounds the
+    // step's windows and then it.
+    void goWithEveryStep() { m_withEveryStep = true; }
+    bool goesWithEveryStep() const { return m_withEveryStep; }
 
     QMenuBar *menuBar();
 
@@ -122,7 +126,8 @@ private:
     bool m_settled = false;   // framed and placed by its frame since it was shown
     bool m_awaiting = false;  // a placement on its way through the window manager
     bool m_there = false;     // found where it was placed, once the manager was quiet
-    bool m_byUser = false;    // moved, resized or maximised by the user since placed
+    bool m_byUser = false;
+    bool m_withEveryStep = false;    // moved, resized or maximised by the user since placed
     QTimer m_verify;          // the look at the X server once it has settled
     int m_verifyTries = 0;
     QElapsedTimer m_placedAt; // since the window was last placed while shown

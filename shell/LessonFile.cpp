@@ -1,4 +1,4 @@
-#include "lesson/Script.h"
+#include "shell/LessonFile.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>

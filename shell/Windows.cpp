@@ -16,6 +16,7 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/YPOTHETIKES.h"
 #include "kinetics/antidrasi.h"
+#include "shell/mathima.h"
 #include "shell/Simiosi.h"
 #include "shell/amfinaioxi.h"
 #include "shell/eisagogi.h"
@@ -55,6 +56,7 @@ const std::vector<std::pair<QString, std::function<toolkit::Form *()>>> &table()
         entry<mathematical>("mathematical"),
         entry<katanomi>("katanomi"),
         entry<metriseis>("metriseis"),
+        entry<mathima>("mathima"),
         entry<Simiosi>("Simiosi"),
         entry<OXEA1>("OXEA1"),
         entry<CARBONIC>("CARBONIC"),

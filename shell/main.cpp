@@ -1,5 +1,6 @@
 // spotsim: a teaching simulator of reaction kinetics, radioactive decay and
 // diprotic acids on a lattice of coloured spots.
+#include "shell/LessonPlayer.h"
 #include "shell/StartUp.h"
 #include "toolkit/Language.h"
 #include "toolkit/Registry.h"
@@ -33,7 +34,29 @@ int main(int argc, char *argv[])
         toolkit::useLanguage(*language);
     else
         QTextStream(stderr) << "spotsim: " << problem << Qt::endl;
-    shell::startTitleFirst();
+    // A lesson named with --lesson, or a lesson file opened from the desktop.
+    QString lessonFile;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lesson") && i + 1 < arguments.size())
+            lessonFile = arguments[++i];
+        else if (arguments[i].startsWith(QLatin1String("--lesson=")))
+            lessonFile = arguments[i].mid(9);
+        else if (!arguments[i].startsWith(QLatin1Char('-')))
+            lessonFile = arguments[i];
+    }
+    if (lessonFile.isEmpty()) {
+        shell::startTitleFirst();
+    } else {
+        // Checked whole before any of it plays.
+        shell::startRoutine();
+        if (const QStringList problems = lesson::player().open(lessonFile); !problems.isEmpty()) {
+            for (const QString &line : problems)
+                QTextStream(stderr) << line << Qt::endl;
+            toolkit::resetForms();
+            return 2;
+        }
+        lesson::player().begin(0, true);
+    }
     const int result = QApplication::exec();
     toolkit::resetForms(); // windows go before the application object
     return result;

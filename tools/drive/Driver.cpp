@@ -5,6 +5,7 @@
 #include "graphs/grafiki1.h"
 #include "graphs/metriseis.h"
 #include "lesson/Model.h"
+#include "shell/LessonPlayer.h"
 #include "shell/SharedValues.h"
 #include "shell/Windows.h"
 #include "toolkit/Toolkit.h"
@@ -17,11 +18,13 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <charconv>
 #include <cmath>
 #include <set>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -174,6 +177,10 @@ QString controlValue(const Target &target)
         return label->caption();
     } else if (auto *box = as<toolkit::TextBox>(target); box && (caption || p == QLatin1String("text"))) {
         return box->text();
+    } else if (auto *edit = as<toolkit::EditBox>(target); edit && (caption || p == QLatin1String("text"))) {
+        return edit->text();
+    } else if (auto *document = as<toolkit::Document>(target); document && (caption || p == QLatin1String("text"))) {
+        return document->plainText();
     } else if (auto *button = as<toolkit::CommandButton>(target); button && caption) {
         return button->caption();
     } else if (auto *option = as<toolkit::OptionButton>(target)) {
@@ -309,28 +316,116 @@ int Driver::run(const QString &script)
         ++number;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        QString message;
         int code = 0;
-        try {
-            execute(line);
+        const QString message = attempt(line, code);
+        if (message.isEmpty())
             continue;
-        } catch (const ScriptError &e) {
-            message = e.message;
-            code = 2;
-        } catch (const ExpectFailure &e) {
-            message = e.message;
-            code = 1;
-        } catch (const OutputFailure &e) {
-            message = QCoreApplication::translate("Driver", "cannot write to standard output: %1").arg(e.reason);
-            code = 2;
-        } catch (const std::exception &e) {
-            message = QString::fromLocal8Bit(e.what());
-            code = 2;
-        }
         m_err << QCoreApplication::translate("Driver", "line %1: %2").arg(number).arg(printable(message)) << Qt::endl;
         return code;
     }
     return 0;
+}
+
+QString Driver::attempt(const QString &line, int &code)
+{
+    code = 2;
+    try {
+        execute(line);
+        code = 0;
+        return QString();
+    } catch (const ScriptError &e) {
+        return e.message;
+    } catch (const ExpectFailure &e) {
+        code = 1;
+        return e.message;
+    } catch (const OutputFailure &e) {
+        return QCoreApplication::translate("Driver", "cannot write to standard output: %1").arg(e.reason);
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    }
+}
+
+QString Driver::lessonProblem(const QString &line)
+{
+    static const QStringList notInLessons = {QStringLiteral("get"),  QStringLiteral("visible"), QStringLiteral("shot"),
+                                             QStringLiteral("screen"), QStringLiteral("save"),  QStringLiteral("counts"),
+                                             QStringLiteral("lesson"), QStringLiteral("play")};
+    const QString command = line.trimmed().section(QLatin1Char(' '), 0, 0);
+    if (notInLessons.contains(command))
+        return QCoreApplication::translate("Driver", "'%1' is not for lessons: a lesson writes no file and prints nothing")
+            .arg(command);
+    m_checking = true;
+    int code = 0;
+    const QString problem = attempt(line, code);
+    m_checking = false;
+    return problem;
+}
+
+QObject *Driver::stepTarget(const QString &name, std::optional<int> value, bool onScreen, QString &problem)
+{
+    try {
+        const Target target = resolve(name);
+        if (!target.object || !target.property.isEmpty())
+            fail(QCoreApplication::translate("Driver", "a step needs a control, not '%1'").arg(quoted(name)));
+        const bool settable = as<toolkit::ScrollBar>(target) || as<toolkit::CheckBox>(target);
+        const bool clickable = as<toolkit::CommandButton>(target) || as<toolkit::OptionButton>(target)
+                               || as<toolkit::CheckBox>(target) || as<toolkit::MenuItem>(target);
+        if (value && !settable)
+            fail(QCoreApplication::translate("Driver", "%1 takes no value: only a scroll bar or a check box is set").arg(name));
+        if (!value && !clickable && !settable)
+            fail(QCoreApplication::translate("Driver", "%1 cannot be clicked or set").arg(name));
+        const bool rules = std::exchange(m_lessonRules, true);
+        const bool checking = std::exchange(m_checking, false);
+        auto restore = qScopeGuard([&] {
+            m_lessonRules = rules;
+            m_checking = checking;
+        });
+        if (value) {
+            if (auto *bar = as<toolkit::ScrollBar>(target))
+                mustFit(name, *value, bar->min(), bar->max());
+            else
+                mustFit(name, *value, 0, 1);
+        }
+        if (onScreen)
+            mustSee(name, *target.form, target.object);
+        return target.object;
+    } catch (const ScriptError &e) {
+        problem = e.message;
+        return nullptr;
+    }
+}
+
+QString Driver::stepLine(const QString &name, const QObject &target, std::optional<int> value)
+{
+    if (qobject_cast<const toolkit::ScrollBar *>(&target))
+        return QStringLiteral("set %1 %2").arg(name).arg(value.value_or(0));
+    if (value && qobject_cast<const toolkit::CheckBox *>(&target))
+        return QStringLiteral("check %1 %2").arg(name).arg(*value);
+    return QStringLiteral("click ") + name;
+}
+
+void Driver::mustSee(const QString &name, const toolkit::Form &form, const QObject *object) const
+{
+    if (!m_lessonRules || m_checking)
+        return;
+    bool seen = form.isVisible();
+    if (auto *control = qobject_cast<const toolkit::Control *>(object))
+        seen = seen && control->visible() && control->enabled();
+    else if (auto *item = qobject_cast<const toolkit::MenuItem *>(object))
+        seen = seen && item->visible() && item->enabled();
+    if (!seen)
+        fail(QCoreApplication::translate("Driver", "%1 is not on the screen: a lesson moves only what the student sees")
+                 .arg(name));
+}
+
+void Driver::mustFit(const QString &name, int value, int min, int max) const
+{
+    if ((m_lessonRules || m_checking) && (value < std::min(min, max) || value > std::max(min, max)))
+        fail(QCoreApplication::translate("Driver", "%1 goes from %2 to %3, not to %4")
+                 .arg(name)
+                 .arg(std::min(min, max))
+                 .arg(std::max(min, max))
+                 .arg(value));
 }
 
 QString Driver::get(const QString &name) const
@@ -352,7 +447,12 @@ QString Driver::get(const QString &name) const
         // measure.NAME, measure.NAME.uncertainty or measure.NAME.set.
         const QStringList parts = name.mid(8).split(QLatin1Char('.'));
         const QString part = parts.value(1);
-        if (parts.size() <= 2 && (part.isEmpty() || part == QLatin1String("uncertainty") || part == QLatin1String("set")))
+        const bool known = parts.size() <= 2 && (part.isEmpty() || part == QLatin1String("uncertainty") || part == QLatin1String("set"));
+        if (known && m_checking)
+            for (int m = 0; m <= int(graphs::core::Measured::PercentC); ++m)
+                if (QString::fromStdString(graphs::core::measureName(graphs::core::Measured(m))) == parts[0])
+                    return QString();
+        if (known)
             for (const auto &m : metriseis::measuredRun())
                 if (QString::fromStdString(graphs::core::measureName(m.what)) == parts[0])
                     return shortestNumber(part.isEmpty() ? m.value : part == QLatin1String("set") ? m.set : m.uncertainty);
@@ -368,6 +468,8 @@ QString Driver::get(const QString &name) const
 void Driver::expectText(const QString &name, const QString &text)
 {
     const QString actual = get(name);
+    if (m_checking)
+        return;
     if (actual != text)
         throw ExpectFailure{QCoreApplication::translate("Driver", "expected %1 = '%2', got '%3'").arg(name, quoted(text), quoted(actual))};
 }
@@ -399,6 +501,9 @@ const QHash<QString, Driver::Handler> &Driver::commands()
         {QStringLiteral("expect-near"), &Driver::expectNear},
         {QStringLiteral("save"), &Driver::save},
         {QStringLiteral("counts"), &Driver::counts},
+        {QStringLiteral("type"), &Driver::type},
+        {QStringLiteral("lesson"), &Driver::lessonCommand},
+        {QStringLiteral("play"), &Driver::play},
     };
     return table;
 }
@@ -435,7 +540,8 @@ void Driver::seed(const Line &line)
     const qulonglong seed = line.args[0].toULongLong(&ok);
     if (!ok)
         fail(QCoreApplication::translate("Driver", "seed must be a whole number, not '%1'").arg(quoted(line.args[0])));
-    toolkit::core::generator().seed(seed);
+    if (!m_checking)
+        toolkit::core::generator().seed(seed);
 }
 
 void Driver::click(const Line &line)
@@ -445,6 +551,12 @@ void Driver::click(const Line &line)
     const Target target = resolve(name);
     if (!target.object || !target.property.isEmpty())
         fail(QCoreApplication::translate("Driver", "click needs a control, not '%1'").arg(quoted(name)));
+    if (!as<toolkit::CommandButton>(target) && !as<toolkit::OptionButton>(target) && !as<toolkit::CheckBox>(target)
+        && !as<toolkit::MenuItem>(target))
+        fail(QCoreApplication::translate("Driver", "%1 cannot be clicked").arg(name));
+    mustSee(name, *target.form, target.object);
+    if (m_checking)
+        return;
     if (auto *button = as<toolkit::CommandButton>(target))
         button->click();
     else if (auto *option = as<toolkit::OptionButton>(target))
@@ -453,8 +565,6 @@ void Driver::click(const Line &line)
         box->click();
     else if (auto *item = as<toolkit::MenuItem>(target))
         item->click();
-    else
-        fail(QCoreApplication::translate("Driver", "%1 cannot be clicked").arg(name));
 }
 
 void Driver::set(const Line &line)
@@ -464,7 +574,11 @@ void Driver::set(const Line &line)
     auto *bar = as<toolkit::ScrollBar>(target);
     if (!bar || !target.property.isEmpty())
         fail(QCoreApplication::translate("Driver", "%1 is not a scroll bar").arg(quoted(line.args[0])));
-    bar->setValue(parseInt(line.args[1], QCoreApplication::translate("Driver", "the value")));
+    const int value = parseInt(line.args[1], QCoreApplication::translate("Driver", "the value"));
+    mustFit(line.args[0], value, bar->min(), bar->max());
+    mustSee(line.args[0], *target.form, bar);
+    if (!m_checking)
+        bar->setValue(value);
 }
 
 void Driver::check(const Line &line)
@@ -477,7 +591,9 @@ void Driver::check(const Line &line)
     const int value = parseInt(line.args[1], QCoreApplication::translate("Driver", "the value"));
     if (value != 0 && value != 1)
         fail(QCoreApplication::translate("Driver", "a check box takes 0 or 1, not %1").arg(value));
-    box->setValue(value);
+    mustSee(line.args[0], *target.form, box);
+    if (!m_checking)
+        box->setValue(value);
 }
 
 void Driver::getCommand(const Line &line)
@@ -502,6 +618,8 @@ void Driver::tick(const Line &line)
     const int count = parseInt(line.args[0], QCoreApplication::translate("Driver", "the count"));
     if (count < 0)
         fail(QCoreApplication::translate("Driver", "the count must not be negative, not %1").arg(count));
+    if (m_checking)
+        return;
     // Fewer ticks run when the timer stops on the way (the run ended, new
     // parameters were chosen) or was never started.
     tickWhileRunning(count);
@@ -510,6 +628,8 @@ void Driver::tick(const Line &line)
 void Driver::runToEnd(const Line &line)
 {
     line.need(0, "run");
+    if (m_checking)
+        return;
     constexpr long long limit = 1000000;
     tickWhileRunning(limit);
     if (runTimerRunning())
@@ -529,6 +649,8 @@ void Driver::repeat(const Line &line)
                  .arg(fewestCopies)
                  .arg(mostCopies)
                  .arg(count));
+    if (m_checking)
+        return;
     // Refused as the window refuses it, in its words.
     if (!lesson::model().repeatable())
         fail(QCoreApplication::translate("grafiki1", "A run is repeated once it has ended"));
@@ -541,6 +663,8 @@ void Driver::repeat(const Line &line)
 void Driver::distribution(const Line &line)
 {
     line.need(0, "distribution");
+    if (m_checking)
+        return;
     auto &graphs = toolkit::form<grafiki1>();
     if (!graphs.ensembleOf(lesson::model().run()))
         fail(QCoreApplication::translate("grafiki1", "Repeat the run first: the distribution is that of its copies"));
@@ -554,7 +678,9 @@ void Driver::cursor(const Line &line)
     auto *cursor = form.findChild<graphs::ReadingCursor *>();
     if (!cursor)
         fail(QCoreApplication::translate("Driver", "%1 has no reading cursor").arg(quoted(line.args[0])));
-    cursor->moveTo(parseDouble(line.args[1], QCoreApplication::translate("Driver", "the place")));
+    const double place = parseDouble(line.args[1], QCoreApplication::translate("Driver", "the place"));
+    if (!m_checking)
+        cursor->moveTo(place);
 }
 
 void Driver::wait(const Line &line)
@@ -564,6 +690,8 @@ void Driver::wait(const Line &line)
     constexpr int hour = 3600 * 1000;
     if (ms < 0 || ms > hour)
         fail(QCoreApplication::translate("Driver", "the time must be from 0 to %1 ms (an hour), not %2").arg(hour).arg(ms));
+    if (m_checking)
+        return;
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
@@ -593,6 +721,8 @@ void Driver::expect(const Line &line)
         fail(QCoreApplication::translate("Driver", "usage: expect NAME TEXT | expect visible WINDOW... | expect ended"));
     if (args[0] == QLatin1String("ended")) {
         line.need(1, "expect ended");
+        if (m_checking)
+            return;
         throw ExpectFailure{QCoreApplication::translate("Driver", "expected the program to have ended, but it runs")};
     }
     if (args[0] == QLatin1String("visible")) {
@@ -600,6 +730,8 @@ void Driver::expect(const Line &line)
         for (const QString &name : expected)
             if (!shell::windowNames().contains(name))
                 fail(QCoreApplication::translate("Driver", "no window %1").arg(quoted(name)));
+        if (m_checking)
+            return;
         std::set<QString> actual;
         QStringList shown;
         for (toolkit::Form *form : toolkit::visibleForms()) {
@@ -630,6 +762,8 @@ void Driver::expectNear(const Line &line)
     if (!(std::isfinite(tolerance) && tolerance >= 0))
         fail(QCoreApplication::translate("Driver", "the tolerance must be a finite number of 0 or more, not '%1'").arg(quoted(args[2])));
     const QString text = get(args[0]);
+    if (m_checking)
+        return;
     bool ok = false;
     const double actual = text.toDouble(&ok);
     if (!ok)
@@ -656,6 +790,40 @@ void Driver::counts(const Line &line)
 {
     line.need(1, "counts FILE.csv");
     writeFile(line.args[0], toolkit::form<apotelesmata>().countsCsv());
+}
+
+void Driver::type(const Line &line)
+{
+    if (line.args.isEmpty())
+        fail(QCoreApplication::translate("Driver", "usage: type WINDOW.BOX TEXT"));
+    const QString &name = line.args[0];
+    const Target target = resolve(name);
+    auto *box = as<toolkit::EditBox>(target);
+    if (!box || !target.property.isEmpty())
+        fail(QCoreApplication::translate("Driver", "%1 is not a box to write in").arg(quoted(name)));
+    mustSee(name, *target.form, box);
+    if (!m_checking)
+        box->setText(line.rest.mid(name.size() + 1));
+}
+
+void Driver::lessonCommand(const Line &line)
+{
+    line.need(1, "lesson FILE");
+    if (const QStringList problems = lesson::player().open(line.args[0]); !problems.isEmpty())
+        fail(problems.front());
+    lesson::player().begin();
+}
+
+void Driver::play(const Line &line)
+{
+    line.need(1, "play FILE");
+    if (const QStringList problems = lesson::player().open(line.args[0]); !problems.isEmpty())
+        fail(problems.front());
+    int code = 0;
+    if (const QString problem = lesson::player().playToEnd(code); code == 1)
+        throw ExpectFailure{problem};
+    else if (!problem.isEmpty())
+        fail(problem);
 }
 
 void Driver::print(const QString &line)

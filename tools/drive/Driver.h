@@ -7,6 +7,12 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
+namespace toolkit {
+class Form;
+}
+
 namespace drive {
 
 class Driver
@@ -23,6 +29,23 @@ public:
     int run(const QString &script);
     // Runs one line; throws on failure.
     void execute(const QString &line);
+    // Runs one line and says why it failed ("" when it ran), with `code` 1
+    // for an expectation that did not hold and 2 for anything else.
+    QString attempt(const QString &line, int &code);
+
+    // From here on the lines are a lesson's: a control is clicked, set or
+    // checked only while the student can see it, and a bar only within its
+    // range.
+    void followLessonRules() { m_lessonRules = true; }
+    // What keeps a line from standing in a lesson, found without doing it:
+    // "" when nothing. A lesson writes no file and prints nothing.
+    QString lessonProblem(const QString &line);
+    // The control a lesson's step points at, to be clicked, or set to
+    // `value` (a bar, a check box); nullptr and the problem when it cannot
+    // be. `onScreen` asks that the student can see it now.
+    QObject *stepTarget(const QString &name, std::optional<int> value, bool onScreen, QString &problem);
+    // The line a script would do the step with: the click, or the setting.
+    static QString stepLine(const QString &name, const QObject &target, std::optional<int> value);
 
 private:
     // One line split into its command and arguments.
@@ -58,6 +81,12 @@ private:
     // A window's drawing as SVG or PNG, and the run's counts as CSV.
     void save(const Line &line);
     void counts(const Line &line);
+    // Writes text into a box the student writes in.
+    void type(const Line &line);
+    // A lesson file opened in its panel, as `spotsim --lesson` does; or played
+    // to its end at once by a student who does each step and answers nothing.
+    void lessonCommand(const Line &line);
+    void play(const Line &line);
     static const QHash<QString, Handler> &commands();
 
     // One line of values on out, written out and checked at once.
@@ -66,8 +95,14 @@ private:
     void writeFile(const QString &file, const QByteArray &bytes);
     QString get(const QString &name) const;
     void expectText(const QString &name, const QString &text);
+    // Under a lesson's rules, stops unless the student can see the target.
+    void mustSee(const QString &name, const toolkit::Form &form, const QObject *object) const;
+    // Under a lesson's rules, or checked, stops unless the bar has the value in its range.
+    void mustFit(const QString &name, int value, int min, int max) const;
     QTextStream &m_out;
     QTextStream &m_err;
+    bool m_lessonRules = false;
+    bool m_checking = false; // a lesson's line is checked, not done
 };
 
 // A number in the shortest form that reads back exactly: 10245, 0.5, 1e-07.

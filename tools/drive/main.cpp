@@ -1,5 +1,6 @@
 // spotsim-drive: runs spotsim from a script, offscreen unless --show.
 //   spotsim-drive [--show] [--screen WxH] SCRIPT|-
+#include "shell/LessonPlayer.h"
 #include "shell/StartUp.h"
 #include "toolkit/Files.h"
 #include "toolkit/Form.h"
@@ -38,7 +39,7 @@ constexpr QSize largestScreen(7680, 4320);
 // A script is read whole before it runs; anything this long is not a script.
 constexpr qsizetype largestScript = 16 * 1024 * 1024;
 
-constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] [--lang el|en] SCRIPT|-";
+constexpr const char *usage = "usage: spotsim-drive [--show] [--screen WxH] [--lang el|en] SCRIPT|- | --check LESSON";
 
 // One line on standard error, with anything unprintable escaped; exit code 2.
 int refuse(const QString &message)
@@ -194,9 +195,14 @@ int main(int argc, char *argv[])
     std::optional<QSize> screen;
     std::optional<toolkit::Language> language;
     const char *scriptPath = nullptr;
+    const char *lessonPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--show") {
+        if (arg == "--check") {
+            if (i + 1 == argc)
+                return refuse(QLatin1String(usage));
+            lessonPath = argv[++i];
+        } else if (arg == "--show") {
             show = true;
         } else if (arg == "--screen") {
             if (i + 1 == argc)
@@ -219,11 +225,11 @@ int main(int argc, char *argv[])
             return refuse(toolkit::translate("Driver", "one script only; %1").arg(QLatin1String(usage)));
         }
     }
-    if (!scriptPath)
+    if (!scriptPath == !lessonPath)
         return refuse(QLatin1String(usage));
 
     QString problem;
-    const std::optional<QByteArray> script = readScript(scriptPath, problem);
+    const std::optional<QByteArray> script = scriptPath ? readScript(scriptPath, problem) : QByteArray();
     if (!script)
         return refuse(problem);
     occupyStandardDescriptors();
@@ -264,6 +270,15 @@ int main(int argc, char *argv[])
         };
         while (!framed() && waited.elapsed() < 3000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+
+    if (lessonPath) {
+        // Each fault of the lesson a line, as FILE:LINE: reason.
+        const QStringList problems = lesson::player().open(toolkit::fileNameText(lessonPath));
+        for (const QString &line : problems)
+            QTextStream(stderr) << line << Qt::endl;
+        toolkit::resetForms();
+        return problems.isEmpty() ? 0 : 2;
     }
 
     // Every value is written out and checked as it is printed: a failed

@@ -180,7 +180,7 @@ bool Player::perform(const Item &item)
 bool Player::stopAt(const Item &item)
 {
     ++m_step;
-    if (m_step <= m_fastBelow) {
+    if (m_step < m_fastBelow) {
         // Passed as the student passed it: the step done again, the
         // answer kept.
         if (item.kind == Item::Kind::Do) {
@@ -280,7 +280,7 @@ void Player::goOn()
 void Player::back()
 {
     const int shown = m_current ? m_step - 1 : m_step;
-    begin(std::max(shown, 1) - 1);
+    begin(std::max(shown, 1));
 }
 
 QString Player::playToEnd(int &code)

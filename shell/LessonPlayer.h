@@ -35,9 +35,10 @@ public:
     // ready to begin.
     QStringList open(const QString &file);
     // From its first line, the program started afresh (unless it has just
-    // started): the same seed, so the class sees the same runs. Its stops
-    // before `shownFrom` pass at once, with the student's earlier answers
-    // and steps; a bar moved in one step is moved there again.
+    // started): the same seed, so the class sees the same runs. What comes
+    // before its turn `shownFrom` (from 1) passes at once, with the
+    // student's earlier answers and steps; a bar moved in a step is moved
+    // there again.
     void begin(int shownFrom = 0, bool fresh = false);
     // "Go on": past a pause or a question; at the end, the lesson again,
     // without its answers.
@@ -95,7 +96,7 @@ private:
 
     std::size_t m_next = 0;     // the next item
     int m_step = 0;             // turns reached
-    int m_fastBelow = 0;        // turns passed at once while fewer than this were reached
+    int m_fastBelow = 0;        // what comes before this turn passes at once
     const Item *m_current = nullptr;
     QPointer<QObject> m_target; // what a step points at
     QPointer<QWidget> m_pointer;

@@ -10,7 +10,8 @@ namespace lesson {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Lesson", text); }
+// In the context the translations file gives these texts: the namespace.
+QString tr(const char *text) { return QCoreApplication::translate("lesson", text); }
 
 // A line of the file: its first word and what follows the one space after it.
 struct Words

@@ -333,6 +333,38 @@
         <source>the place</source>
         <translation>η θέση</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not for lessons: a lesson writes no file and prints nothing</source>
+        <translation>το &apos;%1&apos; δεν είναι για μαθήματα: ένα μάθημα δεν γράφει αρχεία και δεν τυπώνει τίποτα</translation>
+    </message>
+    <message>
+        <source>a step needs a control, not &apos;%1&apos;</source>
+        <translation>ένα βήμα χρειάζεται στοιχείο ελέγχου, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 takes no value: only a scroll bar or a check box is set</source>
+        <translation>το %1 δεν παίρνει τιμή: τιμή παίρνει μόνο μια γραμμή κύλισης ή ένα πλαίσιο ελέγχου</translation>
+    </message>
+    <message>
+        <source>%1 cannot be clicked or set</source>
+        <translation>το %1 δεν δέχεται ούτε κλικ ούτε τιμή</translation>
+    </message>
+    <message>
+        <source>%1 is not on the screen: a lesson moves only what the student sees</source>
+        <translation>το %1 δεν φαίνεται στην οθόνη: ένα μάθημα αλλάζει μόνο ό,τι βλέπει ο μαθητής</translation>
+    </message>
+    <message>
+        <source>%1 goes from %2 to %3, not to %4</source>
+        <translation>το %1 παίρνει τιμές από %2 έως %3, όχι %4</translation>
+    </message>
+    <message>
+        <source>usage: type WINDOW.BOX TEXT</source>
+        <translation>χρήση: type WINDOW.BOX TEXT</translation>
+    </message>
+    <message>
+        <source>%1 is not a box to write in</source>
+        <translation>το %1 δεν είναι πλαίσιο για γράψιμο</translation>
+    </message>
 </context>
 <context>
     <name>GNOSTED</name>
@@ -803,6 +835,30 @@
         <source>by the spotsim developers</source>
         <translation>από τους δημιουργούς του spotsim</translation>
     </message>
+    <message>
+        <source>Lessons...</source>
+        <translation>Μαθήματα...</translation>
+    </message>
+    <message>
+        <source>This lesson cannot be played: %1</source>
+        <translation>Αυτό το μάθημα δεν μπορεί να παιχτεί: %1</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Μαθήματα</translation>
+    </message>
+    <message>
+        <source>Other Lesson File...</source>
+        <translation>Άλλο αρχείο μαθήματος...</translation>
+    </message>
+    <message>
+        <source>Open a Lesson</source>
+        <translation>Άνοιγμα μαθήματος</translation>
+    </message>
+    <message>
+        <source>spotsim lessons (*.spotsim-lesson);;All files (*)</source>
+        <translation>Μαθήματα του spotsim (*.spotsim-lesson);;Όλα τα αρχεία (*)</translation>
+    </message>
 </context>
 <context>
     <name>grafiki1</name>
@@ -1049,6 +1105,88 @@
     </message>
 </context>
 <context>
+    <name>lesson</name>
+    <message>
+        <source>do %1: the value after &apos;=&apos; must be a whole number</source>
+        <translation>do %1: η τιμή μετά το &apos;=&apos; πρέπει να είναι ακέραιος αριθμός</translation>
+    </message>
+    <message>
+        <source>do needs a control and a text: do WINDOW.CONTROL[=VALUE] TEXT</source>
+        <translation>το do χρειάζεται στοιχείο ελέγχου και κείμενο: do WINDOW.CONTROL[=VALUE] TEXT</translation>
+    </message>
+    <message>
+        <source>do %1 needs a text that tells the student what to do</source>
+        <translation>το do %1 χρειάζεται κείμενο που λέει στον μαθητή τι να κάνει</translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 text</source>
+        <translation>η γραμμή δεν είναι κείμενο UTF-8</translation>
+    </message>
+    <message>
+        <source>a line starting with &apos;|&apos; goes on with a say, ask or do line</source>
+        <translation>μια γραμμή που αρχίζει με &apos;|&apos; συνεχίζει μια γραμμή say, ask ή do</translation>
+    </message>
+    <message>
+        <source>lang takes en, el or all, not &apos;%1&apos;</source>
+        <translation>το lang δέχεται en, el ή all, όχι &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>title needs a text</source>
+        <translation>το title χρειάζεται κείμενο</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>το %1 χρειάζεται κείμενο</translation>
+    </message>
+    <message>
+        <source>pause takes nothing after it</source>
+        <translation>το pause δεν δέχεται τίποτα μετά από αυτό</translation>
+    </message>
+    <message>
+        <source>the lesson has %1 steps in English and %2 in Greek</source>
+        <translation>το μάθημα έχει %1 βήματα στα αγγλικά και %2 στα ελληνικά</translation>
+    </message>
+    <message>
+        <source>the lesson has no step: no pause, ask or do</source>
+        <translation>το μάθημα δεν έχει κανένα βήμα: κανένα pause, ask ή do</translation>
+    </message>
+</context>
+<context>
+    <name>lesson::Player</name>
+    <message>
+        <source>longer than a lesson can be</source>
+        <translation>μεγαλύτερο από όσο μπορεί να είναι ένα μάθημα</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>δεν μπορεί να διαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Μάθημα: %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Αρχείο: %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Αποθηκεύτηκε: %1</translation>
+    </message>
+    <message>
+        <source>Question %1: %2</source>
+        <translation>Ερώτηση %1: %2</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Απάντηση: %1</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Προσομοίωση %1</translation>
+    </message>
+</context>
+<context>
     <name>mathematical</name>
     <message>
         <source>Change of Rates</source>
@@ -1081,6 +1219,65 @@
     <message>
         <source>t = %1</source>
         <translation>t = %1</translation>
+    </message>
+</context>
+<context>
+    <name>mathima</name>
+    <message>
+        <source>Lesson</source>
+        <translation>Μάθημα</translation>
+    </message>
+    <message>
+        <source>Back one step</source>
+        <translation>Ένα βήμα πίσω</translation>
+    </message>
+    <message>
+        <source>Save Answers...</source>
+        <translation>Αποθήκευση απαντήσεων...</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Συνέχεια</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Αρχείο κειμένου (*.txt)</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Μάθημα: %1</translation>
+    </message>
+    <message>
+        <source>The lesson stopped</source>
+        <translation>Το μάθημα σταμάτησε</translation>
+    </message>
+    <message>
+        <source>The end of the lesson</source>
+        <translation>Το τέλος του μαθήματος</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Βήμα %1 από %2</translation>
+    </message>
+    <message>
+        <source>The lesson cannot go on. At line %1</source>
+        <translation>Το μάθημα δεν μπορεί να συνεχιστεί. Στη γραμμή %1</translation>
+    </message>
+    <message>
+        <source>The lesson is over. Save your answers, or play it again.</source>
+        <translation>Το μάθημα τελείωσε. Αποθηκεύστε τις απαντήσεις σας ή παίξτε το ξανά.</translation>
+    </message>
+    <message>
+        <source>The lesson is over. You can play it again.</source>
+        <translation>Το μάθημα τελείωσε. Μπορείτε να το παίξετε ξανά.</translation>
+    </message>
+    <message>
+        <source>(The lesson goes on when you have done it.)</source>
+        <translation>(Το μάθημα συνεχίζει μόλις το κάνετε.)</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Ξανά από την αρχή</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,9 @@ void formShown(Form *form, bool visible)
     shown.erase(std::remove(shown.begin(), shown.end(), form), shown.end());
     if (visible)
         shown.push_back(form);
+    // A window that goes with every step stays on top of the others, as
+    // the window manager keeps it.
+    std::stable_partition(shown.begin(), shown.end(), [](const Form *w) { return !w->goesWithEveryStep(); });
 }
 
 namespace {

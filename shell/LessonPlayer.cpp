@@ -190,9 +190,12 @@ bool Player::stopAt(const Item &item)
                 stopShort(item, problem, 2);
                 return false;
             }
+            // As the student did it; else as asked, a bar without a value one up.
+            std::optional<int> value = item.value;
+            if (auto *bar = qobject_cast<toolkit::ScrollBar *>(target); bar && !value)
+                value = bar->value() < std::max(bar->min(), bar->max()) ? bar->value() + 1 : bar->value() - 1;
             const auto done = m_done.find(m_step);
-            const QString line = done != m_done.end() ? done->second
-                                                      : drive::Driver::stepLine(item.name, *target, item.value);
+            const QString line = done != m_done.end() ? done->second : drive::Driver::stepLine(item.name, *target, value);
             int code = 0;
             if (const QString failed = m_driver->attempt(line, code); !failed.isEmpty()) {
                 stopShort(item, failed, code);

@@ -3,6 +3,9 @@
 #include "shell/LessonPlayer.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
+
+#include <algorithm>
 
 using namespace toolkit;
 using lesson::Item;
@@ -120,11 +123,26 @@ void mathima::follow()
     Command3.setEnabled(player.asksQuestions());
     // What the reader says with the focus on the button: the note itself.
     Command1.widget()->setAccessibleDescription(text);
-    if (isVisible() && (waitsForGoOn || player.ended())) {
-        bringToFront();
-        if (asking)
-            apantisi.widget()->setFocus(Qt::OtherFocusReason);
-        else
-            Command1.widget()->setFocus(Qt::OtherFocusReason);
+    if (isVisible() && (waitsForGoOn || player.ended()))
+        takeKeyboardWhenFramed(asking ? apantisi.widget() : Command1.widget(), 0);
+}
+
+void mathima::takeKeyboardWhenFramed(QWidget *focus, int tries)
+{
+    // A window manager that gives the keyboard to each window it maps (fluxbox,
+    // twm, metacity) would give it to the run windows shown with this turn:
+    // the panel asks once every window is framed, or after a few seconds.
+    const auto shown = visibleForms();
+    const bool framed = std::all_of(shown.begin(), shown.end(), [](const Form *w) { return w->framed(); });
+    if (!framed && tries < 60) {
+        QTimer::singleShot(50, this, [this, focus = QPointer<QWidget>(focus), tries] {
+            if (focus)
+                takeKeyboardWhenFramed(focus, tries + 1);
+        });
+        return;
     }
+    if (!isVisible())
+        return;
+    bringToFront();
+    focus->setFocus(Qt::OtherFocusReason);
 }

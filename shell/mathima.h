@@ -32,5 +32,7 @@ private:
     void follow();
     void layOut();
     void placeInCorner(bool right);
+    // The keyboard to `focus`, once the windows shown with it are framed.
+    void takeKeyboardWhenFramed(QWidget *focus, int tries);
     bool m_right = false; // in the work area's lower right corner
 };

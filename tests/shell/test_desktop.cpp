@@ -17,8 +17,11 @@
 #include "graphs/ravdogram.h"
 #include "kinetics/antidrasi.h"
 #include "lesson/Model.h"
+#include "shell/LessonPlayer.h"
+#include "shell/mathima.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <xcb/xcb.h>
@@ -456,6 +459,34 @@ private slots:
         form<CARBONIC>().Command2.click();
         form<carbonic2>().Command2.click();
         SETTLED("its run");
+    }
+
+    // A lesson's panel over the run windows: inside the work area, clear of
+    // the graph, with the keyboard at a pause; at a step the keyboard is on
+    // the control pointed at, and a real Return there does the step.
+    void lessonPanel()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("road.spotsim-lesson")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(road::toRunControlScript + "pause\ndo apotelesmata.Command2 Press Start.\npause\n");
+        file.close();
+        auto &player = lesson::player();
+        QVERIFY(player.open(file.fileName()).isEmpty());
+        player.begin();
+        SETTLED("the lesson's first pause");
+        auto &panel = form<mathima>();
+        QTRY_VERIFY_WITH_TIMEOUT(hasKeyboard(panel), patience);
+        QVERIFY(!frameOf(panel).intersects(frameOf(form<grafiki1>())));
+        form<apotelesmata>().setConversionPause(false);
+        pressReturn(); // Go on
+        QTRY_VERIFY_WITH_TIMEOUT(hasKeyboard(form<apotelesmata>()), patience);
+        QCOMPARE(player.current()->kind, lesson::Item::Kind::Do);
+        pressReturn(); // Start, pointed at
+        QTRY_VERIFY_WITH_TIMEOUT(player.step() == 3 && hasKeyboard(panel), patience);
+        QVERIFY(lesson::model().running());
+        form<apotelesmata>().Timer1.setEnabled(false);
+        SETTLED("the run under the panel");
     }
 };
 

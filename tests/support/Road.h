@@ -19,6 +19,14 @@
 
 namespace road {
 
+// The same road as a script: from the title window to the run control of
+// a one-step reaction, as the lessons and the driver take it.
+inline const QByteArray toRunControlScript = "click eisodos.Command1\n"
+                                             "click eisagogi.ximia(0)\n"
+                                             "click neaepilogi.Command2\n"
+                                             "click amfinaioxi.Command3\n"
+                                             "click YPOTHETIKES.Command2\n";
+
 // A fresh program on a screen of the given size, the title window showing.
 inline void startProgram(QSize screen = QSize(1366, 768))
 {

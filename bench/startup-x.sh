@@ -7,6 +7,9 @@
 #                          the process to its first window painted on the screen
 #   startup-x-ratio-SIZE   spotsim's median over the bare program's
 #   title-rss-mb-SIZE / title-rss-mb-SIZE-bare   peak memory until then
+#   lesson-x-ms-SIZE       the same for spotsim --lesson with the first shipped
+#                          lesson, up to its first turn painted
+#   lesson-x-ratio-SIZE    that over spotsim's own start
 #   road-peak-rss-mb-4k    peak memory of the typical reaction road (the tour
 #                          tools/tours/reaction.drive up to "Change of Rates",
 #                          without its screenshots) shown at 3840x2160
@@ -98,9 +101,13 @@ measure() {
   start_once "$spotsim" >/dev/null
   : >"$work/spotsim"
   : >"$work/bare"
+  : >"$work/lesson"
+  local lesson
+  lesson=$(ls lesson/lessons/*.spotsim-lesson | head -n 1)
   for ((i = 0; i < runs; i++)); do
     start_once "$bare" >>"$work/bare"
     start_once "$spotsim" >>"$work/spotsim"
+    start_once "$spotsim" --lesson "$lesson" >>"$work/lesson"
   done
   local ms_s ms_b mb_s mb_b
   ms_s=$(cut -d' ' -f1 "$work/spotsim" | median)
@@ -111,6 +118,10 @@ measure() {
   echo "startup-x-ms-$name-bare: $ms_b"
   awk -v s="$ms_s" -v b="$ms_b" -v n="$name" 'BEGIN { printf "startup-x-ratio-%s: %.2f\n", n, s / b }'
   echo "title-rss-mb-$name: $mb_s"
+  local ms_l
+  ms_l=$(cut -d' ' -f1 "$work/lesson" | median)
+  echo "lesson-x-ms-$name: $ms_l"
+  awk -v l="$ms_l" -v s="$ms_s" -v n="$name" 'BEGIN { printf "lesson-x-ratio-%s: %.2f\n", n, l / s }'
   echo "title-rss-mb-$name-bare: $mb_b"
 
   if [ "$name" = 4k ]; then

@@ -413,8 +413,12 @@ void Form::setVisible(bool visible)
             frames::preferFloating(*this);
     }
     Canvas::setVisible(visible);
-    if (visible)
+    if (visible) {
+        // The focus is drawn from the first window on, not only after a
+        // Tab: Qt clears this as a window shows.
+        setAttribute(Qt::WA_KeyboardFocusChange);
         takeKeyboard();
+    }
 }
 
 void Form::takeKeyboard()

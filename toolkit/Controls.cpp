@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -651,18 +652,20 @@ QString MenuItem::caption() const { return m_caption; }
 void MenuItem::setCaption(const QString &caption)
 {
     m_caption = caption;
+    // Letters are taken by their key: a Greek letter and the Latin letter of
+    // its key are one.
     QString taken;
     if (parent())
         for (const MenuItem *other : parent()->findChildren<MenuItem *>(Qt::FindDirectChildrenOnly))
             if (other != this && !other->m_mnemonic.isNull())
-                taken += other->m_mnemonic;
+                taken += keyLetter(other->m_mnemonic);
     m_mnemonic = QChar();
     // A kept letter that the caption (in another language) lacks gives way
     // to the usual choice.
     const bool keep = !m_kept.isNull() && caption.contains(m_kept, Qt::CaseInsensitive);
     QString shown;
     for (QChar c : caption) {
-        const bool free = keep ? c.toLower() == m_kept : !taken.contains(c.toLower());
+        const bool free = keep ? c.toLower() == m_kept : !taken.contains(keyLetter(c));
         if (m_mnemonic.isNull() && c.isLetterOrNumber() && free) {
             m_mnemonic = c.toLower();
             shown += QLatin1Char('&');
@@ -672,7 +675,38 @@ void MenuItem::setCaption(const QString &caption)
             shown += c; // a literal ampersand
     }
     m_action->setText(shown);
+    const QChar latin = keyLetter(m_mnemonic);
+    auto *window = qobject_cast<QWidget *>(parent());
+    if (m_mnemonic.isNull() || latin == m_mnemonic || !window) {
+        delete m_latin.data();
+        return;
+    }
+    if (!m_latin) {
+        m_latin = new QShortcut(window);
+        m_latin->setContext(Qt::WindowShortcut);
+        const auto trigger = [this] {
+            if (m_action->isVisible() && m_action->isEnabled())
+                m_action->trigger();
+        };
+        // On a Greek layout Qt may match both this and the menu bar's own
+        // letter: whichever gets the key runs the item, once.
+        QObject::connect(m_latin, &QShortcut::activated, this, trigger);
+        QObject::connect(m_latin, &QShortcut::activatedAmbiguously, this, trigger);
+    }
+    m_latin->setKey(QKeySequence(Qt::ALT | Qt::Key(latin.toUpper().unicode())));
 }
+
+QChar keyLetter(QChar letter)
+{
+    // The Greek keyboard's letters, key by key from A to Z.
+    static const QString greek = QStringLiteral("αβψδεφγηιξκλμνοπ;ρστθωςχυζ");
+    QChar c = letter.toLower();
+    if (const QString parts = c.decomposition(); !parts.isEmpty())
+        c = parts.front();
+    const qsizetype at = greek.indexOf(c);
+    return at >= 0 && c.script() == QChar::Script_Greek ? QChar(char16_t(u'a' + at)) : c;
+}
+
 void MenuItem::setMnemonic(QChar letter)
 {
     m_kept = letter.toLower();

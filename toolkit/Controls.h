@@ -27,6 +27,7 @@ class QCheckBox;
 class QScrollBar;
 class QTextBrowser;
 class QPlainTextEdit;
+class QShortcut;
 
 namespace toolkit {
 
@@ -445,7 +446,14 @@ private:
     QChar m_mnemonic;
     QChar m_kept;
     Handler m_click;
+    // Alt and the Latin letter of the key that types a Greek letter: the
+    // same item with the Latin layout of a Greek keyboard active.
+    QPointer<QShortcut> m_latin;
 };
+
+// The Latin letter of the key that types `letter` on a Greek keyboard
+// (its accent left aside), or the letter itself in lower case.
+QChar keyLetter(QChar letter);
 
 // Interval in milliseconds; 0 never ticks. Tests call tick() directly.
 class Timer final : public QObject

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QtTest>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <QStyleOption>
 
 using namespace toolkit;
 
@@ -281,6 +283,67 @@ private slots:
         QVERIFY(bar->childCount() >= 4);
         for (int i = 0; i < bar->childCount(); ++i)
             QVERIFY2(!bar->child(i)->state().focused, qPrintable(bar->child(i)->text(QAccessible::Name)));
+    }
+
+    // Each window draws its focus from the moment it shows, before any Tab:
+    // the title, the choices (on "Chemical Reactions") and the run control.
+    void focusDrawnAtOnce()
+    {
+        auto focusDrawn = [] {
+            QWidget *focus = QApplication::focusWidget();
+            QStyleOption option;
+            option.initFrom(focus);
+            return focus && option.state.testFlag(QStyle::State_HasFocus)
+                   && option.state.testFlag(QStyle::State_KeyboardFocusChange);
+        };
+        QVERIFY(QTest::qWaitForWindowActive(&form<eisodos>()));
+        QVERIFY(focusDrawn());
+        form<eisodos>().Command1.click();
+        QTRY_VERIFY(QApplication::focusWidget() == form<eisagogi>().ximia[0].widget());
+        QVERIFY(focusDrawn());
+        road::startChapterRun(road::Chapter::Reaction);
+        QTRY_VERIFY(QApplication::activeWindow() == &form<apotelesmata>());
+        QVERIFY(focusDrawn());
+    }
+
+    // In Greek each menu item of the graphs runs by Alt and its letter on a
+    // Greek layout, and by Alt and the Latin letter of that key on the
+    // Latin layout of the same keyboard (the usual "us,gr").
+    void greekMenuLettersOnBothLayouts_data()
+    {
+        QTest::addColumn<bool>("latin");
+        QTest::newRow("Greek layout") << false;
+        QTest::newRow("Latin layout") << true;
+    }
+
+    void greekMenuLettersOnBothLayouts()
+    {
+        QFETCH(bool, latin);
+        useLanguage(Language::Greek);
+        const auto english = qScopeGuard([] { useLanguage(Language::English); });
+        road::startProgram();
+        road::startChapterRun(road::Chapter::Decay);
+        road::ticks(1000);
+        auto &graphs = form<grafiki1>();
+        const QObject *used = nullptr;
+        watchUse([&used](QObject &control) { used = &control; });
+        const auto unwatch = qScopeGuard([] { watchUse(nullptr); });
+        int tried = 0;
+        for (const MenuItem *item : graphs.findChildren<MenuItem *>()) {
+            if (!item->visible() || !item->enabled())
+                continue;
+            const QChar letter = latin ? keyLetter(item->mnemonic()) : item->mnemonic();
+            QVERIFY2((letter.script() == QChar::Script_Greek) != latin, qPrintable(item->caption()));
+            switchTo(graphs);
+            used = nullptr;
+            // A key of any script, as the platform gives it with its text.
+            const auto key = Qt::Key(letter.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), key, QString(letter), Qt::AltModifier);
+            QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), key, QString(letter), Qt::AltModifier);
+            QVERIFY2(used == item, qPrintable(item->caption()));
+            ++tried;
+        }
+        QVERIFY(tried >= 4);
     }
 
     // Escape is Back on every page that has one; Return on a focused button

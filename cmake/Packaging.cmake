@@ -61,6 +61,12 @@ install(FILES ${SPOTSIM_PACKAGING_DIR}/${SPOTSIM_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SPOTSIM_PACKAGING_DIR}/${SPOTSIM_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Lesson files open in the program from the file manager; the shipped ones
+# lie where a teacher can copy them to write new ones.
+install(FILES ${SPOTSIM_PACKAGING_DIR}/${SPOTSIM_APP_ID}.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${SPOTSIM_APP_ID}.xml)
+file(GLOB spotsim_lessons CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lesson/lessons/*.spotsim-lesson)
+install(FILES ${spotsim_lessons} DESTINATION ${CMAKE_INSTALL_DATADIR}/spotsim/lessons)
 
 # Debian's copyright file and changelog, the latter carrying the version.
 configure_file(${SPOTSIM_PACKAGING_DIR}/changelog.in ${SPOTSIM_PACKAGING_OUT}/changelog @ONLY)

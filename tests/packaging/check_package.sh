@@ -58,6 +58,9 @@ grep -qx 'Categories=Education;Science;Chemistry;Physics;' "$desktop" || fail "C
 # Every file they name is where they say.
 exec_line=$(key Exec)
 read -r -a exec_words <<<"$exec_line"
+# A launcher drops the field codes (%f) when it opens no file.
+exec_plain=()
+for word in "${exec_words[@]:1}"; do [[ $word == %* ]] || exec_plain+=("$word"); done
 program=$root/usr/bin/${exec_words[0]}
 [ -x "$program" ] || fail "Exec names ${exec_words[0]}, not in /usr/bin"
 icon=$(key Icon)
@@ -75,13 +78,26 @@ for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo"); do
 done
 [ -f "$share/doc/spotsim/copyright" ] || fail "no copyright file"
 
+# Lesson files: their type is known by its name, the entry opens them, and
+# the lessons that come with the program are there and check clean.
+mime=$share/mime/packages/$appId.xml
+grep -q 'glob pattern="\*.spotsim-lesson"' "$mime" || fail "no MIME type for *.spotsim-lesson in ${mime#"$root"}"
+mimetype=$(sed -n 's|.*<mime-type type="\([^"]*\)".*|\1|p' "$mime")
+grep -qx "MimeType=$mimetype;" "$desktop" || fail "the desktop entry does not open $mimetype"
+[[ " ${exec_words[*]} " == *" %f "* ]] || fail "Exec takes no file (%f)"
+lessons=("$share"/spotsim/lessons/*.spotsim-lesson)
+[ "${#lessons[@]}" -ge 5 ] || fail "only ${#lessons[@]} lessons in /usr/share/spotsim/lessons"
+for lesson in "${lessons[@]}"; do
+  QT_QPA_PLATFORM=offscreen "$root/usr/bin/spotsim-drive" --check "$lesson" || fail "lesson ${lesson#"$root"} does not check"
+done
+
 # lintian: errors fail, warnings are shown.
 lintian --fail-on error --display-level '>=warning' "$deb" || fail "lintian"
 
 # The program as the menu starts it: still running after 3 seconds.
 unset QT_QPA_PLATFORM
 status=0
-timeout -k 5 60 xvfb-run -a timeout -k 2 3 "$program" "${exec_words[@]:1}" >"$work/run.log" 2>&1 || status=$?
+timeout -k 5 60 xvfb-run -a timeout -k 2 3 "$program" "${exec_plain[@]}" >"$work/run.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$work/run.log" >&2; fail "${exec_words[0]} ended with status $status within 3 s"; }
 
 # Its windows belong to the menu entry: the title window's class is the

@@ -42,18 +42,21 @@ struct Row
     QString figure, how;
 };
 
-Row rowOf(const graphs::core::Measurement &m, bool chemistry)
+// `tick`: the time of a tick in the graph's units, by which the constants
+// per tick and the slopes per unit of time differ.
+Row rowOf(const graphs::core::Measurement &m, bool chemistry, double tick)
 {
     const QString from = Format(m.from, "0"), to = Format(m.to, "0");
     switch (m.what) {
     case Measured::HalfLifeAtHalf:
         return {metriseis::tr("Half-life of A"), metriseis::tr("the first time A is at or below half its start")};
     case Measured::HalfLifeFromFit:
-        return {metriseis::tr("Half-life of A from its constant"), metriseis::tr("ln 2 over the fitted constant K1")};
+        return {metriseis::tr("Half-life of A from its constant"), metriseis::tr("ln 2 over the slope of the line that gives K1")};
     case Measured::ConstantA:
         return {metriseis::tr("Constant K1 of A"),
-                metriseis::tr("the slope of a least-squares line through ln A against time, from t = %1 to %2")
-                    .arg(from, to)};
+                metriseis::tr("the slope of a least-squares line through ln A against time, from t = %1 to %2, "
+                              "times the %3 time units of a tick")
+                    .arg(from, to, Format(tick, "0.##"))};
     case Measured::RatioBA:
         return {metriseis::tr("Equilibrium ratio B/A"),
                 metriseis::tr("the mean of B over the mean of A in the last third of the run, t = %1 to %2; set: the "
@@ -107,7 +110,8 @@ void metriseis::showMeasurements()
                        .arg(tr("Figure"), tr("From the run"), tr("Set"), tr("How it was read"));
     const auto figures = measuredRun();
     for (const auto &m : figures) {
-        const Row row = rowOf(m, lesson::model().run().setup().chemistry());
+        const auto &setup = lesson::model().run().setup();
+        const Row row = rowOf(m, setup.chemistry(), setup.interval);
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
                     .arg(row.figure.toHtmlEscaped(), withUncertainty(m.value, m.uncertainty), setValue(m.set, m.uncertainty),
                          row.how.toHtmlEscaped());

@@ -1299,16 +1299,8 @@
         <translation>Χρόνος ημιζωής του A από τη σταθερά του</translation>
     </message>
     <message>
-        <source>ln 2 over the fitted constant K1</source>
-        <translation>ln 2 διά τη σταθερά K1 της προσαρμογής</translation>
-    </message>
-    <message>
         <source>Constant K1 of A</source>
         <translation>Σταθερά K1 του A</translation>
-    </message>
-    <message>
-        <source>the slope of a least-squares line through ln A against time, from t = %1 to %2</source>
-        <translation>η κλίση της ευθείας ελαχίστων τετραγώνων του ln A ως προς τον χρόνο, από t = %1 έως %2</translation>
     </message>
     <message>
         <source>Equilibrium ratio B/A</source>
@@ -1377,6 +1369,14 @@
     <message>
         <source>Nothing to measure yet: start a run first</source>
         <translation>Τίποτα για μέτρηση ακόμη: ξεκινήστε πρώτα μια προσομοίωση</translation>
+    </message>
+    <message>
+        <source>ln 2 over the slope of the line that gives K1</source>
+        <translation>ln 2 διά την κλίση της ευθείας που δίνει το K1</translation>
+    </message>
+    <message>
+        <source>the slope of a least-squares line through ln A against time, from t = %1 to %2, times the %3 time units of a tick</source>
+        <translation>η κλίση της ευθείας ελαχίστων τετραγώνων του ln A ως προς τον χρόνο, από t = %1 έως %2, επί τις %3 μονάδες χρόνου ενός βήματος</translation>
     </message>
 </context>
 <context>

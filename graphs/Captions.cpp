@@ -73,6 +73,21 @@ QString countsText(const kinetics::core::Counts &counts)
         .arg(counts.d);
 }
 
+QString amountsAt(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest)
+{
+    static const char *kinds[] = {"A", "B", "C", "D"};
+    const int n = std::clamp(setup.kinds(), 1, 4);
+    const int counts[] = {latest.counts.a, latest.counts.b, latest.counts.c, latest.counts.d};
+    QStringList now;
+    for (int m = 0; m < n; ++m) {
+        // In the value axis's own unit, as the graph shows it.
+        const double value = counts[m] * graphs::core::valuePerSpot(setup);
+        now << (setup.chemistry() ? Captions::tr("%1 %2 mol/L").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.000"))
+                                  : Captions::tr("%1 %2 atoms").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.0")));
+    }
+    return Captions::tr("At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral("; ")));
+}
+
 QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest, bool smoothCurves)
 {
     static const char *points[] = {QT_TRANSLATE_NOOP("Captions", "blue A"), QT_TRANSLATE_NOOP("Captions", "green B"),
@@ -81,17 +96,11 @@ QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::T
                                    QT_TRANSLATE_NOOP("Captions", "dark green B"),
                                    QT_TRANSLATE_NOOP("Captions", "dark red C"),
                                    QT_TRANSLATE_NOOP("Captions", "dark cyan D")};
-    static const char *kinds[] = {"A", "B", "C", "D"};
     const int n = std::clamp(setup.kinds(), 1, 4);
-    const int counts[] = {latest.counts.a, latest.counts.b, latest.counts.c, latest.counts.d};
-    QStringList shownPoints, shownCurves, now;
+    QStringList shownPoints, shownCurves;
     for (int m = 0; m < n; ++m) {
         shownPoints << Captions::tr(points[m]);
         shownCurves << Captions::tr(curves[m]);
-        // In the value axis's own unit, as the graph shows it.
-        const double value = counts[m] * graphs::core::valuePerSpot(setup);
-        now << (setup.chemistry() ? Captions::tr("%1 %2 mol/L").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.000"))
-                                  : Captions::tr("%1 %2 atoms").arg(QLatin1String(kinds[m]), toolkit::Format(value, "0.0")));
     }
     const QString up = setup.chemistry()
                            ? Captions::tr("concentration, 0 to %1 mol/L").arg(toolkit::Format(setup.amount / 100.0, "0.00"))
@@ -102,9 +111,7 @@ QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::T
                        .arg(up, shownPoints.join(QStringLiteral(", ")));
     if (smoothCurves)
         text += QLatin1Char(' ') + Captions::tr("Smooth curves: %1.").arg(shownCurves.join(QStringLiteral(", ")));
-    text += QLatin1Char(' ')
-            + Captions::tr("At time %1: %2.").arg(toolkit::Format(latest.time, "0"), now.join(QStringLiteral("; ")));
-    return text;
+    return text + QLatin1Char(' ') + amountsAt(setup, latest);
 }
 
 } // namespace graphs

@@ -39,5 +39,8 @@ QString countsText(const kinetics::core::Counts &counts);
 // points, and the smooth curves once they are drawn), and the latest counts
 // of the run's kinds.
 QString graphText(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest, bool smoothCurves);
+// "At time 120: A 0.052 mol/L; B 0.090 mol/L; C 0.058 mol/L.", in the
+// graph's value unit.
+QString amountsAt(const kinetics::core::RunSetup &setup, const kinetics::core::TickCounts &latest);
 
 } // namespace graphs

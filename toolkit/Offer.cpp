@@ -151,20 +151,59 @@ public:
     }
 };
 
+// What assistive technology is told with no line on the screen: a point
+// in the window's corner whose name is the latest announcement.
+class Announcement final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcement(QWidget &window)
+        : QWidget(&window)
+    {
+        setObjectName(QStringLiteral("announcement"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+    }
+    QString text;
+};
+
+class AnnouncementAccessible final : public QAccessibleWidget
+{
+public:
+    explicit AnnouncementAccessible(QWidget *announcement)
+        : QAccessibleWidget(announcement, QAccessible::AlertMessage)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const Announcement *>(widget())->text;
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *noticeAccessible(const QString &, QObject *object)
 {
     if (auto *notice = qobject_cast<Notice *>(object))
         return new NoticeAccessible(notice);
+    if (auto *announcement = qobject_cast<Announcement *>(object))
+        return new AnnouncementAccessible(announcement);
     return nullptr;
 }
 
-Notice &noticeLine(QWidget &window, const char *name)
+void installNoticeAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(noticeAccessible);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+Notice &noticeLine(QWidget &window, const char *name)
+{
+    installNoticeAccessibility();
     auto *line = window.findChild<Notice *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
     return line ? *line : *new Notice(window, QLatin1String(name));
 }
@@ -477,6 +516,20 @@ void showNotice(QWidget &window, const QString &text, bool lasting, const QStrin
 }
 
 void hideNotice(QWidget &window) { withdrawLine(window, "notice"); }
+
+void announce(QWidget &window, const QString &text)
+{
+    installNoticeAccessibility();
+    auto *point = window.findChild<Announcement *>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
+    if (!point)
+        point = new Announcement(window);
+    point->text = text;
+    point->show();
+    QAccessibleEvent named(point, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent alert(point, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
 
 void showProgress(QWidget &window, const QString &text) { noticeLine(window, "progress").say(text, Stay::Lasting); }
 

@@ -60,6 +60,9 @@ void savePictureInBackground(const Canvas &canvas, const QString &file);
 void showNotice(QWidget &window, const QString &text, bool lasting = false, const QString &detail = QString());
 void hideNotice(QWidget &window);
 void showProgress(QWidget &window, const QString &text);
+// Tells assistive technology `text` as an alert of the window, with nothing
+// shown on the screen: what a run says as it goes.
+void announce(QWidget &window, const QString &text);
 void hideProgress(QWidget &window);
 
 } // namespace toolkit

@@ -59,8 +59,10 @@ apotelesmata::apotelesmata()
         if (m_listed)
             listRates(*m_listed);
     });
-    QObject::connect(&lesson::announcer(), &lesson::Announcer::runFinished, this,
-                     [this] { Timer1.setEnabled(false); });
+    QObject::connect(&lesson::announcer(), &lesson::Announcer::runFinished, this, [this] {
+        Timer1.setEnabled(false);
+        tell(tr("The run has ended."));
+    });
     QObject::connect(&lesson::announcer(), &lesson::Announcer::inputsChanged, this, [this] { showPlan(); });
 }
 
@@ -288,6 +290,21 @@ void apotelesmata::start()
 
     Timer1.setEnabled(true);
     graphs.startRun(lesson.run().recording());
+    tell(tr("The run starts."));
+}
+
+void apotelesmata::tell(const QString &news)
+{
+    const auto &run = lesson::model().run();
+    if (!run.started())
+        return;
+    const auto *recording = run.recording().get();
+    kinetics::core::TickCounts latest{0, run.counts()};
+    if (recording && !recording->history.empty())
+        latest = recording->history.back();
+    const QString amounts = graphs::amountsAt(run.setup(), latest);
+    announce(*this, news.isEmpty() ? amounts : news + QLatin1Char(' ') + amounts);
+    m_told.start();
 }
 
 // What a tick draws: its points on the graphs window, the counts on the bars
@@ -338,6 +355,10 @@ void apotelesmata::tick()
     lesson.tick(toolkit::core::generator(), view);
     describeCounts(shell::spotWindow().window(), form<ravdogram>(), lesson.run().counts());
     form<grafiki1>().describeGraph();
+    // At a pace a listener can follow.
+    constexpr qint64 toldEvery = 5000; // ms
+    if (lesson.running() && m_told.isValid() && m_told.elapsed() >= toldEvery)
+        tell(QString());
 }
 
 void apotelesmata::zografizografiki() { form<grafiki1>().replayRun(lesson::model().run().recording()); }

@@ -5,10 +5,10 @@
 #include "kinetics/core/RunSetup.h"
 #include "toolkit/Toolkit.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <optional>
-
 
 class apotelesmata final : public toolkit::Form
 {
@@ -88,5 +88,8 @@ private:
     double m_printShrink = 1; // of the rate list's print, on small windows
     QStringList m_rateRows;   // the list's rows as a listener hears them, each value with its step
     bool m_pause = true;
+    // The run told to a listener at Start, every few seconds and at its end.
+    void tell(const QString &news);
+    QElapsedTimer m_told;
     std::optional<kinetics::core::RunSetup> m_listed; // the run whose rates are listed
 };

@@ -742,6 +742,14 @@
         <source>%1 = %2</source>
         <translation>%1 = %2</translation>
     </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>Η προσομοίωση τελείωσε.</translation>
+    </message>
+    <message>
+        <source>The run starts.</source>
+        <translation>Η προσομοίωση ξεκινά.</translation>
+    </message>
 </context>
 <context>
     <name>carbonic2</name>

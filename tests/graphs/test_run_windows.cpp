@@ -20,7 +20,9 @@
 #include "tests/support/Near.h"
 #include "toolkit/Quantity.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QRegularExpression>
 #include <QInputDialog>
 #include <QLabel>
 #include <QtTest>
@@ -734,6 +736,30 @@ private slots:
 
     // Both roads to a decay run give the same run for the same half-lives:
     // the worked series and a series of three steps of its half-lives.
+    // A listener hears the run at Start and at its end, each kind's amount
+    // in the graph's unit: the alert the run control makes is named so.
+    void runIsToldAsItGoes()
+    {
+        road::toParameters(false, false).sidesq.setValue(20);
+        auto &control = road::startRun();
+        auto told = [&control] {
+            auto *point = control.findChild<QWidget *>(QStringLiteral("announcement"));
+            QAccessibleInterface *alert = point ? QAccessible::queryAccessibleInterface(point) : nullptr;
+            return alert && alert->role() == QAccessible::AlertMessage ? alert->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(told(), QStringLiteral("The run starts. At time 0: A 0.200 mol/L; B 0.000 mol/L."));
+        road::runToTheEnd();
+        const auto said = QRegularExpression(QStringLiteral(
+                                                 "^The run has ended\\. At time (\\d+): A ([0-9.]+) mol/L; B ([0-9.]+) mol/L\\.$"))
+                              .match(told());
+        QVERIFY2(said.hasMatch(), qPrintable(told()));
+        const auto &run = lesson::model().run();
+        const double perSpot = 0.2 / run.setup().spots;
+        QCOMPARE(said.captured(1).toDouble(), run.recording()->history.back().time);
+        QCOMPARE(said.captured(2).toDouble(), std::round(1000 * run.counts().a * perSpot) / 1000);
+        QCOMPARE(said.captured(3).toDouble(), std::round(1000 * run.counts().b * perSpot) / 1000);
+    }
+
     void bothDecayEntriesGiveTheSameRun()
     {
         road::toDecayRates(3);

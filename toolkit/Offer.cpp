@@ -520,9 +520,11 @@ void hideNotice(QWidget &window) { withdrawLine(window, "notice"); }
 void announce(QWidget &window, const QString &text)
 {
     installNoticeAccessibility();
-    auto *point = window.findChild<Announcement *>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
-    if (!point)
-        point = new Announcement(window);
+    // Qt's bridge to AT-SPI passes no alert events on; an alert that comes
+    // into view is what screen readers there speak, so each announcement
+    // is a new point.
+    delete window.findChild<Announcement *>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
+    auto *point = new Announcement(window);
     point->text = text;
     point->show();
     QAccessibleEvent named(point, QAccessible::NameChanged);

@@ -13,6 +13,8 @@ SPOTSIM_PACKAGES+=(qt6-wayland)
 # headless as a Wayland display server with its XWayland.
 SPOTSIM_PACKAGES+=(xvfb xauth x11-utils libxcb-xtest0-dev icewm openbox fluxbox twm xfwm4 dbus-daemon)
 SPOTSIM_PACKAGES+=(metacity i3-wm mutter xwayland)
+# What a screen reader hears of a run, through AT-SPI on a session bus.
+SPOTSIM_PACKAGES+=(at-spi2-core python3-pyatspi)
 # The icons, the manual pages, the Debian package and its checks.
 SPOTSIM_PACKAGES+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian)
 # The start-up benchmark (bench/startup-x.sh) reads peak memory with /usr/bin/time.

@@ -8,7 +8,7 @@
 #   startup-x-ratio-SIZE   spotsim's median over the bare program's
 #   title-rss-mb-SIZE / title-rss-mb-SIZE-bare   peak memory until then
 #   lesson-x-ms-SIZE       the same for spotsim --lesson with the first shipped
-#                          lesson, up to its first turn painted
+#                          lesson, up to its panel painted at the first turn
 #   lesson-x-ratio-SIZE    that over spotsim's own start
 #   road-peak-rss-mb-4k    peak memory of the typical reaction road (the tour
 #                          tools/tours/reaction.drive up to "Change of Rates",
@@ -46,7 +46,7 @@ start_once() {
   rss=$(mktemp)
   err=$(mktemp)
   t0=$EPOCHREALTIME
-  if ! SPOTSIM_EXIT_WHEN_SHOWN=1 /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
+  if ! SPOTSIM_EXIT_WHEN_SHOWN=${awaited:-1} /usr/bin/time -f %M -o "$rss" "$@" >/dev/null 2>"$err"; then
     echo "startup-x.sh: $* failed on $DISPLAY:" >&2
     tail -n 6 "$err" >&2
     rm -f "$rss" "$err"
@@ -107,7 +107,7 @@ measure() {
   for ((i = 0; i < runs; i++)); do
     start_once "$bare" >>"$work/bare"
     start_once "$spotsim" >>"$work/spotsim"
-    start_once "$spotsim" --lesson "$lesson" >>"$work/lesson"
+    awaited=mathima start_once "$spotsim" --lesson "$lesson" >>"$work/lesson"
   done
   local ms_s ms_b mb_s mb_b
   ms_s=$(cut -d' ' -f1 "$work/spotsim" | median)

@@ -62,12 +62,14 @@ bool clipSegment(QPointF &a, QPointF &b, const QRectF &bounds, double &start)
 }
 
 // The start-up benchmark sets SPOTSIM_EXIT_WHEN_SHOWN: the program leaves as
-// soon as its first window has been painted and flushed to the screen.
-void exitIfOnlyStartingUp()
+// soon as its first window has been painted and flushed to the screen, or
+// the window the variable names (a lesson's panel).
+void exitIfOnlyStartingUp(const QWidget &painted)
 {
     static const bool wanted = qEnvironmentVariableIsSet("SPOTSIM_EXIT_WHEN_SHOWN");
+    static const QString awaited = qEnvironmentVariable("SPOTSIM_EXIT_WHEN_SHOWN");
     static bool scheduled = false;
-    if (!wanted || scheduled)
+    if (!wanted || scheduled || (awaited != QLatin1String("1") && painted.window()->objectName() != awaited))
         return;
     scheduled = true;
     QTimer::singleShot(0, [] {
@@ -857,7 +859,7 @@ void Canvas::paintEvent(QPaintEvent *event)
         p.drawRect(QRect(0, 0, width() - 1, height() - 1));
     }
     if (isWindow())
-        exitIfOnlyStartingUp();
+        exitIfOnlyStartingUp(*this);
 }
 
 } // namespace toolkit

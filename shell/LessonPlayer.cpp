@@ -166,7 +166,7 @@ bool Player::perform(const Item &item)
 {
     switch (item.kind) {
     case Item::Kind::Say:
-        m_note += (m_note.isEmpty() ? QString() : QStringLiteral("\n")) + item.text;
+        m_note += (m_note.isEmpty() ? QString() : QStringLiteral("\n\n")) + item.text;
         if (!fast())
             emit changed();
         return true;

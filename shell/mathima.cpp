@@ -101,11 +101,14 @@ void mathima::follow()
         text = player.asksQuestions() ? tr("The lesson is over. Save your answers, or play it again.")
                                       : tr("The lesson is over. You can play it again.");
     else if (turn && turn->kind == Item::Kind::Do)
-        text += QLatin1Char('\n') + tr("(The lesson goes on when you have done it.)");
+        text += QStringLiteral("\n\n") + tr("(The lesson goes on when you have done it.)");
+    // A note a paragraph, its '|' lines each on a line of its own.
     QString html;
-    for (const QString &paragraph : text.split(QLatin1Char('\n')))
-        html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    for (const QString &paragraph : text.split(QStringLiteral("\n\n")))
+        html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     keimeno.setHtml(html);
+    // What to do, or the question, comes last: it is in view.
+    keimeno.showEnd();
 
     const bool asking = turn && turn->kind == Item::Kind::Ask;
     if (asking != apantisi.visible()) {

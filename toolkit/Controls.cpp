@@ -611,6 +611,12 @@ QRect Document::fit(const QRect &designed, const QRect &bounds)
 void Document::describe() { m_browser->setAccessibleName(container()->window()->windowTitle()); }
 QString Document::plainText() const { return m_browser->toPlainText(); }
 
+void Document::showEnd()
+{
+    m_browser->moveCursor(QTextCursor::End);
+    m_browser->ensureCursorVisible();
+}
+
 EditBox::EditBox(Canvas *container, const QString &name)
     : Control(container, name, new QPlainTextEdit(container))
     , m_edit(static_cast<QPlainTextEdit *>(widget()))

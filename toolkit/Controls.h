@@ -403,6 +403,8 @@ public:
     Document(Canvas *container, const QString &name);
     void setHtml(const QString &html);
     QString plainText() const;
+    // Scrolled so that its end is in view.
+    void showEnd();
     // Read by its window's caption.
     void describe() override;
 

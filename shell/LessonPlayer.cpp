@@ -118,6 +118,12 @@ QStringList Player::open(const QString &file)
         return problems;
     if (script.title.isEmpty())
         script.title = QFileInfo(file).completeBaseName().section(QLatin1Char('.'), 0, 0);
+    // A lesson in play gives way: nothing of it is waited for or pointed at.
+    m_poll.stop();
+    m_until = nullptr;
+    m_current = nullptr;
+    point(false);
+    m_target = nullptr;
     m_file = file;
     m_script = std::move(script);
     m_seed = QRandomGenerator::global()->generate64();

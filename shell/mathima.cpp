@@ -25,7 +25,13 @@ mathima::mathima()
     Command1.setDefault(true);
 
     auto &player = lesson::player();
-    Command1.onClick([&player] { player.goOn(); });
+    Command1.onClick([&player] {
+        // Played again, the program starts afresh, this window with it: after the click.
+        if (player.ended())
+            QTimer::singleShot(0, &player, [&player] { player.goOn(); });
+        else
+            player.goOn();
+    });
     // The program starts afresh for the replay, this window with it: after the click.
     Command2.onClick([&player] { QTimer::singleShot(0, &player, [&player] { player.back(); }); });
     Command3.onClick([this, &player] {

@@ -132,6 +132,11 @@ void Form::setHeightTwips(double twips)
 void Form::place()
 {
     m_byUser = false;
+    // A page: asked for the whole work area, whatever the window manager
+    // then marks it (xfwm4, mutter and KWin mark such a window maximised).
+    const double slack = twipsPerPixel();
+    m_page = m_frame.left() <= slack && m_frame.top() <= slack && m_frame.right() >= screenWidth() - slack
+             && m_frame.bottom() >= screenHeight() - slack;
     constexpr Qt::WindowStates users = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (windowState() & users)
         setWindowState(windowState() & ~users);
@@ -496,10 +501,7 @@ CommandButton *Form::defaultButton() const
     return nullptr;
 }
 
-bool Form::fillsWorkArea() const
-{
-    return !m_byUser && !maximisedState() && m_placedDevice.marginsAdded(m_placedMargins).contains(deviceWorkArea());
-}
+bool Form::fillsWorkArea() const { return m_page; }
 
 void Form::placeAt(double left, double top, double width, double height)
 {

@@ -52,7 +52,9 @@ public:
     // Where another window is asked to be, frame on frame, so that it covers
     // that window exactly.
     void placeOver(const Form &other);
-    // Whether the program placed the frame over the whole work area.
+    // Whether the program placed the frame over the whole work area: a
+    // page, whatever the window manager or the user did to it since. A run
+    // window the user maximised is not one.
     bool fillsWorkArea() const;
     // Whether the window manager's frame of the shown window is known.
     bool framed() const { return m_framed; }
@@ -127,7 +129,8 @@ private:
     bool m_awaiting = false;  // a placement on its way through the window manager
     bool m_there = false;     // found where it was placed, once the manager was quiet
     bool m_byUser = false;
-    bool m_withEveryStep = false;    // moved, resized or maximised by the user since placed
+    bool m_withEveryStep = false;
+    bool m_page = false; // placed by the program over the whole work area    // moved, resized or maximised by the user since placed
     QTimer m_verify;          // the look at the X server once it has settled
     int m_verifyTries = 0;
     QElapsedTimer m_placedAt; // since the window was last placed while shown

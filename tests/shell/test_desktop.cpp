@@ -18,6 +18,7 @@
 #include "kinetics/antidrasi.h"
 #include "lesson/Model.h"
 #include "shell/LessonPlayer.h"
+#include "shell/Roads.h"
 #include "shell/mathima.h"
 
 #include <QGuiApplication>
@@ -32,6 +33,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <vector>
 
 using namespace toolkit;
@@ -216,7 +218,7 @@ const QWidget *keyboardWindow()
 bool hasKeyboard(const QWidget &w) { return keyboardWindow() == &w; }
 
 // A real key, through the X server to whichever window has its keyboard.
-void pressReturn()
+void pressKey(xcb_keysym_t keysym)
 {
     const xcb_setup_t *setup = xcb_get_setup(x());
     const int count = setup->max_keycode - setup->min_keycode + 1;
@@ -224,7 +226,7 @@ void pressReturn()
     QVERIFY(map);
     const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.get());
     for (int k = 0; k < count * map->keysyms_per_keycode; ++k) {
-        if (syms[k] == 0xff0d) { // Return
+        if (syms[k] == keysym) {
             const auto code = uint8_t(setup->min_keycode + k / map->keysyms_per_keycode);
             xcb_test_fake_input(x(), XCB_KEY_PRESS, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
             xcb_test_fake_input(x(), XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
@@ -232,8 +234,10 @@ void pressReturn()
             return;
         }
     }
-    QFAIL("no key gives Return");
+    QFAIL("no key gives that key symbol");
 }
+
+void pressReturn() { pressKey(0xff0d); }
 
 // The window the window manager has active.
 xcb_window_t activeWindow()
@@ -459,6 +463,33 @@ private slots:
         form<CARBONIC>().Command2.click();
         form<carbonic2>().Command2.click();
         SETTLED("its run");
+    }
+
+    // After a run, F6 goes round the four run windows only, under every
+    // manager, whether it marks the pages under them maximised or not: the
+    // keyboard never lands on a page behind them.
+    void f6KeepsToTheRun()
+    {
+        road::toParameters(true, true);
+        road::startRun();
+        road::runToTheEnd();
+        SETTLED("the run windows");
+        const std::vector<const QWidget *> run{&shell::spotWindow().window(), &form<grafiki1>(), &form<ravdogram>(),
+                                               &form<apotelesmata>()};
+        QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboard(form<apotelesmata>()), qPrintable(activeName()), patience);
+        std::vector<const QWidget *> visited;
+        for (int press = 0; press < 4; ++press) {
+            const QWidget *before = keyboardWindow();
+            pressKey(0xffc3); // F6
+            QTRY_VERIFY_WITH_TIMEOUT(keyboardWindow() && keyboardWindow() != before, patience);
+            QTest::qWait(200); // a manager that raises a page after it would show it now
+            const QWidget *now = keyboardWindow();
+            QVERIFY2(std::find(run.begin(), run.end(), now) != run.end(), qPrintable(activeName()));
+            visited.push_back(now);
+        }
+        // Round and back to where it started: each run window once.
+        QCOMPARE(visited.back(), static_cast<const QWidget *>(&form<apotelesmata>()));
+        QCOMPARE(std::set<const QWidget *>(visited.begin(), visited.end()).size(), std::size_t(4));
     }
 
     // A lesson's panel over the run windows: inside the work area, clear of

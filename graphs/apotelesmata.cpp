@@ -269,14 +269,24 @@ void apotelesmata::start()
 
     // A run window closed by its frame comes back for the run, and all four
     // come back over a page a click brought up; the keyboard stays on Start.
+    // Raised only when a page stands over them: xfwm4 gives the keyboard to
+    // the last window raised, whatever is asked after it.
+    const std::vector<Form *> shown = visibleForms();
+    const auto page = std::find_if(shown.rbegin(), shown.rend(), [](const Form *w) { return w->fillsWorkArea(); });
+    bool raised = false;
     for (Form *w : {&shell::spotWindow().window(), static_cast<Form *>(&graphs),
                     static_cast<Form *>(&form<ravdogram>())}) {
-        if (w->isVisible())
-            w->bringToFront();
-        else
+        if (!w->isVisible()) {
             w->show();
+        } else if (page != shown.rend() && std::find(page.base(), shown.end(), w) == shown.end()) {
+            w->raiseOnly();
+            raised = true;
+        }
     }
     bringToFront();
+    // Asked again once the manager has raised them.
+    if (raised)
+        QTimer::singleShot(100, this, [this] { bringToFront(); });
     if (graphs.repeating())
         graphs.stopRepeats();
     frameGraph(setup, false);

@@ -450,6 +450,15 @@ void Form::takeKeyboard()
         });
 }
 
+void Form::raiseOnly()
+{
+    if (!isVisible())
+        return;
+    formShown(this, true);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
+}
+
 void Form::bringToFront()
 {
     if (!isVisible())

@@ -65,6 +65,8 @@ public:
     void setVisible(bool visible) override;
     // Brings a visible window to the front with the keyboard focus.
     void bringToFront();
+    // Brings it to the front and leaves the keyboard where it is.
+    void raiseOnly();
     // A window that goes with every step (the lesson panel): F6 rounds the
     // step's windows and then it.
     void goWithEveryStep() { m_withEveryStep = true; }

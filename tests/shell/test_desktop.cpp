@@ -470,10 +470,18 @@ private slots:
     // keyboard never lands on a page behind them.
     void f6KeepsToTheRun()
     {
-        road::toParameters(true, true);
-        road::startRun();
-        road::runToTheEnd();
+        road::toParameters(true, true).Command2.click(); // Next>
         SETTLED("the run windows");
+        auto &control = form<apotelesmata>();
+        control.setConversionPause(false);
+        QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboard(control), qPrintable(activeName()), patience);
+        pressReturn(); // Start
+        QTRY_VERIFY_WITH_TIMEOUT(lesson::model().running(), patience);
+        control.Timer1.setEnabled(false);
+        QTest::qWait(500);
+        QVERIFY2(hasKeyboard(control), qPrintable(QStringLiteral("after Start: ") + activeName()));
+        road::runToTheEnd();
+        SETTLED("the run at its end");
         const std::vector<const QWidget *> run{&shell::spotWindow().window(), &form<grafiki1>(), &form<ravdogram>(),
                                                &form<apotelesmata>()};
         QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboard(form<apotelesmata>()), qPrintable(activeName()), patience);

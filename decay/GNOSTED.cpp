@@ -109,6 +109,10 @@ void GNOSTED::load()
 void GNOSTED::layOutDiagram()
 {
     Shape *circles[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    for (int k = 0; k <= 3; ++k)
+        circles[k]->setName(decay::nuclideName(k));
+    for (int k = 0; k <= 2; ++k)
+        Picture2[k].setName(tr("The arrow %1 -> %2").arg(decay::nuclideName(k), decay::nuclideName(k + 1)));
     Label *halfLives[] = {&etiketa1, &etiketa2, &etiketa3, &etiketa4};
     for (int k = 0; k <= 3; ++k) {
         circles[k]->setLeft(20 + 30 * k);

@@ -148,6 +148,13 @@ void YPOTHDIASPASI::layOutDiagram()
         Label5[k].setWidth(2 * (10 - a / 2.5));
         Label5[k].setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+    // Each part named by what it shows.
+    static const char *colours[] = {QT_TR_NOOP("A, the blue spots"), QT_TR_NOOP("B, the green spots"),
+                                    QT_TR_NOOP("C, the red spots"), QT_TR_NOOP("D, the cyan spots")};
+    for (int k = 0; k <= 3; ++k)
+        circles[k]->setName(tr(colours[k]));
+    for (int k = 0; k <= 2; ++k)
+        Picture2[k].setName(tr("The arrow %1 -> %2").arg(QChar(u'A' + k)).arg(QChar(u'B' + k)));
     for (int k = 0; k <= 2; ++k) {
         Picture2[k].setLeft(Label5[k].left() + 5);
         Picture2[k].setTop(Label5[k].top() + 3);

@@ -462,6 +462,8 @@ Shape::Shape(Canvas *container, const QString &name)
     Canvas::addToPicture(*widget());
 }
 
+void Shape::setName(const QString &name) { widget()->setAccessibleName(name); }
+
 void Shape::setShape(ShapeKind kind)
 {
     static_cast<ShapeWidget *>(widget())->kind = kind;
@@ -585,7 +587,15 @@ PictureBox::PictureBox(Canvas *container, const QString &name)
 
 void PictureBox::describe()
 {
-    m_canvas->setAccessibleName(QCoreApplication::translate("toolkit", "Picture of %1").arg(container()->window()->windowTitle()));
+    m_canvas->setAccessibleName(m_name.isEmpty() ? QCoreApplication::translate("toolkit", "Picture of %1")
+                                                       .arg(container()->window()->windowTitle())
+                                                 : m_name);
+}
+
+void PictureBox::setName(const QString &name)
+{
+    m_name = name;
+    describe();
 }
 
 Document::Document(Canvas *container, const QString &name)

@@ -337,6 +337,8 @@ public:
     void setFill(const QColor &color, bool solid = true);
     void setBackOpaque(const QColor &color);
     void setBorder(const QColor &color, int width = 1, bool visible = true);
+    // What a listener hears it as: what it stands for.
+    void setName(const QString &name);
 };
 
 // A straight line between two points of the container's scale.
@@ -373,11 +375,14 @@ class PictureBox final : public Control
 public:
     PictureBox(Canvas *container, const QString &name);
     Canvas &canvas() { return *m_canvas; }
-    // Named after its window, as a picture of it.
+    // Named by what it shows (setName), or after its window, as a picture
+    // of it.
     void describe() override;
+    void setName(const QString &name);
 
 private:
     Canvas *m_canvas;
+    QString m_name;
 };
 
 // Text the student writes, on as many lines as needed; Tab leaves it.

@@ -436,6 +436,10 @@
         <source>Half Life=</source>
         <translation>Χρόνος ημιζωής=</translation>
     </message>
+    <message>
+        <source>The arrow %1 -&gt; %2</source>
+        <translation>Το βέλος %1 -&gt; %2</translation>
+    </message>
 </context>
 <context>
     <name>GraphMarks</name>
@@ -586,6 +590,26 @@
     <message>
         <source>Exit</source>
         <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>A, the blue spots</source>
+        <translation>A, οι μπλε κουκκίδες</translation>
+    </message>
+    <message>
+        <source>B, the green spots</source>
+        <translation>B, οι πράσινες κουκκίδες</translation>
+    </message>
+    <message>
+        <source>C, the red spots</source>
+        <translation>C, οι κόκκινες κουκκίδες</translation>
+    </message>
+    <message>
+        <source>D, the cyan spots</source>
+        <translation>D, οι κυανές κουκκίδες</translation>
+    </message>
+    <message>
+        <source>The arrow %1 -&gt; %2</source>
+        <translation>Το βέλος %1 -&gt; %2</translation>
     </message>
 </context>
 <context>

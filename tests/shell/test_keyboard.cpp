@@ -513,6 +513,12 @@ private slots:
         QTest::newRow("lead's mass") << "GNOSTED" << "Label1(3)" << QStringList{"lead-214"};
         QTest::newRow("bismuth's mass") << "GNOSTED" << "Label1(4)" << QStringList{"bismuth-214"};
         QTest::newRow("last lead's mass") << "GNOSTED" << "Label1(5)" << QStringList{"lead-210"};
+        QTest::newRow("decay model's A") << "YPOTHDIASPASI" << "Shape1" << QStringList{"A, the blue spots"};
+        QTest::newRow("decay model's D") << "YPOTHDIASPASI" << "Shape4" << QStringList{"D, the cyan spots"};
+        QTest::newRow("decay model's arrow") << "YPOTHDIASPASI" << "Picture2(1)" << QStringList{"The arrow B -> C"};
+        QTest::newRow("polonium's circle") << "GNOSTED" << "Shape2" << QStringList{"lead-214"};
+        QTest::newRow("polonium's arrow") << "GNOSTED" << "Picture2(2)"
+                                          << QStringList{"The arrow bismuth-214 -> lead-210"};
     }
 
     void picturesSayWhatTheyShow()

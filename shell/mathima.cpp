@@ -134,6 +134,9 @@ void mathima::follow()
     Command1.widget()->setAccessibleDescription(text);
     if (isVisible() && (waitsForGoOn || player.ended()))
         takeKeyboardWhenFramed(asking ? apantisi.widget() : Command1.widget(), 0);
+    // A step leaves the keyboard on its control: a listener hears what to do.
+    if (isVisible() && turn && turn->kind == Item::Kind::Do)
+        announce(*this, text);
 }
 
 void mathima::takeKeyboardWhenFramed(QWidget *focus, int tries)

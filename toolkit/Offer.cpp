@@ -135,11 +135,12 @@ private:
     QTimer m_timer;
 };
 
-// Assistive technology reads the notice as an alert, by its text.
+// Assistive technology reads a notice, or an announcement, as an alert by
+// its text.
 class NoticeAccessible final : public QAccessibleWidget
 {
 public:
-    explicit NoticeAccessible(QWidget *notice)
+    explicit NoticeAccessible(QLabel *notice)
         : QAccessibleWidget(notice, QAccessible::AlertMessage)
     {
     }
@@ -152,43 +153,28 @@ public:
 };
 
 // What assistive technology is told with no line on the screen: a point
-// in the window's corner whose name is the latest announcement.
-class Announcement final : public QWidget
+// in the window's corner, never drawn, whose text is the announcement.
+class Announcement final : public QLabel
 {
     Q_OBJECT
 public:
     explicit Announcement(QWidget &window)
-        : QWidget(&window)
+        : QLabel(&window)
     {
         setObjectName(QStringLiteral("announcement"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
     }
-    QString text;
-};
 
-class AnnouncementAccessible final : public QAccessibleWidget
-{
-public:
-    explicit AnnouncementAccessible(QWidget *announcement)
-        : QAccessibleWidget(announcement, QAccessible::AlertMessage)
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<const Announcement *>(widget())->text;
-        return QAccessibleWidget::text(t);
-    }
+protected:
+    void paintEvent(QPaintEvent *) override {}
 };
 
 QAccessibleInterface *noticeAccessible(const QString &, QObject *object)
 {
-    if (auto *notice = qobject_cast<Notice *>(object))
-        return new NoticeAccessible(notice);
-    if (auto *announcement = qobject_cast<Announcement *>(object))
-        return new AnnouncementAccessible(announcement);
+    if (qobject_cast<Notice *>(object) || qobject_cast<Announcement *>(object))
+        return new NoticeAccessible(static_cast<QLabel *>(object));
     return nullptr;
 }
 
@@ -525,7 +511,7 @@ void announce(QWidget &window, const QString &text)
     // is a new point.
     delete window.findChild<Announcement *>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
     auto *point = new Announcement(window);
-    point->text = text;
+    point->setText(text);
     point->show();
     QAccessibleEvent named(point, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
